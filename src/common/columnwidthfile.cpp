@@ -1,0 +1,39 @@
+#include "columnwidthfile.h"
+
+#include "textfile.h"
+#include "textutil.h"
+
+#include <QDir>
+
+QString ColumnWidthFile::pathFor(const QString &dataDir, const QString &formName)
+{
+    return QDir(dataDir).filePath(formName + QStringLiteral("ColSize.Txt"));
+}
+
+QList<double> ColumnWidthFile::read(const QString &path, int columnCount)
+{
+    bool ok = false;
+    const QStringList lines = TextFile::readLines(path, &ok);
+    if (!ok || lines.isEmpty() || lines.first().isEmpty())
+        return {};
+    const QStringList words = SplitWords(lines.first());
+    if (words.isEmpty() || words.size() != columnCount)
+        return {};
+    QList<double> widths;
+    for (const QString &w : words)
+        widths << LeadingNumber(w);
+    return widths;
+}
+
+bool ColumnWidthFile::write(const QString &path, const QList<double> &widths, QString *error)
+{
+    QStringList parts;
+    for (double w : widths)
+        parts << widthText(w);
+    return TextFile::writeLines(path, {parts.join(QLatin1Char(' '))}, error);
+}
+
+QString ColumnWidthFile::widthText(double width)
+{
+    return QString::number(width, 'g', 15);
+}

@@ -1,0 +1,16 @@
+#include "datevalue.h"
+
+#include <QDate>
+#include <QDateEdit>
+
+void SetDateValue(QDateEdit *control, qint16 year, qint16 month, qint16 day)
+{
+    if (!control)
+        return;
+    const QString text = QStringLiteral("%1-%2-%3")
+                             .arg(year, 4, 10, QLatin1Char('0'))
+                             .arg(month, 2, 10, QLatin1Char('0'))
+                             .arg(day, 2, 10, QLatin1Char('0'));
+    control->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    control->setDate(QDate::fromString(text, QStringLiteral("yyyy-MM-dd")));
+}

@@ -1,0 +1,92 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QQueue>
+
+namespace {
+
+struct DialogState {
+    bool testMode = false;
+    QQueue<QVariant> answers;
+    QStringList shown;
+};
+
+DialogState &state()
+{
+    static DialogState s;
+    return s;
+}
+
+QString caption(const QString &title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+bool Dialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
+{
+    state().shown << title + QLatin1Char('|') + text;
+    if (state().testMode)
+        return !state().answers.isEmpty() && state().answers.dequeue().toBool();
+    QMessageBox box(QMessageBox::Question, caption(title), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Dialogs::inform(QWidget *parent, const QString &text, const QString &title,
+                     QMessageBox::Icon icon)
+{
+    state().shown << title + QLatin1Char('|') + text;
+    if (state().testMode)
+        return;
+    QMessageBox box(icon, caption(title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> Dialogs::askText(QWidget *parent, const QString &title,
+                                        const QString &prompt, const QString &initial)
+{
+    state().shown << title + QLatin1Char('|') + prompt;
+    if (state().testMode) {
+        if (state().answers.isEmpty())
+            return std::nullopt;
+        const QVariant a = state().answers.dequeue();
+        if (!a.isValid())
+            return std::nullopt;
+        return a.toString();
+    }
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, caption(title), prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void Dialogs::queueAnswer(const QVariant &answer)
+{
+    state().answers.enqueue(answer);
+}
+
+void Dialogs::clearQueue()
+{
+    state().answers.clear();
+}
+
+void Dialogs::setTestMode(bool on)
+{
+    state().testMode = on;
+}
+
+QStringList Dialogs::shown()
+{
+    return state().shown;
+}
+
+void Dialogs::clearShown()
+{
+    state().shown.clear();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QWidget;
+
+// Every message box and input box of the program goes through here, so that tests can
+// answer them: queued answers are taken first-in first-out instead of showing a window.
+class Dialogs {
+public:
+    // "* ... ?" questions with Yes / No and the question icon. true for Yes.
+    static bool askYesNo(QWidget *parent, const QString &text, const QString &title = QString());
+    // Information with OK; the icon is the information icon unless given.
+    static void inform(QWidget *parent, const QString &text, const QString &title = QString(),
+                       QMessageBox::Icon icon = QMessageBox::Information);
+    // An input box; nothing when cancelled.
+    static std::optional<QString> askText(QWidget *parent, const QString &title,
+                                          const QString &prompt,
+                                          const QString &initial = QString());
+
+    // Test support. An answer is a bool for askYesNo, a QString (or an invalid QVariant for
+    // cancel) for askText; inform() takes none.
+    static void queueAnswer(const QVariant &answer);
+    static void clearQueue();
+    // When on, every box is answered from the queue (an empty queue answers No / cancel)
+    // and never shown.
+    static void setTestMode(bool on);
+    // Texts ("title|text") of the boxes asked since the last clear.
+    static QStringList shown();
+    static void clearShown();
+};

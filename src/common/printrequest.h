@@ -1,0 +1,34 @@
+#pragma once
+
+#include "currency.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// The report request that a station hands to the print-condition dialog, and the dialog's
+// answer.
+struct PrintRequest {
+    QString ListKind;             // the form name without "Frm": "SRP770", "AL300", "LEO60D"
+    qint16 RangeKind = 1;         // 1..5: which range panel the dialog shows
+    std::array<bool, 6> PaperAllowed{};  // 1..5
+    std::array<Currency, 14> RangeValues{}; // 0..13 start/end values, plus one further
+    Currency ExtraValue;
+    QString TextStart;
+    QString TextEnd;
+    std::array<QString, 15> KindCaptions;   // 1..14
+    std::array<QString, 5> MessageCaptions; // 1..4
+
+    // Returned by the dialog (confirm, preview, cancel).
+    qint16 PrinterType = 0;
+    qint16 FineAdjustOff = 0;
+    qint16 Box = 0;
+    Currency FineY, FineH, FineL;
+    std::array<qint16, 9> Selections{}; // 1 paper, 2 kind, 3 method, 4, 5, 6..8 options
+    Currency StartComposite, EndComposite;
+    int Year = 0, Month = 0, Day = 0;
+
+    // PrintChoice values: 0 nothing, 1 confirm, 2 sheet print, 3 spreadsheet file,
+    // 4 spreadsheet view.
+};
