@@ -1,0 +1,198 @@
+#include "mdimain.h"
+
+#include "app/backgrdfrm.h"
+#include "app/barcodesetfile.h"
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "common/vbcolour.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+QMap<QString, mdiMain::WindowFactory> &factories()
+{
+    static QMap<QString, mdiMain::WindowFactory> map;
+    return map;
+}
+
+// 15 twips to a pixel at 96 dpi.
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+} // namespace
+
+mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("mdiMain"));
+    setWindowTitle(QStringLiteral("바코드 프린터 작업"));
+
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setBackground(VbColour(0x00DA87A6));
+    setCentralWidget(m_area);
+
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("바코드"));
+    Bar001 = menu->addAction(QStringLiteral("SRP-770"));
+    Bar001->setObjectName(QStringLiteral("Bar001"));
+    menu->addSeparator()->setObjectName(QStringLiteral("Bar005"));
+    Bar010 = menu->addAction(QStringLiteral("AL-300"));
+    Bar010->setObjectName(QStringLiteral("Bar010"));
+    menu->addSeparator()->setObjectName(QStringLiteral("Bar011"));
+    Bar020 = menu->addAction(QStringLiteral("LEO-60D+"));
+    Bar020->setObjectName(QStringLiteral("Bar020"));
+    menu->addSeparator()->setObjectName(QStringLiteral("Bar021"));
+    ExitMnu = menu->addAction(QStringLiteral("종료"));
+    ExitMnu->setObjectName(QStringLiteral("ExitMnu"));
+    connect(Bar001, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("SRP770Frm")); });
+    connect(Bar010, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("AL300Frm")); });
+    connect(Bar020, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("LEO60DFrm")); });
+    connect(ExitMnu, &QAction::triggered, this, &mdiMain::ExitMnu_Click);
+
+    sBr1 = new QStatusBar(this);
+    sBr1->setObjectName(QStringLiteral("sBr1"));
+    setStatusBar(sBr1);
+
+    Form_Load();
+
+    // The background panel lies under the model windows on the MDI area's viewport.
+    m_back = new BackGrdFrm(m_area->viewport());
+    m_back->lower();
+    m_area->viewport()->installEventFilter(this);
+    connect(m_back, &BackGrdFrm::modelRequested, this, [this](const QString &name) { openModelWindow(name); });
+    connect(m_back, &BackGrdFrm::exitRequested, this, &mdiMain::ExitMnu_Click);
+    Program().BackPanelSized = 1;
+    sizeBackPanel();
+}
+
+void mdiMain::Form_Load()
+{
+    ProgramState &p = Program();
+    p.ModalOpening = 0;
+    p.UserCode.clear();
+    p.BackPanelSized = 0;
+    p.GridAccentColour = QStringLiteral("&H00404040");
+    const QDate today = QDate::currentDate();
+    p.TodayYear = qint16(today.year());
+    p.TodayMonth = qint16(today.month());
+    p.TodayDay = qint16(today.day());
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize s = screen ? screen->size() : QSize(1280, 1024);
+    if (s.width() < 1025 || s.height() < 769) {
+        setWindowState(Qt::WindowMaximized);
+    } else {
+        resize(twipsToPixels(15480), twipsToPixels(11200));
+    }
+}
+
+void mdiMain::registerWindow(const QString &formName, WindowFactory factory)
+{
+    factories()[formName] = std::move(factory);
+}
+
+QWidget *mdiMain::modelWindow(const QString &formName) const
+{
+    for (QMdiSubWindow *sub : m_area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == formName)
+            return sub->widget();
+    }
+    return nullptr;
+}
+
+QWidget *mdiMain::openModelWindow(const QString &formName)
+{
+    const auto it = factories().constFind(formName);
+    if (it == factories().constEnd())
+        return nullptr;
+    for (QMdiSubWindow *sub : m_area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == formName) {
+            sub->close();
+            delete sub;
+        }
+    }
+    QWidget *w = (*it)();
+    if (!w)
+        return nullptr;
+    w->setObjectName(formName);
+    QMdiSubWindow *sub = m_area->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(w->windowTitle());
+    sub->setWindowIcon(QIcon());
+    sub->adjustSize();
+    sub->show();
+    sub->move(0, 0);
+    w->setFocus();
+    return w;
+}
+
+bool mdiMain::unloadAll()
+{
+    for (QMdiSubWindow *sub : m_area->subWindowList()) {
+        sub->close();
+        delete sub;
+    }
+    return writeBarcodeSetFile();
+}
+
+bool mdiMain::writeBarcodeSetFile()
+{
+    BarcodeSetFile::Contents c;
+    c.setNo = Program().BarcodeSetNo;
+    c.names = Program().BarcodeSetNames;
+    QString path = Program().BarcodeSetFile;
+    if (path.isEmpty())
+        path = DataDirectory() + QStringLiteral("/") + BarcodeSetFile::fileName();
+    QString error;
+    if (!BarcodeSetFile::write(path, c, &error)) {
+        Dialogs::inform(this, QStringLiteral("* 작업번호 파일을 저장하지 못했습니다 !\n%1").arg(error),
+                        QStringLiteral("오류"), QMessageBox::Warning);
+        return false;
+    }
+    return true;
+}
+
+void mdiMain::ExitMnu_Click()
+{
+    // Ends the program the same way as closing the main window: every open window saves
+    // first, then the barcode-set file is written.
+    close();
+}
+
+void mdiMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_unloaded) {
+        unloadAll();
+        m_unloaded = true;
+    }
+    event->accept();
+}
+
+void mdiMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    sizeBackPanel();
+}
+
+bool mdiMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+        sizeBackPanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiMain::sizeBackPanel()
+{
+    if (m_back)
+        m_back->setGeometry(m_area->viewport()->rect());
+}

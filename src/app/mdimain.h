@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QStatusBar;
+class BackGrdFrm;
+
+// The program's main window: an MDI area holding the background menu panel and the model
+// windows, the menu "바코드" and the status bar.
+class mdiMain : public QMainWindow {
+    Q_OBJECT
+public:
+    using WindowFactory = std::function<QWidget *()>;
+
+    explicit mdiMain(QWidget *parent = nullptr);
+
+    // Model windows register here by their form name ("SRP770Frm", "AL300Frm", "LEO60DFrm").
+    static void registerWindow(const QString &formName, WindowFactory factory);
+
+    // Unloads the window if it is open (so that it saves) and opens it afresh, not modal.
+    // Answers the new window, or nullptr when no such window is registered.
+    QWidget *openModelWindow(const QString &formName);
+    // The open window of that name, if any.
+    QWidget *modelWindow(const QString &formName) const;
+    // Closes every child window (each saves) and writes the barcode-set file.
+    bool unloadAll();
+
+    QMdiArea *mdiArea() const { return m_area; }
+    BackGrdFrm *backPanel() const { return m_back; }
+
+    QAction *Bar001 = nullptr;
+    QAction *Bar010 = nullptr;
+    QAction *Bar020 = nullptr;
+    QAction *ExitMnu = nullptr;
+    QStatusBar *sBr1 = nullptr;
+
+    void ExitMnu_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    bool writeBarcodeSetFile();
+    void sizeBackPanel();
+
+    QMdiArea *m_area = nullptr;
+    BackGrdFrm *m_back = nullptr;
+    bool m_unloaded = false;
+};

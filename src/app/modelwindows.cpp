@@ -1,0 +1,7 @@
+#include "modelwindows.h"
+
+#include "app/mdimain.h"
+
+void RegisterModelWindows()
+{
+}
