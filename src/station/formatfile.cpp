@@ -1,0 +1,270 @@
+#include "formatfile.h"
+
+#include "common/textfile.h"
+#include "common/textutil.h"
+
+#include <QFile>
+
+#include <limits>
+#include <variant>
+
+namespace {
+
+using FieldRef = std::variant<qint16 *, qint32 *, QString *>;
+
+enum class Level { Station, Format, Barcode, Text };
+
+// One tag of the file. The prefix "<" + name is compared with the start of the tag; the
+// format digit follows "(" and the two-digit element number follows ":", so their places
+// derive from the prefix length.
+struct TagDef {
+    const char *name;
+    Level level;
+    bool al300Only;
+    FieldRef (*field)(FormatSet &set, int f, int e);
+};
+
+template <auto Member> FieldRef stationField(FormatSet &s, int, int)
+{
+    return &(s.*Member);
+}
+
+template <auto Member> FieldRef formatField(FormatSet &s, int f, int)
+{
+    return &(s.Fmt[f].*Member);
+}
+
+template <auto Member> FieldRef barcodeField(FormatSet &s, int f, int e)
+{
+    return &(s.Fmt[f].Bar[e].*Member);
+}
+
+template <auto Member> FieldRef textField(FormatSet &s, int f, int e)
+{
+    return &(s.Fmt[f].Txt[e].*Member);
+}
+
+using FS = FormatSet;
+using LF = LabelFormat;
+using BE = BarcodeElement;
+using TE = TextElement;
+constexpr Level S = Level::Station;
+constexpr Level F = Level::Format;
+constexpr Level B = Level::Barcode;
+constexpr Level T = Level::Text;
+
+// Each level lists its tags in the AL-300 writing order; leaving out the AL-300-only tags
+// gives the SRP-770 order.
+const TagDef StationTags[] = {
+    {"BarComPort", S, false, stationField<&FS::BarComPort>},
+    {"BarComSpeed", S, false, stationField<&FS::BarComSpeed>},
+};
+
+const TagDef FormatTags[] = {
+    {"LblLeng", F, false, formatField<&LF::LblLeng>},
+    {"LblWidth", F, false, formatField<&LF::LblWidth>},
+    {"LblDegree", F, false, formatField<&LF::LblDegree>},
+    {"LblMode", F, true, formatField<&LF::LblMode>},
+    {"LblSensor", F, true, formatField<&LF::LblSensor>},
+    {"LblCut", F, true, formatField<&LF::LblCut>},
+    {"LblOver", F, true, formatField<&LF::LblOver>},
+};
+
+const TagDef BarcodeTags[] = {
+    {"BarSelt", B, false, barcodeField<&BE::BarSelt>},
+    {"BarYy", B, false, barcodeField<&BE::BarYy>},
+    {"BarXx", B, false, barcodeField<&BE::BarXx>},
+    {"BarCode", B, false, barcodeField<&BE::BarCode>},
+    {"BarDen", B, false, barcodeField<&BE::BarDen>},
+    {"BarHeight", B, false, barcodeField<&BE::BarHeight>},
+    {"BarHmRead", B, false, barcodeField<&BE::BarHmRead>},
+    {"BarRight", B, true, barcodeField<&BE::BarRight>},
+    {"BarString", B, true, barcodeField<&BE::BarString>},
+    {"BarEdit", B, true, barcodeField<&BE::BarEdit>},
+};
+
+const TagDef TextTags[] = {
+    {"TxtSelt", T, false, textField<&TE::TxtSelt>},
+    {"TxtYy", T, false, textField<&TE::TxtYy>},
+    {"TxtXx", T, false, textField<&TE::TxtXx>},
+    {"TxtFont", T, false, textField<&TE::TxtFont>},
+    {"TxtYSize", T, false, textField<&TE::TxtYSize>},
+    {"TxtXSize", T, false, textField<&TE::TxtXSize>},
+    {"TxtRvs", T, false, textField<&TE::TxtRvs>},
+    {"TxtRight", T, false, textField<&TE::TxtRight>},
+    {"TxtString", T, false, textField<&TE::TxtString>},
+    {"TxtEdit", T, true, textField<&TE::TxtEdit>},
+};
+
+bool usedBy(const TagDef &tag, PrinterModel model)
+{
+    return !tag.al300Only || model == PrinterModel::AL300;
+}
+
+// A stored text must stay one line with one apostrophe: quotes become backticks and line
+// breaks spaces, so that whatever the model holds reads back.
+QString safeValue(const QString &text)
+{
+    QString out = QuotesToBackticks(text);
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+QString valueText(const FieldRef &ref)
+{
+    if (auto p = std::get_if<qint16 *>(&ref))
+        return QString::number(**p);
+    if (auto p = std::get_if<qint32 *>(&ref))
+        return QString::number(**p);
+    return safeValue(*std::get<QString *>(ref));
+}
+
+QString tagText(const TagDef &tag, int f, int e)
+{
+    const QString name = QLatin1String(tag.name);
+    switch (tag.level) {
+    case Level::Station:
+        return QStringLiteral("<%1>").arg(name);
+    case Level::Format:
+        return QStringLiteral("<%1(%2)>").arg(name).arg(f);
+    default:
+        return QStringLiteral("<%1(%2:%3)>").arg(name).arg(f).arg(e, 2, 10, QLatin1Char('0'));
+    }
+}
+
+void writeTag(QStringList &out, FormatSet &set, const TagDef &tag, int f, int e)
+{
+    out << tagText(tag, f, e) + QLatin1Char('\'') + valueText(tag.field(set, f, e));
+}
+
+// The index at the 1-based character position `pos`, `count` characters long, read with
+// the leading-number rule; a non-digit reads 0. -1 when it is not a whole number in 0..max.
+int indexAt(const QString &tag, int pos, int count, int max)
+{
+    bool ok = false;
+    const qint64 v = LeadingWholeNumber(tag.mid(pos - 1, count), 0, max, &ok);
+    return ok ? int(v) : -1;
+}
+
+// Stores the value into the field; false when a number does not fit the field's width.
+bool storeValue(const FieldRef &ref, const QString &value)
+{
+    bool ok = false;
+    if (auto p = std::get_if<qint16 *>(&ref)) {
+        const qint64 v = LeadingWholeNumber(value, std::numeric_limits<qint16>::min(),
+                                            std::numeric_limits<qint16>::max(), &ok);
+        if (ok)
+            **p = qint16(v);
+        return ok;
+    }
+    if (auto p = std::get_if<qint32 *>(&ref)) {
+        const qint64 v = LeadingWholeNumber(value, std::numeric_limits<qint32>::min(),
+                                            std::numeric_limits<qint32>::max(), &ok);
+        if (ok)
+            **p = qint32(v);
+        return ok;
+    }
+    *std::get<QString *>(ref) = value;
+    return true;
+}
+
+// Applies one "tag'value" pair to the set when the tag is known to the model and its
+// indices lie within the model.
+void applyLine(FormatSet &set, const QString &tag, const QString &value, PrinterModel model)
+{
+    auto tryLevel = [&](const auto &tags) {
+        for (const TagDef &def : tags) {
+            const QString prefix = QLatin1Char('<') + QLatin1String(def.name);
+            if (!tag.startsWith(prefix))
+                continue;
+            if (!usedBy(def, model))
+                return true; // known tag of the other model: ignored
+            const int formatPos = int(prefix.size()) + 2;
+            int f = 0;
+            int e = 0;
+            if (def.level != Level::Station) {
+                f = indexAt(tag, formatPos, 1, FormatSet::FormatCount);
+                if (f < 0)
+                    return true;
+            }
+            if (def.level == Level::Barcode || def.level == Level::Text) {
+                const int max =
+                    def.level == Level::Barcode ? FormatSet::BarcodeCount : FormatSet::TextCount;
+                e = indexAt(tag, formatPos + 2, 2, max);
+                if (e < 0)
+                    return true;
+            }
+            storeValue(def.field(set, f, e), value);
+            return true;
+        }
+        return false;
+    };
+    if (tryLevel(StationTags) || tryLevel(FormatTags) || tryLevel(BarcodeTags))
+        return;
+    tryLevel(TextTags);
+}
+
+} // namespace
+
+QStringList FormatFile::toLines(const FormatSet &set, PrinterModel model)
+{
+    // The field accessors hand out writable pointers, so they work on a copy.
+    FormatSet s = set;
+    QStringList out;
+    for (const TagDef &tag : StationTags)
+        writeTag(out, s, tag, 0, 0);
+    for (int f = 1; f <= FormatSet::FormatCount; ++f) {
+        for (const TagDef &tag : FormatTags) {
+            if (usedBy(tag, model))
+                writeTag(out, s, tag, f, 0);
+        }
+        for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
+            for (const TagDef &tag : BarcodeTags) {
+                if (usedBy(tag, model))
+                    writeTag(out, s, tag, f, b);
+            }
+        }
+        for (int t = 1; t <= FormatSet::TextCount; ++t) {
+            for (const TagDef &tag : TextTags) {
+                if (usedBy(tag, model))
+                    writeTag(out, s, tag, f, t);
+            }
+        }
+    }
+    return out;
+}
+
+void FormatFile::fromLines(FormatSet &set, const QStringList &lines, PrinterModel model)
+{
+    set.reset();
+    for (const QString &line : lines) {
+        const QStringList fields = SplitFields(line, 0);
+        if (fields.size() != 2)
+            continue; // blank, no apostrophe or more than one
+        applyLine(set, fields[0], fields[1], model);
+    }
+}
+
+bool FormatFile::load(FormatSet &set, const QString &path, PrinterModel model)
+{
+    set.reset();
+    if (!QFile::exists(path))
+        return true;
+    bool ok = false;
+    const QStringList lines = TextFile::readLines(path, &ok);
+    fromLines(set, lines, model);
+    return ok;
+}
+
+bool FormatFile::save(const FormatSet &set, const QString &path, PrinterModel model, QString *error)
+{
+    return TextFile::writeLines(path, toLines(set, model), error);
+}
+
+QString FormatFile::fileName(PrinterModel model, const QString &setText)
+{
+    const QString base =
+        model == PrinterModel::AL300 ? QStringLiteral("AL300Frm") : QStringLiteral("SRP770Frm");
+    return base + QLatin1Char('[') + setText + QStringLiteral("].Txt");
+}

@@ -1,0 +1,473 @@
+#include "goodstable.h"
+
+#include "common/currency.h"
+#include "common/textfile.h"
+#include "common/textutil.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <set>
+
+namespace {
+
+// A cell read as a whole number by the leading-number rule; 0 when it holds none or the
+// number does not fit 32 bits.
+qint64 cellNumber(const QString &text)
+{
+    bool ok = false;
+    const qint64 v = LeadingWholeNumber(text, std::numeric_limits<qint32>::min(),
+                                        std::numeric_limits<qint32>::max(), &ok);
+    return ok ? v : 0;
+}
+
+qint16 cellNumber16(const QString &text)
+{
+    bool ok = false;
+    const qint64 v = LeadingWholeNumber(text, std::numeric_limits<qint16>::min(),
+                                        std::numeric_limits<qint16>::max(), &ok);
+    return ok ? qint16(v) : 0;
+}
+
+// A text read as a number by the leading-number rule, as a currency value (0 when the
+// number is out of range).
+Currency cellValue(const QString &text)
+{
+    return Currency::fromDecimalText(LeadingNumberText(text));
+}
+
+QString blankForZero(qint64 v)
+{
+    return v == 0 ? QString() : QString::number(v);
+}
+
+// A data file field must not hold the separator or break the line: quotes become
+// backticks and line breaks spaces.
+QString fileField(const QString &text)
+{
+    QString out = QuotesToBackticks(text.trimmed());
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+const int FileFieldMinimum = 28;
+
+} // namespace
+
+GoodsTable::GoodsTable(QObject *parent) : QAbstractTableModel(parent) {}
+
+QString GoodsTable::cell(int row, int col) const
+{
+    if (!validRow(row) || col < 1 || col > ColumnCount)
+        return {};
+    const Row &r = m_rows[row - 1];
+    if (col == MarkColumn)
+        return r.mark ? QStringLiteral("1") : QString();
+    return r.cells[col];
+}
+
+void GoodsTable::setCell(int row, int col, const QString &text)
+{
+    if (!validRow(row) || col < 1 || col > ColumnCount)
+        return;
+    if (col == MarkColumn) {
+        setMark(row, LeadingNumber(text) != 0);
+        return;
+    }
+    Row &r = m_rows[row - 1];
+    if (r.cells[col] == text)
+        return;
+    r.cells[col] = text;
+    cellsChanged(row, col, col);
+}
+
+bool GoodsTable::mark(int row) const
+{
+    return validRow(row) && m_rows[row - 1].mark;
+}
+
+void GoodsTable::setMark(int row, bool on)
+{
+    if (!validRow(row) || m_rows[row - 1].mark == on)
+        return;
+    m_rows[row - 1].mark = on;
+    cellsChanged(row, MarkColumn, MarkColumn);
+}
+
+void GoodsTable::toggleMark(int row)
+{
+    if (validRow(row))
+        setMark(row, !m_rows[row - 1].mark);
+}
+
+void GoodsTable::setAllMarks(bool on)
+{
+    if (m_rows.isEmpty())
+        return;
+    for (Row &r : m_rows)
+        r.mark = on;
+    const QModelIndex first = index(0, MarkColumn - 1);
+    const QModelIndex last = index(rows() - 1, MarkColumn - 1);
+    Q_EMIT dataChanged(first, last, {Qt::CheckStateRole, Qt::DisplayRole});
+}
+
+void GoodsTable::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+int GoodsTable::appendRow()
+{
+    const int n = rows();
+    beginInsertRows(QModelIndex(), n, n);
+    m_rows.append(Row());
+    endInsertRows();
+    return n + 1;
+}
+
+void GoodsTable::removeRowAt(int row)
+{
+    if (!validRow(row))
+        return;
+    beginRemoveRows(QModelIndex(), row - 1, row - 1);
+    m_rows.removeAt(row - 1);
+    endRemoveRows();
+}
+
+void GoodsTable::sortByNumber()
+{
+    sortBy(NumberColumn, NameColumn);
+}
+
+void GoodsTable::sortByName()
+{
+    sortBy(NameColumn, NumberColumn);
+}
+
+void GoodsTable::sortBy(int firstKey, int secondKey)
+{
+    const int n = rows();
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = QString::compare(m_rows[a].cells[firstKey], m_rows[b].cells[firstKey]);
+        if (c != 0)
+            return c < 0;
+        return QString::compare(m_rows[a].cells[secondKey], m_rows[b].cells[secondKey]) < 0;
+    });
+    if (std::is_sorted(order.begin(), order.end()))
+        return;
+
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newPosition(n);
+    QList<Row> sorted;
+    sorted.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        newPosition[order[i]] = i;
+        sorted.append(m_rows[order[i]]);
+    }
+    m_rows = sorted;
+    const QModelIndexList oldIndexes = persistentIndexList();
+    QModelIndexList newIndexes;
+    newIndexes.reserve(oldIndexes.size());
+    for (const QModelIndex &i : oldIndexes)
+        newIndexes.append(index(newPosition[i.row()], i.column()));
+    changePersistentIndexList(oldIndexes, newIndexes);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int GoodsTable::insertItem(const GoodsItem &item)
+{
+    sortByNumber();
+    int number = rows() + 1;
+    for (int i = 1; i <= rows(); ++i) {
+        if (numberAt(i) != i) {
+            number = i;
+            break;
+        }
+    }
+    GoodsItem filled = item;
+    filled.No = number;
+    const int row = appendRow();
+    fillRow(row, filled);
+    return row;
+}
+
+void GoodsTable::updateRow(int row, GoodsItem item)
+{
+    if (!validRow(row))
+        return;
+    if (item.No == 0)
+        item.No = highestNumber() + 1;
+    fillRow(row, item);
+}
+
+void GoodsTable::fillRow(int row, const GoodsItem &item)
+{
+    Row &r = m_rows[row - 1];
+    r.cells[NumberColumn] = numberText(item.No);
+    r.cells[NameColumn] = item.Name;
+    r.cells[FormatColumn] = blankForZero(item.Format);
+    r.cells[QtyColumn] = blankForZero(item.Qty);
+    for (int b = 1; b <= 3; ++b)
+        r.cells[FirstBarcodeColumn + b - 1] = item.Barcodes[b];
+    for (int t = 1; t <= 20; ++t)
+        r.cells[FirstTextColumn + t - 1] = item.Texts[t];
+    cellsChanged(row, NumberColumn, LastColumn - 1);
+}
+
+GoodsItem GoodsTable::itemAt(int row) const
+{
+    GoodsItem item;
+    if (!validRow(row))
+        return item;
+    const Row &r = m_rows[row - 1];
+    item.No = qint32(cellNumber(r.cells[NumberColumn]));
+    item.Name = r.cells[NameColumn].trimmed();
+    item.Format = cellNumber16(r.cells[FormatColumn]);
+    item.Qty = cellNumber16(r.cells[QtyColumn]);
+    for (int b = 1; b <= 3; ++b)
+        item.Barcodes[b] = r.cells[FirstBarcodeColumn + b - 1].trimmed();
+    for (int t = 1; t <= 20; ++t)
+        item.Texts[t] = r.cells[FirstTextColumn + t - 1].trimmed();
+    return item;
+}
+
+int GoodsTable::numberAt(int row) const
+{
+    return validRow(row) ? int(cellNumber(m_rows[row - 1].cells[NumberColumn])) : 0;
+}
+
+int GoodsTable::highestNumber() const
+{
+    int highest = 0;
+    for (int i = 1; i <= rows(); ++i)
+        highest = std::max(highest, numberAt(i));
+    return highest;
+}
+
+bool GoodsTable::renumberMarked(int target)
+{
+    if (rows() == 0 || target < 1 || target > 999)
+        return false;
+    int t = target;
+    for (int i = 1; i <= rows(); ++i) {
+        if (!m_rows[i - 1].mark)
+            continue;
+        std::set<int> used;
+        for (int k = 1; k <= rows(); ++k) {
+            const int n = numberAt(k);
+            if (n >= 1 && n <= 999)
+                used.insert(n);
+        }
+        int j = t;
+        while (j <= 999 && used.count(j))
+            ++j;
+        if (j > 999)
+            continue; // every number from t to 999 is taken: the row stays as it is
+        m_rows[i - 1].cells[NumberColumn] = numberText(j);
+        m_rows[i - 1].mark = false;
+        cellsChanged(i, NumberColumn, MarkColumn);
+        t = j;
+    }
+    return true;
+}
+
+QStringList GoodsTable::toFileLines() const
+{
+    QStringList lines;
+    lines.reserve(rows());
+    for (int i = 1; i <= rows(); ++i) {
+        const Row &r = m_rows[i - 1];
+        QStringList f;
+        f << QStringLiteral("<%1>").arg(i, 3, 10, QLatin1Char('0'));
+        f << cellValue(r.cells[NumberColumn]).toPlainText();
+        f << fileField(r.cells[NameColumn]);
+        f << cellValue(r.cells[FormatColumn]).toPlainText();
+        f << cellValue(r.cells[QtyColumn]).toPlainText();
+        for (int c = FirstBarcodeColumn; c < LastColumn; ++c)
+            f << fileField(r.cells[c]);
+        f << QLatin1Char('~') + fileField(r.cells[LastColumn]);
+        lines << f.join(QLatin1Char('\''));
+    }
+    return lines;
+}
+
+void GoodsTable::fromFileLines(const QStringList &lines)
+{
+    beginResetModel();
+    m_rows.clear();
+    for (const QString &line : lines) {
+        if (line.trimmed().isEmpty())
+            continue;
+        QStringList f = SplitFields(line, 0);
+        if (f.size() < FileFieldMinimum) {
+            f = SplitFields(line, 2);
+            if (f.size() < FileFieldMinimum)
+                continue;
+            // A TAB line carries the grid columns in order: its number is in field 1 and
+            // field 2 is the mark.
+            f[1] = f[0];
+        }
+        bool allEmpty = true;
+        for (int k = 0; k < FileFieldMinimum; ++k) {
+            f[k].replace(QLatin1Char('\''), QLatin1Char('`'));
+            if (!f[k].isEmpty())
+                allEmpty = false;
+        }
+        if (allEmpty)
+            continue;
+
+        Row r;
+        const int position = rows() + 1;
+        bool ok = false;
+        qint64 number = LeadingWholeNumber(f[1], std::numeric_limits<qint64>::min() / 2,
+                                           std::numeric_limits<qint64>::max() / 2, &ok);
+        if (!ok || number == 0)
+            number = position;
+        r.cells[NumberColumn] = numberText(qAbs(number) % 1000);
+        r.cells[NameColumn] = f[2].isEmpty() ? QStringLiteral("?") : f[2];
+        r.cells[FormatColumn] = CurToText(cellValue(f[3]), 1);
+        if (r.cells[FormatColumn].isEmpty())
+            r.cells[FormatColumn] = QStringLiteral("1");
+        r.cells[QtyColumn] = CurToText(cellValue(f[4]), 1);
+        for (int c = FirstBarcodeColumn; c < LastColumn; ++c)
+            r.cells[c] = f[c - 1];
+        m_rows.append(r);
+    }
+    endResetModel();
+}
+
+bool GoodsTable::load(const QString &path)
+{
+    if (!QFile::exists(path)) {
+        clear();
+        return true;
+    }
+    bool ok = false;
+    fromFileLines(TextFile::readLines(path, &ok));
+    return ok;
+}
+
+bool GoodsTable::save(const QString &path, QString *error) const
+{
+    return TextFile::writeLines(path, toFileLines(), error);
+}
+
+QString GoodsTable::fileName(PrinterModel model, const QString &setText)
+{
+    const QString base =
+        model == PrinterModel::AL300 ? QStringLiteral("AL300Dat") : QStringLiteral("SRP770Dat");
+    return base + QLatin1Char('[') + setText + QStringLiteral("].Txt");
+}
+
+QList<QStringList> GoodsTable::rowTexts() const
+{
+    QList<QStringList> out;
+    out.reserve(rows());
+    for (int i = 1; i <= rows(); ++i) {
+        QStringList texts;
+        for (int c = 1; c <= ColumnCount; ++c)
+            texts << cell(i, c);
+        out << texts;
+    }
+    return out;
+}
+
+QString GoodsTable::numberText(qint64 number)
+{
+    return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+void GoodsTable::cellsChanged(int row, int firstCol, int lastCol)
+{
+    Q_EMIT dataChanged(index(row - 1, firstCol - 1), index(row - 1, lastCol - 1));
+}
+
+int GoodsTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows();
+}
+
+int GoodsTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant GoodsTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows() || index.column() >= ColumnCount)
+        return {};
+    const int col = index.column() + 1;
+    const int row = index.row() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (col == MarkColumn)
+            return {};
+        return cell(row, col);
+    case Qt::CheckStateRole:
+        if (col == MarkColumn)
+            return mark(row) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::TextAlignmentRole:
+        if (col == NumberColumn || col == FormatColumn)
+            return int(Qt::AlignCenter);
+        if (col == QtyColumn)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+bool GoodsTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.column() + 1 != MarkColumn || role != Qt::CheckStateRole)
+        return false;
+    setMark(index.row() + 1, value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags GoodsTable::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() + 1 == MarkColumn)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+QVariant GoodsTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const int col = section + 1;
+    switch (col) {
+    case NumberColumn:
+        return QStringLiteral("번호");
+    case MarkColumn:
+        return QStringLiteral("선택");
+    case NameColumn:
+        return QStringLiteral("품목명");
+    case FormatColumn:
+        return QStringLiteral("포멧");
+    case QtyColumn:
+        return QStringLiteral("수량");
+    case LastColumn:
+        return QString();
+    default:
+        break;
+    }
+    if (col >= FirstBarcodeColumn && col < FirstTextColumn)
+        return QStringLiteral("바코드#%1").arg(col - FirstBarcodeColumn + 1);
+    if (col >= FirstTextColumn && col < LastColumn)
+        return QStringLiteral("텍스트#%1").arg(col - FirstTextColumn + 1, 2, 10, QLatin1Char('0'));
+    return {};
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "common/edititem.h"
+#include "formatset.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// A station's goods list: rows 1..n of 29 columns, kept in the goods data file.
+//   1 number ("007")  2 mark (check box)  3 name  4 format ("1".."5", blank = none)
+//   5 quantity (blank for 0)  6..8 barcode data 1..3  9..28 texts 1..20  29 always empty
+// Every cell holds text except the mark. The API uses 1-based rows and columns as the
+// station's commands count them; the Qt model side is 0-based as usual.
+class GoodsTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 29;
+    static constexpr int NumberColumn = 1;
+    static constexpr int MarkColumn = 2;
+    static constexpr int NameColumn = 3;
+    static constexpr int FormatColumn = 4;
+    static constexpr int QtyColumn = 5;
+    static constexpr int FirstBarcodeColumn = 6;
+    static constexpr int FirstTextColumn = 9;
+    static constexpr int LastColumn = 29;
+
+    explicit GoodsTable(QObject *parent = nullptr);
+
+    int rows() const { return int(m_rows.size()); }
+    // Cell text; the mark column reads "1" when on and "" when off. Out of range: "".
+    QString cell(int row, int col) const;
+    // Sets a cell's text; for the mark column any text reading as a non-zero number turns
+    // the mark on. Out of range is ignored.
+    void setCell(int row, int col, const QString &text);
+
+    bool mark(int row) const;
+    void setMark(int row, bool on);
+    void toggleMark(int row);
+    void setAllMarks(bool on);
+
+    void clear();
+    // Appends an empty row (mark off) and answers its number n + 1.
+    int appendRow();
+    void removeRowAt(int row);
+
+    // Stable sorts over whole rows comparing cell texts: number then name, or name then
+    // number. The number column is zero-filled, so its text order is the number order.
+    void sortByNumber();
+    void sortByName();
+
+    // Sorts by number, gives the item the first free number (the first row position i whose
+    // number is not i, else n + 1), appends and fills a row; answers the new row.
+    int insertItem(const GoodsItem &item);
+    // Writes the item into the row, leaving its mark and column 29 as they are. Number 0
+    // becomes the highest number + 1.
+    void updateRow(int row, GoodsItem item);
+    // The row as the item editor sees it (numbers read from the cells, texts trimmed).
+    GoodsItem itemAt(int row) const;
+    // Column 1 read as a number (0 when it holds none).
+    int numberAt(int row) const;
+    // The highest number in column 1; 0 for an empty list.
+    int highestNumber() const;
+    // Gives every marked row, top to bottom, the smallest unused number j >= target (then
+    // target = j) and clears its mark; a row for which no number up to 999 is free keeps
+    // its number and mark. False (nothing done) when the list is empty or the target is not
+    // 1 to 999.
+    bool renumberMarked(int target);
+
+    // Goods data file lines: "<rrr>'number'name'format'qty'data 6..28'~".
+    QStringList toFileLines() const;
+    // Clears, then appends a row for every usable line (apostrophe or TAB separated).
+    void fromFileLines(const QStringList &lines);
+    // Reads the goods data file; a missing file gives an empty list and is no error. False
+    // only when the file exists but cannot be read.
+    bool load(const QString &path);
+    // Writes the whole file atomically (CP949, CR LF); an empty list gives an empty file.
+    bool save(const QString &path, QString *error = nullptr) const;
+    // "SRP770Dat[nn].Txt" or "AL300Dat[nn].Txt" for the barcode set text nn.
+    static QString fileName(PrinterModel model, const QString &setText);
+
+    // Each row's 29 cell texts in order (the mark as "1" or "").
+    QList<QStringList> rowTexts() const;
+
+    // The number as column 1 shows it: at least three digits, zero-filled.
+    static QString numberText(qint64 number);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row {
+        bool mark = false;
+        std::array<QString, ColumnCount + 1> cells; // 1..29 used; 0 and 2 unused
+    };
+
+    bool validRow(int row) const { return row >= 1 && row <= rows(); }
+    void fillRow(int row, const GoodsItem &item);
+    void sortBy(int firstKey, int secondKey);
+    void cellsChanged(int row, int firstCol, int lastCol);
+
+    QList<Row> m_rows;
+};
