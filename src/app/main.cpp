@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -33,6 +34,16 @@ int main(int argc, char *argv[])
                                               "LABELSTATION_DATA_DIR)."),
                                QStringLiteral("DIR"));
     parser.addOption(dataDir);
+    QCommandLineOption open(QStringList{QStringLiteral("open")},
+                            QStringLiteral("Open a window at start: SRP770Frm, AL300Frm or "
+                                           "LEO60DFrm."),
+                            QStringLiteral("FORM"));
+    parser.addOption(open);
+    QCommandLineOption grab(QStringList{QStringLiteral("grab")},
+                            QStringLiteral("Save a picture of the main window to FILE and end "
+                                           "(for the help pictures)."),
+                            QStringLiteral("FILE"));
+    parser.addOption(grab);
     parser.process(app);
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
@@ -50,5 +61,14 @@ int main(int argc, char *argv[])
     RegisterModelWindows();
     mdiMain w;
     w.show();
+    if (parser.isSet(open))
+        w.openModelWindow(parser.value(open));
+    if (parser.isSet(grab)) {
+        const QString file = parser.value(grab);
+        QTimer::singleShot(500, &w, [&w, file] {
+            const bool ok = w.grab().save(file);
+            QCoreApplication::exit(ok ? 0 : 1);
+        });
+    }
     return app.exec();
 }

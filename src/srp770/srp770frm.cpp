@@ -1,0 +1,3 @@
+#include "srp770frm.h"
+
+SRP770Frm::SRP770Frm(QWidget *parent) : StationFrm(StationProfile::srp770(), parent) {}

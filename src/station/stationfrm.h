@@ -1,0 +1,201 @@
+#pragma once
+
+#include "station/formatset.h"
+#include "station/stationprofile.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class GoodsTable;
+
+// The label station window that both printer models share: the format editor of the five
+// label formats in the upper part, the goods list below. Model-specific parts (value sets,
+// print jobs, the AL-300 additions) come from the profile and from the subclasses.
+class StationFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit StationFrm(const StationProfile &profile, QWidget *parent = nullptr);
+    ~StationFrm() override;
+
+    const StationProfile &profile() const { return m_profile; }
+    FormatSet &formatSet() { return m_set; }
+    GoodsTable *goods() const { return m_goods; }
+    int currentFormat() const { return m_format; }
+    QString formatFilePath() const { return m_formatFile; }
+    QString goodsFilePath() const { return m_goodsFile; }
+    QString printCopyFilePath() const { return m_printFile; }
+    // 1-based active row of the grid, 0 when none.
+    int activeRow() const;
+    void setActiveRow(int row);
+
+    // Format choice and display.
+    std::array<QRadioButton *, 6> BarFormOpt{}; // BarForm1Opt..BarForm5Opt
+    std::array<QRadioButton *, 10> BarComPortOpt{};
+    std::array<QRadioButton *, 7> BarComSpeedOpt{};
+    QRadioButton *GapBlack0Opt = nullptr;
+    QRadioButton *GapBlack1Opt = nullptr;
+    QLabel *BarSeltLbl = nullptr;
+    QGroupBox *BarFormFme = nullptr;
+    QLineEdit *LblLengTxt = nullptr;
+    QLineEdit *LblWidthTxt = nullptr;
+    QRadioButton *LblDegree0Opt = nullptr;
+    QRadioButton *LblDegree1Opt = nullptr;
+
+    std::array<QCheckBox *, 4> BarSeltChk{};
+    std::array<QLineEdit *, 4> BarYyTxt{};
+    std::array<QLineEdit *, 4> BarXxTxt{};
+    std::array<QLineEdit *, 4> BarHeightTxt{};
+    std::array<QPushButton *, 4> BarCodeCmd{};
+    std::array<QLabel *, 4> BarCodeLbl{};
+    std::array<QLabel *, 4> BarDenLbl{};
+    std::array<QPushButton *, 4> BarHmReadCmd{};
+    std::array<QLabel *, 4> BarHmReadLbl{};
+
+    std::array<QCheckBox *, 11> TxtSeltChk{};
+    std::array<QLineEdit *, 11> TxtYyTxt{};
+    std::array<QLineEdit *, 11> TxtXxTxt{};
+    std::array<QPushButton *, 11> TxtFontCmd{};
+    std::array<QLabel *, 11> TxtFontLbl{};
+    std::array<QPushButton *, 11> TxtYxSizeCmd{};
+    std::array<QLabel *, 11> TxtYSizeLbl{};
+    std::array<QLabel *, 11> TxtXSizeLbl{};
+    std::array<QPushButton *, 11> TxtRvsCmd{};
+    std::array<QLabel *, 11> TxtRvsLbl{};
+
+    // Extension panel.
+    QFrame *TxtExtFme = nullptr;
+    QPushButton *TxtExOnCmd = nullptr;
+    QPushButton *TxtExOffCmd = nullptr;
+    std::array<QLineEdit *, 11> TxtSizeTxt{};
+    std::array<QLineEdit *, 11> TxtStringTxt{};
+
+    // Option panels.
+    QFrame *BarCodeFme = nullptr;
+    QFrame *BarHmReadFme = nullptr;
+    QFrame *TxtFontFme = nullptr;
+    QFrame *TxtYxSizeFme = nullptr;
+    QFrame *TxtRvsFme = nullptr;
+    std::array<QRadioButton *, 11> BarCodeOpt{};  // BarCode1Opt..
+    std::array<QRadioButton *, 10> BarNarrowOpt{};
+    std::array<QRadioButton *, 10> BarWideOpt{};
+    std::array<QRadioButton *, 3> BarHmReadOpt{};
+    std::array<QRadioButton *, 7> TxtFontOpt{};
+    std::array<QRadioButton *, 10> TxtYSizeOpt{};
+    std::array<QRadioButton *, 10> TxtXSizeOpt{};
+    std::array<QRadioButton *, 4> TxtRvsOpt{};
+
+    // Goods list.
+    QTableView *vaSpread1 = nullptr;
+    QPushButton *GdsInsertCmd = nullptr;
+    QPushButton *GdsUpdateCmd = nullptr;
+    QPushButton *GdsDeleteCmd = nullptr;
+    QPushButton *GdsSelectCmd = nullptr;
+    QPushButton *GdsAllSelCmd = nullptr;
+    QPushButton *GdsAllDelCmd = nullptr;
+    QPushButton *GdsMoveCmd = nullptr;
+    QPushButton *GdsBarPrtCmd = nullptr;
+    QPushButton *GdsAllBarCmd = nullptr;
+    QRadioButton *GdsSelt0Opt = nullptr;
+    QRadioButton *GdsSelt1Opt = nullptr;
+    QPushButton *InitColsRtn = nullptr;
+    QPushButton *ChtWriteCmd = nullptr;
+    QPushButton *ChtSeltCmd = nullptr;
+    QFrame *ChtSelectFme = nullptr;
+    QPushButton *SetExitCmd = nullptr;
+    QPushButton *ChtViewCmd = nullptr;
+    QPushButton *ChtPrintCmd = nullptr;
+    QPushButton *ChtHelpCmd = nullptr;
+    QPushButton *ChtExitCmd = nullptr;
+
+    // Commands.
+    void BarFormOpt_Click(int f);
+    void GdsInsertCmd_Click();
+    void GdsUpdateCmd_Click();
+    void GdsDeleteCmd_Click();
+    void GdsSelectCmd_Click();
+    void GdsAllSelCmd_Click();
+    void GdsAllDelCmd_Click();
+    void GdsMoveCmd_Click();
+    void GdsSelt0Opt_Click();
+    void GdsSelt1Opt_Click();
+    void InitColsRtn_Click();
+    void ChtWriteCmd_Click();
+    void ChtSeltCmd_Click();
+    void SetExitCmd_Click();
+    void ChtViewCmd_Click();
+    // Closes the station (its unload step saves).
+    void ChtExitCmd_Click();
+    virtual void GdsBarPrtCmd_Click() {}
+    virtual void GdsAllBarCmd_Click() {}
+
+    // Shows the current format from the model (after every change).
+    void showFormat();
+    // Saves the format file then the goods file; false (reported) when either failed.
+    bool saveFiles();
+    // Gives the grid the focus.
+    void focusGrid();
+
+    // Opens the goods item editor modally; tests replace it to answer without a window.
+    static std::function<bool(QWidget *)> openItemEditor;
+
+    // Element option panels.
+    void openPanel(QFrame *panel, QWidget *firstButton, QWidget *button, int element);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Model-specific hooks.
+    virtual QString cleanFixedText(const QString &text) const;
+    // Shows the fields that only one model has (called by showFormat()).
+    virtual void showModelFields() {}
+
+private:
+    void buildFormatArea();
+    void buildGoodsArea();
+    void buildOptionPanels();
+    void Form_Load();
+    void loadFiles();
+    void numericFieldLeft(QLineEdit *box);
+    void textFieldLeft(QLineEdit *box);
+    bool gridKey(QKeyEvent *event);
+    bool fieldKey(QLineEdit *box, QKeyEvent *event);
+    void clearSortOptions();
+
+    struct NumericField {
+        QLineEdit *box = nullptr;
+        std::function<qint32 &()> value32;
+        std::function<qint16 &()> value16;
+        qint32 max = 0;
+        QLineEdit *up = nullptr;
+        QLineEdit *down = nullptr;
+        QLineEdit *enter = nullptr;
+    };
+    NumericField *fieldFor(QObject *box);
+    void buildFieldTable();
+
+    StationProfile m_profile;
+    FormatSet m_set;
+    GoodsTable *m_goods = nullptr;
+    int m_format = 1;
+    bool m_blackMark = false;
+    QString m_formatFile;
+    QString m_goodsFile;
+    QString m_printFile;
+    QList<int> m_defaultWidths;
+    QList<NumericField> m_fields;
+    QList<QLineEdit *> m_textFields;
+    int m_panelElement[5] = {1, 1, 1, 1, 1};
+    bool m_unloaded = false;
+};
