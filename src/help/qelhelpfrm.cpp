@@ -131,6 +131,7 @@ void QelHelpFrm::buildWindow()
     vaSpread1->setSelectionBehavior(QAbstractItemView::SelectRows);
     vaSpread1->setSelectionMode(QAbstractItemView::SingleSelection);
     vaSpread1->setWordWrap(false);
+    vaSpread1->setShowGrid(false);
     vaSpread1->setTextElideMode(Qt::ElideNone);
     vaSpread1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     vaSpread1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
