@@ -33,7 +33,7 @@ std::function<bool(QWidget *)> StationFrm::openItemEditor;
 
 namespace {
 
-constexpr int BoxWidth = 52;
+constexpr int BoxWidth = 46;
 
 QString blankZero(qint64 v)
 {
@@ -44,7 +44,7 @@ QLineEdit *numberBox(const QString &name, QWidget *parent, int width = BoxWidth)
 {
     auto *b = new QLineEdit(parent);
     b->setObjectName(name);
-    b->setFixedWidth(width);
+    b->setFixedSize(width, 22);
     b->setAlignment(Qt::AlignRight);
     return b;
 }
@@ -62,7 +62,7 @@ QLabel *valueLabel(const QString &name, QWidget *parent, int width)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(name);
-    l->setFixedWidth(width);
+    l->setFixedSize(width, 22);
     l->setFrameShape(QFrame::StyledPanel);
     l->setAutoFillBackground(true);
     QPalette p = l->palette();
@@ -155,14 +155,14 @@ void StationFrm::buildFormatArea()
     auto *v = new QVBoxLayout(BarFormFme);
     v->setSpacing(4);
 
-    // Set, formats, port, speed, label stock.
+    // Set, formats, label size and direction, label stock; then port and speed.
     auto *top = new QHBoxLayout;
     auto *setCap = new QLabel(QStringLiteral("작업번호"), BarFormFme);
     BarSeltLbl = valueLabel(QStringLiteral("BarSeltLbl"), BarFormFme, 30);
     BarSeltLbl->setAlignment(Qt::AlignCenter);
     top->addWidget(setCap);
     top->addWidget(BarSeltLbl);
-    top->addSpacing(12);
+    top->addSpacing(14);
     top->addWidget(new QLabel(QStringLiteral("포멧"), BarFormFme));
     auto *formGroup = new QButtonGroup(this);
     for (int f = 1; f <= 5; ++f) {
@@ -173,8 +173,46 @@ void StationFrm::buildFormatArea()
         top->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, f] { BarFormOpt_Click(f); });
     }
-    top->addSpacing(12);
-    top->addWidget(new QLabel(QStringLiteral("포트"), BarFormFme));
+    top->addSpacing(14);
+    top->addWidget(new QLabel(QStringLiteral("길이"), BarFormFme));
+    LblLengTxt = numberBox(QStringLiteral("LblLengTxt"), BarFormFme);
+    top->addWidget(LblLengTxt);
+    top->addWidget(new QLabel(QStringLiteral("폭"), BarFormFme));
+    LblWidthTxt = numberBox(QStringLiteral("LblWidthTxt"), BarFormFme);
+    top->addWidget(LblWidthTxt);
+    auto *unit = new QLabel(m_profile.unitHint, BarFormFme);
+    unit->setObjectName(QStringLiteral("LblUnitLbl"));
+    top->addWidget(unit);
+    top->addSpacing(14);
+    auto *degGroup = new QButtonGroup(this);
+    LblDegree0Opt = new QRadioButton(QStringLiteral("정상"), BarFormFme);
+    LblDegree0Opt->setObjectName(QStringLiteral("LblDegree0Opt"));
+    LblDegree1Opt = new QRadioButton(QStringLiteral("역방향"), BarFormFme);
+    LblDegree1Opt->setObjectName(QStringLiteral("LblDegree1Opt"));
+    degGroup->addButton(LblDegree0Opt);
+    degGroup->addButton(LblDegree1Opt);
+    top->addWidget(LblDegree0Opt);
+    top->addWidget(LblDegree1Opt);
+    connect(LblDegree0Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 0; });
+    connect(LblDegree1Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 1; });
+    top->addSpacing(14);
+    top->addWidget(new QLabel(QStringLiteral("용지"), BarFormFme));
+    auto *stockGroup = new QButtonGroup(this);
+    GapBlack0Opt = new QRadioButton(QStringLiteral("G"), BarFormFme);
+    GapBlack0Opt->setObjectName(QStringLiteral("GapBlack0Opt"));
+    GapBlack1Opt = new QRadioButton(QStringLiteral("B"), BarFormFme);
+    GapBlack1Opt->setObjectName(QStringLiteral("GapBlack1Opt"));
+    stockGroup->addButton(GapBlack0Opt);
+    stockGroup->addButton(GapBlack1Opt);
+    top->addWidget(GapBlack0Opt);
+    top->addWidget(GapBlack1Opt);
+    connect(GapBlack0Opt, &QRadioButton::clicked, this, [this] { m_blackMark = false; });
+    connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] { m_blackMark = true; });
+    top->addStretch();
+    v->addLayout(top);
+
+    auto *second = new QHBoxLayout;
+    second->addWidget(new QLabel(QStringLiteral("포트"), BarFormFme));
     auto *portGroup = new QButtonGroup(this);
     for (int i = 1; i <= 9; ++i) {
         const QString cap = i <= 2 ? QStringLiteral("Com%1").arg(i) : QStringLiteral("C%1").arg(i);
@@ -182,13 +220,10 @@ void StationFrm::buildFormatArea()
         o->setObjectName(QStringLiteral("BarComPortOpt%1").arg(i));
         portGroup->addButton(o);
         BarComPortOpt[i] = o;
-        top->addWidget(o);
+        second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComPort = qint16(i); });
     }
-    top->addStretch();
-    v->addLayout(top);
-
-    auto *second = new QHBoxLayout;
+    second->addSpacing(14);
     second->addWidget(new QLabel(QStringLiteral("속도"), BarFormFme));
     auto *speedGroup = new QButtonGroup(this);
     const QStringList speeds{QString(),           QStringLiteral("9600"),  QStringLiteral("14400"),
@@ -202,60 +237,26 @@ void StationFrm::buildFormatArea()
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComSpeed = qint16(i); });
     }
-    second->addSpacing(16);
-    second->addWidget(new QLabel(QStringLiteral("용지"), BarFormFme));
-    auto *stockGroup = new QButtonGroup(this);
-    GapBlack0Opt = new QRadioButton(QStringLiteral("G"), BarFormFme);
-    GapBlack0Opt->setObjectName(QStringLiteral("GapBlack0Opt"));
-    GapBlack1Opt = new QRadioButton(QStringLiteral("B"), BarFormFme);
-    GapBlack1Opt->setObjectName(QStringLiteral("GapBlack1Opt"));
-    stockGroup->addButton(GapBlack0Opt);
-    stockGroup->addButton(GapBlack1Opt);
-    second->addWidget(GapBlack0Opt);
-    second->addWidget(GapBlack1Opt);
-    connect(GapBlack0Opt, &QRadioButton::clicked, this, [this] { m_blackMark = false; });
-    connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] { m_blackMark = true; });
-    second->addSpacing(16);
-    second->addWidget(new QLabel(QStringLiteral("길이"), BarFormFme));
-    LblLengTxt = numberBox(QStringLiteral("LblLengTxt"), BarFormFme);
-    second->addWidget(LblLengTxt);
-    second->addWidget(new QLabel(QStringLiteral("폭"), BarFormFme));
-    LblWidthTxt = numberBox(QStringLiteral("LblWidthTxt"), BarFormFme);
-    second->addWidget(LblWidthTxt);
-    auto *unit = new QLabel(m_profile.unitHint, BarFormFme);
-    unit->setObjectName(QStringLiteral("LblUnitLbl"));
-    second->addWidget(unit);
-    second->addSpacing(12);
-    auto *degGroup = new QButtonGroup(this);
-    LblDegree0Opt = new QRadioButton(QStringLiteral("정상"), BarFormFme);
-    LblDegree0Opt->setObjectName(QStringLiteral("LblDegree0Opt"));
-    LblDegree1Opt = new QRadioButton(QStringLiteral("역방향"), BarFormFme);
-    LblDegree1Opt->setObjectName(QStringLiteral("LblDegree1Opt"));
-    degGroup->addButton(LblDegree0Opt);
-    degGroup->addButton(LblDegree1Opt);
-    second->addWidget(LblDegree0Opt);
-    second->addWidget(LblDegree1Opt);
-    connect(LblDegree0Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 0; });
-    connect(LblDegree1Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 1; });
     second->addStretch();
     v->addLayout(second);
 
-    // Elements: barcodes then texts, one row each; the extension panel at the right.
+    // Elements: the barcodes, then the texts, one row each; the hints and the extension
+    // panel at the right.
     auto *elements = new QHBoxLayout;
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    const QStringList heads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
-                            QStringLiteral("종류 / 폰트"), QString(), QString(),
-                            QStringLiteral("높이 / 크기"), QString(), QString(),
-                            QStringLiteral("번호 / 음각"), QString()};
-    for (int c = 0; c < heads.size(); ++c) {
-        if (!heads[c].isEmpty())
-            grid->addWidget(new QLabel(heads[c], BarFormFme), 0, c);
+    auto *rows = new QVBoxLayout;
+    rows->setSpacing(2);
+    auto *bars = new QGridLayout;
+    bars->setHorizontalSpacing(4);
+    bars->setVerticalSpacing(1);
+    const QStringList barHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
+                               QStringLiteral("종류"), QString(), QString(), QStringLiteral("높이"),
+                               QStringLiteral("번호"), QString()};
+    for (int c = 0; c < barHeads.size(); ++c) {
+        if (!barHeads[c].isEmpty())
+            bars->addWidget(new QLabel(barHeads[c], BarFormFme), 0, c);
     }
-    int row = 1;
-    for (int b = 1; b <= 3; ++b, ++row) {
-        grid->addWidget(new QLabel(QStringLiteral("바코드#%1").arg(b), BarFormFme), row, 0);
+    for (int b = 1; b <= 3; ++b) {
+        bars->addWidget(new QLabel(QStringLiteral("바코드#%1").arg(b), BarFormFme), b, 0);
         BarSeltChk[b] = new QCheckBox(BarFormFme);
         BarSeltChk[b]->setObjectName(QStringLiteral("BarSeltChk%1").arg(b));
         connect(BarSeltChk[b], &QCheckBox::clicked, this,
@@ -263,23 +264,37 @@ void StationFrm::buildFormatArea()
         BarYyTxt[b] = numberBox(QStringLiteral("BarYyTxt%1").arg(b), BarFormFme);
         BarXxTxt[b] = numberBox(QStringLiteral("BarXxTxt%1").arg(b), BarFormFme);
         BarCodeCmd[b] = smallButton(QStringLiteral("BarCodeCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
-        BarCodeLbl[b] = valueLabel(QStringLiteral("BarCodeLbl%1").arg(b), BarFormFme, 70);
+        BarCodeLbl[b] = valueLabel(QStringLiteral("BarCodeLbl%1").arg(b), BarFormFme, 76);
         BarDenLbl[b] = valueLabel(QStringLiteral("BarDenLbl%1").arg(b), BarFormFme, 26);
+        BarDenLbl[b]->setAlignment(Qt::AlignCenter);
         BarHeightTxt[b] = numberBox(QStringLiteral("BarHeightTxt%1").arg(b), BarFormFme);
         BarHmReadCmd[b] = smallButton(QStringLiteral("BarHmReadCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
-        BarHmReadLbl[b] = valueLabel(QStringLiteral("BarHmReadLbl%1").arg(b), BarFormFme, 40);
-        grid->addWidget(BarSeltChk[b], row, 1);
-        grid->addWidget(BarYyTxt[b], row, 2);
-        grid->addWidget(BarXxTxt[b], row, 3);
-        grid->addWidget(BarCodeCmd[b], row, 4);
-        grid->addWidget(BarCodeLbl[b], row, 5);
-        grid->addWidget(BarDenLbl[b], row, 6);
-        grid->addWidget(BarHeightTxt[b], row, 7, 1, 3);
-        grid->addWidget(BarHmReadCmd[b], row, 10);
-        grid->addWidget(BarHmReadLbl[b], row, 11);
+        BarHmReadLbl[b] = valueLabel(QStringLiteral("BarHmReadLbl%1").arg(b), BarFormFme, 44);
+        bars->addWidget(BarSeltChk[b], b, 1);
+        bars->addWidget(BarYyTxt[b], b, 2);
+        bars->addWidget(BarXxTxt[b], b, 3);
+        bars->addWidget(BarCodeCmd[b], b, 4);
+        bars->addWidget(BarCodeLbl[b], b, 5);
+        bars->addWidget(BarDenLbl[b], b, 6);
+        bars->addWidget(BarHeightTxt[b], b, 7);
+        bars->addWidget(BarHmReadCmd[b], b, 8);
+        bars->addWidget(BarHmReadLbl[b], b, 9);
     }
-    for (int t = 1; t <= 10; ++t, ++row) {
-        grid->addWidget(new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme), row, 0);
+    bars->setColumnStretch(10, 1);
+    rows->addLayout(bars);
+
+    auto *txts = new QGridLayout;
+    txts->setHorizontalSpacing(4);
+    txts->setVerticalSpacing(1);
+    const QStringList txtHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
+                               QStringLiteral("폰트"), QString(), QStringLiteral("크기(Y,X)"), QString(),
+                               QString(), QStringLiteral("음각"), QString()};
+    for (int c = 0; c < txtHeads.size(); ++c) {
+        if (!txtHeads[c].isEmpty())
+            txts->addWidget(new QLabel(txtHeads[c], BarFormFme), 0, c, 1, c == 6 ? 3 : 1);
+    }
+    for (int t = 1; t <= 10; ++t) {
+        txts->addWidget(new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme), t, 0);
         TxtSeltChk[t] = new QCheckBox(BarFormFme);
         TxtSeltChk[t]->setObjectName(QStringLiteral("TxtSeltChk%1").arg(t));
         connect(TxtSeltChk[t], &QCheckBox::clicked, this,
@@ -287,26 +302,28 @@ void StationFrm::buildFormatArea()
         TxtYyTxt[t] = numberBox(QStringLiteral("TxtYyTxt%1").arg(t), BarFormFme);
         TxtXxTxt[t] = numberBox(QStringLiteral("TxtXxTxt%1").arg(t), BarFormFme);
         TxtFontCmd[t] = smallButton(QStringLiteral("TxtFontCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
-        TxtFontLbl[t] = valueLabel(QStringLiteral("TxtFontLbl%1").arg(t), BarFormFme, 70);
+        TxtFontLbl[t] = valueLabel(QStringLiteral("TxtFontLbl%1").arg(t), BarFormFme, 76);
         TxtYxSizeCmd[t] = smallButton(QStringLiteral("TxtYxSizeCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
-        TxtYSizeLbl[t] = valueLabel(QStringLiteral("TxtYSizeLbl%1").arg(t), BarFormFme, 20);
-        TxtXSizeLbl[t] = valueLabel(QStringLiteral("TxtXSizeLbl%1").arg(t), BarFormFme, 20);
+        TxtYSizeLbl[t] = valueLabel(QStringLiteral("TxtYSizeLbl%1").arg(t), BarFormFme, 22);
+        TxtXSizeLbl[t] = valueLabel(QStringLiteral("TxtXSizeLbl%1").arg(t), BarFormFme, 22);
         TxtRvsCmd[t] = smallButton(QStringLiteral("TxtRvsCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
-        TxtRvsLbl[t] = valueLabel(QStringLiteral("TxtRvsLbl%1").arg(t), BarFormFme, 40);
+        TxtRvsLbl[t] = valueLabel(QStringLiteral("TxtRvsLbl%1").arg(t), BarFormFme, 44);
         for (QLabel *l : {TxtYSizeLbl[t], TxtXSizeLbl[t]})
             l->setAlignment(Qt::AlignCenter);
-        grid->addWidget(TxtSeltChk[t], row, 1);
-        grid->addWidget(TxtYyTxt[t], row, 2);
-        grid->addWidget(TxtXxTxt[t], row, 3);
-        grid->addWidget(TxtFontCmd[t], row, 4);
-        grid->addWidget(TxtFontLbl[t], row, 5, 1, 2);
-        grid->addWidget(TxtYxSizeCmd[t], row, 7);
-        grid->addWidget(TxtYSizeLbl[t], row, 8);
-        grid->addWidget(TxtXSizeLbl[t], row, 9);
-        grid->addWidget(TxtRvsCmd[t], row, 10);
-        grid->addWidget(TxtRvsLbl[t], row, 11);
+        txts->addWidget(TxtSeltChk[t], t, 1);
+        txts->addWidget(TxtYyTxt[t], t, 2);
+        txts->addWidget(TxtXxTxt[t], t, 3);
+        txts->addWidget(TxtFontCmd[t], t, 4);
+        txts->addWidget(TxtFontLbl[t], t, 5);
+        txts->addWidget(TxtYxSizeCmd[t], t, 6);
+        txts->addWidget(TxtYSizeLbl[t], t, 7);
+        txts->addWidget(TxtXSizeLbl[t], t, 8);
+        txts->addWidget(TxtRvsCmd[t], t, 9);
+        txts->addWidget(TxtRvsLbl[t], t, 10);
     }
-    elements->addLayout(grid);
+    txts->setColumnStretch(11, 1);
+    rows->addLayout(txts);
+    elements->addLayout(rows);
 
     // Hints and the extension panel.
     auto *side = new QVBoxLayout;
@@ -343,7 +360,7 @@ void StationFrm::buildFormatArea()
         TxtSizeTxt[t] = numberBox(QStringLiteral("TxtSizeTxt%1").arg(t), TxtExtFme, 36);
         TxtStringTxt[t] = new QLineEdit(TxtExtFme);
         TxtStringTxt[t]->setObjectName(QStringLiteral("TxtStringTxt%1").arg(t));
-        TxtStringTxt[t]->setMinimumWidth(190);
+        TxtStringTxt[t]->setFixedSize(200, 22);
         ext->addWidget(TxtSizeTxt[t], t, 1);
         ext->addWidget(TxtStringTxt[t], t, 2);
     }
