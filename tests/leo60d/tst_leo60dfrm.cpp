@@ -11,6 +11,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -67,6 +70,7 @@ private Q_SLOTS:
     void headerOnlyFileOpensNoCopyPanel();
     void saveFailureIsReported();
     void settingsPanel();
+    void exitClosesTheMdiWindow();
     void screenshot();
 
 private:
@@ -352,6 +356,23 @@ void TestLeo60DFrm::settingsPanel()
     QTest::mouseClick(child<QPushButton>("SetExitCmd"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>("ChtSeltCmd"));
+}
+
+void TestLeo60DFrm::exitClosesTheMdiWindow()
+{
+    QMdiArea area;
+    auto *frm = new LEO60DFrm;
+    QMdiSubWindow *sub = area.addSubWindow(frm);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    area.resize(1100, 760);
+    area.show();
+    sub->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCOMPARE(sub->windowTitle(), QStringLiteral("LEO-60D+ 등록상품을 텍스트로 변환 ( ~.pre )"));
+    QPointer<QMdiSubWindow> watch(sub);
+    QTest::mouseClick(frm->findChild<QPushButton *>(QStringLiteral("ChtExitCmd")), Qt::LeftButton);
+    QTRY_VERIFY(watch.isNull());
+    QCOMPARE(area.subWindowList().size(), 0);
 }
 
 void TestLeo60DFrm::screenshot()
