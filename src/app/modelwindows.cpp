@@ -1,9 +1,11 @@
 #include "modelwindows.h"
 
 #include "app/mdimain.h"
+#include "leo60d/leo60dfrm.h"
 #include "srp770/srp770frm.h"
 
 void RegisterModelWindows()
 {
     mdiMain::registerWindow(QStringLiteral("SRP770Frm"), [] { return new SRP770Frm; });
+    mdiMain::registerWindow(QStringLiteral("LEO60DFrm"), [] { return new LEO60DFrm; });
 }
