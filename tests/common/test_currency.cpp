@@ -1,5 +1,7 @@
 #include "common/currency.h"
 
+#include "addrow.h"
+
 #include <QtTest>
 
 namespace {
@@ -20,12 +22,8 @@ class TestCurrency : public QObject {
 private Q_SLOTS:
     void arithmetic_data();
     void arithmetic();
-    void toText_data();
-    void toText();
-    void truncate2_data();
-    void truncate2();
-    void textToCur_data();
-    void textToCur();
+    void conversions_data();
+    void conversions();
     void decimalTextRange();
 };
 
@@ -37,66 +35,26 @@ void TestCurrency::arithmetic_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("mode 9 half to even down") << "2.5"
-                                              << "*"
-                                              << "1" << 9 << "2";
-    QTest::newRow("mode 9 half to even up") << "3.5"
-                                            << "*"
-                                            << "1" << 9 << "4";
-    QTest::newRow("mode 9 negative half") << "-2.5"
-                                          << "*"
-                                          << "1" << 9 << "-2";
-    QTest::newRow("mode 9 above half") << "2.5001"
-                                       << "*"
-                                       << "1" << 9 << "3";
-    QTest::newRow("mode 0 floor negative") << "-2.5"
-                                           << "*"
-                                           << "1" << 0 << "-3";
-    QTest::newRow("mode 0 floor positive") << "2.9999"
-                                           << "*"
-                                           << "1" << 0 << "2";
-    QTest::newRow("mode 0 whole negative") << "-2"
-                                           << "*"
-                                           << "1" << 0 << "-2";
-    QTest::newRow("mode 2 cut") << "1.239"
-                                << "*"
-                                << "1" << 2 << "1.23";
-    QTest::newRow("mode 2 cut negative") << "-1.239"
-                                         << "*"
-                                         << "1" << 2 << "-1.23";
-    QTest::newRow("other mode keeps decimals") << "1.5"
-                                               << "*"
-                                               << "1.5" << 1 << "2.25";
-    QTest::newRow("product rounded to 4 places") << "0.0001"
-                                                 << "*"
-                                                 << "0.5" << 1 << "0.0001";
-    QTest::newRow("overflow gives 0") << "922337203685477"
-                                      << "*"
-                                      << "10" << 1 << "0";
-    QTest::newRow("divide") << "10"
-                            << "/"
-                            << "4" << 1 << "2.5";
-    QTest::newRow("divide mode 9") << "10"
-                                   << "/"
-                                   << "4" << 9 << "2";
-    QTest::newRow("divide mode 0 negative") << "-10"
-                                            << "/"
-                                            << "4" << 0 << "-3";
-    QTest::newRow("divide four places") << "1"
-                                        << "/"
-                                        << "3" << 1 << "0.3333";
-    QTest::newRow("divide mode 2") << "2"
-                                   << "/"
-                                   << "3" << 2 << "0.66";
-    QTest::newRow("divide by 0") << "10"
-                                 << "/"
-                                 << "0" << 1 << "0";
-    QTest::newRow("divide by 0 mode 0") << "-10"
-                                        << "/"
-                                        << "0" << 0 << "0";
-    QTest::newRow("divide overflow") << "922337203685477"
-                                     << "/"
-                                     << "0.0001" << 1 << "0";
+    addRow("mode 9 half to even down", "2.5", "*", "1", 9, "2");
+    addRow("mode 9 half to even up", "3.5", "*", "1", 9, "4");
+    addRow("mode 9 negative half", "-2.5", "*", "1", 9, "-2");
+    addRow("mode 9 above half", "2.5001", "*", "1", 9, "3");
+    addRow("mode 0 floor negative", "-2.5", "*", "1", 0, "-3");
+    addRow("mode 0 floor positive", "2.9999", "*", "1", 0, "2");
+    addRow("mode 0 whole negative", "-2", "*", "1", 0, "-2");
+    addRow("mode 2 cut", "1.239", "*", "1", 2, "1.23");
+    addRow("mode 2 cut negative", "-1.239", "*", "1", 2, "-1.23");
+    addRow("other mode keeps decimals", "1.5", "*", "1.5", 1, "2.25");
+    addRow("product rounded to 4 places", "0.0001", "*", "0.5", 1, "0.0001");
+    addRow("overflow gives 0", "922337203685477", "*", "10", 1, "0");
+    addRow("divide", "10", "/", "4", 1, "2.5");
+    addRow("divide mode 9", "10", "/", "4", 9, "2");
+    addRow("divide mode 0 negative", "-10", "/", "4", 0, "-3");
+    addRow("divide four places", "1", "/", "3", 1, "0.3333");
+    addRow("divide mode 2", "2", "/", "3", 2, "0.66");
+    addRow("divide by 0", "10", "/", "0", 1, "0");
+    addRow("divide by 0 mode 0", "-10", "/", "0", 0, "0");
+    addRow("divide overflow", "922337203685477", "/", "0.0001", 1, "0");
 }
 
 void TestCurrency::arithmetic()
@@ -111,92 +69,56 @@ void TestCurrency::arithmetic()
     QCOMPARE(CurToText(r, 0), expected);
 }
 
-// grouped: 1 CurToGrouped, 0 CurToText.
-void TestCurrency::toText_data()
+// Value given as decimal text (the text read for TextToCur); flag is the blank-zero flag where the
+// helper has one.
+void TestCurrency::conversions_data()
 {
+    QTest::addColumn<QString>("helper");
     QTest::addColumn<QString>("value");
-    QTest::addColumn<int>("grouped");
-    QTest::addColumn<int>("blankZero");
+    QTest::addColumn<int>("flag");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "1234.5" << 0 << 0 << "1234.5";
-    QTest::newRow("plain negative") << "-3" << 0 << 1 << "-3";
-    QTest::newRow("plain small") << "0.0001" << 0 << 0 << "0.0001";
-    QTest::newRow("plain zero") << "0" << 0 << 0 << "0";
-    QTest::newRow("plain zero blank") << "0" << 0 << 1 << "";
-    QTest::newRow("plain extreme") << "-922337203685477.5807" << 0 << 0 << "-922337203685477.5807";
-    QTest::newRow("grouped") << "1234567.891" << 1 << 0 << "1,234,567.89";
-    QTest::newRow("grouped half up") << "0.005" << 1 << 0 << "0.01";
-    QTest::newRow("grouped carry") << "999.999" << 1 << 0 << "1,000.00";
-    QTest::newRow("grouped negative") << "-1234.5" << 1 << 0 << "-1,234.50";
-    QTest::newRow("grouped zero") << "0" << 1 << 0 << "0.00";
-    QTest::newRow("grouped zero blank") << "0" << 1 << 1 << "";
-    QTest::newRow("grouped extreme")
-        << "922337203685477.5807" << 1 << 0 << "922,337,203,685,477.58";
+    addRow("text", "Text", "1234.5", 0, "1234.5");
+    addRow("text small", "Text", "0.0001", 0, "0.0001");
+    addRow("text zero", "Text", "0", 0, "0");
+    addRow("text zero blank", "Text", "0", 1, "");
+    addRow("text extreme", "Text", "-922337203685477.5807", 0, "-922337203685477.5807");
+    addRow("grouped", "Grouped", "1234567.891", 0, "1,234,567.89");
+    addRow("grouped half up", "Grouped", "0.005", 0, "0.01");
+    addRow("grouped carry", "Grouped", "999.999", 0, "1,000.00");
+    addRow("grouped negative", "Grouped", "-1234.5", 0, "-1,234.50");
+    addRow("grouped zero", "Grouped", "0", 0, "0.00");
+    addRow("grouped zero blank", "Grouped", "0", 1, "");
+    addRow("grouped extreme", "Grouped", "922337203685477.5807", 0, "922,337,203,685,477.58");
+    addRow("cut positive", "Cut2", "1.239", 0, "1.23");
+    addRow("cut negative", "Cut2", "-1.239", 0, "-1.23");
+    addRow("cut below a cent", "Cut2", "-0.0099", 0, "0");
+    addRow("cut large", "Cut2", "123456789012.3456", 0, "123456789012.34");
+    addRow("cut largest", "Cut2", "922337203685477.5807", 0, "922337203685477.58");
+    addRow("read grouped, three decimals", "TextToCur", "1,234.567", 0, "1234.56");
+    addRow("read empty", "TextToCur", "", 0, "0");
+    addRow("read letters", "TextToCur", "abc", 0, "0");
+    addRow("read negative", "TextToCur", "-12.345", 0, "-12.34");
+    addRow("read second point ends", "TextToCur", "1.2.3", 0, "1.2");
+    addRow("read sign and unit", "TextToCur", "  +5원", 0, "5");
+    addRow("read minus inside", "TextToCur", "12-3", 0, "12");
+    addRow("read first 14 characters", "TextToCur", "123456789012345678", 0, "12345678901234");
 }
 
-void TestCurrency::toText()
+void TestCurrency::conversions()
 {
+    QFETCH(QString, helper);
     QFETCH(QString, value);
-    QFETCH(int, grouped);
-    QFETCH(int, blankZero);
+    QFETCH(int, flag);
     QFETCH(QString, expected);
+    if (helper == "TextToCur") {
+        QCOMPARE(CurToText(TextToCur(value), 0), expected);
+        return;
+    }
     const Currency v = cur(value);
-    QCOMPARE(grouped ? CurToGrouped(v, qint16(blankZero)) : CurToText(v, qint16(blankZero)),
-             expected);
-}
-
-void TestCurrency::truncate2_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("positive") << "1.239"
-                              << "1.23";
-    QTest::newRow("negative") << "-1.239"
-                              << "-1.23";
-    QTest::newRow("whole") << "5"
-                           << "5";
-    QTest::newRow("below a cent") << "-0.0099"
-                                  << "0";
-    QTest::newRow("large") << "123456789012.3456"
-                           << "123456789012.34";
-    QTest::newRow("largest") << "922337203685477.5807"
-                             << "922337203685477.58";
-}
-
-void TestCurrency::truncate2()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, expected);
-    QCOMPARE(CurToText(CurTruncate2(cur(value)), 0), expected);
-}
-
-void TestCurrency::textToCur_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("grouped, three decimals") << "1,234.567"
-                                             << "1234.56";
-    QTest::newRow("empty") << ""
-                           << "0";
-    QTest::newRow("letters") << "abc"
-                             << "0";
-    QTest::newRow("negative") << "-12.345"
-                              << "-12.34";
-    QTest::newRow("second point ends") << "1.2.3"
-                                       << "1.2";
-    QTest::newRow("sign and unit") << "  +5원"
-                                   << "5";
-    QTest::newRow("minus inside stops number") << "12-3"
-                                               << "12";
-    QTest::newRow("first 14 characters") << "123456789012345678"
-                                         << "12345678901234";
-}
-
-void TestCurrency::textToCur()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(CurToText(TextToCur(text), 0), expected);
+    const QString got = helper == "Text"      ? CurToText(v, qint16(flag))
+                        : helper == "Grouped" ? CurToGrouped(v, qint16(flag))
+                                              : CurToText(CurTruncate2(v), 0);
+    QCOMPARE(got, expected);
 }
 
 void TestCurrency::decimalTextRange()

@@ -1,144 +1,128 @@
+#include "common/cp949codec.h"
 #include "common/textutil.h"
+
+#include "addrow.h"
 
 #include <QtTest>
 
-using Row = QList<QVariant>;
+#include <functional>
+#include <map>
 
 class TestTextUtil : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void eanCheckDigit_data();
-    void eanCheckDigit();
-    void byteCuts_data();
-    void byteCuts();
-    void isNumberText_data();
-    void isNumberText();
+    void decodeCp949();
+    void textAndNumber_data();
+    void textAndNumber();
     void cleanText_data();
     void cleanText();
     void splitFields_data();
     void splitFields();
     void splitOverflow();
-    void splitWords_data();
-    void splitWords();
-    void leadingNumber_data();
-    void leadingNumber();
-    void digitsToLong_data();
-    void digitsToLong();
     void ansiLeftBytes_data();
     void ansiLeftBytes();
     void ansiLeftBytesCutsHangul();
 };
 
-void TestTextUtil::eanCheckDigit_data()
+void TestTextUtil::decodeCp949()
 {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("digit");
-    QTest::newRow("12 digits") << "400638133393"
-                               << "1";
-    QTest::newRow("13 digits recomputed") << "4006381333931"
-                                          << "1";
-    QTest::newRow("13 digits wrong check ignored") << "4006381333938"
-                                                   << "1";
-    QTest::newRow("blanks around") << " 880123456789 "
-                                   << "3";
-    QTest::newRow("7 digits") << "9638507"
-                              << "4";
-    QTest::newRow("8 digits") << "96385074"
-                              << "4";
-    QTest::newRow("letter counts 0 (13)") << "4006381333A3"
-                                          << "0";
-    QTest::newRow("letter counts 0 (8)") << "963850A"
-                                         << "5";
-    QTest::newRow("10 characters") << "1234567890"
-                                   << "X";
-    QTest::newRow("empty") << ""
-                           << "X";
+    const QString text = QStringLiteral("똠뷁 사과 'a' \\ 123 ·①");
+    QCOMPARE(Cp949Codec::decode(Cp949Codec::encode(text)), text);
+    // A lead byte without its trail byte must not swallow or invent text.
+    const QString cut = Cp949Codec::decode(QByteArray::fromHex("41bbe7bb"));
+    QVERIFY2(cut.startsWith(QStringLiteral("A사")) && cut.size() == 3, qPrintable(cut));
 }
 
-void TestTextUtil::eanCheckDigit()
+// Helpers taking a text and a whole number, each answer compared as text (bytes in hex).
+void TestTextUtil::textAndNumber_data()
 {
-    QFETCH(QString, code);
-    QFETCH(QString, digit);
-    QCOMPARE(EanCheckDigit(code), digit);
-}
-
-// kind: L LeftByBytes, R RightByBytes, A AlignRightByBytes.
-void TestTextUtil::byteCuts_data()
-{
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("helper");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("keepQuotes");
+    QTest::addColumn<int>("n");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("L hangul dropped whole") << "L"
-                                            << "가나다" << 5 << 0 << "가나";
-    QTest::newRow("L exact") << "L"
-                             << "가나다" << 6 << 0 << "가나다";
-    QTest::newRow("L one byte left") << "L"
-                                     << "가" << 1 << 0 << "";
-    QTest::newRow("L mixed") << "L"
-                             << "a가b" << 2 << 0 << "a";
-    QTest::newRow("L zero limit") << "L"
-                                  << "abc" << 0 << 0 << "";
-    QTest::newRow("L negative limit") << "L"
-                                      << "abc" << -1 << 0 << "";
-    QTest::newRow("L quotes replaced") << "L"
-                                       << "it's \"x\"" << 20 << 0 << "it`s `x`";
-    QTest::newRow("L quotes kept") << "L"
-                                   << "it's" << 20 << 1 << "it's";
-    QTest::newRow("R last syllable") << "R"
-                                     << "가나다" << 3 << 0 << "다";
-    QTest::newRow("R last too wide") << "R"
-                                     << "가나다" << 1 << 0 << "";
-    QTest::newRow("R mixed") << "R"
-                             << "a가b" << 3 << 0 << "가b";
-    QTest::newRow("A padded") << "A"
-                              << "12" << 6 << 1 << "    12";
-    QTest::newRow("A too long loses start") << "A"
-                                            << "1234567" << 6 << 1 << "234567";
-    QTest::newRow("A hangul at cut padded") << "A"
-                                            << "가나다" << 5 << 1 << " 나다";
-    QTest::newRow("A quotes always replaced") << "A"
-                                              << "a'b" << 4 << 1 << " a`b";
-    QTest::newRow("A empty text") << "A"
-                                  << "" << 3 << 0 << "   ";
-    QTest::newRow("A zero width") << "A"
-                                  << "x" << 0 << 0 << "";
+    addRow("cp949 two syllables", "Cp949", "사과", 0, "bbe7b0fa");
+    addRow("cp949 extended syllable", "Cp949", "똠", 0, "8c63");
+    addRow("cp949 extended syllable 2", "Cp949", "뷁", 0, "94ee");
+    addRow("cp949 e acute", "Cp949", "é", 0, "3f");
+    addRow("cp949 won sign", "Cp949", "₩", 0, "3f");
+    addRow("cp949 emoji is one byte", "Cp949", "😀", 0, "3f");
+    addRow("cp949 backslash stays", "Cp949", "a\\b", 0, "615c62");
+    addRow("cp949 mixed", "Cp949", "A사é😀z", 0, "41bbe73f3f7a");
+    addRow("width ascii", "Width", "A", 0, "1");
+    addRow("width hangul", "Width", "똠", 0, "2");
+    addRow("width middle dot in code page", "Width", "·", 0, "2");
+    addRow("width e acute not in code page", "Width", "é", 0, "1");
+    addRow("width won sign not in code page", "Width", "₩", 0, "1");
+    addRow("byte length with emoji", "ByteLen", "가a😀", 0, "4");
+    addRow("ean 12 digits", "Ean", "400638133393", 0, "1");
+    addRow("ean 13 digits recomputed", "Ean", "4006381333931", 0, "1");
+    addRow("ean wrong check ignored", "Ean", "4006381333938", 0, "1");
+    addRow("ean blanks around", "Ean", " 880123456789 ", 0, "3");
+    addRow("ean 7 digits", "Ean", "9638507", 0, "4");
+    addRow("ean 8 digits", "Ean", "96385074", 0, "4");
+    addRow("ean letter counts 0", "Ean", "4006381333A3", 0, "0");
+    addRow("ean letter counts 0 (7)", "Ean", "963850A", 0, "5");
+    addRow("ean 10 characters", "Ean", "1234567890", 0, "X");
+    addRow("left hangul dropped whole", "Left", "가나다", 5, "가나");
+    addRow("left one byte left", "Left", "가", 1, "");
+    addRow("left mixed", "Left", "a가b", 2, "a");
+    addRow("left negative limit", "Left", "abc", -1, "");
+    addRow("left quotes replaced", "Left", "it's \"x\"", 20, "it`s `x`");
+    addRow("left quotes kept", "LeftKeep", "it's", 20, "it's");
+    addRow("right last syllable", "Right", "가나다", 3, "다");
+    addRow("right last too wide", "Right", "가나다", 1, "");
+    addRow("right mixed", "Right", "a가b", 3, "가b");
+    addRow("align padded", "Align", "12", 6, "    12");
+    addRow("align loses start", "Align", "1234567", 6, "234567");
+    addRow("align hangul at cut", "Align", "가나다", 5, " 나다");
+    addRow("align quotes replaced", "Align", "a'b", 4, " a`b");
+    addRow("align zero width", "Align", "x", 0, "");
+    addRow("number minus commas point", "IsNumber", "-1,2.5", 0, "1");
+    addRow("number minus later", "IsNumber", "1-2", 0, "0");
+    addRow("number second point", "IsNumber", "1.2.3", 0, "0");
+    addRow("number empty answers 1", "IsNumber", "", 1, "1");
+    addRow("number empty answers 0", "IsNumber", "", 0, "0");
+    addRow("number blank inside", "IsNumber", "1 2", 0, "0");
+    addRow("keep digits", "KeepDigits", "a1.2-3", 0, "123");
+    addRow("keep digits and point", "KeepDigits", "a1.2-3", 1, "1.23");
+    addRow("digits none", "DigitsToLong", "abc", 0, "0");
+    addRow("digits point dropped", "DigitsToLong", "12.5", 0, "125");
+    addRow("digits sign dropped", "DigitsToLong", "-12", 0, "12");
+    addRow("digits first six", "DigitsToLong", "1,234,567", 0, "123456");
+    addRow("digits leading zeros", "DigitsToLong", "0001234567", 0, "123");
+    addRow("leading blanks sign point", "Leading", "  -12.5abc", 0, "-12.5");
+    addRow("leading plus", "Leading", "+7", 0, "7");
+    addRow("leading point first", "Leading", ".5", 0, "0.5");
+    addRow("leading second point", "Leading", "1.2.3", 0, "1.2");
+    addRow("leading no exponent", "Leading", "12e3", 0, "12");
+    addRow("leading sign only", "Leading", "-", 0, "0");
+    addRow("leading nothing", "Leading", "abc", 0, "0");
+    addRow("byte length empty", "ByteLen", "", 0, "0");
 }
 
-void TestTextUtil::byteCuts()
+void TestTextUtil::textAndNumber()
 {
-    QFETCH(QString, kind);
+    using Fn = std::function<QString(const QString &, int)>;
+    static const std::map<QString, Fn> helpers{
+        {"Cp949", [](const QString &t, int) { return QString(Cp949Codec::encode(t).toHex()); }},
+        {"Width",
+         [](const QString &t, int) { return QString::number(Cp949Codec::charWidth(t[0])); }},
+        {"Ean", [](const QString &t, int) { return EanCheckDigit(t); }},
+        {"Left", [](const QString &t, int n) { return LeftByBytes(t, n, 0); }},
+        {"LeftKeep", [](const QString &t, int n) { return LeftByBytes(t, n, 1); }},
+        {"Right", [](const QString &t, int n) { return RightByBytes(t, n, 0); }},
+        {"Align", [](const QString &t, int n) { return AlignRightByBytes(t, n, 1); }},
+        {"IsNumber", [](const QString &t, int n) { return QString::number(IsNumberText(t, n)); }},
+        {"KeepDigits", [](const QString &t, int n) { return KeepDigits(t, qint16(n)); }},
+        {"DigitsToLong", [](const QString &t, int) { return QString::number(DigitsToLong(t)); }},
+        {"Leading", [](const QString &t, int) { return LeadingNumberText(t); }},
+        {"ByteLen", [](const QString &t, int) { return QString::number(AnsiByteLen(t)); }},
+    };
+    QFETCH(QString, helper);
     QFETCH(QString, text);
-    QFETCH(int, limit);
-    QFETCH(int, keepQuotes);
+    QFETCH(int, n);
     QFETCH(QString, expected);
-    const QString got = kind == "L"   ? LeftByBytes(text, limit, qint16(keepQuotes))
-                        : kind == "R" ? RightByBytes(text, limit, qint16(keepQuotes))
-                                      : AlignRightByBytes(text, limit, qint16(keepQuotes));
-    QCOMPARE(got, expected);
-}
-
-void TestTextUtil::isNumberText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("forEmpty");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("minus commas point") << "-1,2.5" << 0 << 1;
-    QTest::newRow("minus later") << "1-2" << 0 << 0;
-    QTest::newRow("second point") << "1.2.3" << 0 << 0;
-    QTest::newRow("empty answers 1") << "" << 1 << 1;
-    QTest::newRow("empty answers 0") << "" << 0 << 0;
-    QTest::newRow("blank inside") << "1 2" << 0 << 0;
-    QTest::newRow("commas anywhere") << ",,5," << 0 << 1;
-}
-
-void TestTextUtil::isNumberText()
-{
-    QFETCH(QString, text);
-    QFETCH(int, forEmpty);
-    QFETCH(int, expected);
-    QCOMPARE(int(IsNumberText(text, qint16(forEmpty))), expected);
+    QCOMPARE(helpers.at(helper)(text, n), expected);
 }
 
 void TestTextUtil::cleanText_data()
@@ -146,13 +130,12 @@ void TestTextUtil::cleanText_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("null") << QVariant() << 0 << "";
-    QTest::newRow("apostrophe in name") << QVariant(" O'Neil ") << 0 << "O`Neil";
-    QTest::newRow("double quotes") << QVariant("\"x\"") << 0 << "`x`";
-    QTest::newRow("blanks only") << QVariant("   ") << 5 << "";
-    QTest::newRow("cut at hangul") << QVariant("가나다") << 5 << "가나";
-    QTest::newRow("trimmed after cut") << QVariant("ab cd") << 3 << "ab";
-    QTest::newRow("number value") << QVariant(12) << 0 << "12";
+    addRow("null", QVariant(), 0, "");
+    addRow("apostrophe in name", QVariant(" O'Neil "), 0, "O`Neil");
+    addRow("double quotes", QVariant("\"x\""), 0, "`x`");
+    addRow("cut at hangul", QVariant("가나다"), 5, "가나");
+    addRow("trimmed after cut", QVariant("ab cd"), 3, "ab");
+    addRow("number value", QVariant(12), 0, "12");
 }
 
 void TestTextUtil::cleanText()
@@ -163,22 +146,26 @@ void TestTextUtil::cleanText()
     QCOMPARE(CleanText(value, limit), expected);
 }
 
+// Kind -1 splits into words.
 void TestTextUtil::splitFields_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("empty") << "" << 0 << QStringList();
-    QTest::newRow("blanks only") << "   " << 0 << QStringList();
-    QTest::newRow("trimmed fields") << " a ' b " << 0 << QStringList{"a", "b"};
-    QTest::newRow("trailing separator") << "a'b'" << 0 << QStringList{"a", "b", ""};
-    QTest::newRow("consecutive") << "a''b" << 0 << QStringList{"a", "", "b"};
-    QTest::newRow("comma") << "1,2" << 1 << QStringList{"1", "2"};
-    QTest::newRow("tab") << "a\tb" << 2 << QStringList{"a", "b"};
-    QTest::newRow("space") << "a  b" << 3 << QStringList{"a", "", "b"};
-    QTest::newRow("line feed") << "a\nb" << 4 << QStringList{"a", "b"};
-    QTest::newRow("semicolon") << "a;b" << 5 << QStringList{"a", "b"};
-    QTest::newRow("other kind is apostrophe") << "a'b,c" << 7 << QStringList{"a", "b,c"};
+    addRow("empty", "", 0, QStringList());
+    addRow("blanks only", "   ", 0, QStringList());
+    addRow("trimmed fields", " a ' b ", 0, QStringList{"a", "b"});
+    addRow("trailing separator", "a'b'", 0, QStringList{"a", "b", ""});
+    addRow("consecutive", "a''b", 0, QStringList{"a", "", "b"});
+    addRow("comma", "1,2", 1, QStringList{"1", "2"});
+    addRow("tab", "a\tb", 2, QStringList{"a", "b"});
+    addRow("space", "a  b", 3, QStringList{"a", "", "b"});
+    addRow("line feed", "a\nb", 4, QStringList{"a", "b"});
+    addRow("semicolon", "a;b", 5, QStringList{"a", "b"});
+    addRow("other kind is apostrophe", "a'b,c", 7, QStringList{"a", "b,c"});
+    addRow("words: runs of spaces", "  10   20  30  ", -1, QStringList{"10", "20", "30"});
+    addRow("words: spaces only", "    ", -1, QStringList());
+    addRow("words: tab is no separator", "a\tb c", -1, QStringList{"a\tb", "c"});
 }
 
 void TestTextUtil::splitFields()
@@ -187,92 +174,22 @@ void TestTextUtil::splitFields()
     QFETCH(int, kind);
     QFETCH(QStringList, fields);
     bool ok = false;
-    QCOMPARE(SplitFields(text, kind, &ok), fields);
+    QCOMPARE(kind < 0 ? SplitWords(text, &ok) : SplitFields(text, kind, &ok), fields);
     QVERIFY(ok);
 }
 
 void TestTextUtil::splitOverflow()
 {
     bool ok = false;
-    QCOMPARE(SplitFields(QString(MaxSplitFields - 1, QLatin1Char('\'')), 0, &ok).size(),
-             MaxSplitFields);
+    QCOMPARE(SplitFields(QString(MaxSplitFields - 1, u'\''), 0, &ok).size(), MaxSplitFields);
     QVERIFY(ok);
-    QVERIFY(SplitFields(QString(MaxSplitFields, QLatin1Char('\'')), 0, &ok).isEmpty());
+    QVERIFY(SplitFields(QString(MaxSplitFields, u'\''), 0, &ok).isEmpty());
     QVERIFY(!ok);
-
-    QString words;
-    for (int i = 0; i < MaxSplitFields; ++i)
-        words += QStringLiteral("w ");
+    const QString words = QStringLiteral("w ").repeated(MaxSplitFields);
     QCOMPARE(SplitWords(words, &ok).size(), MaxSplitFields);
     QVERIFY(ok);
-    QVERIFY(SplitWords(words + QStringLiteral("w"), &ok).isEmpty());
+    QVERIFY(SplitWords(words + u'w', &ok).isEmpty());
     QVERIFY(!ok);
-}
-
-void TestTextUtil::splitWords_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("runs of spaces") << "  10   20  30  " << QStringList{"10", "20", "30"};
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("spaces only") << "    " << QStringList();
-    QTest::newRow("tab is no separator") << "a\tb c" << QStringList{"a\tb", "c"};
-}
-
-void TestTextUtil::splitWords()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, words);
-    QCOMPARE(SplitWords(text), words);
-}
-
-void TestTextUtil::leadingNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("number");
-    QTest::newRow("blanks sign point") << "  -12.5abc"
-                                       << "-12.5";
-    QTest::newRow("plus") << "+7"
-                          << "7";
-    QTest::newRow("point first") << ".5"
-                                 << "0.5";
-    QTest::newRow("second point stops") << "1.2.3"
-                                        << "1.2";
-    QTest::newRow("no exponent") << "12e3"
-                                 << "12";
-    QTest::newRow("nothing readable") << "abc"
-                                      << "0";
-    QTest::newRow("sign only") << "-"
-                               << "0";
-    QTest::newRow("empty") << ""
-                           << "0";
-}
-
-void TestTextUtil::leadingNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, number);
-    QCOMPARE(LeadingNumberText(text), number);
-}
-
-void TestTextUtil::digitsToLong_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("no digits") << "abc" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("point dropped") << "12.5" << 125;
-    QTest::newRow("sign dropped") << "-12" << 12;
-    QTest::newRow("first six digits") << "1,234,567" << 123456;
-    QTest::newRow("leading zeros count") << "0001234567" << 123;
-    QTest::newRow("largest") << "999999999" << 999999;
-}
-
-void TestTextUtil::digitsToLong()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(DigitsToLong(text), value);
 }
 
 void TestTextUtil::ansiLeftBytes_data()
@@ -280,16 +197,15 @@ void TestTextUtil::ansiLeftBytes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QVariant>("count");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("bytes") << "abc" << QVariant(2) << "ab";
-    QTest::newRow("numeric text count") << "abc" << QVariant("2") << "ab";
-    QTest::newRow("non-numeric count") << "abc" << QVariant("x") << "";
-    QTest::newRow("null count") << "abc" << QVariant() << "";
-    QTest::newRow("negative count") << "abc" << QVariant(-1) << "";
-    QTest::newRow("huge count") << "abc" << QVariant(1e20) << "abc";
-    QTest::newRow("blank text") << "   " << QVariant(2) << "";
-    QTest::newRow("whole hangul") << "가나" << QVariant(4) << "가나";
-    QTest::newRow("NULs become spaces")
-        << QString::fromLatin1("a\0b\0c", 5) << QVariant(4) << "a b ";
+    addRow("bytes", "abc", QVariant(2), "ab");
+    addRow("numeric text count", "abc", QVariant("2"), "ab");
+    addRow("non-numeric count", "abc", QVariant("x"), "");
+    addRow("null count", "abc", QVariant(), "");
+    addRow("negative count", "abc", QVariant(-1), "");
+    addRow("huge count", "abc", QVariant(1e20), "abc");
+    addRow("blank text", "   ", QVariant(2), "");
+    addRow("whole hangul", "가나", QVariant(4), "가나");
+    addRow("NULs become spaces", QString::fromLatin1("a\0b\0c", 5), QVariant(4), "a b ");
 }
 
 void TestTextUtil::ansiLeftBytes()
