@@ -77,12 +77,14 @@ Currency Currency::fromDecimalText(const QString &text, bool *ok)
         frac *= 10;
         ++fracDigits;
     }
-    qint64 raw = qint64(whole) * Scale + frac;
+    __int128 raw = whole * Scale + frac;
     if (extra > 0 && (roundUp || (exactHalf && (raw % 2 == 1))))
         ++raw;
+    if (raw > std::numeric_limits<qint64>::max())
+        return {};
     if (ok)
         *ok = true;
-    return fromRaw(negative ? -raw : raw);
+    return fromRaw(negative ? -qint64(raw) : qint64(raw));
 }
 
 QString Currency::toPlainText() const
@@ -191,7 +193,9 @@ QString CurToGrouped(Currency value, qint16 blankZero)
 
 Currency CurTruncate2(Currency value)
 {
-    return TextToCur(value.toPlainText().trimmed());
+    // Cut toward zero to whole cents (100 raw units). Done on the integer itself: reading
+    // the decimal text back keeps only 14 characters and would lose digits of large values.
+    return Currency::fromRaw(value.raw() - value.raw() % 100);
 }
 
 Currency TextToCur(const QString &text)

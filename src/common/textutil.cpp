@@ -264,10 +264,11 @@ QString AnsiLeftBytes(const QString &text, const QVariant &count)
         return {};
     bool numeric = false;
     const double n = count.toDouble(&numeric);
-    if (!numeric || count.isNull())
+    if (!numeric || count.isNull() || std::isnan(n))
         return {};
-    const int bytes = int(std::nearbyint(n));
-    QString out = Cp949Codec::decode(Cp949Codec::encode(text).left(qMax(0, bytes)));
+    // Clamp before converting: a count beyond the int range keeps the whole text.
+    const qsizetype bytes = qsizetype(std::nearbyint(qBound(0.0, n, 2147483647.0)));
+    QString out = Cp949Codec::decode(Cp949Codec::encode(text).left(bytes));
     out.replace(QChar(0), QLatin1Char(' '));
     return out;
 }

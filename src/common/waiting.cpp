@@ -26,12 +26,17 @@ void WaitSeconds(qint32 seconds)
     const qint64 totalMs = qint64(seconds * 1000.0 * waitScale());
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < totalMs) {
+    for (;;) {
+        // Read the clock once per round: a second reading could already be past the end
+        // and give the timer a negative interval, which never fires.
+        const qint64 left = totalMs - clock.elapsed();
+        if (left <= 0)
+            break;
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(int(qMin<qint64>(totalMs - clock.elapsed(), 50)));
+        timer.start(int(qMin<qint64>(left, 50)));
         loop.exec();
     }
 }
