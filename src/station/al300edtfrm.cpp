@@ -40,8 +40,7 @@ QString blankZero(qint64 v)
     return v == 0 ? QString() : QString::number(v);
 }
 
-// The first key after the number or quantity box got the focus empties the box when it
-// starts a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
+// Keys that start a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
 // or "-".
 bool startsNumber(const QKeyEvent *key)
 {
@@ -53,6 +52,12 @@ bool startsNumber(const QKeyEvent *key)
     if (key->modifiers() & Qt::KeypadModifier)
         return k == Qt::Key_Asterisk || k == Qt::Key_Slash || k == Qt::Key_Comma;
     return false;
+}
+
+bool isModifierKey(int k)
+{
+    return k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt || k == Qt::Key_Meta ||
+           k == Qt::Key_AltGr || k == Qt::Key_CapsLock || k == Qt::Key_NumLock;
 }
 
 } // namespace
@@ -300,6 +305,7 @@ void AL300EdtFrm::BarCodeTxt_F1(int k)
         p.ModalOpening = 1;
         BarNewFrm generator(this);
         generator.exec();
+        activateWindow(); // back to the editor, also where no window manager does it
     }
     QLineEdit *box = m_barcodes[k - 1];
     if (Program().EditResult == 1)
@@ -389,10 +395,14 @@ bool AL300EdtFrm::boxKeyDown(QLineEdit *box, QKeyEvent *key)
         }
     }
 
-    bool &armed = box == GdsNoTxt ? m_noArmed : m_suArmed;
-    if ((box == GdsNoTxt || box == GdsSuTxt) && armed && startsNumber(key)) {
+    // The first key after the focus arrived decides: one that starts a number replaces
+    // the old value, any other leaves it to be edited. Shift and the other modifier keys
+    // alone do not count (Shift comes before "+").
+    if ((box == GdsNoTxt || box == GdsSuTxt) && !isModifierKey(k)) {
+        bool &armed = box == GdsNoTxt ? m_noArmed : m_suArmed;
+        if (armed && startsNumber(key))
+            box->clear();
         armed = false;
-        box->clear(); // typing replaces the old value
     }
     return false;
 }
