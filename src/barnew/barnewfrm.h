@@ -1,0 +1,57 @@
+#pragma once
+
+#include "barnew/barcodenumber.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QKeyEvent;
+
+// "바코드 등록 작업": composes a store EAN-13 number. Opened modally by the goods item
+// editor; on confirm Program().EditResult is 1 and Program().GeneratedCode holds the code.
+class BarNewFrm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit BarNewFrm(QWidget *parent = nullptr);
+
+    // The entry boxes by their number: 0 prefix, 1 company, 2 goods, 3 check digit,
+    // 10 base prefix, 11 base company. Other slots are null.
+    std::array<QLineEdit *, 12> gdsBarNoTxt{};
+    QRadioButton *BComLen0Opt = nullptr;
+    QRadioButton *BComLen1Opt = nullptr;
+    QRadioButton *BComLen2Opt = nullptr;
+    QRadioButton *BComLen3Opt = nullptr;
+    QRadioButton *BComLen4Opt = nullptr;
+    QPushButton *BarEnterCmd = nullptr;
+    QPushButton *BarExitCmd = nullptr;
+    QPushButton *BarF1Cmd = nullptr;
+
+    const BarcodeNumber &number() const { return m_number; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void done(int r) override;
+
+private:
+    void Form_Load();
+    void BComLenOpt_Click(int mode);
+    void gdsBarNoTxt_GotFocus(int index, Qt::FocusReason reason);
+    void gdsBarNoTxt_LostFocus(int index);
+    bool gdsBarNoTxt_KeyDown(int index, QKeyEvent *key);
+    void BarEnterCmd_Click();
+    void BarExitCmd_Click();
+
+    int boxIndex(QObject *watched) const;
+    void readBoxes();
+    void showBoxes();
+    void moveTo(int index);
+
+    BarcodeNumber m_number;
+    std::array<QRadioButton *, BarcodeNumber::ModeCount> m_modeOpts{};
+    bool m_closing = false;
+};
