@@ -7,6 +7,7 @@
 #include "common/settingsstore.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
+#include "station/al300edtfrm.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 
@@ -29,7 +30,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-std::function<bool(QWidget *)> StationFrm::openItemEditor;
+std::function<bool(QWidget *)> StationFrm::openItemEditor = &AL300EdtFrm::Edit;
 
 namespace {
 
