@@ -130,6 +130,8 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
     sub->setWindowTitle(w->windowTitle());
     sub->setWindowIcon(QIcon());
     sub->adjustSize();
+    const QSize room = m_area->viewport()->size();
+    sub->resize(qMin(sub->width(), room.width()), qMin(sub->height(), room.height()));
     sub->show();
     sub->move(0, 0);
     w->setFocus();

@@ -76,7 +76,8 @@ QPushButton *commandButton(const QString &name, const QString &caption, QWidget 
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setMinimumHeight(28);
+    b->setMinimumHeight(26);
+    b->setMinimumWidth(96);
     return b;
 }
 
@@ -257,7 +258,9 @@ void StationFrm::buildFormatArea()
             bars->addWidget(new QLabel(barHeads[c], BarFormFme), 0, c);
     }
     for (int b = 1; b <= 3; ++b) {
-        bars->addWidget(new QLabel(QStringLiteral("바코드#%1").arg(b), BarFormFme), b, 0);
+        auto *cap = new QLabel(QStringLiteral("바코드#%1").arg(b), BarFormFme);
+        cap->setFixedWidth(64);
+        bars->addWidget(cap, b, 0);
         BarSeltChk[b] = new QCheckBox(BarFormFme);
         BarSeltChk[b]->setObjectName(QStringLiteral("BarSeltChk%1").arg(b));
         connect(BarSeltChk[b], &QCheckBox::clicked, this,
@@ -295,7 +298,9 @@ void StationFrm::buildFormatArea()
             txts->addWidget(new QLabel(txtHeads[c], BarFormFme), 0, c, 1, c == 6 ? 3 : 1);
     }
     for (int t = 1; t <= 10; ++t) {
-        txts->addWidget(new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme), t, 0);
+        auto *cap = new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme);
+        cap->setFixedWidth(64);
+        txts->addWidget(cap, t, 0);
         TxtSeltChk[t] = new QCheckBox(BarFormFme);
         TxtSeltChk[t]->setObjectName(QStringLiteral("TxtSeltChk%1").arg(t));
         connect(TxtSeltChk[t], &QCheckBox::clicked, this,
@@ -398,7 +403,7 @@ void StationFrm::buildGoodsArea()
     connect(vaSpread1, &QTableView::doubleClicked, this, [this] { GdsUpdateCmd_Click(); });
     row->addWidget(vaSpread1, 1);
 
-    auto *cmds = new QVBoxLayout;
+    auto *cmds = new QGridLayout;
     cmds->setSpacing(3);
     GdsInsertCmd = commandButton(QStringLiteral("GdsInsertCmd"), QStringLiteral("등록"), this);
     GdsUpdateCmd = commandButton(QStringLiteral("GdsUpdateCmd"), QStringLiteral("수정"), this);
@@ -417,34 +422,43 @@ void StationFrm::buildGoodsArea()
     GdsAllDelCmd->setToolTip(QStringLiteral("Ctrl+F2"));
     GdsBarPrtCmd->setToolTip(QStringLiteral("Shift+F7"));
     GdsAllBarCmd->setToolTip(QStringLiteral("Alt+F7"));
+    int n = 0;
     for (QPushButton *b : {GdsInsertCmd, GdsUpdateCmd, GdsDeleteCmd, GdsSelectCmd, GdsAllSelCmd,
-                           GdsAllDelCmd, GdsMoveCmd, GdsBarPrtCmd, GdsAllBarCmd})
-        cmds->addWidget(b);
+                           GdsAllDelCmd, GdsMoveCmd, GdsBarPrtCmd, GdsAllBarCmd}) {
+        cmds->addWidget(b, n / 2, n % 2, 1, b == GdsMoveCmd ? 2 : 1);
+        n += b == GdsMoveCmd ? 2 : 1;
+    }
+    int r = (n + 1) / 2;
     auto *sortBox = new QGroupBox(QStringLiteral("정렬"), this);
     auto *sortLay = new QHBoxLayout(sortBox);
+    sortLay->setContentsMargins(6, 2, 6, 2);
     GdsSelt0Opt = new QRadioButton(QStringLiteral("번호"), sortBox);
     GdsSelt0Opt->setObjectName(QStringLiteral("GdsSelt0Opt"));
     GdsSelt1Opt = new QRadioButton(QStringLiteral("이름"), sortBox);
     GdsSelt1Opt->setObjectName(QStringLiteral("GdsSelt1Opt"));
     sortLay->addWidget(GdsSelt0Opt);
     sortLay->addWidget(GdsSelt1Opt);
-    cmds->addWidget(sortBox);
     InitColsRtn = commandButton(QStringLiteral("InitColsRtn"), QStringLiteral("초기"), this);
     {
         QPalette p = InitColsRtn->palette();
         p.setColor(QPalette::ButtonText, VbColour(Program().GridAccentColour));
         InitColsRtn->setPalette(p);
     }
-    cmds->addWidget(InitColsRtn);
-    cmds->addStretch();
+    cmds->addWidget(sortBox, r, 0);
+    cmds->addWidget(InitColsRtn, r, 1);
+    ++r;
+    cmds->setRowStretch(r++, 1);
     ChtWriteCmd = commandButton(QStringLiteral("ChtWriteCmd"), QStringLiteral("저장"), this);
     ChtSeltCmd = commandButton(QStringLiteral("ChtSeltCmd"), QStringLiteral("설정"), this);
     ChtViewCmd = commandButton(QStringLiteral("ChtViewCmd"), QStringLiteral("조회"), this);
     ChtPrintCmd = commandButton(QStringLiteral("ChtPrintCmd"), QStringLiteral("인쇄"), this);
     ChtHelpCmd = commandButton(QStringLiteral("ChtHelpCmd"), QStringLiteral("도움말"), this);
     ChtExitCmd = commandButton(QStringLiteral("ChtExitCmd"), QStringLiteral("닫기"), this);
-    for (QPushButton *b : {ChtWriteCmd, ChtSeltCmd, ChtViewCmd, ChtPrintCmd, ChtHelpCmd, ChtExitCmd})
-        cmds->addWidget(b);
+    n = 0;
+    for (QPushButton *b : {ChtWriteCmd, ChtSeltCmd, ChtViewCmd, ChtPrintCmd, ChtHelpCmd, ChtExitCmd}) {
+        cmds->addWidget(b, r + n / 2, n % 2);
+        ++n;
+    }
     row->addLayout(cmds);
     outer->addLayout(row, 1);
 
