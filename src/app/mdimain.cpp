@@ -117,7 +117,8 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
         return nullptr;
     for (QMdiSubWindow *sub : m_area->subWindowList()) {
         if (sub->widget() && sub->widget()->objectName() == formName) {
-            sub->close();
+            if (!sub->close())
+                return sub->widget(); // busy (sending labels): it closes itself when done
             delete sub;
         }
     }
@@ -140,10 +141,21 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
 
 bool mdiMain::unloadAll()
 {
+    bool busy = false;
     for (QMdiSubWindow *sub : m_area->subWindowList()) {
-        sub->close();
+        if (!sub->close()) {
+            // A station still sending a label closes itself afterwards; the program ends then.
+            busy = true;
+            connect(sub, &QObject::destroyed, this, [this] {
+                if (m_closeWhenIdle)
+                    close();
+            });
+            continue;
+        }
         delete sub;
     }
+    if (busy)
+        return false;
     return writeBarcodeSetFile();
 }
 
@@ -174,7 +186,11 @@ void mdiMain::ExitMnu_Click()
 void mdiMain::closeEvent(QCloseEvent *event)
 {
     if (!m_unloaded) {
-        unloadAll();
+        m_closeWhenIdle = true;
+        if (!unloadAll() && !m_area->subWindowList().isEmpty()) {
+            event->ignore();
+            return;
+        }
         m_unloaded = true;
     }
     event->accept();

@@ -55,4 +55,5 @@ private:
     QMdiArea *m_area = nullptr;
     BackGrdFrm *m_back = nullptr;
     bool m_unloaded = false;
+    bool m_closeWhenIdle = false;
 };

@@ -1,3 +1,4 @@
+#include "help/qelhelpfrm.h"
 #include "leo60dfrm.h"
 
 #include "common/dialogs.h"
@@ -447,7 +448,7 @@ void LEO60DFrm::ChtPrintCmd_Click()
 
 void LEO60DFrm::ChtHelpCmd_Click()
 {
-    // The help viewer for this window is connected here by the help module.
+    QelHelpFrm::ShowHelp(this, QStringLiteral("LEO60D"));
 }
 
 void LEO60DFrm::ChtDispCmd_Click() {}

@@ -7,4 +7,6 @@ class SRP770Frm : public StationFrm {
     Q_OBJECT
 public:
     explicit SRP770Frm(QWidget *parent = nullptr);
+
+    QString buildLabelJob(int format, int row, int count) const override;
 };

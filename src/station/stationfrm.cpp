@@ -7,9 +7,11 @@
 #include "common/settingsstore.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
+#include "help/qelhelpfrm.h"
 #include "station/al300edtfrm.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
+#include "station/stationprinter.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -141,6 +143,11 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     buildGoodsArea();
     buildOptionPanels();
     buildFieldTable();
+    m_printer = new StationPrinter(this);
+    connect(m_printer, &StationPrinter::printingFinished, this, [this] {
+        if (m_closeAfterPrint)
+            ChtExitCmd_Click();
+    });
 
     Form_Load();
 }
@@ -480,8 +487,8 @@ void StationFrm::buildGoodsArea()
     connect(GdsAllSelCmd, &QPushButton::clicked, this, &StationFrm::GdsAllSelCmd_Click);
     connect(GdsAllDelCmd, &QPushButton::clicked, this, &StationFrm::GdsAllDelCmd_Click);
     connect(GdsMoveCmd, &QPushButton::clicked, this, &StationFrm::GdsMoveCmd_Click);
-    connect(GdsBarPrtCmd, &QPushButton::clicked, this, [this] { GdsBarPrtCmd_Click(); });
-    connect(GdsAllBarCmd, &QPushButton::clicked, this, [this] { GdsAllBarCmd_Click(); });
+    connect(GdsBarPrtCmd, &QPushButton::clicked, this, &StationFrm::GdsBarPrtCmd_Click);
+    connect(GdsAllBarCmd, &QPushButton::clicked, this, &StationFrm::GdsAllBarCmd_Click);
     connect(GdsSelt0Opt, &QRadioButton::clicked, this, &StationFrm::GdsSelt0Opt_Click);
     connect(GdsSelt1Opt, &QRadioButton::clicked, this, &StationFrm::GdsSelt1Opt_Click);
     connect(InitColsRtn, &QPushButton::clicked, this, &StationFrm::InitColsRtn_Click);
@@ -490,6 +497,12 @@ void StationFrm::buildGoodsArea()
     connect(SetExitCmd, &QPushButton::clicked, this, &StationFrm::SetExitCmd_Click);
     connect(ChtViewCmd, &QPushButton::clicked, this, &StationFrm::ChtViewCmd_Click);
     connect(ChtExitCmd, &QPushButton::clicked, this, &StationFrm::ChtExitCmd_Click);
+    connect(ChtHelpCmd, &QPushButton::clicked, this, [this] {
+        QString topic = m_profile.formName;
+        topic.chop(3); // "SRP770Frm" -> "SRP770"
+        QelHelpFrm::ShowHelp(this, topic);
+        focusGrid();
+    });
 }
 
 void StationFrm::buildOptionPanels()
@@ -1112,6 +1125,13 @@ bool StationFrm::saveFiles()
 
 void StationFrm::closeEvent(QCloseEvent *event)
 {
+    if (m_printer->isPrinting()) {
+        // Finish the label being sent, then close.
+        m_closeAfterPrint = true;
+        m_printer->requestStop();
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
         m_unloaded = true;
         saveFiles();
@@ -1310,4 +1330,38 @@ void StationFrm::ChtExitCmd_Click()
         sub->close();
     else
         close();
+}
+
+// ---------------------------------------------------------------------------------------
+// Printing
+
+void StationFrm::GdsBarPrtCmd_Click()
+{
+    m_printer->openSinglePanel();
+}
+
+void StationFrm::GdsAllBarCmd_Click()
+{
+    m_printer->openListPanel();
+}
+
+QString StationFrm::buildLabelJob(int, int, int) const
+{
+    return {};
+}
+
+std::array<QString, 4> StationFrm::rowBarcodes(int row) const
+{
+    std::array<QString, 4> b;
+    for (int i = 1; i <= 3; ++i)
+        b[i] = m_goods->cell(row, GoodsTable::FirstBarcodeColumn + i - 1).trimmed();
+    return b;
+}
+
+std::array<QString, 11> StationFrm::rowTexts(int row) const
+{
+    std::array<QString, 11> t;
+    for (int i = 1; i <= 10; ++i)
+        t[i] = m_goods->cell(row, GoodsTable::FirstTextColumn + i - 1).trimmed();
+    return t;
 }

@@ -18,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class GoodsTable;
+class StationPrinter;
 
 // The label station window that both printer models share: the format editor of the five
 // label formats in the upper part, the goods list below. Model-specific parts (value sets,
@@ -30,6 +31,7 @@ public:
 
     const StationProfile &profile() const { return m_profile; }
     FormatSet &formatSet() { return m_set; }
+    const FormatSet &formatSet() const { return m_set; }
     GoodsTable *goods() const { return m_goods; }
     int currentFormat() const { return m_format; }
     QString formatFilePath() const { return m_formatFile; }
@@ -136,8 +138,17 @@ public:
     void ChtViewCmd_Click();
     // Closes the station (its unload step saves).
     void ChtExitCmd_Click();
-    virtual void GdsBarPrtCmd_Click() {}
-    virtual void GdsAllBarCmd_Click() {}
+    void GdsBarPrtCmd_Click();
+    void GdsAllBarCmd_Click();
+    StationPrinter *printer() const { return m_printer; }
+
+    // The command text of one label: format `format`, goods row `row`, `count` copies.
+    // Empty when the model has nothing to print.
+    virtual QString buildLabelJob(int format, int row, int count) const;
+    // Row values as the print jobs read them: barcodes 1..3 (columns 6..8) and texts
+    // 1..10 (columns 9..18), trimmed.
+    std::array<QString, 4> rowBarcodes(int row) const;
+    std::array<QString, 11> rowTexts(int row) const;
 
     // Shows the current format from the model (after every change).
     void showFormat();
@@ -198,4 +209,9 @@ private:
     QList<QLineEdit *> m_textFields;
     int m_panelElement[5] = {1, 1, 1, 1, 1};
     bool m_unloaded = false;
+    bool m_closeAfterPrint = false;
+    StationPrinter *m_printer = nullptr;
+
+protected:
+    bool blackMarkStock() const { return m_blackMark; }
 };

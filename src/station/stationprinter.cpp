@@ -1,0 +1,415 @@
+#include "stationprinter.h"
+
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "common/textutil.h"
+#include "common/vbcolour.h"
+#include "srp770/jobsender.h"
+#include "srp770/seriallink.h"
+#include "station/al300edtfrm.h"
+#include "station/goodstable.h"
+#include "station/stationfrm.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QFrame *panel(const QString &name, QWidget *parent)
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Raised);
+    f->setLineWidth(2);
+    f->setAutoFillBackground(true);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Window, QColor(0xE8, 0xF0, 0xFF));
+    f->setPalette(p);
+    f->hide();
+    return f;
+}
+
+QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 1);
+    l->setFont(f);
+    return l;
+}
+
+template <typename T> T *named(T *w, const QString &name)
+{
+    w->setObjectName(name);
+    return w;
+}
+
+bool clearsOnFirstKey(const QKeyEvent *e)
+{
+    const int k = e->key();
+    return (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Period || k == Qt::Key_Plus ||
+           k == Qt::Key_Minus;
+}
+
+void uncheck(QRadioButton *o)
+{
+    o->setAutoExclusive(false);
+    o->setChecked(false);
+    o->setAutoExclusive(true);
+}
+
+} // namespace
+
+StationPrinter::StationPrinter(StationFrm *station)
+    : QObject(station), m_station(station), m_link(std::make_unique<SerialLink>())
+{
+    BarPrintFme = buildSinglePanel(station);
+    BarPrint2Fme = buildListPanel(station);
+    PrintProgressFme = buildProgressPanel(station);
+}
+
+StationPrinter::~StationPrinter() = default;
+
+QFrame *StationPrinter::buildSinglePanel(QWidget *parent)
+{
+    QFrame *f = panel(QStringLiteral("BarPrintFme"), parent);
+    auto *v = new QVBoxLayout(f);
+    v->addWidget(heading(QStringLiteral("출 력"), f));
+    v->addWidget(new QLabel(QStringLiteral("발행(단품)"), f));
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("인쇄매수"), f));
+    BarPrintSuTxt = named(new QLineEdit(f), QStringLiteral("BarPrintSuTxt"));
+    BarPrintSuTxt->setFixedWidth(60);
+    BarPrintSuTxt->setAlignment(Qt::AlignRight);
+    row->addWidget(BarPrintSuTxt);
+    row->addStretch();
+    v->addLayout(row);
+    BarLptFormChk = named(new QCheckBox(QStringLiteral("현재 선택된 포멧으로 발행"), f),
+                          QStringLiteral("BarLptFormChk"));
+    v->addWidget(BarLptFormChk);
+    auto *buttons = new QHBoxLayout;
+    BarPrintEnterCmd = named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnterCmd"));
+    BarPrintExitCmd = named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExitCmd"));
+    buttons->addWidget(BarPrintEnterCmd);
+    buttons->addWidget(BarPrintExitCmd);
+    v->addLayout(buttons);
+
+    BarPrintSuTxt->installEventFilter(this);
+    connect(BarLptFormChk, &QCheckBox::clicked, this, [this](bool on) { m_singleOverride = on; });
+    connect(BarPrintEnterCmd, &QPushButton::clicked, this, &StationPrinter::BarPrintEnterCmd_Click);
+    connect(BarPrintExitCmd, &QPushButton::clicked, this, &StationPrinter::BarPrintExitCmd_Click);
+    return f;
+}
+
+QFrame *StationPrinter::buildListPanel(QWidget *parent)
+{
+    QFrame *f = panel(QStringLiteral("BarPrint2Fme"), parent);
+    auto *v = new QVBoxLayout(f);
+    v->addWidget(heading(QStringLiteral("출 력"), f));
+    v->addWidget(new QLabel(QStringLiteral("발행(여러품목)"), f));
+    auto *selBox = new QFrame(f);
+    auto *selLay = new QHBoxLayout(selBox);
+    selLay->setContentsMargins(0, 0, 0, 0);
+    BarPrtSel1Opt = named(new QRadioButton(QStringLiteral("전체품목"), selBox), QStringLiteral("BarPrtSel1Opt"));
+    BarPrtSel2Opt = named(new QRadioButton(QStringLiteral("선택품목"), selBox), QStringLiteral("BarPrtSel2Opt"));
+    selLay->addWidget(BarPrtSel1Opt);
+    selLay->addWidget(BarPrtSel2Opt);
+    selLay->addStretch();
+    v->addWidget(selBox);
+    auto *suBox = new QFrame(f);
+    auto *suLay = new QGridLayout(suBox);
+    suLay->setContentsMargins(0, 0, 0, 0);
+    BarPrtSu1Opt = named(new QRadioButton(QStringLiteral("품목별 입력한 수량 사용"), suBox),
+                         QStringLiteral("BarPrtSu1Opt"));
+    BarPrtSu2Opt = named(new QRadioButton(QStringLiteral("발행수량 직접 입력하기"), suBox),
+                         QStringLiteral("BarPrtSu2Opt"));
+    BarPrintSu2Txt = named(new QLineEdit(suBox), QStringLiteral("BarPrintSu2Txt"));
+    BarPrintSu2Txt->setFixedWidth(60);
+    BarPrintSu2Txt->setAlignment(Qt::AlignRight);
+    suLay->addWidget(BarPrtSu1Opt, 0, 0, 1, 2);
+    suLay->addWidget(BarPrtSu2Opt, 1, 0);
+    suLay->addWidget(BarPrintSu2Txt, 1, 1);
+    v->addWidget(suBox);
+    BarPrtFormChk = named(new QCheckBox(QStringLiteral("현재 선택된 포멧으로 발행"), f),
+                          QStringLiteral("BarPrtFormChk"));
+    v->addWidget(BarPrtFormChk);
+    auto *buttons = new QHBoxLayout;
+    BarPrintEnter2Cmd = named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnter2Cmd"));
+    BarPrintExit2Cmd = named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExit2Cmd"));
+    buttons->addWidget(BarPrintEnter2Cmd);
+    buttons->addWidget(BarPrintExit2Cmd);
+    v->addLayout(buttons);
+
+    BarPrintSu2Txt->installEventFilter(this);
+    connect(BarPrtSel1Opt, &QRadioButton::clicked, this, [this] { m_listSel = 1; });
+    connect(BarPrtSel2Opt, &QRadioButton::clicked, this, [this] { m_listSel = 2; });
+    connect(BarPrtSu1Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 1; });
+    connect(BarPrtSu2Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 2; });
+    connect(BarPrtFormChk, &QCheckBox::clicked, this, [this](bool on) { m_listOverride = on; });
+    connect(BarPrintEnter2Cmd, &QPushButton::clicked, this, &StationPrinter::BarPrintEnter2Cmd_Click);
+    connect(BarPrintExit2Cmd, &QPushButton::clicked, this, &StationPrinter::BarPrintExit2Cmd_Click);
+    return f;
+}
+
+QFrame *StationPrinter::buildProgressPanel(QWidget *parent)
+{
+    QFrame *f = panel(QStringLiteral("PrintProgressFme"), parent);
+    auto *v = new QVBoxLayout(f);
+    v->addWidget(heading(QStringLiteral("라벨 발행중"), f));
+    PrintProgressLbl = named(new QLabel(f), QStringLiteral("PrintProgressLbl"));
+    PrintProgressLbl->setAlignment(Qt::AlignCenter);
+    v->addWidget(PrintProgressLbl);
+    PrintProgressBar = named(new QProgressBar(f), QStringLiteral("PrintProgressBar"));
+    PrintProgressBar->setMinimumWidth(220);
+    v->addWidget(PrintProgressBar);
+    PrintCancelCmd = named(new QPushButton(QStringLiteral("발행 중지"), f), QStringLiteral("PrintCancelCmd"));
+    v->addWidget(PrintCancelCmd);
+    connect(PrintCancelCmd, &QPushButton::clicked, this, [this] {
+        m_stop = true;
+        PrintCancelCmd->setEnabled(false);
+        PrintProgressLbl->setText(PrintProgressLbl->text() + QStringLiteral(" (중지중)"));
+    });
+    return f;
+}
+
+void StationPrinter::placePanel(QFrame *panel)
+{
+    panel->adjustSize();
+    const QRect grid = m_station->vaSpread1->geometry();
+    panel->move(grid.x() + (grid.width() - panel->width()) / 2,
+                grid.y() + qMax(0, (grid.height() - panel->height()) / 2));
+    panel->show();
+    panel->raise();
+}
+
+void StationPrinter::openSinglePanel()
+{
+    m_station->saveFiles();
+    BarPrint2Fme->hide();
+    placePanel(BarPrintFme);
+    BarPrintSuTxt->clear();
+    BarLptFormChk->setChecked(false);
+    m_singleQty = 0;
+    m_singleOverride = false;
+    BarPrintSuTxt->setFocus();
+}
+
+void StationPrinter::openListPanel()
+{
+    m_station->saveFiles();
+    BarPrintFme->hide();
+    placePanel(BarPrint2Fme);
+    for (QRadioButton *o : {BarPrtSel1Opt, BarPrtSel2Opt, BarPrtSu1Opt, BarPrtSu2Opt})
+        uncheck(o);
+    BarPrtFormChk->setChecked(false);
+    m_listSel = 0;
+    m_listQtyMode = 0;
+    m_listOverride = false;
+    m_listQty = 0;
+    BarPrintSu2Txt->clear();
+    BarPrintSu2Txt->setFocus();
+}
+
+void StationPrinter::storeQuantity(QLineEdit *box)
+{
+    const qint16 q = AL300EdtFrm::QuantityFromText(box->text());
+    if (box == BarPrintSuTxt)
+        m_singleQty = q;
+    else
+        m_listQty = q;
+    box->setText(QString::number(q));
+}
+
+bool StationPrinter::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (box != BarPrintSuTxt && box != BarPrintSu2Txt)
+        return QObject::eventFilter(watched, event);
+    const bool single = box == BarPrintSuTxt;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        SetBoxColour(box, FocusColour);
+        m_armed = true;
+        break;
+    case QEvent::FocusOut:
+        SetBoxColour(box, BlurColour);
+        storeQuantity(box);
+        break;
+    case QEvent::KeyPress: {
+        auto *e = static_cast<QKeyEvent *>(event);
+        if (m_armed && e->key() != Qt::Key_Shift) {
+            m_armed = false;
+            if (clearsOnFirstKey(e))
+                box->clear();
+        }
+        QPushButton *enter = single ? BarPrintEnterCmd : BarPrintEnter2Cmd;
+        QPushButton *exit = single ? BarPrintExitCmd : BarPrintExit2Cmd;
+        switch (e->key()) {
+        case Qt::Key_Escape:
+            exit->setFocus();
+            exit->click();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            storeQuantity(box);
+            enter->setFocus();
+            enter->click();
+            return true;
+        case Qt::Key_Down:
+            storeQuantity(box);
+            enter->setFocus();
+            return true;
+        default:
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void StationPrinter::BarPrintExitCmd_Click()
+{
+    BarPrintFme->hide();
+    m_station->focusGrid();
+}
+
+void StationPrinter::BarPrintExit2Cmd_Click()
+{
+    BarPrint2Fme->hide();
+    m_station->focusGrid();
+}
+
+void StationPrinter::BarPrintEnterCmd_Click()
+{
+    if (m_printing)
+        return;
+    storeQuantity(BarPrintSuTxt); // what the box shows is what prints
+    const FormatSet &set = m_station->formatSet();
+    const int row = m_station->activeRow();
+    if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_singleQty == 0 || row < 1)
+        return;
+    m_printing = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BarPrintEnterCmd->setEnabled(false);
+    printRow(row, m_singleQty, m_singleOverride);
+    BarPrintEnterCmd->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    m_printing = false;
+    BarPrintFme->hide();
+    m_station->focusGrid();
+    Q_EMIT printingFinished();
+}
+
+int StationPrinter::rowCount(int row) const
+{
+    if (m_listQtyMode == 1)
+        return int(LeadingNumber(m_station->goods()->cell(row, GoodsTable::QtyColumn)));
+    return m_listQty;
+}
+
+void StationPrinter::setBusy(bool busy)
+{
+    // While a list goes out only the progress panel stays usable.
+    for (QObject *o : m_station->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && w != PrintProgressFme)
+            w->setEnabled(!busy);
+    }
+}
+
+void StationPrinter::BarPrintEnter2Cmd_Click()
+{
+    if (m_printing)
+        return;
+    storeQuantity(BarPrintSu2Txt);
+    const FormatSet &set = m_station->formatSet();
+    GoodsTable *goods = m_station->goods();
+    if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_listSel == 0 || m_listQtyMode == 0 ||
+        (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
+        return;
+
+    QList<int> rows;
+    for (int r = 1; r <= goods->rows(); ++r) {
+        if (m_listSel == 1 || goods->mark(r))
+            rows << r;
+    }
+    m_printing = true;
+    m_stop = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BarPrintEnter2Cmd->setEnabled(false);
+    setBusy(true);
+    PrintProgressBar->setRange(0, int(rows.size()));
+    PrintProgressBar->setValue(0);
+    PrintCancelCmd->setEnabled(true);
+    if (rows.size() > 1)
+        placePanel(PrintProgressFme);
+    for (int i = 0; i < rows.size() && !m_stop; ++i) {
+        PrintProgressLbl->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(rows.size()));
+        PrintProgressBar->setValue(i);
+        printRow(rows[i], rowCount(rows[i]), m_listOverride);
+    }
+    PrintProgressBar->setValue(int(rows.size()));
+    PrintProgressFme->hide();
+    setBusy(false);
+    BarPrintEnter2Cmd->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    m_printing = false;
+    BarPrint2Fme->hide();
+    m_station->focusGrid();
+    Q_EMIT printingFinished();
+}
+
+bool StationPrinter::printRow(int row, int count, bool override)
+{
+    if (count <= 0)
+        return false;
+    GoodsTable *goods = m_station->goods();
+    int format = int(LeadingNumber(goods->cell(row, GoodsTable::FormatColumn)));
+    if (override)
+        format = m_station->currentFormat();
+    // A format outside 1..5 (only a hand-edited goods file holds one) has nothing to print.
+    if (format < 1 || format > FormatSet::FormatCount)
+        return false;
+    m_station->setActiveRow(row);
+    const QString text = m_station->buildLabelJob(format, row, count);
+    if (text.isEmpty())
+        return false;
+    return sendText(text, m_station->printCopyFilePath(), m_station->profile().printWaitSeconds);
+}
+
+bool StationPrinter::sendText(const QString &text, const QString &copyFile, int waitSeconds)
+{
+    const FormatSet &set = m_station->formatSet();
+    QString error;
+    const SendResult r =
+        SendJob(*m_link, text, copyFile, set.BarComPort, set.BarComSpeed, waitSeconds, &error);
+    switch (r) {
+    case SendResult::Sent:
+        return true;
+    case SendResult::PortInUse:
+        Dialogs::inform(m_station, QStringLiteral("이미 포트가 사용중입니다 !"), QStringLiteral("포트에러"));
+        return false;
+    case SendResult::CannotOpen:
+        Dialogs::inform(m_station,
+                        QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2").arg(set.BarComPort).arg(error),
+                        QStringLiteral("포트에러"));
+        return false;
+    }
+    return false;
+}

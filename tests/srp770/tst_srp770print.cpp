@@ -1,0 +1,188 @@
+#include "common/cp949codec.h"
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "common/textfile.h"
+#include "srp770/srp770frm.h"
+#include "station/formatfile.h"
+#include "station/goodstable.h"
+#include "station/stationprinter.h"
+#include "support/ptyprinter.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Format 1 of the worked example: 60 x 40 mm, EAN13 at (5, 10) with bar widths 25 and digits
+// below, text 1 in font 5 at (5, 25).
+FormatSet exampleFormats(int port)
+{
+    FormatSet s;
+    s.BarComPort = qint16(port);
+    s.BarComSpeed = 1;
+    LabelFormat &f = s.Fmt[1];
+    f.LblWidth = 60;
+    f.LblLeng = 40;
+    f.Bar[1] = {};
+    f.Bar[1].BarSelt = 1;
+    f.Bar[1].BarCode = 8;
+    f.Bar[1].BarXx = 5;
+    f.Bar[1].BarYy = 10;
+    f.Bar[1].BarDen = 25;
+    f.Bar[1].BarHeight = 10;
+    f.Bar[1].BarHmRead = 2;
+    f.Txt[1].TxtSelt = 1;
+    f.Txt[1].TxtFont = 5;
+    f.Txt[1].TxtXx = 5;
+    f.Txt[1].TxtYy = 25;
+    f.Txt[1].TxtYSize = 1;
+    f.Txt[1].TxtXSize = 1;
+    return s;
+}
+
+QByteArray job(const QString &barcode, const QString &text, int count)
+{
+    return Cp949Codec::encode(
+        QStringLiteral("CB\r\nSS2\r\nSD20\r\nSW480\r\nSL320,24,G\r\nSOT\r\n"
+                       "B140,80,7,2,5,80,0,1,'%1'\r\nT40,200,a,1,1,0,0,N,N,'%2'\r\nP%3\r\n")
+            .arg(barcode, text)
+            .arg(count));
+}
+
+} // namespace
+
+class TestSrp770Print : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    PtyPrinter m_printer;
+
+    std::unique_ptr<SRP770Frm> openStation(int port)
+    {
+        if (!FormatFile::save(exampleFormats(port), m_dir.filePath("SRP770Frm[00].Txt"),
+                              PrinterModel::SRP770))
+            qFatal("cannot write the format file");
+        GoodsTable goods;
+        const QStringList names{"사과", "배", "포도"};
+        for (int i = 0; i < 3; ++i) {
+            GoodsItem item;
+            item.reset();
+            item.Name = names[i];
+            item.Qty = qint16(i + 1);
+            item.Barcodes[1] = QString("88012345678%1").arg(i);
+            item.Texts[1] = names[i];
+            goods.insertItem(item);
+        }
+        if (!goods.save(m_dir.filePath("SRP770Dat[00].Txt")))
+            qFatal("cannot write the goods file");
+        auto w = std::make_unique<SRP770Frm>();
+        w->show();
+        return w;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_printer.isValid());
+        Program().DataDirOverride = m_dir.path();
+        Program().BarcodeSetNo = 0;
+        Dialogs::setTestMode(true);
+        TextFile::writeLines(m_dir.filePath("ComPorts.Txt"),
+                             {"COM3'" + m_printer.device(), "COM4'" + m_dir.filePath("nodevice")});
+    }
+
+    void singleItem()
+    {
+        auto w = openStation(3);
+        StationPrinter *p = w->printer();
+        w->setActiveRow(2);
+        w->GdsBarPrtCmd->click();
+        QVERIFY(p->BarPrintFme->isVisible());
+        p->BarPrintSuTxt->setText("2");
+        p->BarPrintEnterCmd->click();
+        QCOMPARE(m_printer.readAll(), job("880123456781", "배", 2));
+        QVERIFY(!p->BarPrintFme->isVisible());
+        QFile copy(m_dir.filePath("SRP770Print.Txt"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), job("880123456781", "배", 2) + "\r\n");
+    }
+
+    void confirmDoesNothingWithoutQuantityOrPort()
+    {
+        auto w = openStation(3);
+        StationPrinter *p = w->printer();
+        w->setActiveRow(1);
+        w->GdsBarPrtCmd->click();
+        p->BarPrintEnterCmd->click(); // empty quantity
+        QVERIFY(p->BarPrintFme->isVisible());
+        w->formatSet().BarComSpeed = 0;
+        p->BarPrintSuTxt->setText("1");
+        p->BarPrintEnterCmd->click();
+        QVERIFY(p->BarPrintFme->isVisible());
+        QCOMPARE(m_printer.readAll(100), QByteArray());
+    }
+
+    void markedRowsWithTheirOwnQuantity()
+    {
+        auto w = openStation(3);
+        StationPrinter *p = w->printer();
+        w->goods()->setMark(1, true);
+        w->goods()->setMark(3, true);
+        w->GdsAllBarCmd->click();
+        QVERIFY(p->BarPrint2Fme->isVisible());
+        p->BarPrintEnter2Cmd->click(); // nothing chosen yet
+        QVERIFY(p->BarPrint2Fme->isVisible());
+        p->BarPrtSel2Opt->click();
+        p->BarPrtSu1Opt->click();
+        p->BarPrintEnter2Cmd->click();
+        QCOMPARE(m_printer.readAll(),
+                 job("880123456780", "사과", 1) + job("880123456782", "포도", 3));
+        QVERIFY(w->goods()->mark(1)); // marks stay
+        QVERIFY(!p->BarPrint2Fme->isVisible());
+        QFile copy(m_dir.filePath("SRP770Print.Txt"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), job("880123456782", "포도", 3) + "\r\n");
+    }
+
+    void allRowsWithATypedQuantity()
+    {
+        auto w = openStation(3);
+        StationPrinter *p = w->printer();
+        w->goods()->setCell(2, GoodsTable::QtyColumn, QString()); // blank quantity
+        w->GdsAllBarCmd->click();
+        p->BarPrtSel1Opt->click();
+        p->BarPrtSu2Opt->click();
+        p->BarPrintSu2Txt->setText("1234"); // three characters count: 123
+        p->BarPrintEnter2Cmd->click();
+        QCOMPARE(m_printer.readAll(), job("880123456780", "사과", 123) +
+                                          job("880123456781", "배", 123) +
+                                          job("880123456782", "포도", 123));
+    }
+
+    void missingDeviceReportsAndSendsNothing()
+    {
+        auto w = openStation(4);
+        StationPrinter *p = w->printer();
+        Dialogs::clearShown();
+        w->GdsAllBarCmd->click();
+        p->BarPrtSel1Opt->click();
+        p->BarPrtSu1Opt->click();
+        p->BarPrintEnter2Cmd->click();
+        QCOMPARE(m_printer.readAll(100), QByteArray());
+        // One message per label tried; the list goes on with its next row.
+        QCOMPARE(Dialogs::shown().size(), 3);
+        QVERIFY(Dialogs::shown().first().startsWith("포트에러|"));
+        // The copy file still keeps the last job.
+        QFile copy(m_dir.filePath("SRP770Print.Txt"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), job("880123456782", "포도", 3) + "\r\n");
+    }
+};
+
+QTEST_MAIN(TestSrp770Print)
+#include "tst_srp770print.moc"
