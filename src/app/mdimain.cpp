@@ -40,6 +40,8 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     m_area->setBackground(VbColour(0x00DA87A6));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
 
     QMenu *menu = menuBar()->addMenu(QStringLiteral("바코드"));
@@ -131,8 +133,6 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
     sub->setWindowTitle(w->windowTitle());
     sub->setWindowIcon(QIcon());
     sub->adjustSize();
-    const QSize room = m_area->viewport()->size();
-    sub->resize(qMin(sub->width(), room.width()), qMin(sub->height(), room.height()));
     sub->show();
     sub->move(0, 0);
     w->setFocus();

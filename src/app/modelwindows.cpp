@@ -1,5 +1,6 @@
 #include "modelwindows.h"
 
+#include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "leo60d/leo60dfrm.h"
 #include "srp770/srp770frm.h"
@@ -7,5 +8,6 @@
 void RegisterModelWindows()
 {
     mdiMain::registerWindow(QStringLiteral("SRP770Frm"), [] { return new SRP770Frm; });
+    mdiMain::registerWindow(QStringLiteral("AL300Frm"), [] { return new AL300Frm; });
     mdiMain::registerWindow(QStringLiteral("LEO60DFrm"), [] { return new LEO60DFrm; });
 }

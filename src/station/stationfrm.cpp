@@ -36,7 +36,7 @@ std::function<bool(QWidget *)> StationFrm::openItemEditor = &AL300EdtFrm::Edit;
 
 namespace {
 
-constexpr int BoxWidth = 46;
+constexpr int BoxWidth = 42;
 
 QString blankZero(qint64 v)
 {
@@ -79,7 +79,7 @@ QPushButton *commandButton(const QString &name, const QString &caption, QWidget 
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setMinimumHeight(26);
-    b->setMinimumWidth(96);
+    b->setMinimumWidth(84);
     return b;
 }
 
@@ -133,6 +133,9 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
 {
     setObjectName(profile.formName);
     setWindowTitle(profile.caption);
+    QFont f = font();
+    f.setPointSizeF(9);
+    setFont(f);
     m_goods = new GoodsTable(this);
 
     auto *outer = new QVBoxLayout(this);
@@ -163,6 +166,7 @@ void StationFrm::buildFormatArea()
     BarFormFme->setObjectName(QStringLiteral("BarFormFme"));
     auto *v = new QVBoxLayout(BarFormFme);
     v->setSpacing(4);
+    m_formLayout = v;
 
     // Set, formats, label size and direction, label stock; then port and speed.
     auto *top = new QHBoxLayout;
@@ -255,6 +259,7 @@ void StationFrm::buildFormatArea()
     auto *rows = new QVBoxLayout;
     rows->setSpacing(2);
     auto *bars = new QGridLayout;
+    m_barGrid = bars;
     bars->setHorizontalSpacing(4);
     bars->setVerticalSpacing(1);
     const QStringList barHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
@@ -275,7 +280,7 @@ void StationFrm::buildFormatArea()
         BarYyTxt[b] = numberBox(QStringLiteral("BarYyTxt%1").arg(b), BarFormFme);
         BarXxTxt[b] = numberBox(QStringLiteral("BarXxTxt%1").arg(b), BarFormFme);
         BarCodeCmd[b] = smallButton(QStringLiteral("BarCodeCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
-        BarCodeLbl[b] = valueLabel(QStringLiteral("BarCodeLbl%1").arg(b), BarFormFme, 76);
+        BarCodeLbl[b] = valueLabel(QStringLiteral("BarCodeLbl%1").arg(b), BarFormFme, 66);
         BarDenLbl[b] = valueLabel(QStringLiteral("BarDenLbl%1").arg(b), BarFormFme, 26);
         BarDenLbl[b]->setAlignment(Qt::AlignCenter);
         BarHeightTxt[b] = numberBox(QStringLiteral("BarHeightTxt%1").arg(b), BarFormFme);
@@ -291,10 +296,11 @@ void StationFrm::buildFormatArea()
         bars->addWidget(BarHmReadCmd[b], b, 8);
         bars->addWidget(BarHmReadLbl[b], b, 9);
     }
-    bars->setColumnStretch(10, 1);
+    bars->setColumnStretch(20, 1);
     rows->addLayout(bars);
 
     auto *txts = new QGridLayout;
+    m_txtGrid = txts;
     txts->setHorizontalSpacing(4);
     txts->setVerticalSpacing(1);
     const QStringList txtHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
@@ -315,7 +321,7 @@ void StationFrm::buildFormatArea()
         TxtYyTxt[t] = numberBox(QStringLiteral("TxtYyTxt%1").arg(t), BarFormFme);
         TxtXxTxt[t] = numberBox(QStringLiteral("TxtXxTxt%1").arg(t), BarFormFme);
         TxtFontCmd[t] = smallButton(QStringLiteral("TxtFontCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
-        TxtFontLbl[t] = valueLabel(QStringLiteral("TxtFontLbl%1").arg(t), BarFormFme, 76);
+        TxtFontLbl[t] = valueLabel(QStringLiteral("TxtFontLbl%1").arg(t), BarFormFme, 66);
         TxtYxSizeCmd[t] = smallButton(QStringLiteral("TxtYxSizeCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
         TxtYSizeLbl[t] = valueLabel(QStringLiteral("TxtYSizeLbl%1").arg(t), BarFormFme, 22);
         TxtXSizeLbl[t] = valueLabel(QStringLiteral("TxtXSizeLbl%1").arg(t), BarFormFme, 22);
@@ -334,14 +340,18 @@ void StationFrm::buildFormatArea()
         txts->addWidget(TxtRvsCmd[t], t, 9);
         txts->addWidget(TxtRvsLbl[t], t, 10);
     }
-    txts->setColumnStretch(11, 1);
+    txts->setColumnStretch(20, 1);
     rows->addLayout(txts);
+    rows->addStretch();
     elements->addLayout(rows);
 
     // Hints and the extension panel.
     auto *side = new QVBoxLayout;
+    m_sideLayout = side;
     for (const QString &h : {m_profile.positionHint, m_profile.heightHint, m_profile.sizeHint}) {
         auto *l = new QLabel(h, BarFormFme);
+        l->setWordWrap(true);
+        l->setMaximumWidth(250);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
         l->setPalette(p);
@@ -379,6 +389,8 @@ void StationFrm::buildFormatArea()
     }
     auto *rightHint = new QLabel(m_profile.rightHint, TxtExtFme);
     auto *fixedHint = new QLabel(m_profile.fixedHint, TxtExtFme);
+    rightHint->setWordWrap(true);
+    fixedHint->setWordWrap(true);
     ext->addWidget(rightHint, 11, 0, 1, 3);
     ext->addWidget(fixedHint, 12, 0, 1, 3);
     side->addWidget(TxtExtFme);
@@ -431,11 +443,11 @@ void StationFrm::buildGoodsArea()
     GdsAllBarCmd->setToolTip(QStringLiteral("Alt+F7"));
     int n = 0;
     for (QPushButton *b : {GdsInsertCmd, GdsUpdateCmd, GdsDeleteCmd, GdsSelectCmd, GdsAllSelCmd,
-                           GdsAllDelCmd, GdsMoveCmd, GdsBarPrtCmd, GdsAllBarCmd}) {
-        cmds->addWidget(b, n / 2, n % 2, 1, b == GdsMoveCmd ? 2 : 1);
-        n += b == GdsMoveCmd ? 2 : 1;
+                           GdsAllDelCmd, GdsBarPrtCmd, GdsAllBarCmd, GdsMoveCmd}) {
+        cmds->addWidget(b, n / 3, n % 3);
+        ++n;
     }
-    int r = (n + 1) / 2;
+    int r = (n + 2) / 3;
     auto *sortBox = new QGroupBox(QStringLiteral("정렬"), this);
     auto *sortLay = new QHBoxLayout(sortBox);
     sortLay->setContentsMargins(6, 2, 6, 2);
@@ -451,8 +463,8 @@ void StationFrm::buildGoodsArea()
         p.setColor(QPalette::ButtonText, VbColour(Program().GridAccentColour));
         InitColsRtn->setPalette(p);
     }
-    cmds->addWidget(sortBox, r, 0);
-    cmds->addWidget(InitColsRtn, r, 1);
+    cmds->addWidget(sortBox, r, 0, 1, 2);
+    cmds->addWidget(InitColsRtn, r, 2);
     ++r;
     cmds->setRowStretch(r++, 1);
     ChtWriteCmd = commandButton(QStringLiteral("ChtWriteCmd"), QStringLiteral("저장"), this);
@@ -463,7 +475,7 @@ void StationFrm::buildGoodsArea()
     ChtExitCmd = commandButton(QStringLiteral("ChtExitCmd"), QStringLiteral("닫기"), this);
     n = 0;
     for (QPushButton *b : {ChtWriteCmd, ChtSeltCmd, ChtViewCmd, ChtPrintCmd, ChtHelpCmd, ChtExitCmd}) {
-        cmds->addWidget(b, r + n / 2, n % 2);
+        cmds->addWidget(b, r + n / 3, n % 3);
         ++n;
     }
     row->addLayout(cmds);
@@ -571,12 +583,7 @@ void StationFrm::buildOptionPanels()
         const auto b = addButtons(BarCodeFme, QStringLiteral("BarCodeEnterCmd"),
                                   QStringLiteral("BarCodeExitCmd"), QStringLiteral("BarCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
-            BarcodeElement &e = m_set.Fmt[m_format].Bar[m_panelElement[0]];
-            const QList<QRadioButton *> types(BarCodeOpt.begin() + 1, BarCodeOpt.end());
-            const QList<QRadioButton *> narrow(BarNarrowOpt.begin() + 1, BarNarrowOpt.end());
-            const QList<QRadioButton *> wide(BarWideOpt.begin() + 1, BarWideOpt.end());
-            e.BarCode = qint16(checkedIndex(types) + 1);
-            e.BarDen = qint16((checkedIndex(narrow) + 1) * 10 + (checkedIndex(wide) + 1));
+            confirmBarCodePanel(m_set.Fmt[m_format].Bar[m_panelElement[0]]);
             showFormat();
             BarCodeFme->hide();
         });
@@ -731,18 +738,7 @@ void StationFrm::openPanel(QFrame *panel, QWidget *firstButton, QWidget *, int e
     const LabelFormat &f = m_set.Fmt[m_format];
     if (panel == BarCodeFme) {
         m_panelElement[0] = element;
-        const BarcodeElement &e = f.Bar[element];
-        uncheckAll(QList<QRadioButton *>(BarCodeOpt.begin(), BarCodeOpt.end()));
-        uncheckAll(QList<QRadioButton *>(BarNarrowOpt.begin(), BarNarrowOpt.end()));
-        uncheckAll(QList<QRadioButton *>(BarWideOpt.begin(), BarWideOpt.end()));
-        if (e.BarCode >= 1 && e.BarCode < m_profile.symbologyNames.size() && BarCodeOpt[e.BarCode])
-            BarCodeOpt[e.BarCode]->setChecked(true);
-        const int narrow = (e.BarDen / 10) % 10;
-        const int wide = e.BarDen % 10;
-        if (narrow >= 1)
-            BarNarrowOpt[narrow]->setChecked(true);
-        if (wide >= 1)
-            BarWideOpt[wide]->setChecked(true);
+        showBarCodePanel(f.Bar[element]);
     } else if (panel == BarHmReadFme) {
         m_panelElement[1] = element;
         const int v = f.Bar[element].BarHmRead;
@@ -1364,4 +1360,34 @@ std::array<QString, 11> StationFrm::rowTexts(int row) const
     for (int i = 1; i <= 10; ++i)
         t[i] = m_goods->cell(row, GoodsTable::FirstTextColumn + i - 1).trimmed();
     return t;
+}
+
+void StationFrm::showBarCodePanel(const BarcodeElement &e)
+{
+    uncheckAll(QList<QRadioButton *>(BarCodeOpt.begin(), BarCodeOpt.end()));
+    uncheckAll(QList<QRadioButton *>(BarNarrowOpt.begin(), BarNarrowOpt.end()));
+    uncheckAll(QList<QRadioButton *>(BarWideOpt.begin(), BarWideOpt.end()));
+    if (e.BarCode >= 1 && e.BarCode < m_profile.symbologyNames.size() && BarCodeOpt[e.BarCode])
+        BarCodeOpt[e.BarCode]->setChecked(true);
+    const int narrow = (e.BarDen / 10) % 10;
+    const int wide = e.BarDen % 10;
+    if (narrow >= 1)
+        BarNarrowOpt[narrow]->setChecked(true);
+    if (wide >= 1)
+        BarWideOpt[wide]->setChecked(true);
+}
+
+void StationFrm::confirmBarCodePanel(BarcodeElement &e)
+{
+    const int n = int(m_profile.symbologyNames.size());
+    const QList<QRadioButton *> types(BarCodeOpt.begin() + 1, BarCodeOpt.begin() + n);
+    const QList<QRadioButton *> narrow(BarNarrowOpt.begin() + 1, BarNarrowOpt.end());
+    const QList<QRadioButton *> wide(BarWideOpt.begin() + 1, BarWideOpt.end());
+    e.BarCode = qint16(checkedIndex(types) + 1);
+    e.BarDen = qint16((checkedIndex(narrow) + 1) * 10 + (checkedIndex(wide) + 1));
+}
+
+void StationFrm::UncheckOptions(const QList<QRadioButton *> &options)
+{
+    uncheckAll(options);
 }

@@ -11,7 +11,9 @@
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -171,6 +173,16 @@ protected:
     virtual QString cleanFixedText(const QString &text) const;
     // Shows the fields that only one model has (called by showFormat()).
     virtual void showModelFields() {}
+    // The barcode type panel: show an element's values, store the panel's choice.
+    virtual void showBarCodePanel(const BarcodeElement &e);
+    virtual void confirmBarCodePanel(BarcodeElement &e);
+    // Unchecks every option given (exclusive options refuse that one by one).
+    static void UncheckOptions(const QList<QRadioButton *> &options);
+
+    QVBoxLayout *m_formLayout = nullptr; // rows of the format frame
+    QGridLayout *m_barGrid = nullptr;    // barcode rows; columns from 10 are free
+    QGridLayout *m_txtGrid = nullptr;    // text rows; columns from 11 are free
+    QVBoxLayout *m_sideLayout = nullptr; // hints and extension panel
 
 private:
     void buildFormatArea();
