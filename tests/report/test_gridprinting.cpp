@@ -177,6 +177,8 @@ private Q_SLOTS:
         bool printed = false;
         const QString pdf = printToPdf(view, {}, QStringLiteral("all.pdf"), &printed);
         QVERIFY(printed);
+        if (const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS"); !dir.isEmpty())
+            QFile::copy(pdf, dir + QStringLiteral("/report.pdf"));
         const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(text.contains(Title), qPrintable(text.left(400)));
         for (const char *caption : {"번호", "상품명", "수량"})
