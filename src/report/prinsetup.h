@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+
+// "인쇄 설정": the print options of a grid (column titles, row numbers, lines, border, data
+// cells only, colour, shadows), what to print (all, the selected block, the current page,
+// a page range) and the buttons print, close, page setup and printer choice. PrintSpread()
+// prints the grid with these options through the system's print dialog.
+class PrinSetup : public QWidget {
+    Q_OBJECT
+public:
+    explicit PrinSetup(QTableView *grid, QWidget *parent = nullptr);
+    ~PrinSetup() override;
+
+    static PrinSetup *instance();
+
+    // Sets up the printer instead of the print dialog (tests print to PDF with it). The
+    // hook answers false to cancel. An empty hook restores the dialog.
+    using PrinterHook = std::function<bool(QPrinter &)>;
+    static void setPrinterHook(PrinterHook hook);
+
+    // Prints the grid with the window's options; false when nothing was printed.
+    bool PrintSpread();
+
+    std::array<QCheckBox *, 7> Check1{};
+    std::array<QRadioButton *, 4> option1{};
+    std::array<QLineEdit *, 2> Text1{};
+    std::array<QPushButton *, 4> cmdAction{};
+
+public Q_SLOTS:
+    void option1_Click(int index);
+    void cmdAction_Click(int index);
+
+private:
+    QPointer<QTableView> m_grid;
+};

@@ -1,0 +1,91 @@
+#include "reportflow.h"
+
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "gridprintsettings.h"
+#include "gridsnapshot.h"
+#include "outputrights.h"
+#include "printpreview.h"
+#include "prnseltfrm.h"
+#include "sendtoexcel.h"
+#include "spreadsheetexport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+QString RegistrationReportTitle(const QString &formName)
+{
+    if (formName == QLatin1String("SRP770Frm"))
+        return QStringLiteral("SRP-770 바코드 등록 현황");
+    if (formName == QLatin1String("AL300Frm"))
+        return QStringLiteral("AL-300 바코드 등록 현황");
+    if (formName == QLatin1String("LEO60DFrm"))
+        return QStringLiteral("LEO-60D 바코드 등록 현황");
+    return QString();
+}
+
+void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName)
+{
+    ProgramState &p = Program();
+    const qint16 level = OutputRightLevel(p.UserCode);
+    if (!(level == 1 || level == 3 || level == -1 || level == -3) ||
+        OutputPermitted(p.UserCode) != 1)
+        return;
+
+    // The request: only plain white A4 paper, no range values, one print kind.
+    PrintRequest &req = p.Request;
+    req = PrintRequest();
+    req.PaperAllowed[1] = true;
+    req.ListKind = formName.chopped(3);
+    const auto *byName =
+        station ? station->findChild<QRadioButton *>(QStringLiteral("GdsSelt1Opt")) : nullptr;
+    req.RangeKind =
+        (formName != QLatin1String("LEO60DFrm") && byName && byName->isChecked()) ? 5 : 1;
+    req.KindCaptions[1] = QStringLiteral("등록현황");
+
+    QPushButton *printCmd =
+        station ? station->findChild<QPushButton *>(QStringLiteral("ChtPrintCmd")) : nullptr;
+    if (printCmd)
+        printCmd->setEnabled(false);
+    if (p.ModalOpening != 0) {
+        p.PrintChoice = 0;
+    } else {
+        p.ModalOpening = 1;
+        PrnSeltFrm dialog(station);
+        dialog.exec();
+    }
+    if (printCmd)
+        printCmd->setEnabled(true);
+
+    switch (p.PrintChoice) {
+    case 2: {
+        SetReportHeader(grid, RegistrationReportTitle(formName));
+        delete PrintPreview::instance(); // a fresh preview for each sheet print
+        auto *preview = new PrintPreview(grid, station);
+        preview->lngPageCount = preview->gridPageCount();
+        preview->show();
+        break;
+    }
+    case 3: {
+        QString path, error;
+        if (!SpreadsheetExport::writeRegistrationFile(formName, GridSnapshot::take(grid).toTable(),
+                                                      &path, &error))
+            Dialogs::inform(station, QStringLiteral("* %1 파일을 저장하지 못했습니다 !")
+                                         .arg(QDir::toNativeSeparators(path)));
+        break;
+    }
+    case 4:
+        SendToExcel(grid, station);
+        break;
+    default:
+        break;
+    }
+    if (p.PrintChoice == 0 || (p.PrintChoice == 1 && p.PreviewRequested == 0)) {
+        if (grid && grid->isEnabled() && grid->isVisible())
+            grid->setFocus();
+    }
+    p.PreviewRequested = 0;
+}

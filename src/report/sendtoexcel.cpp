@@ -1,0 +1,70 @@
+#include "sendtoexcel.h"
+
+#include "common/dialogs.h"
+#include "gridsnapshot.h"
+#include "spreadsheetexport.h"
+#include "spreadsheetopener.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <functional>
+
+namespace {
+
+QString lastFile;
+
+void sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QString *)> &write)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    const QString dir = QDir::temp().filePath(QStringLiteral("LabelStation"));
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(
+        QStringLiteral("등록현황-%1.xlsx")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
+    QString error;
+    const bool written = write(path, &error);
+    const bool shown = written && SpreadsheetOpener::current().open(path);
+    QGuiApplication::restoreOverrideCursor();
+    if (written)
+        lastFile = path;
+    if (!written)
+        Dialogs::inform(parent, QStringLiteral("* 엑셀 자료를 만들지 못했습니다 !\n%1").arg(error));
+    else if (!shown)
+        Dialogs::inform(parent, QStringLiteral("* 엑셀 프로그램으로 열 수 없습니다 !\n%1")
+                                    .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
+void SendToExcel(const QTableView *grid, QWidget *parent)
+{
+    const SpreadsheetTable table = GridSnapshot::take(grid).toTable();
+    sendWorkbook(parent, [&](const QString &path, QString *error) {
+        return SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"), table,
+                                            SpreadsheetExport::numberConversionSetting(), error);
+    });
+}
+
+void SendToExcel(const QString &text, QWidget *parent)
+{
+    sendWorkbook(parent, [&](const QString &path, QString *error) {
+        return SpreadsheetExport::writeText(path, QStringLiteral("Sheet1"), text, error);
+    });
+}
+
+void SendToExcel(const QStringList &fieldNames, const QString &records, QWidget *parent)
+{
+    sendWorkbook(parent, [&](const QString &path, QString *error) {
+        return SpreadsheetExport::writeRecordset(path, QStringLiteral("Sheet1"), fieldNames,
+                                                 records, error);
+    });
+}
+
+QString LastSendToExcelFile()
+{
+    return lastFile;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Opens a finished workbook with the desktop's spreadsheet program. The program uses the
+// desktop's default handler; tests install their own opener.
+class SpreadsheetOpener {
+public:
+    virtual ~SpreadsheetOpener() = default;
+    // true when the file was handed to a program that shows it.
+    virtual bool open(const QString &path) = 0;
+
+    // The opener in use: the one installed, else the desktop's handler.
+    static SpreadsheetOpener &current();
+    // Installs an opener (not owned); nullptr restores the desktop's handler.
+    static void install(SpreadsheetOpener *opener);
+};
