@@ -1,4 +1,5 @@
 #include "help/qelhelpfrm.h"
+#include "report/reportflow.h"
 #include "leo60dfrm.h"
 
 #include "common/dialogs.h"
@@ -443,7 +444,7 @@ void LEO60DFrm::SetExitCmd_Click()
 
 void LEO60DFrm::ChtPrintCmd_Click()
 {
-    // The registration report of the goods grid is connected here by the report module.
+    RunRegistrationReport(this, vaSpread1, QStringLiteral("LEO60DFrm"));
 }
 
 void LEO60DFrm::ChtHelpCmd_Click()

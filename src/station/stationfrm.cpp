@@ -8,6 +8,7 @@
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "help/qelhelpfrm.h"
+#include "report/reportflow.h"
 #include "station/al300edtfrm.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
@@ -509,6 +510,8 @@ void StationFrm::buildGoodsArea()
     connect(SetExitCmd, &QPushButton::clicked, this, &StationFrm::SetExitCmd_Click);
     connect(ChtViewCmd, &QPushButton::clicked, this, &StationFrm::ChtViewCmd_Click);
     connect(ChtExitCmd, &QPushButton::clicked, this, &StationFrm::ChtExitCmd_Click);
+    connect(ChtPrintCmd, &QPushButton::clicked, this,
+            [this] { RunRegistrationReport(this, vaSpread1, m_profile.formName); });
     connect(ChtHelpCmd, &QPushButton::clicked, this, [this] {
         QString topic = m_profile.formName;
         topic.chop(3); // "SRP770Frm" -> "SRP770"
