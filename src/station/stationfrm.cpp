@@ -329,6 +329,8 @@ void StationFrm::buildFormatArea()
     }
     txts->setColumnStretch(11, 1);
     rows->addLayout(txts);
+    // Extra height (the extension panel beside is taller) goes below the rows, not between.
+    rows->addStretch();
     elements->addLayout(rows);
 
     // Hints and the extension panel.

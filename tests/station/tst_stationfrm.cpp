@@ -5,7 +5,6 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
-#include "common/vbcolour.h"
 #include "srp770/srp770frm.h"
 #include "station/goodstable.h"
 
@@ -114,6 +113,8 @@ private Q_SLOTS:
     void sorts();
     void gridKeys_data();
     void gridKeys();
+    void emptyListCommands_data();
+    void emptyListCommands();
     void doubleClickUpdates();
     void focusAfterCommand_data();
     void focusAfterCommand();
@@ -435,6 +436,25 @@ void TestStationFrm::gridKeys()
     QCOMPARE(column(g, 1), QString("001,002,003")); // answers were No / cancel
 }
 
+void TestStationFrm::emptyListCommands_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const char *b : {"GdsUpdateCmd", "GdsDeleteCmd", "GdsSelectCmd", "GdsMoveCmd"})
+        QTest::newRow(b) << QString(b);
+}
+
+void TestStationFrm::emptyListCommands()
+{
+    QFETCH(QString, button);
+    auto frm = openStation();
+    Dialogs::queueAnswer(true);
+    child<QPushButton>(frm.get(), button)->click();
+    QCOMPARE(g_editor.calls, 0);
+    QCOMPARE(Dialogs::shown(), QStringList());
+    QCOMPARE(frm->goods()->rows(), 0);
+    QCOMPARE(focusName(), QString("vaSpread1"));
+}
+
 void TestStationFrm::doubleClickUpdates()
 {
     writeGoods("1:a,2:b,3:c");
@@ -737,13 +757,10 @@ void TestStationFrm::focusColours()
     auto frm = openStation();
     frm->TxtExOnCmd->click();
     auto *box = child<QLineEdit>(frm.get(), field);
-    const QColor base = box->palette().color(QPalette::Base);
     box->setFocus();
-    QCOMPARE(box->palette().color(QPalette::Base), VbColour("&H0080FFFF"));
-    QCOMPARE(VbColour("&H0080FFFF"), QColor(0xFF, 0xFF, 0x80));
+    QCOMPARE(box->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0x80)); // &H0080FFFF
     frm->vaSpread1->setFocus();
     QCOMPARE(box->palette().color(QPalette::Base), QColor(Qt::white));
-    Q_UNUSED(base);
 }
 
 void TestStationFrm::fixedText_data()
