@@ -343,6 +343,7 @@ void StationFrm::buildFormatArea()
     }
     txts->setColumnStretch(20, 1);
     rows->addLayout(txts);
+    // Extra height (the extension panel beside is taller) goes below the rows, not between.
     rows->addStretch();
     elements->addLayout(rows);
 
