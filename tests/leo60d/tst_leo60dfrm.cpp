@@ -3,7 +3,9 @@
 #include "common/cp949codec.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "al300/al300frm.h"
 #include "leo60d/leo60dfrm.h"
+#include "station/goodstable.h"
 #include "leo60d/textgridmodel.h"
 
 #include <QDir>
@@ -242,6 +244,19 @@ void TestLeo60DFrm::columnBoxesAndWrite()
     QCOMPARE(readAll(m_frm->targetFileName()), expected);
     QVERIFY(!panel->isVisible());
     QVERIFY(child<QPushButton>("BarEnterCmd")->isEnabled());
+
+    // The AL-300 station opened afterwards under the same set shows the converted goods.
+    {
+        AL300Frm station;
+        GoodsTable *goods = station.goods();
+        QCOMPARE(goods->rows(), 2);
+        QCOMPARE(goods->cell(1, 1), QStringLiteral("001"));
+        QCOMPARE(goods->cell(2, 1), QStringLiteral("003"));
+        QCOMPARE(goods->cell(1, 3), QStringLiteral("?"));
+        QCOMPARE(goods->cell(1, 6), QStringLiteral("8801111111111"));
+        QCOMPARE(goods->cell(1, 9), QStringLiteral("사과주스"));
+        QCOMPARE(goods->cell(2, 9), QStringLiteral("O`Farm 배"));
+    }
 
     // Opening the panel again starts with empty boxes; the button closes it again.
     QTest::mouseClick(child<QPushButton>("ChtWriteCmd"), Qt::LeftButton);
