@@ -1,3 +1,4 @@
+#include "common/modalopening.h"
 #include "qelhelpfrm.h"
 
 #include "common/programstate.h"
@@ -56,12 +57,10 @@ QPushButton *MakeButton(const QString &name, const QString &caption, QWidget *pa
 
 void QelHelpFrm::ShowHelp(QWidget *opener, const QString &topic)
 {
-    ProgramState &state = Program();
-    if (state.ModalOpening != 0)
-        return;
-    state.ModalOpening = 1;
-    QelHelpFrm window(topic, opener);
-    window.exec();
+    OpenModal([opener, &topic] {
+        QelHelpFrm window(topic, opener);
+        window.exec();
+    });
 }
 
 QString QelHelpFrm::HelpDirectory()

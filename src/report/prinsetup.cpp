@@ -1,3 +1,4 @@
+#include "common/modalopening.h"
 #include "prinsetup.h"
 
 #include "common/dialogs.h"
@@ -205,13 +206,10 @@ void PrinSetup::cmdAction_Click(int index)
         close();
         break;
     case 2:
-        if (Program().ModalOpening != 0)
-            return;
-        Program().ModalOpening = 1;
-        {
+        OpenModal([this] {
             PrintPageSetup setup(m_grid, this);
             setup.exec();
-        }
+        });
         break;
     case 3: {
         QPrinter printer;

@@ -1,3 +1,4 @@
+#include "common/modalopening.h"
 #include "reportflow.h"
 
 #include "common/dialogs.h"
@@ -50,13 +51,11 @@ void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &fo
         station ? station->findChild<QPushButton *>(QStringLiteral("ChtPrintCmd")) : nullptr;
     if (printCmd)
         printCmd->setEnabled(false);
-    if (p.ModalOpening != 0) {
+    if (!OpenModal([station] {
+            PrnSeltFrm dialog(station);
+            dialog.exec();
+        }))
         p.PrintChoice = 0;
-    } else {
-        p.ModalOpening = 1;
-        PrnSeltFrm dialog(station);
-        dialog.exec();
-    }
     if (printCmd)
         printCmd->setEnabled(true);
 

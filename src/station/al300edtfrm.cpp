@@ -1,3 +1,4 @@
+#include "common/modalopening.h"
 #include "station/al300edtfrm.h"
 
 #include "barnew/barnewfrm.h"
@@ -174,14 +175,13 @@ AL300EdtFrm::AL300EdtFrm(QWidget *parent) : QDialog(parent)
 
 bool AL300EdtFrm::Edit(QWidget *parent)
 {
-    ProgramState &p = Program();
-    if (p.ModalOpening != 0) {
-        p.EditResult = 0;
+    if (!OpenModal([parent] {
+            AL300EdtFrm frm(parent);
+            frm.exec();
+        })) {
+        Program().EditResult = 0;
         return false;
     }
-    p.ModalOpening = 1;
-    AL300EdtFrm frm(parent);
-    frm.exec();
     return Program().EditResult == 1;
 }
 
@@ -299,14 +299,12 @@ void AL300EdtFrm::BarCodeTxt_F1(int k)
 {
     ProgramState &p = Program();
     p.EditMode = EditGenerating; // re-activation must not move the focus
-    if (p.ModalOpening != 0) {
+    if (!OpenModal([this] {
+            BarNewFrm generator(this);
+            generator.exec();
+            activateWindow(); // back to the editor, also where no window manager does it
+        }))
         p.EditResult = 0;
-    } else {
-        p.ModalOpening = 1;
-        BarNewFrm generator(this);
-        generator.exec();
-        activateWindow(); // back to the editor, also where no window manager does it
-    }
     QLineEdit *box = m_barcodes[k - 1];
     if (Program().EditResult == 1)
         box->setText(Program().GeneratedCode);

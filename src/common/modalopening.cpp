@@ -1,0 +1,13 @@
+#include "modalopening.h"
+
+#include "programstate.h"
+
+bool OpenModal(const std::function<void()> &open)
+{
+    ProgramState &p = Program();
+    if (p.ModalOpening != 0)
+        return false;
+    p.ModalOpening = 1;
+    open();
+    return true;
+}
