@@ -26,11 +26,6 @@
 
 namespace {
 
-QString blankZero(qint64 v)
-{
-    return CurToText(Currency::fromWhole(v), 1);
-}
-
 const QStringList InputClasses{QStringLiteral("X"), QStringLiteral("0"), QStringLiteral("A"),
                                QStringLiteral("가")};
 
@@ -283,7 +278,7 @@ void AL300Frm::showModelFields()
     if (f.LblOver >= 0 && f.LblOver <= 1)
         BarOverOpt[f.LblOver]->setChecked(true);
     for (int b = 1; b <= 3; ++b) {
-        BarSizeTxt[b]->setText(blankZero(f.Bar[b].BarRight));
+        BarSizeTxt[b]->setText(BlankZeroText(f.Bar[b].BarRight));
         BarStringTxt[b]->setText(f.Bar[b].BarString);
         if (f.Bar[b].BarEdit >= 0 && f.Bar[b].BarEdit <= 3)
             BarEditOpt[b][f.Bar[b].BarEdit]->setChecked(true);

@@ -43,6 +43,11 @@ Currency CurMultiply(Currency a, Currency b, qint16 mode);
 Currency CurDivide(Currency a, Currency b, qint16 mode);
 // Plain decimal text; empty for 0 when blankZero is 1.
 QString CurToText(Currency value, qint16 blankZero);
+// A whole number as the boxes show it: its digits, empty for 0.
+inline QString BlankZeroText(qint64 value)
+{
+    return CurToText(Currency::fromWhole(value), 1);
+}
 // "###,###,###,##0.00": grouped, two decimals, rounded; empty for 0 when blankZero is 1.
 QString CurToGrouped(Currency value, qint16 blankZero);
 // Cut toward zero to two decimals.

@@ -11,18 +11,6 @@ bool isDigit(QChar c)
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
-// Trimming removes spaces only (not tabs).
-QString trimSpaces(const QString &s)
-{
-    int b = 0;
-    int e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 // Splits the text into characters, keeping surrogate pairs together.
 QStringList characters(const QString &text)
 {
@@ -46,6 +34,17 @@ int width(const QString &ch)
 }
 
 } // namespace
+
+QString TrimSpaces(const QString &s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b] == QLatin1Char(' '))
+        ++b;
+    while (e > b && s[e - 1] == QLatin1Char(' '))
+        --e;
+    return s.mid(b, e - b);
+}
 
 QString LeadingNumberText(const QString &text)
 {
@@ -93,7 +92,7 @@ qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok)
 
 QString EanCheckDigit(const QString &code)
 {
-    const QString c = trimSpaces(code);
+    const QString c = TrimSpaces(code);
     int n;
     if (c.size() == 13 || c.size() == 12)
         n = 12;
@@ -199,12 +198,12 @@ QString QuotesToBackticks(const QString &text)
 QString CleanText(const QVariant &value, int limit)
 {
     QString s = value.isNull() ? QString() : value.toString();
-    s = trimSpaces(s);
+    s = TrimSpaces(s);
     if (s.isEmpty())
         return s;
     s = QuotesToBackticks(s);
     if (limit != 0)
-        s = trimSpaces(LeftByBytes(s, limit, 0));
+        s = TrimSpaces(LeftByBytes(s, limit, 0));
     return s;
 }
 
@@ -228,7 +227,7 @@ QStringList SplitFields(const QString &text, int kind, bool *ok)
     case 5: sep = QLatin1Char(';'); break;
     default: sep = QLatin1Char('\''); break;
     }
-    const QString t = trimSpaces(text);
+    const QString t = TrimSpaces(text);
     if (t.isEmpty())
         return {};
     QStringList fields = t.split(sep);
@@ -238,7 +237,7 @@ QStringList SplitFields(const QString &text, int kind, bool *ok)
         return {};
     }
     for (QString &f : fields)
-        f = trimSpaces(f);
+        f = TrimSpaces(f);
     return fields;
 }
 
@@ -260,7 +259,7 @@ QStringList SplitWords(const QString &text, bool *ok)
 
 QString AnsiLeftBytes(const QString &text, const QVariant &count)
 {
-    if (trimSpaces(text).isEmpty())
+    if (TrimSpaces(text).isEmpty())
         return {};
     bool numeric = false;
     const double n = count.toDouble(&numeric);

@@ -19,6 +19,9 @@ double LeadingNumber(const QString &text);
 // when the value does not fit into [min, max].
 qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok = nullptr);
 
+// Trimmed of spaces only (tabs stay), as the program's texts are trimmed everywhere.
+QString TrimSpaces(const QString &text);
+
 // GS1 check digit for 12/13 (EAN-13) or 7/8 (EAN-8) characters; "X" for other lengths.
 QString EanCheckDigit(const QString &code);
 // Longest prefix / suffix within the byte limit; quotes become backticks unless keepQuotes.

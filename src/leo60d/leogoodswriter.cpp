@@ -7,21 +7,10 @@
 
 namespace {
 
-QString trimSpaces(const QString &s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 bool isBlankRow(const QStringList &row)
 {
     for (const QString &cell : row) {
-        if (!trimSpaces(cell).isEmpty())
+        if (!TrimSpaces(cell).isEmpty())
             return false;
     }
     return true;
@@ -31,7 +20,7 @@ bool isBlankRow(const QStringList &row)
 
 QString LeoGoodsWriter::fieldText(const QString &cell)
 {
-    QString text = QuotesToBackticks(trimSpaces(cell));
+    QString text = QuotesToBackticks(TrimSpaces(cell));
     for (QChar c : {u',', u';', u'|', u'{', u'}'})
         text.replace(c, QLatin1Char('?'));
     return text;

@@ -7,18 +7,6 @@
 
 namespace {
 
-// Names and cells are trimmed of spaces only, as the grids show them.
-QString trimSpaces(const QString &s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 int byteAt(const QByteArray &image, qint64 pos)
 {
     return pos >= 0 && pos < image.size() ? quint8(image[pos]) : 0;
@@ -65,7 +53,7 @@ PreFile::Status PreFile::parse(const QByteArray &bytes)
         f.start = byteAt(bytes, def);
         f.length = byteAt(bytes, def + 2);
         f.attribute = byteAt(bytes, def + 4);
-        f.name = trimSpaces(extractText(bytes, NameOffset + qint64(NameStride) * i, NameLength));
+        f.name = TrimSpaces(extractText(bytes, NameOffset + qint64(NameStride) * i, NameLength));
     }
     return Status::Ok;
 }
@@ -98,7 +86,7 @@ QList<QStringList> PreFile::rows() const
     for (int r = 1; r <= m_recordCount; ++r) {
         QStringList row;
         for (int i = 0; i < FieldCount; ++i)
-            row << trimSpaces(cell(r, i));
+            row << TrimSpaces(cell(r, i));
         out << row;
     }
     return out;

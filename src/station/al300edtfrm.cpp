@@ -3,6 +3,7 @@
 
 #include "barnew/barnewfrm.h"
 #include "common/programstate.h"
+#include "common/currency.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "station/fieldfilter.h"
@@ -24,22 +25,6 @@ namespace {
 
 constexpr int NameBytes = 50;
 constexpr int DataBytes = 30;
-
-QString trimSpaces(const QString &s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
-QString blankZero(qint64 v)
-{
-    return v == 0 ? QString() : QString::number(v);
-}
 
 // Keys that start a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
 // or "-".
@@ -187,7 +172,7 @@ bool AL300EdtFrm::Edit(QWidget *parent)
 
 qint16 AL300EdtFrm::QuantityFromText(const QString &text)
 {
-    const double v = LeadingNumber(trimSpaces(text).left(3));
+    const double v = LeadingNumber(TrimSpaces(text).left(3));
     return qint16(std::abs(std::trunc(v)));
 }
 
@@ -221,7 +206,7 @@ void AL300EdtFrm::showItem()
         opt->setChecked(item.Format == k);
         opt->setAutoExclusive(true);
     }
-    GdsSuTxt->setText(blankZero(item.Qty));
+    GdsSuTxt->setText(BlankZeroText(item.Qty));
     for (int k = 1; k <= 3; ++k)
         m_barcodes[k - 1]->setText(item.Barcodes[k]);
     for (int k = 1; k <= 10; ++k)
@@ -248,7 +233,7 @@ void AL300EdtFrm::GdsNoTxt_LostFocus()
 {
     const qint32 no = DigitsToLong(GdsNoTxt->text());
     Program().EditItem.No = no;
-    GdsNoTxt->setText(blankZero(no));
+    GdsNoTxt->setText(BlankZeroText(no));
 }
 
 void AL300EdtFrm::GdsNameTxt_LostFocus()
@@ -275,7 +260,7 @@ void AL300EdtFrm::GdsSuTxt_LostFocus()
 {
     const qint16 qty = QuantityFromText(GdsSuTxt->text());
     Program().EditItem.Qty = qty;
-    GdsSuTxt->setText(blankZero(qty));
+    GdsSuTxt->setText(BlankZeroText(qty));
 }
 
 void AL300EdtFrm::storeBox(QLineEdit *box)
@@ -315,7 +300,7 @@ void AL300EdtFrm::BarCodeTxt_F1(int k)
 void AL300EdtFrm::BarCodeTxt_F2(int k)
 {
     QLineEdit *box = m_barcodes[k - 1];
-    const QString code = trimSpaces(box->text());
+    const QString code = TrimSpaces(box->text());
     if (code.size() == 12 && KeepDigits(code, 0) == code)
         box->setText(code + EanCheckDigit(code));
 }

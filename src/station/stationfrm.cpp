@@ -39,11 +39,6 @@ namespace {
 
 constexpr int BoxWidth = 42;
 
-QString blankZero(qint64 v)
-{
-    return CurToText(Currency::fromWhole(v), 1);
-}
-
 QLineEdit *numberBox(const QString &name, QWidget *parent, int width = BoxWidth)
 {
     auto *b = new QLineEdit(parent);
@@ -851,7 +846,7 @@ void StationFrm::numericFieldLeft(QLineEdit *box)
         f->value32() = v;
     else
         f->value16() = qint16(v);
-    box->setText(blankZero(v));
+    box->setText(BlankZeroText(v));
 }
 
 QString StationFrm::cleanFixedText(const QString &text) const
@@ -1049,8 +1044,8 @@ void StationFrm::showFormat()
         BarComPortOpt[m_set.BarComPort]->setChecked(true);
     if (m_set.BarComSpeed >= 1 && m_set.BarComSpeed <= 6)
         BarComSpeedOpt[m_set.BarComSpeed]->setChecked(true);
-    LblLengTxt->setText(blankZero(f.LblLeng));
-    LblWidthTxt->setText(blankZero(f.LblWidth));
+    LblLengTxt->setText(BlankZeroText(f.LblLeng));
+    LblWidthTxt->setText(BlankZeroText(f.LblWidth));
     (f.LblDegree != 0 ? LblDegree1Opt : LblDegree0Opt)->setChecked(true);
 
     auto name = [](const QStringList &names, int v) {
@@ -1059,11 +1054,11 @@ void StationFrm::showFormat()
     for (int b = 1; b <= 3; ++b) {
         const BarcodeElement &e = f.Bar[b];
         BarSeltChk[b]->setChecked(e.BarSelt != 0);
-        BarYyTxt[b]->setText(blankZero(e.BarYy));
-        BarXxTxt[b]->setText(blankZero(e.BarXx));
-        BarHeightTxt[b]->setText(blankZero(e.BarHeight));
+        BarYyTxt[b]->setText(BlankZeroText(e.BarYy));
+        BarXxTxt[b]->setText(BlankZeroText(e.BarXx));
+        BarHeightTxt[b]->setText(BlankZeroText(e.BarHeight));
         BarCodeLbl[b]->setText(name(m_profile.symbologyNames, e.BarCode));
-        BarDenLbl[b]->setText(e.BarDen == 10 ? QStringLiteral("A") : blankZero(e.BarDen));
+        BarDenLbl[b]->setText(e.BarDen == 10 ? QStringLiteral("A") : BlankZeroText(e.BarDen));
         BarHmReadLbl[b]->setText(e.BarHmRead == 1   ? QStringLiteral("상단")
                                  : e.BarHmRead == 2 ? QStringLiteral("하단")
                                                     : QString());
@@ -1071,13 +1066,13 @@ void StationFrm::showFormat()
     for (int t = 1; t <= 10; ++t) {
         const TextElement &e = f.Txt[t];
         TxtSeltChk[t]->setChecked(e.TxtSelt != 0);
-        TxtYyTxt[t]->setText(blankZero(e.TxtYy));
-        TxtXxTxt[t]->setText(blankZero(e.TxtXx));
+        TxtYyTxt[t]->setText(BlankZeroText(e.TxtYy));
+        TxtXxTxt[t]->setText(BlankZeroText(e.TxtXx));
         TxtFontLbl[t]->setText(name(m_profile.fontNames, e.TxtFont));
-        TxtYSizeLbl[t]->setText(blankZero(e.TxtYSize));
-        TxtXSizeLbl[t]->setText(blankZero(e.TxtXSize));
+        TxtYSizeLbl[t]->setText(BlankZeroText(e.TxtYSize));
+        TxtXSizeLbl[t]->setText(BlankZeroText(e.TxtXSize));
         TxtRvsLbl[t]->setText(name(m_profile.reversalLabels, e.TxtRvs));
-        TxtSizeTxt[t]->setText(blankZero(e.TxtRight));
+        TxtSizeTxt[t]->setText(BlankZeroText(e.TxtRight));
         TxtStringTxt[t]->setText(e.TxtString);
     }
     showModelFields();
