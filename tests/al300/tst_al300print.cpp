@@ -28,6 +28,8 @@ namespace {
 // and a reversed text 3 (input class "가").
 FormatSet stationFormats()
 {
+    // Element fields in order: Selt, Yy, Xx, Code / Font, Den / YSize, Height / XSize,
+    // HmRead / Rvs, Right, String, Edit.
     FormatSet s;
     s.BarComPort = 3;
     s.BarComSpeed = 1;
@@ -35,27 +37,9 @@ FormatSet stationFormats()
     f.LblLeng = 280;
     f.LblWidth = 350;
     f.LblMode = 1;
-    f.Bar[1].BarSelt = 1;
-    f.Bar[1].BarYy = 110;
-    f.Bar[1].BarXx = 80;
-    f.Bar[1].BarCode = 7;
-    f.Bar[1].BarDen = 1;
-    f.Bar[1].BarHeight = 80;
-    f.Bar[1].BarHmRead = 2;
-    f.Txt[1].TxtSelt = 1;
-    f.Txt[1].TxtYy = 200;
-    f.Txt[1].TxtXx = 20;
-    f.Txt[1].TxtFont = 2;
-    f.Txt[1].TxtYSize = 1;
-    f.Txt[1].TxtXSize = 2;
-    f.Txt[2].TxtSelt = 1;
-    f.Txt[2].TxtString = QStringLiteral("가격");
-    f.Txt[2].TxtYy = 60;
-    f.Txt[2].TxtXx = 140;
-    f.Txt[2].TxtFont = 1;
-    f.Txt[2].TxtYSize = 1;
-    f.Txt[2].TxtXSize = 1;
-
+    f.Bar[1] = {1, 110, 80, 7, 1, 80, 2};
+    f.Txt[1] = {1, 200, 20, 2, 1, 2};
+    f.Txt[2] = {1, 60, 140, 1, 1, 1, 0, 0, QStringLiteral("가격")};
     LabelFormat &g = s.Fmt[3];
     g.LblLeng = 400;
     g.LblWidth = 500;
@@ -64,22 +48,8 @@ FormatSet stationFormats()
     g.LblSensor = 1;
     g.LblCut = 1;
     g.LblOver = 1;
-    g.Bar[2].BarSelt = 1;
-    g.Bar[2].BarYy = 50;
-    g.Bar[2].BarXx = 30;
-    g.Bar[2].BarCode = 4;
-    g.Bar[2].BarDen = 9;
-    g.Bar[2].BarHeight = 100;
-    g.Bar[2].BarHmRead = 1;
-    g.Bar[2].BarEdit = 2;
-    g.Txt[3].TxtSelt = 1;
-    g.Txt[3].TxtYy = 300;
-    g.Txt[3].TxtXx = 10;
-    g.Txt[3].TxtFont = 3;
-    g.Txt[3].TxtYSize = 2;
-    g.Txt[3].TxtXSize = 3;
-    g.Txt[3].TxtRvs = 1;
-    g.Txt[3].TxtEdit = 3;
+    g.Bar[2] = {1, 50, 30, 4, 9, 100, 1, 0, QString(), 2};
+    g.Txt[3] = {1, 300, 10, 3, 2, 3, 1, 0, QString(), 3};
     return s;
 }
 

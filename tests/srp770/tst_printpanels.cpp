@@ -31,22 +31,10 @@ FormatSet formats()
     FormatSet s;
     s.BarComPort = 3;
     s.BarComSpeed = 1;
-    LabelFormat &f = s.Fmt[1];
-    f.LblWidth = 60;
-    f.LblLeng = 40;
-    f.Bar[1].BarSelt = 1;
-    f.Bar[1].BarCode = 8;
-    f.Bar[1].BarXx = 5;
-    f.Bar[1].BarYy = 10;
-    f.Bar[1].BarDen = 25;
-    f.Bar[1].BarHeight = 10;
-    f.Bar[1].BarHmRead = 2;
-    f.Txt[1].TxtSelt = 1;
-    f.Txt[1].TxtFont = 5;
-    f.Txt[1].TxtXx = 5;
-    f.Txt[1].TxtYy = 25;
-    f.Txt[1].TxtYSize = 1;
-    f.Txt[1].TxtXSize = 1;
+    s.Fmt[1].LblWidth = 60;
+    s.Fmt[1].LblLeng = 40;
+    s.Fmt[1].Bar[1] = {1, 10, 5, 8, 25, 10, 2}; // Selt, Yy, Xx, Code, Den, Height, HmRead
+    s.Fmt[1].Txt[1] = {1, 25, 5, 5, 1, 1};      // Selt, Yy, Xx, Font, YSize, XSize
     return s;
 }
 
