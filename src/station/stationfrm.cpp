@@ -79,15 +79,22 @@ QPushButton *commandButton(const QString &name, const QString &caption, QWidget 
     return b;
 }
 
-// Unchecks every option of a group (an exclusive group refuses that while exclusive).
+// Unchecks every option of a group (an exclusive group refuses that while exclusive, both
+// the options of one parent and the members of a QButtonGroup).
 void uncheckAll(const QList<QRadioButton *> &options)
 {
     for (QRadioButton *o : options) {
         if (!o)
             continue;
+        QButtonGroup *group = o->group();
+        const bool exclusive = group && group->exclusive();
+        if (exclusive)
+            group->setExclusive(false);
         o->setAutoExclusive(false);
         o->setChecked(false);
         o->setAutoExclusive(true);
+        if (exclusive)
+            group->setExclusive(true);
     }
 }
 
