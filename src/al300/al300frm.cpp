@@ -369,8 +369,11 @@ void AL300Frm::Al300SaveCmd_Click()
 {
     BarSaveFme->adjustSize();
     const QRect grid = vaSpread1->geometry();
-    BarSaveFme->move(grid.x() + (grid.width() - BarSaveFme->width()) / 2,
-                     qMax(0, grid.y() + (grid.height() - BarSaveFme->height()) / 2));
+    // Centred over the grid, but never past the window's bottom edge: the panel is taller
+    // than the grid and its buttons must stay reachable.
+    const int top = qMin(grid.y() + (grid.height() - BarSaveFme->height()) / 2,
+                         height() - BarSaveFme->height() - 4);
+    BarSaveFme->move(grid.x() + (grid.width() - BarSaveFme->width()) / 2, qMax(0, top));
     BarSaveFme->show();
     BarSaveFme->raise();
 }

@@ -1,5 +1,7 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
+#include "cli/helppictures.h"
+#include "cli/sampledata.h"
 #include "common/programstate.h"
 
 #include <QApplication>
@@ -7,14 +9,17 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTextStream>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    // --help and --version answer without a display.
+    // --help and --version answer without a display; the sample data and the help pictures
+    // are made without one.
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
-        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v") &&
+        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v" ||
+             a.startsWith("--sample-data") || a.startsWith("--screenshots")) &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -44,6 +49,17 @@ int main(int argc, char *argv[])
                                            "(for the help pictures)."),
                             QStringLiteral("FILE"));
     parser.addOption(grab);
+    QCommandLineOption sampleData(QStringList{QStringLiteral("sample-data")},
+                                  QStringLiteral("Write the sample data set (goods list and label "
+                                                 "formats of set 00) into DIR and end."),
+                                  QStringLiteral("DIR"));
+    parser.addOption(sampleData);
+    QCommandLineOption screenshots(QStringList{QStringLiteral("screenshots")},
+                                   QStringLiteral("Open the windows one after another, save the "
+                                                  "help pictures (<topic><nnn>.Jpg) into DIR "
+                                                  "and end."),
+                                   QStringLiteral("DIR"));
+    parser.addOption(screenshots);
     parser.process(app);
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
@@ -59,6 +75,27 @@ int main(int argc, char *argv[])
     }
 
     RegisterModelWindows();
+    if (parser.isSet(sampleData) || parser.isSet(screenshots)) {
+        QTextStream err(stderr);
+        QString error;
+        if (parser.isSet(sampleData) && !SampleData::write(parser.value(sampleData), &error)) {
+            err << "labelstation: " << error << "\n";
+            return 1;
+        }
+        if (parser.isSet(screenshots)) {
+            HelpPictures pictures(parser.value(screenshots));
+            const bool ok = pictures.run(&error);
+            QTextStream out(stdout);
+            for (const QString &file : pictures.written())
+                out << file << "\n";
+            if (!ok) {
+                err << "labelstation: " << error << "\n";
+                return 1;
+            }
+        }
+        return 0;
+    }
+
     mdiMain w;
     w.show();
     if (parser.isSet(open))

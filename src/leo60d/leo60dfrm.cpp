@@ -92,6 +92,9 @@ LEO60DFrm::LEO60DFrm(QWidget *parent) : QWidget(parent)
     m_goods = new TextGridModel(PreFile::FieldCount, this);
     buildControls();
     BarSeltLbl->setText(m_setText);
+    // The designed size, also as the least: the MDI area fits a new window to its layout,
+    // which would leave no height for the copy panel's 13 boxes.
+    setMinimumSize(1000, 640);
     resize(1000, 640);
 }
 
