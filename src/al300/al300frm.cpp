@@ -14,8 +14,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFrame>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,15 +96,16 @@ void AL300Frm::buildLabelSettings()
              {QStringLiteral("인쇄후헤드법선에정지"), QStringLiteral("절단선에정지"),
               QStringLiteral("Peeler사용")},
              BarModeOpt, [](LabelFormat &f, qint16 v) { f.LblMode = v; });
-    addGroup(first, QStringLiteral("센서"), QStringLiteral("BarSensor%1Opt"),
-             {QStringLiteral("투과형"), QStringLiteral("반사형(BlackMark)"), QStringLiteral("연속용지")},
-             BarSensorOpt, [](LabelFormat &f, qint16 v) { f.LblSensor = v; });
+    addGroup(
+        first, QStringLiteral("센서"), QStringLiteral("BarSensor%1Opt"),
+        {QStringLiteral("투과형"), QStringLiteral("반사형(BlackMark)"), QStringLiteral("연속용지")},
+        BarSensorOpt, [](LabelFormat &f, qint16 v) { f.LblSensor = v; });
     addGroup(second, QStringLiteral("절단"), QStringLiteral("BarCut%1Opt"),
              {QStringLiteral("절단안함"), QStringLiteral("용지절단")}, BarCutOpt,
              [](LabelFormat &f, qint16 v) { f.LblCut = v; });
     addGroup(second, QStringLiteral("겹침"), QStringLiteral("BarOver%1Opt"),
-             {QStringLiteral("나중인쇄문자를덥어서인쇄"), QStringLiteral("인쇄겹침(투명)")}, BarOverOpt,
-             [](LabelFormat &f, qint16 v) { f.LblOver = v; });
+             {QStringLiteral("나중인쇄문자를덥어서인쇄"), QStringLiteral("인쇄겹침(투명)")},
+             BarOverOpt, [](LabelFormat &f, qint16 v) { f.LblOver = v; });
     first->addStretch();
     second->addStretch();
     m_formLayout->insertLayout(2, first);
@@ -154,8 +155,12 @@ void AL300Frm::buildElementExtras()
                     [this, t, c] { formatSet().Fmt[currentFormat()].Txt[t].TxtEdit = qint16(c); });
         }
     }
-    m_sideLayout->insertWidget(3, hint(QStringLiteral("* [고정] : 모든 바코드에 인쇄 될 고정바코드 번호-온라인전용"), BarFormFme));
-    m_sideLayout->insertWidget(4, hint(QStringLiteral("* [입력] : 단독모드시 입력가능여부 설정 & 입력문자선택"), BarFormFme));
+    m_sideLayout->insertWidget(
+        3, hint(QStringLiteral("* [고정] : 모든 바코드에 인쇄 될 고정바코드 번호-온라인전용"),
+                BarFormFme));
+    m_sideLayout->insertWidget(
+        4,
+        hint(QStringLiteral("* [입력] : 단독모드시 입력가능여부 설정 & 입력문자선택"), BarFormFme));
 }
 
 void AL300Frm::buildRatioGroups()

@@ -56,9 +56,12 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     menu->addSeparator()->setObjectName(QStringLiteral("Bar021"));
     ExitMnu = menu->addAction(QStringLiteral("종료"));
     ExitMnu->setObjectName(QStringLiteral("ExitMnu"));
-    connect(Bar001, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("SRP770Frm")); });
-    connect(Bar010, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("AL300Frm")); });
-    connect(Bar020, &QAction::triggered, this, [this] { openModelWindow(QStringLiteral("LEO60DFrm")); });
+    connect(Bar001, &QAction::triggered, this,
+            [this] { openModelWindow(QStringLiteral("SRP770Frm")); });
+    connect(Bar010, &QAction::triggered, this,
+            [this] { openModelWindow(QStringLiteral("AL300Frm")); });
+    connect(Bar020, &QAction::triggered, this,
+            [this] { openModelWindow(QStringLiteral("LEO60DFrm")); });
     connect(ExitMnu, &QAction::triggered, this, &mdiMain::ExitMnu_Click);
 
     sBr1 = new QStatusBar(this);
@@ -71,7 +74,8 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     m_back = new BackGrdFrm(m_area->viewport());
     m_back->lower();
     m_area->viewport()->installEventFilter(this);
-    connect(m_back, &BackGrdFrm::modelRequested, this, [this](const QString &name) { openModelWindow(name); });
+    connect(m_back, &BackGrdFrm::modelRequested, this,
+            [this](const QString &name) { openModelWindow(name); });
     connect(m_back, &BackGrdFrm::exitRequested, this, &mdiMain::ExitMnu_Click);
     Program().BackPanelSized = 1;
     sizeBackPanel();
@@ -169,7 +173,8 @@ bool mdiMain::writeBarcodeSetFile()
         path = DataDirectory() + QStringLiteral("/") + BarcodeSetFile::fileName();
     QString error;
     if (!BarcodeSetFile::write(path, c, &error)) {
-        Dialogs::inform(this, QStringLiteral("* 작업번호 파일을 저장하지 못했습니다 !\n%1").arg(error),
+        Dialogs::inform(this,
+                        QStringLiteral("* 작업번호 파일을 저장하지 못했습니다 !\n%1").arg(error),
                         QStringLiteral("오류"), QMessageBox::Warning);
         return false;
     }

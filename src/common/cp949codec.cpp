@@ -44,9 +44,9 @@ QByteArray Cp949Codec::encode(const QString &text)
     ucnv_resetFromUnicode(c.conv);
     QByteArray out(text.size() * 2 + 8, Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
-    int32_t n = ucnv_fromUChars(c.conv, out.data(), out.size(),
-                                reinterpret_cast<const UChar *>(text.utf16()), text.size(),
-                                &status);
+    int32_t n =
+        ucnv_fromUChars(c.conv, out.data(), out.size(),
+                        reinterpret_cast<const UChar *>(text.utf16()), text.size(), &status);
     if (status == U_BUFFER_OVERFLOW_ERROR) {
         out.resize(n + 1);
         status = U_ZERO_ERROR;

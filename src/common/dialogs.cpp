@@ -30,8 +30,8 @@ bool Dialogs::askYesNo(QWidget *parent, const QString &text, const QString &titl
     state().shown << title + QLatin1Char('|') + text;
     if (state().testMode)
         return !state().answers.isEmpty() && state().answers.dequeue().toBool();
-    QMessageBox box(QMessageBox::Question, caption(title), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, caption(title), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

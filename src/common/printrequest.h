@@ -10,9 +10,9 @@
 // The report request that a station hands to the print-condition dialog, and the dialog's
 // answer.
 struct PrintRequest {
-    QString ListKind;             // the form name without "Frm": "SRP770", "AL300", "LEO60D"
-    qint16 RangeKind = 1;         // 1..5: which range panel the dialog shows
-    std::array<bool, 6> PaperAllowed{};  // 1..5
+    QString ListKind;                   // the form name without "Frm": "SRP770", "AL300", "LEO60D"
+    qint16 RangeKind = 1;               // 1..5: which range panel the dialog shows
+    std::array<bool, 6> PaperAllowed{}; // 1..5
     std::array<Currency, 14> RangeValues{}; // 0..13 start/end values, plus one further
     Currency ExtraValue;
     QString TextStart;

@@ -11,28 +11,28 @@
 struct ProgramState {
     static constexpr int SetCount = 22;
 
-    QString UserCode;             // operator code, empty
+    QString UserCode; // operator code, empty
     qint16 TodayYear = 0;
     qint16 TodayMonth = 0;
     qint16 TodayDay = 0;
     QString GridAccentColour = QStringLiteral("&H00404040");
-    qint32 BarcodeSetNo = 0;      // 0..21
+    qint32 BarcodeSetNo = 0;                             // 0..21
     QStringList BarcodeSetNames = QStringList(SetCount); // at most 30 bytes each
-    QString BarcodeSetFile;       // full path of QelBarcodeSet.Txt
-    qint16 ModalOpening = 0;      // guards the opening of a modal window
+    QString BarcodeSetFile;                              // full path of QelBarcodeSet.Txt
+    qint16 ModalOpening = 0;                             // guards the opening of a modal window
     qint16 BackPanelSized = 0;
 
     // Goods item editor and barcode number generator.
     GoodsItem EditItem;
     qint16 EditMode = 0;
     qint16 EditResult = 0;
-    QString GeneratedCode;        // the generator's 13-digit result
+    QString GeneratedCode; // the generator's 13-digit result
 
     // Report.
     PrintRequest Request;
     qint16 PrintChoice = 0;
     qint16 PreviewRequested = 0;
-    qint16 PreviewZoom = 0;       // index 0..13 into the preview zoom list
+    qint16 PreviewZoom = 0; // index 0..13 into the preview zoom list
 
     // Folder of the data files (created on demand by DataDirectory()).
     QString DataDirOverride;

@@ -12,9 +12,7 @@ public:
     static QStringList readLines(const QString &path, bool *ok = nullptr);
     // Writes every line followed by CR LF, whole and atomically: a failure leaves the
     // previous file intact and answers false with a reason in *error.
-    static bool writeLines(const QString &path, const QStringList &lines,
-                           QString *error = nullptr);
+    static bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
     // Writes the bytes as they are, atomically.
-    static bool writeBytes(const QString &path, const QByteArray &bytes,
-                           QString *error = nullptr);
+    static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 };

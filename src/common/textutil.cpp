@@ -220,12 +220,24 @@ QStringList SplitFields(const QString &text, int kind, bool *ok)
         *ok = true;
     QChar sep;
     switch (kind) {
-    case 1: sep = QLatin1Char(','); break;
-    case 2: sep = QLatin1Char('\t'); break;
-    case 3: sep = QLatin1Char(' '); break;
-    case 4: sep = QLatin1Char('\n'); break;
-    case 5: sep = QLatin1Char(';'); break;
-    default: sep = QLatin1Char('\''); break;
+    case 1:
+        sep = QLatin1Char(',');
+        break;
+    case 2:
+        sep = QLatin1Char('\t');
+        break;
+    case 3:
+        sep = QLatin1Char(' ');
+        break;
+    case 4:
+        sep = QLatin1Char('\n');
+        break;
+    case 5:
+        sep = QLatin1Char(';');
+        break;
+    default:
+        sep = QLatin1Char('\'');
+        break;
     }
     const QString t = TrimSpaces(text);
     if (t.isEmpty())

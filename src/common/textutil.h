@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 #include <QtGlobal>
+#include <QVariant>
 
 // Small stateless text and number helpers shared by every window. None of them reports an
 // error for bad text: bad characters are skipped or count as zero. Byte widths are CP949

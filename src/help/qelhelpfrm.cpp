@@ -1,5 +1,5 @@
-#include "common/modalopening.h"
 #include "qelhelpfrm.h"
+#include "common/modalopening.h"
 
 #include "common/programstate.h"
 #include "common/settingsstore.h"

@@ -1,6 +1,6 @@
+#include "leo60dfrm.h"
 #include "help/qelhelpfrm.h"
 #include "report/reportflow.h"
-#include "leo60dfrm.h"
 
 #include "common/dialogs.h"
 #include "common/programstate.h"

@@ -1,5 +1,5 @@
-#include "common/modalopening.h"
 #include "prinsetup.h"
+#include "common/modalopening.h"
 
 #include "common/dialogs.h"
 #include "common/programstate.h"

@@ -1,9 +1,9 @@
-#include "common/modalopening.h"
 #include "station/al300edtfrm.h"
+#include "common/modalopening.h"
 
 #include "barnew/barnewfrm.h"
-#include "common/programstate.h"
 #include "common/currency.h"
+#include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "station/fieldfilter.h"

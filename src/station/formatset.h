@@ -11,11 +11,11 @@
 enum class PrinterModel { SRP770, AL300 };
 
 struct BarcodeElement {
-    qint16 BarSelt = 0;   // 1 in use
+    qint16 BarSelt = 0; // 1 in use
     qint32 BarYy = 0;
     qint32 BarXx = 0;
-    qint16 BarCode = 0;   // symbology, model-specific numbering
-    qint16 BarDen = 0;    // SRP-770: narrow*10+wide; AL-300: ratio code 1..10
+    qint16 BarCode = 0; // symbology, model-specific numbering
+    qint16 BarDen = 0;  // SRP-770: narrow*10+wide; AL-300: ratio code 1..10
     qint32 BarHeight = 0;
     qint16 BarHmRead = 0; // 0 none, 1 above, 2 below
     // AL-300 only
@@ -34,8 +34,8 @@ struct TextElement {
     qint16 TxtYSize = 0;
     qint16 TxtXSize = 0;
     qint16 TxtRvs = 0;
-    qint16 TxtRight = 0;  // right-aligned field width in bytes, 0 off
-    QString TxtString;    // fixed text, at most 50 bytes, never ' or "
+    qint16 TxtRight = 0; // right-aligned field width in bytes, 0 off
+    QString TxtString;   // fixed text, at most 50 bytes, never ' or "
     // AL-300 only
     qint16 TxtEdit = 0;
 
@@ -62,11 +62,11 @@ struct LabelFormat {
 struct FormatSet {
     static constexpr int FormatCount = 5;
     static constexpr int BarcodeCount = 3;
-    static constexpr int TextCount = 20;     // kept in the file
+    static constexpr int TextCount = 20;      // kept in the file
     static constexpr int ShownTextCount = 10; // shown, edited and printed
 
-    qint16 BarComPort = 0;  // 0 none, 1..9 COM1..COM9
-    qint16 BarComSpeed = 0; // 0 none, 1 9600 .. 6 115200
+    qint16 BarComPort = 0;          // 0 none, 1..9 COM1..COM9
+    qint16 BarComSpeed = 0;         // 0 none, 1 9600 .. 6 115200
     std::array<LabelFormat, 6> Fmt; // 1..5 used; index 0 unused
 
     void reset() { *this = FormatSet(); }

@@ -209,8 +209,10 @@ void StationFrm::buildFormatArea()
     degGroup->addButton(LblDegree1Opt);
     top->addWidget(LblDegree0Opt);
     top->addWidget(LblDegree1Opt);
-    connect(LblDegree0Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 0; });
-    connect(LblDegree1Opt, &QRadioButton::clicked, this, [this] { m_set.Fmt[m_format].LblDegree = 1; });
+    connect(LblDegree0Opt, &QRadioButton::clicked, this,
+            [this] { m_set.Fmt[m_format].LblDegree = 0; });
+    connect(LblDegree1Opt, &QRadioButton::clicked, this,
+            [this] { m_set.Fmt[m_format].LblDegree = 1; });
     top->addSpacing(14);
     top->addWidget(new QLabel(QStringLiteral("용지"), BarFormFme));
     auto *stockGroup = new QButtonGroup(this);
@@ -242,8 +244,12 @@ void StationFrm::buildFormatArea()
     second->addSpacing(14);
     second->addWidget(new QLabel(QStringLiteral("속도"), BarFormFme));
     auto *speedGroup = new QButtonGroup(this);
-    const QStringList speeds{QString(),           QStringLiteral("9600"),  QStringLiteral("14400"),
-                             QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600"),
+    const QStringList speeds{QString(),
+                             QStringLiteral("9600"),
+                             QStringLiteral("14400"),
+                             QStringLiteral("19200"),
+                             QStringLiteral("38400"),
+                             QStringLiteral("57600"),
                              QStringLiteral("115200")};
     for (int i = 1; i <= 6; ++i) {
         auto *o = new QRadioButton(speeds[i], BarFormFme);
@@ -265,9 +271,16 @@ void StationFrm::buildFormatArea()
     m_barGrid = bars;
     bars->setHorizontalSpacing(4);
     bars->setVerticalSpacing(1);
-    const QStringList barHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
-                               QStringLiteral("종류"), QString(), QString(), QStringLiteral("높이"),
-                               QStringLiteral("번호"), QString()};
+    const QStringList barHeads{QString(),
+                               QStringLiteral("사용"),
+                               QStringLiteral("Y"),
+                               QStringLiteral("X"),
+                               QStringLiteral("종류"),
+                               QString(),
+                               QString(),
+                               QStringLiteral("높이"),
+                               QStringLiteral("번호"),
+                               QString()};
     for (int c = 0; c < barHeads.size(); ++c) {
         if (!barHeads[c].isEmpty())
             bars->addWidget(new QLabel(barHeads[c], BarFormFme), 0, c);
@@ -282,12 +295,14 @@ void StationFrm::buildFormatArea()
                 [this, b](bool on) { m_set.Fmt[m_format].Bar[b].BarSelt = on ? 1 : 0; });
         BarYyTxt[b] = numberBox(QStringLiteral("BarYyTxt%1").arg(b), BarFormFme);
         BarXxTxt[b] = numberBox(QStringLiteral("BarXxTxt%1").arg(b), BarFormFme);
-        BarCodeCmd[b] = smallButton(QStringLiteral("BarCodeCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
+        BarCodeCmd[b] =
+            smallButton(QStringLiteral("BarCodeCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
         BarCodeLbl[b] = valueLabel(QStringLiteral("BarCodeLbl%1").arg(b), BarFormFme, 66);
         BarDenLbl[b] = valueLabel(QStringLiteral("BarDenLbl%1").arg(b), BarFormFme, 26);
         BarDenLbl[b]->setAlignment(Qt::AlignCenter);
         BarHeightTxt[b] = numberBox(QStringLiteral("BarHeightTxt%1").arg(b), BarFormFme);
-        BarHmReadCmd[b] = smallButton(QStringLiteral("BarHmReadCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
+        BarHmReadCmd[b] =
+            smallButton(QStringLiteral("BarHmReadCmd%1").arg(b), QStringLiteral("?"), BarFormFme);
         BarHmReadLbl[b] = valueLabel(QStringLiteral("BarHmReadLbl%1").arg(b), BarFormFme, 44);
         bars->addWidget(BarSeltChk[b], b, 1);
         bars->addWidget(BarYyTxt[b], b, 2);
@@ -306,15 +321,24 @@ void StationFrm::buildFormatArea()
     m_txtGrid = txts;
     txts->setHorizontalSpacing(4);
     txts->setVerticalSpacing(1);
-    const QStringList txtHeads{QString(), QStringLiteral("사용"), QStringLiteral("Y"), QStringLiteral("X"),
-                               QStringLiteral("폰트"), QString(), QStringLiteral("크기(Y,X)"), QString(),
-                               QString(), QStringLiteral("음각"), QString()};
+    const QStringList txtHeads{QString(),
+                               QStringLiteral("사용"),
+                               QStringLiteral("Y"),
+                               QStringLiteral("X"),
+                               QStringLiteral("폰트"),
+                               QString(),
+                               QStringLiteral("크기(Y,X)"),
+                               QString(),
+                               QString(),
+                               QStringLiteral("음각"),
+                               QString()};
     for (int c = 0; c < txtHeads.size(); ++c) {
         if (!txtHeads[c].isEmpty())
             txts->addWidget(new QLabel(txtHeads[c], BarFormFme), 0, c, 1, c == 6 ? 3 : 1);
     }
     for (int t = 1; t <= 10; ++t) {
-        auto *cap = new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme);
+        auto *cap =
+            new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), BarFormFme);
         cap->setFixedWidth(64);
         txts->addWidget(cap, t, 0);
         TxtSeltChk[t] = new QCheckBox(BarFormFme);
@@ -323,12 +347,15 @@ void StationFrm::buildFormatArea()
                 [this, t](bool on) { m_set.Fmt[m_format].Txt[t].TxtSelt = on ? 1 : 0; });
         TxtYyTxt[t] = numberBox(QStringLiteral("TxtYyTxt%1").arg(t), BarFormFme);
         TxtXxTxt[t] = numberBox(QStringLiteral("TxtXxTxt%1").arg(t), BarFormFme);
-        TxtFontCmd[t] = smallButton(QStringLiteral("TxtFontCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
+        TxtFontCmd[t] =
+            smallButton(QStringLiteral("TxtFontCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
         TxtFontLbl[t] = valueLabel(QStringLiteral("TxtFontLbl%1").arg(t), BarFormFme, 66);
-        TxtYxSizeCmd[t] = smallButton(QStringLiteral("TxtYxSizeCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
+        TxtYxSizeCmd[t] =
+            smallButton(QStringLiteral("TxtYxSizeCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
         TxtYSizeLbl[t] = valueLabel(QStringLiteral("TxtYSizeLbl%1").arg(t), BarFormFme, 22);
         TxtXSizeLbl[t] = valueLabel(QStringLiteral("TxtXSizeLbl%1").arg(t), BarFormFme, 22);
-        TxtRvsCmd[t] = smallButton(QStringLiteral("TxtRvsCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
+        TxtRvsCmd[t] =
+            smallButton(QStringLiteral("TxtRvsCmd%1").arg(t), QStringLiteral("?"), BarFormFme);
         TxtRvsLbl[t] = valueLabel(QStringLiteral("TxtRvsLbl%1").arg(t), BarFormFme, 44);
         for (QLabel *l : {TxtYSizeLbl[t], TxtXSizeLbl[t]})
             l->setAlignment(Qt::AlignCenter);
@@ -383,7 +410,8 @@ void StationFrm::buildFormatArea()
     ext->addWidget(new QLabel(QStringLiteral("길이"), TxtExtFme), 0, 1);
     ext->addWidget(new QLabel(QStringLiteral("고정문자"), TxtExtFme), 0, 2);
     for (int t = 1; t <= 10; ++t) {
-        ext->addWidget(new QLabel(QStringLiteral("#%1").arg(t, 2, 10, QLatin1Char('0')), TxtExtFme), t, 0);
+        ext->addWidget(new QLabel(QStringLiteral("#%1").arg(t, 2, 10, QLatin1Char('0')), TxtExtFme),
+                       t, 0);
         TxtSizeTxt[t] = numberBox(QStringLiteral("TxtSizeTxt%1").arg(t), TxtExtFme, 36);
         TxtStringTxt[t] = new QLineEdit(TxtExtFme);
         TxtStringTxt[t]->setObjectName(QStringLiteral("TxtStringTxt%1").arg(t));
@@ -421,8 +449,8 @@ void StationFrm::buildGoodsArea()
     vaSpread1->setSelectionMode(QAbstractItemView::SingleSelection);
     vaSpread1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     vaSpread1->installEventFilter(this);
-    vaSpread1->setStyleSheet(
-        QStringLiteral("QTableView { gridline-color: %1; }").arg(VbColour(Program().GridAccentColour).name()));
+    vaSpread1->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
+                                 .arg(VbColour(Program().GridAccentColour).name()));
     connect(vaSpread1, &QTableView::doubleClicked, this, [this] { GdsUpdateCmd_Click(); });
     row->addWidget(vaSpread1, 1);
 
@@ -436,7 +464,8 @@ void StationFrm::buildGoodsArea()
     GdsAllDelCmd = commandButton(QStringLiteral("GdsAllDelCmd"), QStringLiteral("선택해제"), this);
     GdsMoveCmd = commandButton(QStringLiteral("GdsMoveCmd"), QStringLiteral("F2 : 번호변경"), this);
     GdsBarPrtCmd = commandButton(QStringLiteral("GdsBarPrtCmd"), QStringLiteral("단품발행"), this);
-    GdsAllBarCmd = commandButton(QStringLiteral("GdsAllBarCmd"), QStringLiteral("여러품목발행"), this);
+    GdsAllBarCmd =
+        commandButton(QStringLiteral("GdsAllBarCmd"), QStringLiteral("여러품목발행"), this);
     GdsInsertCmd->setToolTip(QStringLiteral("Insert"));
     GdsUpdateCmd->setToolTip(QStringLiteral("Enter"));
     GdsDeleteCmd->setToolTip(QStringLiteral("Delete"));
@@ -478,7 +507,8 @@ void StationFrm::buildGoodsArea()
     ChtHelpCmd = commandButton(QStringLiteral("ChtHelpCmd"), QStringLiteral("도움말"), this);
     ChtExitCmd = commandButton(QStringLiteral("ChtExitCmd"), QStringLiteral("닫기"), this);
     n = 0;
-    for (QPushButton *b : {ChtWriteCmd, ChtSeltCmd, ChtViewCmd, ChtPrintCmd, ChtHelpCmd, ChtExitCmd}) {
+    for (QPushButton *b :
+         {ChtWriteCmd, ChtSeltCmd, ChtViewCmd, ChtPrintCmd, ChtHelpCmd, ChtExitCmd}) {
         cmds->addWidget(b, r + n / 3, n % 3);
         ++n;
     }
@@ -492,7 +522,8 @@ void StationFrm::buildGoodsArea()
     ChtSelectFme->setAutoFillBackground(true);
     auto *setLay = new QVBoxLayout(ChtSelectFme);
     setLay->addWidget(new QLabel(QStringLiteral("설정작업"), ChtSelectFme));
-    SetExitCmd = commandButton(QStringLiteral("SetExitCmd"), QStringLiteral("나가기"), ChtSelectFme);
+    SetExitCmd =
+        commandButton(QStringLiteral("SetExitCmd"), QStringLiteral("나가기"), ChtSelectFme);
     setLay->addWidget(SetExitCmd);
     ChtSelectFme->hide();
 
@@ -559,7 +590,8 @@ void StationFrm::buildOptionPanels()
         auto *typeBox = new QWidget(BarCodeFme);
         auto *tg = new QGridLayout(typeBox);
         tg->setContentsMargins(0, 0, 0, 0);
-        optionRow(BarCodeFme, tg, 0, QStringLiteral("BarCode%1Opt"), m_profile.symbologyNames, 1, BarCodeOpt);
+        optionRow(BarCodeFme, tg, 0, QStringLiteral("BarCode%1Opt"), m_profile.symbologyNames, 1,
+                  BarCodeOpt);
         g->addWidget(typeBox, 0, 0);
         auto *nw = new QWidget(BarCodeFme);
         nw->setObjectName(QStringLiteral("BarDenBox"));
@@ -606,11 +638,13 @@ void StationFrm::buildOptionPanels()
     BarHmReadFme = panelFrame(QStringLiteral("BarHmReadFme"), QStringLiteral("바코드번호"), this);
     {
         auto *g = new QGridLayout;
-        const QStringList caps{QStringLiteral("없음"), QStringLiteral("상단"), QStringLiteral("하단")};
+        const QStringList caps{QStringLiteral("없음"), QStringLiteral("상단"),
+                               QStringLiteral("하단")};
         optionRow(BarHmReadFme, g, 0, QStringLiteral("BarHmRead%1Opt"), caps, 0, BarHmReadOpt);
         static_cast<QVBoxLayout *>(BarHmReadFme->layout())->addLayout(g);
-        const auto b = addButtons(BarHmReadFme, QStringLiteral("BarHmReadEnterCmd"),
-                                  QStringLiteral("BarHmReadExitCmd"), QStringLiteral("BnoCancelCmd"));
+        const auto b =
+            addButtons(BarHmReadFme, QStringLiteral("BarHmReadEnterCmd"),
+                       QStringLiteral("BarHmReadExitCmd"), QStringLiteral("BnoCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
             const int i = checkedIndex({BarHmReadOpt[0], BarHmReadOpt[1], BarHmReadOpt[2]});
             if (i >= 0) // no option checked keeps the stored value
@@ -629,7 +663,8 @@ void StationFrm::buildOptionPanels()
     TxtFontFme = panelFrame(QStringLiteral("TxtFontFme"), QStringLiteral("텍스트폰트"), this);
     {
         auto *g = new QGridLayout;
-        optionRow(TxtFontFme, g, 0, QStringLiteral("TxtFont%1Opt"), m_profile.fontOptionCaptions, 1, TxtFontOpt);
+        optionRow(TxtFontFme, g, 0, QStringLiteral("TxtFont%1Opt"), m_profile.fontOptionCaptions, 1,
+                  TxtFontOpt);
         static_cast<QVBoxLayout *>(TxtFontFme->layout())->addLayout(g);
         const auto b = addButtons(TxtFontFme, QStringLiteral("TxtFontEnterCmd"),
                                   QStringLiteral("TxtFontExitCmd"), QStringLiteral("FntCancelCmd"));
@@ -667,8 +702,9 @@ void StationFrm::buildOptionPanels()
             g->addWidget(x, 1, i);
         }
         static_cast<QVBoxLayout *>(TxtYxSizeFme->layout())->addLayout(g);
-        const auto b = addButtons(TxtYxSizeFme, QStringLiteral("TxtYxSizeEnterCmd"),
-                                  QStringLiteral("TxtYxSizeExitCmd"), QStringLiteral("TszCancelCmd"));
+        const auto b =
+            addButtons(TxtYxSizeFme, QStringLiteral("TxtYxSizeEnterCmd"),
+                       QStringLiteral("TxtYxSizeExitCmd"), QStringLiteral("TszCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
             const int n = m_profile.maxMagnification;
             const QList<QRadioButton *> ys(TxtYSizeOpt.begin() + 1, TxtYSizeOpt.begin() + 1 + n);
@@ -692,12 +728,14 @@ void StationFrm::buildOptionPanels()
     TxtRvsFme = panelFrame(QStringLiteral("TxtRvsFme"), QStringLiteral("텍스트음각"), this);
     {
         auto *g = new QGridLayout;
-        optionRow(TxtRvsFme, g, 0, QStringLiteral("TxtRvs%1Opt"), m_profile.reversalCaptions, 0, TxtRvsOpt);
+        optionRow(TxtRvsFme, g, 0, QStringLiteral("TxtRvs%1Opt"), m_profile.reversalCaptions, 0,
+                  TxtRvsOpt);
         static_cast<QVBoxLayout *>(TxtRvsFme->layout())->addLayout(g);
         const auto b = addButtons(TxtRvsFme, QStringLiteral("TxtRvsEnterCmd"),
                                   QStringLiteral("TxtRvsExitCmd"), QStringLiteral("TumCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
-            const QList<QRadioButton *> opts(TxtRvsOpt.begin(), TxtRvsOpt.begin() + m_profile.reversalCaptions.size());
+            const QList<QRadioButton *> opts(TxtRvsOpt.begin(),
+                                             TxtRvsOpt.begin() + m_profile.reversalCaptions.size());
             const int i = checkedIndex(opts);
             if (i >= 0)
                 m_set.Fmt[m_format].Txt[m_panelElement[4]].TxtRvs = qint16(i);
@@ -795,26 +833,33 @@ void StationFrm::buildFieldTable()
     };
     auto fmt = [this]() -> LabelFormat & { return m_set.Fmt[m_format]; };
 
-    add32(LblLengTxt, [fmt]() -> qint32 & { return fmt().LblLeng; }, 9999, LblLengTxt, LblWidthTxt,
-          LblWidthTxt);
-    add32(LblWidthTxt, [fmt]() -> qint32 & { return fmt().LblWidth; }, 999, LblLengTxt, BarYyTxt[1],
-          BarYyTxt[1]);
+    add32(
+        LblLengTxt, [fmt]() -> qint32 & { return fmt().LblLeng; }, 9999, LblLengTxt, LblWidthTxt,
+        LblWidthTxt);
+    add32(
+        LblWidthTxt, [fmt]() -> qint32 & { return fmt().LblWidth; }, 999, LblLengTxt, BarYyTxt[1],
+        BarYyTxt[1]);
     for (int b = 1; b <= 3; ++b) {
         QLineEdit *next = b < 3 ? BarYyTxt[b + 1] : TxtYyTxt[1];
-        add32(BarYyTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarYy; }, 9999,
-              b == 1 ? LblWidthTxt : BarYyTxt[b - 1], next, BarXxTxt[b]);
-        add32(BarXxTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarXx; }, 999, BarYyTxt[b],
-              next, BarHeightTxt[b]);
-        add32(BarHeightTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarHeight; }, 999,
-              BarXxTxt[b], next, next);
+        add32(
+            BarYyTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarYy; }, 9999,
+            b == 1 ? LblWidthTxt : BarYyTxt[b - 1], next, BarXxTxt[b]);
+        add32(
+            BarXxTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarXx; }, 999, BarYyTxt[b],
+            next, BarHeightTxt[b]);
+        add32(
+            BarHeightTxt[b], [fmt, b]() -> qint32 & { return fmt().Bar[b].BarHeight; }, 999,
+            BarXxTxt[b], next, next);
     }
     for (int t = 1; t <= 10; ++t) {
-        add32(TxtYyTxt[t], [fmt, t]() -> qint32 & { return fmt().Txt[t].TxtYy; }, 9999,
-              t == 1 ? BarYyTxt[3] : TxtYyTxt[t - 1], t < 10 ? TxtYyTxt[t + 1] : TxtYyTxt[10],
-              TxtXxTxt[t]);
+        add32(
+            TxtYyTxt[t], [fmt, t]() -> qint32 & { return fmt().Txt[t].TxtYy; }, 9999,
+            t == 1 ? BarYyTxt[3] : TxtYyTxt[t - 1], t < 10 ? TxtYyTxt[t + 1] : TxtYyTxt[10],
+            TxtXxTxt[t]);
         QLineEdit *down = t < 10 ? TxtYyTxt[t + 1] : TxtYyTxt[10];
-        add32(TxtXxTxt[t], [fmt, t]() -> qint32 & { return fmt().Txt[t].TxtXx; }, 999, TxtYyTxt[t],
-              down, down);
+        add32(
+            TxtXxTxt[t], [fmt, t]() -> qint32 & { return fmt().Txt[t].TxtXx; }, 999, TxtYyTxt[t],
+            down, down);
         NumericField f;
         f.box = TxtSizeTxt[t];
         f.value16 = [fmt, t]() -> qint16 & { return fmt().Txt[t].TxtRight; };
@@ -1112,14 +1157,16 @@ bool StationFrm::saveFiles()
     QString error;
     bool ok = FormatFile::save(m_set, m_formatFile, m_profile.model, &error);
     if (!ok) {
-        Dialogs::inform(this, QStringLiteral("* 포멧 파일을 저장하지 못했습니다 !\n%1\n%2")
-                                  .arg(QDir::toNativeSeparators(m_formatFile), error),
+        Dialogs::inform(this,
+                        QStringLiteral("* 포멧 파일을 저장하지 못했습니다 !\n%1\n%2")
+                            .arg(QDir::toNativeSeparators(m_formatFile), error),
                         QStringLiteral("저장오류"), QMessageBox::Warning);
     }
     if (!m_goods->save(m_goodsFile, &error)) {
         ok = false;
-        Dialogs::inform(this, QStringLiteral("* 품목 파일을 저장하지 못했습니다 !\n%1\n%2")
-                                  .arg(QDir::toNativeSeparators(m_goodsFile), error),
+        Dialogs::inform(this,
+                        QStringLiteral("* 품목 파일을 저장하지 못했습니다 !\n%1\n%2")
+                            .arg(QDir::toNativeSeparators(m_goodsFile), error),
                         QStringLiteral("저장오류"), QMessageBox::Warning);
     }
     return ok;
@@ -1139,7 +1186,8 @@ void StationFrm::closeEvent(QCloseEvent *event)
         saveFiles();
         QString error;
         if (!SaveColumnWidths(vaSpread1, m_profile.formName, &error)) {
-            Dialogs::inform(this, QStringLiteral("* 칼럼 사이즈를 저장하지 못했습니다 !\n%1").arg(error),
+            Dialogs::inform(this,
+                            QStringLiteral("* 칼럼 사이즈를 저장하지 못했습니다 !\n%1").arg(error),
                             QStringLiteral("저장오류"), QMessageBox::Warning);
         }
     }
@@ -1222,7 +1270,8 @@ void StationFrm::GdsDeleteCmd_Click()
     if (r >= 1) {
         const QString number = QString::number(LeadingNumber(m_goods->cell(r, 1)), 'f', 0);
         const QString name = m_goods->cell(r, 3).trimmed();
-        if (Dialogs::askYesNo(this, QStringLiteral("* (%1)번 (%2)를 삭제할까요 ?").arg(number, name))) {
+        if (Dialogs::askYesNo(this,
+                              QStringLiteral("* (%1)번 (%2)를 삭제할까요 ?").arg(number, name))) {
             m_goods->removeRowAt(r);
             clearSortOptions();
             setActiveRow(qMin(r, m_goods->rows()));
@@ -1254,8 +1303,9 @@ void StationFrm::GdsAllDelCmd_Click()
 void StationFrm::GdsMoveCmd_Click()
 {
     if (m_goods->rows() > 0) {
-        const auto answer = Dialogs::askText(this, QStringLiteral("번호변경"),
-                                             QStringLiteral("* 변경할 번호를 입력하세요 (1~999) ...... ?"));
+        const auto answer =
+            Dialogs::askText(this, QStringLiteral("번호변경"),
+                             QStringLiteral("* 변경할 번호를 입력하세요 (1~999) ...... ?"));
         const int target = answer ? DigitsToLong(*answer) : 0;
         if (target >= 1 && target <= 999) {
             BusyGuard busy(GdsMoveCmd);

@@ -90,7 +90,7 @@ public:
     QFrame *TxtFontFme = nullptr;
     QFrame *TxtYxSizeFme = nullptr;
     QFrame *TxtRvsFme = nullptr;
-    std::array<QRadioButton *, 11> BarCodeOpt{};  // BarCode1Opt..
+    std::array<QRadioButton *, 11> BarCodeOpt{}; // BarCode1Opt..
     std::array<QRadioButton *, 10> BarNarrowOpt{};
     std::array<QRadioButton *, 10> BarWideOpt{};
     std::array<QRadioButton *, 3> BarHmReadOpt{};

@@ -101,8 +101,10 @@ QFrame *StationPrinter::buildSinglePanel(QWidget *parent)
                           QStringLiteral("BarLptFormChk"));
     v->addWidget(BarLptFormChk);
     auto *buttons = new QHBoxLayout;
-    BarPrintEnterCmd = named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnterCmd"));
-    BarPrintExitCmd = named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExitCmd"));
+    BarPrintEnterCmd =
+        named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnterCmd"));
+    BarPrintExitCmd =
+        named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExitCmd"));
     buttons->addWidget(BarPrintEnterCmd);
     buttons->addWidget(BarPrintExitCmd);
     v->addLayout(buttons);
@@ -123,8 +125,10 @@ QFrame *StationPrinter::buildListPanel(QWidget *parent)
     auto *selBox = new QFrame(f);
     auto *selLay = new QHBoxLayout(selBox);
     selLay->setContentsMargins(0, 0, 0, 0);
-    BarPrtSel1Opt = named(new QRadioButton(QStringLiteral("전체품목"), selBox), QStringLiteral("BarPrtSel1Opt"));
-    BarPrtSel2Opt = named(new QRadioButton(QStringLiteral("선택품목"), selBox), QStringLiteral("BarPrtSel2Opt"));
+    BarPrtSel1Opt = named(new QRadioButton(QStringLiteral("전체품목"), selBox),
+                          QStringLiteral("BarPrtSel1Opt"));
+    BarPrtSel2Opt = named(new QRadioButton(QStringLiteral("선택품목"), selBox),
+                          QStringLiteral("BarPrtSel2Opt"));
     selLay->addWidget(BarPrtSel1Opt);
     selLay->addWidget(BarPrtSel2Opt);
     selLay->addStretch();
@@ -147,8 +151,10 @@ QFrame *StationPrinter::buildListPanel(QWidget *parent)
                           QStringLiteral("BarPrtFormChk"));
     v->addWidget(BarPrtFormChk);
     auto *buttons = new QHBoxLayout;
-    BarPrintEnter2Cmd = named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnter2Cmd"));
-    BarPrintExit2Cmd = named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExit2Cmd"));
+    BarPrintEnter2Cmd =
+        named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnter2Cmd"));
+    BarPrintExit2Cmd =
+        named(new QPushButton(QStringLiteral("취소"), f), QStringLiteral("BarPrintExit2Cmd"));
     buttons->addWidget(BarPrintEnter2Cmd);
     buttons->addWidget(BarPrintExit2Cmd);
     v->addLayout(buttons);
@@ -159,7 +165,8 @@ QFrame *StationPrinter::buildListPanel(QWidget *parent)
     connect(BarPrtSu1Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 1; });
     connect(BarPrtSu2Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 2; });
     connect(BarPrtFormChk, &QCheckBox::clicked, this, [this](bool on) { m_listOverride = on; });
-    connect(BarPrintEnter2Cmd, &QPushButton::clicked, this, &StationPrinter::BarPrintEnter2Cmd_Click);
+    connect(BarPrintEnter2Cmd, &QPushButton::clicked, this,
+            &StationPrinter::BarPrintEnter2Cmd_Click);
     connect(BarPrintExit2Cmd, &QPushButton::clicked, this, &StationPrinter::BarPrintExit2Cmd_Click);
     return f;
 }
@@ -175,7 +182,8 @@ QFrame *StationPrinter::buildProgressPanel(QWidget *parent)
     PrintProgressBar = named(new QProgressBar(f), QStringLiteral("PrintProgressBar"));
     PrintProgressBar->setMinimumWidth(220);
     v->addWidget(PrintProgressBar);
-    PrintCancelCmd = named(new QPushButton(QStringLiteral("발행 중지"), f), QStringLiteral("PrintCancelCmd"));
+    PrintCancelCmd =
+        named(new QPushButton(QStringLiteral("발행 중지"), f), QStringLiteral("PrintCancelCmd"));
     v->addWidget(PrintCancelCmd);
     connect(PrintCancelCmd, &QPushButton::clicked, this, [this] {
         m_stop = true;
@@ -403,12 +411,14 @@ bool StationPrinter::sendText(const QString &text, const QString &copyFile, int 
     case SendResult::Sent:
         return true;
     case SendResult::PortInUse:
-        Dialogs::inform(m_station, QStringLiteral("이미 포트가 사용중입니다 !"), QStringLiteral("포트에러"));
+        Dialogs::inform(m_station, QStringLiteral("이미 포트가 사용중입니다 !"),
+                        QStringLiteral("포트에러"));
         return false;
     case SendResult::CannotOpen:
-        Dialogs::inform(m_station,
-                        QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2").arg(set.BarComPort).arg(error),
-                        QStringLiteral("포트에러"));
+        Dialogs::inform(
+            m_station,
+            QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2").arg(set.BarComPort).arg(error),
+            QStringLiteral("포트에러"));
         return false;
     }
     return false;

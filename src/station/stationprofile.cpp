@@ -10,10 +10,17 @@ StationProfile StationProfile::srp770()
     p.printCopyFile = QStringLiteral("SRP770Print.Txt");
     p.printWaitSeconds = 3;
     p.sortBeforeSave = false;
-    p.symbologyNames = {QString(),          QStringLiteral("Code39"), QStringLiteral("Code128"),
-                        QStringLiteral("I2of5"), QStringLiteral("Codabar"), QStringLiteral("Code93"),
-                        QStringLiteral("UPC-A"), QStringLiteral("UPC-E"),  QStringLiteral("EAN13"),
-                        QStringLiteral("EAN8"),  QStringLiteral("EAN128")};
+    p.symbologyNames = {QString(),
+                        QStringLiteral("Code39"),
+                        QStringLiteral("Code128"),
+                        QStringLiteral("I2of5"),
+                        QStringLiteral("Codabar"),
+                        QStringLiteral("Code93"),
+                        QStringLiteral("UPC-A"),
+                        QStringLiteral("UPC-E"),
+                        QStringLiteral("EAN13"),
+                        QStringLiteral("EAN8"),
+                        QStringLiteral("EAN128")};
     p.fontNames = {QString(),
                    QStringLiteral("영문 9*15"),
                    QStringLiteral("영문12*20"),

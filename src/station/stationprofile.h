@@ -8,10 +8,10 @@
 // What differs between the two label stations that share one window.
 struct StationProfile {
     PrinterModel model = PrinterModel::SRP770;
-    QString formName;        // "SRP770Frm" / "AL300Frm"
-    QString caption;         // window caption
-    QString filePrefix;      // "SRP770" / "AL300": file names <prefix>Frm[nn].Txt, ...
-    QString printCopyFile;   // "SRP770Print.Txt" / "AL300Print.Txt"
+    QString formName;      // "SRP770Frm" / "AL300Frm"
+    QString caption;       // window caption
+    QString filePrefix;    // "SRP770" / "AL300": file names <prefix>Frm[nn].Txt, ...
+    QString printCopyFile; // "SRP770Print.Txt" / "AL300Print.Txt"
     int printWaitSeconds = 3;
     bool sortBeforeSave = false;
 

@@ -36,14 +36,12 @@ void TestBarcodeSetFile::reading_data()
     QStringList many{"21"};
     for (int i = 0; i < 25; ++i)
         many << QString("n%1").arg(i);
-    QTest::newRow("lines after the 23rd ignored")
-        << many << 21
-        << [] {
-               QStringList l;
-               for (int i = 0; i < 22; ++i)
-                   l << QString("%1=n%1").arg(i);
-               return l;
-           }();
+    QTest::newRow("lines after the 23rd ignored") << many << 21 << [] {
+        QStringList l;
+        for (int i = 0; i < 22; ++i)
+            l << QString("%1=n%1").arg(i);
+        return l;
+    }();
 }
 
 void TestBarcodeSetFile::reading()

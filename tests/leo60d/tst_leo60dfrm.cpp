@@ -1,12 +1,12 @@
 #include "prebuilder.h"
 
+#include "al300/al300frm.h"
 #include "common/cp949codec.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
-#include "al300/al300frm.h"
 #include "leo60d/leo60dfrm.h"
-#include "station/goodstable.h"
 #include "leo60d/textgridmodel.h"
+#include "station/goodstable.h"
 
 #include <QDir>
 #include <QFile>
