@@ -2,6 +2,7 @@
 
 #include "al300/al300protocol.h"
 #include "common/currency.h"
+#include "common/floatingpanel.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
@@ -327,15 +328,7 @@ void AL300Frm::buildTransferPanel()
     m_sideLayout->insertWidget(0, Al300SaveCmd);
     connect(Al300SaveCmd, &QPushButton::clicked, this, &AL300Frm::Al300SaveCmd_Click);
 
-    BarSaveFme = new QFrame(this);
-    BarSaveFme->setObjectName(QStringLiteral("BarSaveFme"));
-    BarSaveFme->setFrameShape(QFrame::Panel);
-    BarSaveFme->setFrameShadow(QFrame::Raised);
-    BarSaveFme->setLineWidth(2);
-    BarSaveFme->setAutoFillBackground(true);
-    QPalette p = BarSaveFme->palette();
-    p.setColor(QPalette::Window, QColor(0xE8, 0xF0, 0xFF));
-    BarSaveFme->setPalette(p);
+    BarSaveFme = MakeFloatingPanel(QStringLiteral("BarSaveFme"), QColor(0xE8, 0xF0, 0xFF), this);
     auto *v = new QVBoxLayout(BarSaveFme);
     auto *title = new QLabel(QStringLiteral("출 력"), BarSaveFme);
     QFont bold = title->font();

@@ -1,4 +1,5 @@
 #include "stationfrm.h"
+#include "common/floatingpanel.h"
 
 #include "common/currency.h"
 #include "common/dialogs.h"
@@ -109,15 +110,7 @@ int checkedIndex(const QList<QRadioButton *> &options)
 
 QFrame *panelFrame(const QString &name, const QString &title, QWidget *parent)
 {
-    auto *f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setLineWidth(2);
-    f->setAutoFillBackground(true);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE0));
-    f->setPalette(p);
+    QFrame *f = MakeFloatingPanel(name, QColor(0xFF, 0xF8, 0xE0), parent);
     auto *v = new QVBoxLayout(f);
     v->setContentsMargins(8, 6, 8, 6);
     auto *t = new QLabel(title, f);

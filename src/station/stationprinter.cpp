@@ -1,4 +1,5 @@
 #include "stationprinter.h"
+#include "common/floatingpanel.h"
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -28,17 +29,7 @@ namespace {
 
 QFrame *panel(const QString &name, QWidget *parent)
 {
-    auto *f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setLineWidth(2);
-    f->setAutoFillBackground(true);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Window, QColor(0xE8, 0xF0, 0xFF));
-    f->setPalette(p);
-    f->hide();
-    return f;
+    return MakeFloatingPanel(name, QColor(0xE8, 0xF0, 0xFF), parent);
 }
 
 QLabel *heading(const QString &text, QWidget *parent)
