@@ -8,7 +8,7 @@
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 #include "station/stationprinter.h"
-#include "support/ptyprinter.h"
+#include "support/printertestbed.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -166,29 +166,20 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<AL300Frm> openStation();
-    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString path(const QString &name) const { return m_bed->path(name); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<PtyPrinter> m_printer;
+    std::unique_ptr<PrinterTestBed> m_bed;
 };
 
 void TestAl300Print::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_printer = std::make_unique<PtyPrinter>();
-    QVERIFY(m_printer->isValid());
-    Program() = ProgramState();
-    Program().DataDirOverride = m_dir->path();
-    Program().BarcodeSetNo = 0;
-    Dialogs::setTestMode(true);
-    Dialogs::clearShown();
-    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM3'" + m_printer->device()}));
+    m_bed = std::make_unique<PrinterTestBed>();
+    QVERIFY(m_bed->isValid());
 }
 
 void TestAl300Print::cleanup()
 {
-    m_printer.reset();
-    m_dir.reset();
+    m_bed.reset();
 }
 
 std::unique_ptr<AL300Frm> TestAl300Print::openStation()
@@ -234,7 +225,8 @@ void TestAl300Print::transferSendsFormatsLinksAndItems()
     w->SelFormChk[3]->setChecked(true);
     w->SelGodsChk->setChecked(true);
     w->BarSaveCmd->click();
-    QCOMPARE(m_printer->readAll(), wire(FormatDownload) + wire(LinkDownload) + wire(ItemDownload));
+    QCOMPARE(m_bed->printer().readAll(),
+             wire(FormatDownload) + wire(LinkDownload) + wire(ItemDownload));
     QVERIFY(!w->BarSaveFme->isVisible());
     QVERIFY(w->BarSaveCmd->isEnabled());
     QCOMPARE(fileBytes(path("AL300Save1.Txt")), wire(FormatDownload) + "\r\n");
@@ -252,7 +244,7 @@ void TestAl300Print::transferOfGoodsOnly()
     w->Al300SaveCmd->click();
     w->SelGodsChk->setChecked(true);
     w->BarSaveCmd->click();
-    QCOMPARE(m_printer->readAll(), wire(ItemDownload));
+    QCOMPARE(m_bed->printer().readAll(), wire(ItemDownload));
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(!QFile::exists(path("AL300Save2.Txt")));
     QCOMPARE(fileBytes(path("AL300Save3.Txt")), wire(ItemDownload) + "\r\n");
@@ -264,7 +256,7 @@ void TestAl300Print::transferWithNothingTicked()
     w->Al300SaveCmd->click();
     w->BarSaveCmd->click();
     QVERIFY(w->BarSaveFme->isVisible());
-    QCOMPARE(m_printer->readAll(100), QByteArray());
+    QCOMPARE(m_bed->printer().readAll(100), QByteArray());
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(!QFile::exists(path("AL300Save3.Txt")));
     w->BarExitCmd->click();
@@ -282,7 +274,7 @@ void TestAl300Print::directPrintOfMarkedRows()
     p->BarPrtSel2Opt->click();
     p->BarPrtSu1Opt->click();
     p->BarPrintEnter2Cmd->click();
-    QCOMPARE(m_printer->readAll(), wire(PrintRow1) + wire(PrintRow2));
+    QCOMPARE(m_bed->printer().readAll(), wire(PrintRow1) + wire(PrintRow2));
     QVERIFY(!p->BarPrint2Fme->isVisible());
     QCOMPARE(fileBytes(path("AL300Print.Txt")), wire(PrintRow2) + "\r\n");
     // Direct printing leaves the transfer copies alone.
@@ -320,7 +312,7 @@ void TestAl300Print::rowsThatPrintNothing()
     if (override)
         p->BarPrtFormChk->click();
     p->BarPrintEnter2Cmd->click();
-    QCOMPARE(m_printer->readAll(sent.isEmpty() ? 100 : 200), sent);
+    QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE(QFile::exists(path("AL300Print.Txt")), !sent.isEmpty());
     QVERIFY(!p->BarPrint2Fme->isVisible());
 }

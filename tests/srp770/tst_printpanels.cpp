@@ -7,7 +7,7 @@
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 #include "station/stationprinter.h"
-#include "support/ptyprinter.h"
+#include "support/printertestbed.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -89,29 +89,20 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<SRP770Frm> openStation();
-    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString path(const QString &name) const { return m_bed->path(name); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<PtyPrinter> m_printer;
+    std::unique_ptr<PrinterTestBed> m_bed;
 };
 
 void TestPrintPanels::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_printer = std::make_unique<PtyPrinter>();
-    QVERIFY(m_printer->isValid());
-    Program() = ProgramState();
-    Program().DataDirOverride = m_dir->path();
-    Program().BarcodeSetNo = 0;
-    Dialogs::setTestMode(true);
-    Dialogs::clearShown();
-    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM3'" + m_printer->device()}));
+    m_bed = std::make_unique<PrinterTestBed>();
+    QVERIFY(m_bed->isValid());
 }
 
 void TestPrintPanels::cleanup()
 {
-    m_printer.reset();
-    m_dir.reset();
+    m_bed.reset();
 }
 
 std::unique_ptr<SRP770Frm> TestPrintPanels::openStation()
@@ -182,7 +173,7 @@ void TestPrintPanels::openingSavesAndResets()
     }
     confirm->click();
     QVERIFY(panel->isVisible());
-    QCOMPARE(m_printer->readAll(100), QByteArray());
+    QCOMPARE(m_bed->printer().readAll(100), QByteArray());
 }
 
 void TestPrintPanels::quantityKeys_data()
@@ -249,7 +240,7 @@ void TestPrintPanels::quantityKeys()
         QCOMPARE(box->text(), shown);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), open);
     QCOMPARE(focusName(), focus);
-    const QByteArray sent = m_printer->readAll(jobs ? 200 : 100);
+    const QByteArray sent = m_bed->printer().readAll(jobs ? 200 : 100);
     QCOMPARE(jobCount(sent), jobs);
     if (jobs)
         QCOMPARE(sent, job(1, shown.toInt()));
@@ -300,7 +291,7 @@ void TestPrintPanels::confirmNeedsEverything()
     (list ? p->BarPrintSu2Txt : p->BarPrintSuTxt)
         ->setText(missing.startsWith("quantity") ? "0" : "4");
     (list ? p->BarPrintEnter2Cmd : p->BarPrintEnterCmd)->click();
-    QCOMPARE(m_printer->readAll(sent.isEmpty() ? 100 : 200), sent);
+    QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), sent.isEmpty());
     QCOMPARE(Dialogs::shown(), QStringList());
 }
@@ -334,7 +325,7 @@ void TestPrintPanels::formatOverride()
         p->BarLptFormChk->click();
     p->BarPrintSuTxt->setText("2");
     p->BarPrintEnterCmd->click();
-    QCOMPARE(m_printer->readAll(sent.isEmpty() ? 100 : 200), sent);
+    QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QVERIFY(!p->BarPrintFme->isVisible());
 }
 
@@ -384,7 +375,7 @@ void TestPrintPanels::listProgressAndStop()
 
     QCOMPARE(labels, seen);
     QVERIFY(cancelUsable);
-    QCOMPARE(m_printer->readAll(), sent);
+    QCOMPARE(m_bed->printer().readAll(), sent);
     QVERIFY(!p->PrintProgressFme->isVisible());
     QVERIFY(!p->BarPrint2Fme->isVisible());
     QVERIFY(p->BarPrintEnter2Cmd->isEnabled());
@@ -402,7 +393,7 @@ void TestPrintPanels::labelStockOfLaterJobs()
         w->GdsBarPrtCmd->click();
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
-        return m_printer->readAll();
+        return m_bed->printer().readAll();
     };
     QCOMPARE(printRow1(), job(1, 1, 'G'));
     w->GapBlack1Opt->click();
