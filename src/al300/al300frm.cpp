@@ -312,11 +312,6 @@ bool AL300Frm::eventFilter(QObject *watched, QEvent *event)
     return StationFrm::eventFilter(watched, event);
 }
 
-QString AL300Frm::buildLabelJob(int format, int row, int count) const
-{
-    return BuildPrintJob(formatSet(), format, rowBarcodes(row), rowTexts(row), count);
-}
-
 // ---------------------------------------------------------------------------------------
 // Transfer
 

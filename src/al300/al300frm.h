@@ -46,7 +46,6 @@ public:
     void BarSaveCmd_Click();
     void BarExitCmd_Click();
 
-    QString buildLabelJob(int format, int row, int count) const override;
     // The symbology group (1..4) whose ratio codes a symbology offers; 0 for none.
     static int ratioGroupOf(int barCode);
 

@@ -8,5 +8,4 @@ class SRP770Frm : public StationFrm {
 public:
     explicit SRP770Frm(QWidget *parent = nullptr);
 
-    QString buildLabelJob(int format, int row, int count) const override;
 };

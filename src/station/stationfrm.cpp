@@ -13,6 +13,7 @@
 #include "station/al300edtfrm.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
+#include "station/labeljob.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
@@ -1390,25 +1391,10 @@ void StationFrm::GdsAllBarCmd_Click()
     m_printer->openListPanel();
 }
 
-QString StationFrm::buildLabelJob(int, int, int) const
+QString StationFrm::buildLabelJob(int format, int row, int count) const
 {
-    return {};
-}
-
-std::array<QString, 4> StationFrm::rowBarcodes(int row) const
-{
-    std::array<QString, 4> b;
-    for (int i = 1; i <= 3; ++i)
-        b[i] = m_goods->cell(row, GoodsTable::FirstBarcodeColumn + i - 1).trimmed();
-    return b;
-}
-
-std::array<QString, 11> StationFrm::rowTexts(int row) const
-{
-    std::array<QString, 11> t;
-    for (int i = 1; i <= 10; ++i)
-        t[i] = m_goods->cell(row, GoodsTable::FirstTextColumn + i - 1).trimmed();
-    return t;
+    return LabelJob::buildText(m_profile.model, m_set, format, LabelJob::rowBarcodes(*m_goods, row),
+                               LabelJob::rowTexts(*m_goods, row), count, m_blackMark);
 }
 
 void StationFrm::showBarCodePanel(const BarcodeElement &e)

@@ -32,6 +32,8 @@ public:
     ~StationFrm() override;
 
     const StationProfile &profile() const { return m_profile; }
+    // Label stock of the jobs: black mark ("B") or gap ("G").
+    bool blackMarkStock() const { return m_blackMark; }
     FormatSet &formatSet() { return m_set; }
     const FormatSet &formatSet() const { return m_set; }
     GoodsTable *goods() const { return m_goods; }
@@ -145,12 +147,8 @@ public:
     StationPrinter *printer() const { return m_printer; }
 
     // The command text of one label: format `format`, goods row `row`, `count` copies.
-    // Empty when the model has nothing to print.
-    virtual QString buildLabelJob(int format, int row, int count) const;
-    // Row values as the print jobs read them: barcodes 1..3 (columns 6..8) and texts
-    // 1..10 (columns 9..18), trimmed.
-    std::array<QString, 4> rowBarcodes(int row) const;
-    std::array<QString, 11> rowTexts(int row) const;
+    // Empty when there is nothing to print.
+    QString buildLabelJob(int format, int row, int count) const;
 
     // Shows the current format from the model (after every change).
     void showFormat();
@@ -223,7 +221,4 @@ private:
     bool m_unloaded = false;
     bool m_closeAfterPrint = false;
     StationPrinter *m_printer = nullptr;
-
-protected:
-    bool blackMarkStock() const { return m_blackMark; }
 };

@@ -9,6 +9,7 @@
 #include "srp770/seriallink.h"
 #include "station/al300edtfrm.h"
 #include "station/goodstable.h"
+#include "station/labeljob.h"
 #include "station/stationfrm.h"
 
 #include <QApplication>
@@ -317,9 +318,7 @@ void StationPrinter::BarPrintEnterCmd_Click()
 
 int StationPrinter::rowCount(int row) const
 {
-    if (m_listQtyMode == 1)
-        return int(LeadingNumber(m_station->goods()->cell(row, GoodsTable::QtyColumn)));
-    return m_listQty;
+    return LabelJob::listCount(*m_station->goods(), row, m_listQtyMode == 1 ? 0 : m_listQty);
 }
 
 void StationPrinter::setBusy(bool busy)
@@ -376,20 +375,13 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
 
 bool StationPrinter::printRow(int row, int count, bool override)
 {
-    if (count <= 0)
-        return false;
-    GoodsTable *goods = m_station->goods();
-    int format = int(LeadingNumber(goods->cell(row, GoodsTable::FormatColumn)));
-    if (override)
-        format = m_station->currentFormat();
-    // A format outside 1..5 (only a hand-edited goods file holds one) has nothing to print.
-    if (format < 1 || format > FormatSet::FormatCount)
+    LabelJob job;
+    if (!LabelJob::plan(m_station->profile().model, m_station->formatSet(), *m_station->goods(),
+                        row, count, override ? m_station->currentFormat() : 0,
+                        m_station->blackMarkStock(), &job))
         return false;
     m_station->setActiveRow(row);
-    const QString text = m_station->buildLabelJob(format, row, count);
-    if (text.isEmpty())
-        return false;
-    return sendText(text, m_station->printCopyFilePath(), m_station->profile().printWaitSeconds);
+    return sendText(job.text, m_station->printCopyFilePath(), m_station->profile().printWaitSeconds);
 }
 
 bool StationPrinter::sendText(const QString &text, const QString &copyFile, int waitSeconds)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "station/formatset.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+class GoodsTable;
+
+// One label job of a station: which goods row prints, with which format and count, and the
+// printer command text that does it. The windows and the command line build their jobs
+// here, so both send the same bytes for the same rows.
+struct LabelJob {
+    int row = 0;    // goods row, 1-based
+    int format = 0; // 1..5
+    int count = 0;  // labels
+    QString text;   // the printer's command text
+
+    // The row's barcode data 1..3 (columns 6..8) and texts 1..10 (columns 9..18), trimmed;
+    // slot 0 unused.
+    static std::array<QString, 4> rowBarcodes(const GoodsTable &goods, int row);
+    static std::array<QString, 11> rowTexts(const GoodsTable &goods, int row);
+
+    // The command text of one label of format `format` for the given data: the SRP-770 line
+    // commands (with gap or black-mark stock) or the AL-300 direct print job. "" for a
+    // format outside 1..5.
+    static QString buildText(PrinterModel model, const FormatSet &set, int format,
+                             const std::array<QString, 4> &barcodes,
+                             const std::array<QString, 11> &texts, int count, bool blackMark);
+
+    // The job of goods row `row` printed `count` times. The format is the row's own (column
+    // 4) unless `overrideFormat` is 1..5. Rows that print nothing answer false: count 0 or
+    // less, no format 1..5, or a row that does not exist.
+    static bool plan(PrinterModel model, const FormatSet &set, const GoodsTable &goods, int row,
+                     int count, int overrideFormat, bool blackMark, LabelJob *job);
+
+    // The count of a list print: the row's own quantity (column 5 read as a number) when
+    // `typedQuantity` is 0, else the typed quantity.
+    static int listCount(const GoodsTable &goods, int row, int typedQuantity);
+};
