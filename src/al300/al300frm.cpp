@@ -1,6 +1,7 @@
 #include "al300frm.h"
 
 #include "al300/al300protocol.h"
+#include "al300/al300transfer.h"
 #include "common/currency.h"
 #include "common/floatingpanel.h"
 #include "common/programstate.h"
@@ -390,15 +391,10 @@ void AL300Frm::BarSaveCmd_Click()
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BarSaveCmd->setEnabled(false);
-    // The copies are named after "AL300Save.Txt" with the job's digit before the extension.
     const QDir dir(DataDirectory());
-    auto copy = [&dir](int n) { return dir.filePath(QStringLiteral("AL300Save%1.Txt").arg(n)); };
-    if (anyFormat) {
-        printer()->sendText(BuildFormatDownload(formatSet(), formats), copy(1), 2);
-        printer()->sendText(BuildLinkDownload(formatSet(), formats), copy(2), 2);
-    }
-    if (goodsTicked)
-        printer()->sendText(BuildItemTableDownload(goods()->rowTexts()), copy(3), 2);
+    for (const Al300Transfer::Job &job :
+         Al300Transfer::jobs(formatSet(), formats, goodsTicked, goods()->rowTexts()))
+        printer()->sendText(job.text, dir.filePath(job.copyFile), Al300Transfer::WaitSeconds);
     BarSaveCmd->setEnabled(true);
     QApplication::restoreOverrideCursor();
     BarExitCmd_Click();

@@ -1,5 +1,6 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
+#include "cli/commandline.h"
 #include "cli/helppictures.h"
 #include "cli/sampledata.h"
 #include "common/programstate.h"
@@ -12,8 +13,53 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt's remark about a missing runtime folder means nothing to a script reading standard
+// error; everything else goes through.
+void commandMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// `labelstation [--data-dir DIR] COMMAND ...`: no window, no display needed.
+int runCommand(int argc, char *argv[], const QString &command, const QStringList &rest,
+               const QString &dataDir)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(commandMessages);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("labelstation"));
+    QApplication::setApplicationVersion(QStringLiteral(LABELSTATION_VERSION));
+    if (!dataDir.isEmpty())
+        Program().DataDirOverride = QDir(dataDir).absolutePath();
+    return CommandLine::run(command, rest);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    {
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        QStringList rest;
+        QString dataDir;
+        const QString command = CommandLine::commandOf(arguments, &rest, &dataDir);
+        if (!command.isEmpty())
+            return runCommand(argc, argv, command, rest, dataDir);
+    }
     // --help and --version answer without a display; the sample data and the help pictures
     // are made without one.
     for (int i = 1; i < argc; ++i) {
@@ -30,7 +76,9 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Label Station: goods labels for SRP-770, AL-300 and LEO-60D+ printers."));
+        QStringLiteral("Label Station: goods labels for SRP-770, AL-300 and LEO-60D+ printers.\n"
+                       "Without a command the windows start.\n\n") +
+        CommandLine::summary());
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption dataDir(QStringList{QStringLiteral("data-dir")},

@@ -112,7 +112,7 @@ bool SerialLink::open(QString *error)
 {
     if (m_serial.isOpen())
         return true;
-    const QString device = deviceName(m_port);
+    const QString device = this->device();
     if (device.isEmpty()) {
         if (error)
             *error = QStringLiteral("%1: 사용할 수 없는 포트 번호입니다").arg(portLabel(m_port));
@@ -126,8 +126,9 @@ bool SerialLink::open(QString *error)
     m_serial.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_serial.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = QStringLiteral("%1 (%2): %3")
-                         .arg(portLabel(m_port), device, m_serial.errorString());
+            *error = (m_device.isEmpty() ? QStringLiteral("%1 (%2)").arg(portLabel(m_port), device)
+                                         : device) +
+                     QStringLiteral(": ") + m_serial.errorString();
         m_serial.clearError();
         return false;
     }

@@ -18,6 +18,10 @@ public:
     // Port number 1..9 (COM1..COM9); takes effect at the next open.
     void setPort(int number) { m_port = number; }
     int port() const { return m_port; }
+    // A device path used instead of the port number's device (the command line's --device);
+    // "" returns to the port number. Takes effect at the next open.
+    void setDevice(const QString &path) { m_device = path; }
+    QString device() const { return m_device.isEmpty() ? deviceName(m_port) : m_device; }
 
     // "baud,parity,data,stop" as in "9600,n,8,1"; parity n/e/o/m/s, data bits 5..8, stop
     // bits 1, 1.5 or 2. An unreadable text changes nothing and answers false. Takes effect at
@@ -45,6 +49,7 @@ public:
 
 private:
     int m_port = 1;
+    QString m_device;
     QString m_settings = QStringLiteral("9600,n,8,1");
     qint32 m_baud = 9600;
     QSerialPort::Parity m_parity = QSerialPort::NoParity;

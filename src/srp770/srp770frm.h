@@ -7,5 +7,4 @@ class SRP770Frm : public StationFrm {
     Q_OBJECT
 public:
     explicit SRP770Frm(QWidget *parent = nullptr);
-
 };

@@ -1044,9 +1044,9 @@ void StationFrm::Form_Load()
     vaSpread1->verticalHeader()->setDefaultSectionSize(20);
     vaSpread1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     p.PreviewZoom = 8;
-    const QList<int> designed{44, 36, 180, 40, 44, 110, 110, 110};
+    const QList<int> designed = designedColumnWidths();
     for (int c = 0; c < GoodsTable::ColumnCount; ++c)
-        vaSpread1->setColumnWidth(c, c < designed.size() ? designed[c] : (c == 28 ? 20 : 90));
+        vaSpread1->setColumnWidth(c, designed[c]);
     m_defaultWidths.clear();
     for (int c = 0; c < 100; ++c)
         m_defaultWidths << (c < GoodsTable::ColumnCount ? vaSpread1->columnWidth(c) : 0);
@@ -1389,6 +1389,14 @@ void StationFrm::GdsBarPrtCmd_Click()
 void StationFrm::GdsAllBarCmd_Click()
 {
     m_printer->openListPanel();
+}
+
+QList<int> StationFrm::designedColumnWidths()
+{
+    QList<int> widths{44, 36, 180, 40, 44, 110, 110, 110};
+    while (widths.size() < GoodsTable::ColumnCount)
+        widths << (widths.size() == GoodsTable::ColumnCount - 1 ? 20 : 90);
+    return widths;
 }
 
 QString StationFrm::buildLabelJob(int format, int row, int count) const

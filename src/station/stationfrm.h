@@ -149,6 +149,8 @@ public:
     // The command text of one label: format `format`, goods row `row`, `count` copies.
     // Empty when there is nothing to print.
     QString buildLabelJob(int format, int row, int count) const;
+    // The goods grid's column widths in pixels as designed (column 1 first).
+    static QList<int> designedColumnWidths();
 
     // Shows the current format from the model (after every change).
     void showFormat();

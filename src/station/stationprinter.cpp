@@ -381,7 +381,8 @@ bool StationPrinter::printRow(int row, int count, bool override)
                         m_station->blackMarkStock(), &job))
         return false;
     m_station->setActiveRow(row);
-    return sendText(job.text, m_station->printCopyFilePath(), m_station->profile().printWaitSeconds);
+    return sendText(job.text, m_station->printCopyFilePath(),
+                    m_station->profile().printWaitSeconds);
 }
 
 bool StationPrinter::sendText(const QString &text, const QString &copyFile, int waitSeconds)

@@ -1,0 +1,62 @@
+#include "checkcommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "station/goodscheck.h"
+#include "station/goodstable.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Reads the format file and the goods file of barcode set NN and lists, one line per\n"
+    "problem with the goods number and what to do, what would print wrongly or not at all:\n"
+    "goods numbers outside 1 to 999 or used twice, format numbers outside 1 to 5 or naming a\n"
+    "format with nothing in use, barcode data the format's symbology cannot encode (check\n"
+    "digits, lengths, characters), and texts longer than their right-aligned field. The\n"
+    "status is 1 when anything is found.\n"
+    "\n"
+    "Example:\n"
+    "  labelstation check srp770 --set 00");
+
+} // namespace
+
+int CheckCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("check"));
+    QCommandLineParser parser;
+    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                                    QStringLiteral("NN"));
+    parser.addOption(setOpt);
+    int code = 0;
+    if (!cx.parse(parser, arguments, QStringLiteral("srp770|al300 --set NN"), About, &code))
+        return code;
+    const QStringList pos = cx.positional();
+    if (pos.size() != 1)
+        return cx.usageError(pos.isEmpty() ? QStringLiteral("name the printer: srp770 or al300")
+                                           : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
+    PrinterModel model;
+    if (pos[0] == QLatin1String("srp770"))
+        model = PrinterModel::SRP770;
+    else if (pos[0] == QLatin1String("al300"))
+        model = PrinterModel::AL300;
+    else
+        return cx.usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(pos[0]));
+    QString setText, why;
+    if (!parser.isSet(setOpt))
+        return cx.usageError(QStringLiteral("--set is required"));
+    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
+        return cx.usageError(why);
+
+    FormatSet set;
+    GoodsTable goods;
+    if (!cx.loadStation(model, setText, &set, &goods))
+        return CliContext::Failure;
+    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(model, set, goods);
+    for (const GoodsCheck::Problem &p : problems)
+        cx.out() << "goods " << (p.number.isEmpty() ? QStringLiteral("(blank)") : p.number)
+                 << " (row " << p.row << "): " << p.message << "\n";
+    cx.out() << goods.rows() << " goods checked, " << problems.size() << " problem(s)\n";
+    return problems.isEmpty() ? CliContext::Done : CliContext::Failure;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "station/formatset.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+class GoodsTable;
+class QCommandLineParser;
+
+// What every command of the command line shares: its name, standard output and error, the
+// exit statuses (0 done, 1 a failure such as a port, a file or a check, 2 bad usage), the
+// option parsing with "--help", and reading a station's files from the data folder.
+class CliContext {
+public:
+    static constexpr int Done = 0;
+    static constexpr int Failure = 1;
+    static constexpr int BadUsage = 2;
+
+    explicit CliContext(const QString &command);
+
+    const QString &command() const { return m_command; }
+    QTextStream &out() { return m_out; }
+    QTextStream &err() { return m_err; }
+
+    // Parses `arguments` (those after the command word). Adds "--help" and "--data-dir".
+    // False when the command is over: *exitCode is Done after the help was shown, BadUsage
+    // after an error. `usage` is the synopsis after "labelstation COMMAND", `about` the text
+    // shown under it.
+    bool parse(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,
+               const QString &about, int *exitCode);
+    // The positional arguments of the last parse.
+    const QStringList &positional() const { return m_positional; }
+
+    // "labelstation COMMAND: message" and a hint to --help; answers BadUsage.
+    int usageError(const QString &message);
+    // "labelstation COMMAND: error: message"; answers Failure.
+    int failure(const QString &message);
+    void warning(const QString &message);
+    void note(const QString &message);
+
+    // Reads the station's format file and, when `goods` is given, its goods file of barcode
+    // set `setText` ("00".."21"). A missing or unreadable file is a failure (reported).
+    bool loadStation(PrinterModel model, const QString &setText, FormatSet *set, GoodsTable *goods);
+
+    // One line typed on standard input; false at its end.
+    bool readLine(QString *line);
+
+private:
+    QString m_command;
+    QTextStream m_out;
+    QTextStream m_err;
+    QStringList m_positional;
+};

@@ -1,0 +1,113 @@
+#include "convertprecommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "common/programstate.h"
+#include "leo60d/leogoodswriter.h"
+#include "leo60d/prefile.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Converts the LEO-60D+ goods file FILE (.pre) into the AL-300 goods data file\n"
+    "AL300Dat[NN].Txt of barcode set NN, replacing it. --barcodes names the file's columns\n"
+    "(1 to 25, counted as the conversion window shows them) that become barcodes 1 to 3,\n"
+    "--texts those that become texts 1 to 10; 0 or a missing entry means not chosen. Without\n"
+    "--yes the window's question is asked on the terminal.\n"
+    "\n"
+    "Example:\n"
+    "  labelstation convert-pre goods.pre --set 03 --barcodes 2 --texts 1,3,0,4 --yes");
+
+// A comma list of at most `count` column numbers 0..25; missing entries are 0.
+bool columnList(const QString &text, int count, QList<int> *columns, QString *error)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() > count) {
+        *error = QStringLiteral("at most %1 columns").arg(count);
+        return false;
+    }
+    for (const QString &p : parts) {
+        int c = 0;
+        if (!p.trimmed().isEmpty() && !CliArguments::number(p, 0, PreFile::FieldCount, &c, error))
+            return false;
+        *columns << c;
+    }
+    while (columns->size() < count)
+        *columns << 0;
+    return true;
+}
+
+} // namespace
+
+int ConvertPreCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("convert-pre"));
+    QCommandLineParser parser;
+    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                                    QStringLiteral("NN"));
+    const QCommandLineOption barcodesOpt(QStringLiteral("barcodes"),
+                                         QStringLiteral("Columns of barcodes 1 to 3."),
+                                         QStringLiteral("C1,C2,C3"));
+    const QCommandLineOption textsOpt(QStringLiteral("texts"),
+                                      QStringLiteral("Columns of texts 1 to 10."),
+                                      QStringLiteral("C1,...,C10"));
+    const QCommandLineOption yesOpt(QStringLiteral("yes"), QStringLiteral("Write without asking."));
+    parser.addOptions({setOpt, barcodesOpt, textsOpt, yesOpt});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .pre file."));
+    int code = 0;
+    if (!cx.parse(parser, arguments,
+                  QStringLiteral("FILE --set NN [--barcodes C1,C2,C3] [--texts C1,...,C10] "
+                                 "[--yes]"),
+                  About, &code))
+        return code;
+    if (cx.positional().size() != 1)
+        return cx.usageError(cx.positional().isEmpty()
+                                 ? QStringLiteral("name the .pre file")
+                                 : QStringLiteral("unexpected '%1'").arg(cx.positional().value(1)));
+    QString setText, why;
+    if (!parser.isSet(setOpt))
+        return cx.usageError(QStringLiteral("--set is required"));
+    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
+        return cx.usageError(why);
+    QList<int> barcodes, texts;
+    if (!columnList(parser.value(barcodesOpt), LeoGoodsWriter::BarcodeCount, &barcodes, &why))
+        return cx.usageError(QStringLiteral("--barcodes: ") + why);
+    if (!columnList(parser.value(textsOpt), LeoGoodsWriter::TextCount, &texts, &why))
+        return cx.usageError(QStringLiteral("--texts: ") + why);
+
+    const QString path = cx.positional().first();
+    PreFile file;
+    switch (file.load(path)) {
+    case PreFile::Status::Ok:
+        break;
+    case PreFile::Status::Unreadable:
+        return cx.failure(QStringLiteral("cannot read %1").arg(path));
+    case PreFile::Status::Unknown:
+        return cx.failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
+    }
+    if (file.recordCount() == 0)
+        return cx.failure(QStringLiteral("%1 holds no goods").arg(path));
+
+    if (!parser.isSet(yesOpt)) {
+        cx.err() << QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(setText)
+                 << " (y/n) ";
+        cx.err().flush();
+        QString answer;
+        if (!cx.readLine(&answer))
+            return cx.failure(QStringLiteral("no answer on standard input; give --yes"));
+        answer = answer.trimmed().toLower();
+        if (answer != QLatin1String("y") && answer != QLatin1String("yes")) {
+            cx.note(QStringLiteral("nothing written"));
+            return CliContext::Done;
+        }
+    }
+
+    const QString target = LeoGoodsWriter::targetPath(DataDirectory(), setText);
+    if (!LeoGoodsWriter::write(target, file.rows(), barcodes + texts, &why))
+        return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));
+    cx.out() << LeoGoodsWriter::buildLines(file.rows(), barcodes + texts).size()
+             << " goods written to " << target << "\n";
+    return CliContext::Done;
+}

@@ -1,0 +1,184 @@
+#include "printcommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "cli/joboutput.h"
+#include "common/programstate.h"
+#include "common/settingsstore.h"
+#include "station/goodstable.h"
+#include "station/labeljob.h"
+#include "station/stationprofile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <memory>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Prints labels of the goods list of barcode set NN (00 to 21) on the SRP-770 or AL-300,\n"
+    "exactly as the station's list print does: one job per goods row, in list order, with the\n"
+    "row's own quantity (or --qty for every row) and the row's own format (or --format).\n"
+    "Rows with quantity 0 or without a format 1 to 5 are skipped. Goods numbers in --items\n"
+    "that the list does not hold are reported and skipped; the status is then 1.\n"
+    "Each job is one port cycle (copy file SRP770Print.Txt or AL300Print.Txt in the data\n"
+    "folder, open, write, wait, close) at the set's line speed. --out writes the jobs'\n"
+    "exact bytes one after another to FILE (- for standard output) instead of sending them.\n"
+    "\n"
+    "Examples:\n"
+    "  labelstation print srp770 --set 00 --items 1,5,7-9 --port 3\n"
+    "  labelstation print al300 --set 02 --all --qty 2 --out labels.prn");
+
+} // namespace
+
+int PrintCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("print"));
+    QCommandLineParser parser;
+    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                                    QStringLiteral("NN"));
+    const QCommandLineOption itemsOpt(QStringLiteral("items"),
+                                      QStringLiteral("Goods numbers such as 1,5,7-9."),
+                                      QStringLiteral("LIST"));
+    const QCommandLineOption allOpt(QStringLiteral("all"), QStringLiteral("Every goods row."));
+    const QCommandLineOption qtyOpt(QStringLiteral("qty"),
+                                    QStringLiteral("Labels per goods row, 1 to 999 (default: "
+                                                   "each row's own quantity)."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption formatOpt(QStringLiteral("format"),
+                                       QStringLiteral("Print every row with format K (1 to 5)."),
+                                       QStringLiteral("K"));
+    const QCommandLineOption stockOpt(QStringLiteral("stock"),
+                                      QStringLiteral("SRP-770 label stock: G gap, B black mark "
+                                                     "(default: the station's choice)."),
+                                      QStringLiteral("G|B"));
+    const QCommandLineOption portOpt(QStringLiteral("port"),
+                                     QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption deviceOpt(QStringLiteral("device"),
+                                       QStringLiteral("Send to the serial device PATH."),
+                                       QStringLiteral("PATH"));
+    const QCommandLineOption outOpt(QStringLiteral("out"),
+                                    QStringLiteral("Write the jobs' bytes to FILE (- for "
+                                                   "standard output) instead of sending them."),
+                                    QStringLiteral("FILE"));
+    parser.addOptions(
+        {setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, portOpt, deviceOpt, outOpt});
+    int code = 0;
+    if (!cx.parse(parser, arguments,
+                  QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
+                                 "[--format K] [--stock G|B] (--port N | --device PATH | "
+                                 "--out FILE)"),
+                  About, &code))
+        return code;
+
+    // What to print with.
+    const QStringList pos = cx.positional();
+    if (pos.size() != 1)
+        return cx.usageError(pos.isEmpty() ? QStringLiteral("name the printer: srp770 or al300")
+                                           : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
+    StationProfile profile;
+    if (pos[0] == QLatin1String("srp770"))
+        profile = StationProfile::srp770();
+    else if (pos[0] == QLatin1String("al300"))
+        profile = StationProfile::al300();
+    else
+        return cx.usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(pos[0]));
+
+    QString setText, why;
+    if (!parser.isSet(setOpt))
+        return cx.usageError(QStringLiteral("--set is required"));
+    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
+        return cx.usageError(why);
+    if (parser.isSet(itemsOpt) == parser.isSet(allOpt))
+        return cx.usageError(QStringLiteral("give either --items LIST or --all"));
+    QList<int> items;
+    if (parser.isSet(itemsOpt) &&
+        !CliArguments::numberList(parser.value(itemsOpt), 1, 999, &items, &why))
+        return cx.usageError(QStringLiteral("--items: ") + why);
+    int qty = 0;
+    if (parser.isSet(qtyOpt) && !CliArguments::number(parser.value(qtyOpt), 1, 999, &qty, &why))
+        return cx.usageError(QStringLiteral("--qty: ") + why);
+    int format = 0;
+    if (parser.isSet(formatOpt) &&
+        !CliArguments::number(parser.value(formatOpt), 1, FormatSet::FormatCount, &format, &why))
+        return cx.usageError(QStringLiteral("--format: ") + why);
+    // The station takes its label stock once when it opens.
+    bool blackMark = ReadSettingInt(SettingsSection, QStringLiteral("BarPrtBlack")) != 0;
+    if (parser.isSet(stockOpt)) {
+        if (profile.model != PrinterModel::SRP770)
+            return cx.usageError(QStringLiteral("--stock applies to the srp770 only"));
+        const QString s = parser.value(stockOpt).toUpper();
+        if (s != QLatin1String("G") && s != QLatin1String("B"))
+            return cx.usageError(QStringLiteral("--stock: G (gap) or B (black mark)"));
+        blackMark = s == QLatin1String("B");
+    }
+    const int targets =
+        int(parser.isSet(portOpt)) + int(parser.isSet(deviceOpt)) + int(parser.isSet(outOpt));
+    if (targets != 1)
+        return cx.usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
+    std::unique_ptr<JobOutput> output;
+    if (parser.isSet(portOpt)) {
+        int port = 0;
+        if (!CliArguments::number(parser.value(portOpt), 1, 99, &port, &why))
+            return cx.usageError(QStringLiteral("--port: ") + why);
+        output = std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(port));
+    } else if (parser.isSet(deviceOpt)) {
+        output = std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(deviceOpt));
+    } else {
+        output = std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(outOpt));
+    }
+
+    FormatSet set;
+    GoodsTable goods;
+    if (!cx.loadStation(profile.model, setText, &set, &goods))
+        return CliContext::Failure;
+    output->setSpeed(set.BarComSpeed);
+
+    // The rows in list order.
+    QList<int> rows;
+    bool missing = false;
+    for (int r = 1; r <= goods.rows(); ++r) {
+        if (parser.isSet(allOpt) || items.contains(goods.numberAt(r)))
+            rows << r;
+    }
+    for (int n : std::as_const(items)) {
+        bool found = false;
+        for (int r : std::as_const(rows))
+            found = found || goods.numberAt(r) == n;
+        if (!found) {
+            cx.warning(QStringLiteral("goods number %1 is not in set %2; skipped")
+                           .arg(GoodsTable::numberText(n), setText));
+            missing = true;
+        }
+    }
+
+    const QString copyFile = QDir(DataDirectory()).filePath(profile.printCopyFile);
+    int sent = 0;
+    for (int r : std::as_const(rows)) {
+        const QString number = goods.cell(r, GoodsTable::NumberColumn);
+        const int count = LabelJob::listCount(goods, r, qty);
+        LabelJob job;
+        if (!LabelJob::plan(profile.model, set, goods, r, count, format, blackMark, &job)) {
+            cx.note(
+                count <= 0
+                    ? QStringLiteral("goods %1: quantity 0, nothing printed").arg(number)
+                    : QStringLiteral("goods %1: no format 1 to 5, nothing printed").arg(number));
+            continue;
+        }
+        QString warning;
+        if (!output->send(job.text, copyFile, profile.printWaitSeconds, &why, &warning)) {
+            cx.failure(QStringLiteral("goods %1: %2").arg(number, why));
+            return cx.failure(QStringLiteral("%1 label job(s) sent before that").arg(sent));
+        }
+        if (!warning.isEmpty())
+            cx.warning(warning);
+        ++sent;
+    }
+    if (!output->finish(&why))
+        return cx.failure(why);
+    if (output->kind() != JobOutput::Kind::File || parser.value(outOpt) != QLatin1String("-"))
+        cx.out() << sent << " label job(s) to " << output->describe() << "\n";
+    return missing ? CliContext::Failure : CliContext::Done;
+}

@@ -1,0 +1,187 @@
+#include "reportcommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "common/programstate.h"
+#include "leo60d/prefile.h"
+#include "leo60d/textgridmodel.h"
+#include "report/gridpagepainter.h"
+#include "report/gridprintsettings.h"
+#include "report/gridsnapshot.h"
+#include "report/reportflow.h"
+#include "report/spreadsheetexport.h"
+#include "station/formatfile.h"
+#include "station/goodstable.h"
+#include "station/stationfrm.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTableView>
+#include <QTemporaryFile>
+
+#include <memory>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Writes the registration report of a goods list: the SRP-770 or AL-300 goods of barcode\n"
+    "set NN, or the goods of the LEO-60D+ file given with --pre. --xlsx writes the workbook\n"
+    "the station's spreadsheet choice writes; --pdf writes the printed pages (A4, the\n"
+    "report title on every page). --by sorts the goods list by number or by name first;\n"
+    "without it the list keeps the order of its file.\n"
+    "\n"
+    "Examples:\n"
+    "  labelstation report srp770 --set 00 --pdf report.pdf --by name\n"
+    "  labelstation report leo60d --pre goods.pre --xlsx goods.xlsx");
+
+// Pages of the grid into a PDF file, written beside the target first so that a failure
+// leaves no half file.
+bool writePdf(QTableView *grid, const QString &title, const QString &path, QString *error)
+{
+    SetReportHeader(grid, title);
+    const GridPrintSettings settings = GridPrintSettings::of(grid);
+    const GridPagePainter pages(GridSnapshot::take(grid), settings,
+                                GridPagePainter::a4Paper(settings));
+    const QString dir = QFileInfo(path).absolutePath();
+    if (!QFileInfo(dir).isDir()) {
+        *error = QStringLiteral("no folder %1").arg(dir);
+        return false;
+    }
+    const QString partial = path + QStringLiteral(".part");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(partial);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
+                                                             : QPageLayout::Portrait);
+        printer.setDocName(title);
+        const QList<int> which = pages.pagesToPrint(0);
+        if (which.isEmpty() || !pages.print(&printer, which)) {
+            QFile::remove(partial);
+            *error = QStringLiteral("cannot write %1").arg(path);
+            return false;
+        }
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int ReportCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("report"));
+    QCommandLineParser parser;
+    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                                    QStringLiteral("NN"));
+    const QCommandLineOption preOpt(QStringLiteral("pre"),
+                                    QStringLiteral("The LEO-60D+ goods file (leo60d only)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption xlsxOpt(QStringLiteral("xlsx"), QStringLiteral("Write a workbook."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption pdfOpt(
+        QStringLiteral("pdf"), QStringLiteral("Write the printed pages."), QStringLiteral("FILE"));
+    const QCommandLineOption byOpt(QStringLiteral("by"),
+                                   QStringLiteral("Sort the goods by number or by name."),
+                                   QStringLiteral("number|name"));
+    parser.addOptions({setOpt, preOpt, xlsxOpt, pdfOpt, byOpt});
+    int code = 0;
+    if (!cx.parse(parser, arguments,
+                  QStringLiteral("srp770|al300|leo60d (--set NN | --pre FILE) (--xlsx FILE | "
+                                 "--pdf FILE) [--by number|name]"),
+                  About, &code))
+        return code;
+    const QStringList pos = cx.positional();
+    if (pos.size() != 1)
+        return cx.usageError(pos.isEmpty()
+                                 ? QStringLiteral("name the station: srp770, al300 or leo60d")
+                                 : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
+    const QString station = pos[0];
+    QString formName;
+    if (station == QLatin1String("srp770"))
+        formName = QStringLiteral("SRP770Frm");
+    else if (station == QLatin1String("al300"))
+        formName = QStringLiteral("AL300Frm");
+    else if (station == QLatin1String("leo60d"))
+        formName = QStringLiteral("LEO60DFrm");
+    else
+        return cx.usageError(
+            QStringLiteral("unknown station '%1' (srp770, al300 or leo60d)").arg(station));
+    const bool leo = station == QLatin1String("leo60d");
+    if (parser.isSet(xlsxOpt) == parser.isSet(pdfOpt))
+        return cx.usageError(QStringLiteral("give either --xlsx FILE or --pdf FILE"));
+    if (leo && (parser.isSet(setOpt) || parser.isSet(byOpt) || !parser.isSet(preOpt)))
+        return cx.usageError(QStringLiteral("leo60d takes --pre FILE (no --set, no --by)"));
+    if (!leo && (parser.isSet(preOpt) || !parser.isSet(setOpt)))
+        return cx.usageError(QStringLiteral("%1 takes --set NN (no --pre)").arg(station));
+    const QString by = parser.value(byOpt);
+    if (parser.isSet(byOpt) && by != QLatin1String("number") && by != QLatin1String("name"))
+        return cx.usageError(QStringLiteral("--by: number or name"));
+
+    QTableView grid;
+    GoodsTable goods;
+    TextGridModel leoGoods(PreFile::FieldCount);
+    QString why;
+    if (leo) {
+        PreFile file;
+        const QString path = parser.value(preOpt);
+        switch (file.load(path)) {
+        case PreFile::Status::Ok:
+            break;
+        case PreFile::Status::Unreadable:
+            return cx.failure(QStringLiteral("cannot read %1").arg(path));
+        case PreFile::Status::Unknown:
+            return cx.failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
+        }
+        leoGoods.setHeaders(file.fieldNames());
+        leoGoods.setRows(file.rows());
+        grid.setModel(&leoGoods);
+        for (int c = 0; c < PreFile::FieldCount; ++c)
+            grid.setColumnWidth(c, file.field(c).length == 0 ? 60 : 90);
+        grid.resizeColumnsToContents();
+    } else {
+        QString setText;
+        if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
+            return cx.usageError(why);
+        const PrinterModel model =
+            station == QLatin1String("al300") ? PrinterModel::AL300 : PrinterModel::SRP770;
+        const QString path = QDir(DataDirectory()).filePath(GoodsTable::fileName(model, setText));
+        if (!QFileInfo::exists(path))
+            return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(path, setText));
+        if (!goods.load(path))
+            return cx.failure(QStringLiteral("cannot read %1").arg(path));
+        if (by == QLatin1String("number"))
+            goods.sortByNumber();
+        else if (by == QLatin1String("name"))
+            goods.sortByName();
+        grid.setModel(&goods);
+        const QList<int> widths = StationFrm::designedColumnWidths();
+        for (int c = 0; c < GoodsTable::ColumnCount; ++c)
+            grid.setColumnWidth(c, widths[c]);
+    }
+
+    const QString title = RegistrationReportTitle(formName);
+    if (parser.isSet(xlsxOpt)) {
+        const QString path = parser.value(xlsxOpt);
+        if (!SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"),
+                                          GridSnapshot::take(&grid).toTable(),
+                                          SpreadsheetExport::numberConversionSetting(), &why))
+            return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
+        cx.out() << grid.model()->rowCount() << " goods written to " << path << "\n";
+        return CliContext::Done;
+    }
+    const QString path = parser.value(pdfOpt);
+    if (!writePdf(&grid, title, path, &why))
+        return cx.failure(why);
+    cx.out() << grid.model()->rowCount() << " goods written to " << path << "\n";
+    return CliContext::Done;
+}

@@ -1,0 +1,119 @@
+#include "transfercommand.h"
+
+#include "al300/al300transfer.h"
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "cli/joboutput.h"
+#include "common/programstate.h"
+#include "station/goodstable.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <memory>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Sends the AL-300 formats and goods of barcode set NN into the printer's memory, as the\n"
+    "station's transfer panel does: the format download and the link download for the\n"
+    "formats in --formats, then the goods table (numbers 1 to 999) with --goods. The\n"
+    "printer's earlier data is replaced. Each job is one port cycle with a 2-second wait and\n"
+    "its copy file AL300Save1.Txt, AL300Save2.Txt or AL300Save3.Txt in the data folder.\n"
+    "\n"
+    "Example:\n"
+    "  labelstation transfer --set 00 --formats 1,2 --goods --port 3");
+
+} // namespace
+
+int TransferCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("transfer"));
+    QCommandLineParser parser;
+    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                                    QStringLiteral("NN"));
+    const QCommandLineOption formatsOpt(QStringLiteral("formats"),
+                                        QStringLiteral("Formats to send, such as 1,3 or 1-5."),
+                                        QStringLiteral("LIST"));
+    const QCommandLineOption goodsOpt(QStringLiteral("goods"),
+                                      QStringLiteral("Send the goods table."));
+    const QCommandLineOption portOpt(QStringLiteral("port"),
+                                     QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption deviceOpt(QStringLiteral("device"),
+                                       QStringLiteral("Send to the serial device PATH."),
+                                       QStringLiteral("PATH"));
+    const QCommandLineOption outOpt(QStringLiteral("out"),
+                                    QStringLiteral("Write the jobs' bytes to FILE (- for "
+                                                   "standard output) instead of sending them."),
+                                    QStringLiteral("FILE"));
+    parser.addOptions({setOpt, formatsOpt, goodsOpt, portOpt, deviceOpt, outOpt});
+    int code = 0;
+    if (!cx.parse(parser, arguments,
+                  QStringLiteral("--set NN [--formats LIST] [--goods] (--port N | --device PATH "
+                                 "| --out FILE)"),
+                  About, &code))
+        return code;
+    if (!cx.positional().isEmpty())
+        return cx.usageError(QStringLiteral("unexpected '%1'").arg(cx.positional().first()));
+
+    QString setText, why;
+    if (!parser.isSet(setOpt))
+        return cx.usageError(QStringLiteral("--set is required"));
+    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
+        return cx.usageError(why);
+    std::array<bool, 6> formats{};
+    if (parser.isSet(formatsOpt)) {
+        QList<int> list;
+        if (!CliArguments::numberList(parser.value(formatsOpt), 1, FormatSet::FormatCount, &list,
+                                      &why))
+            return cx.usageError(QStringLiteral("--formats: ") + why);
+        for (int f : std::as_const(list))
+            formats[size_t(f)] = true;
+    }
+    const bool sendGoods = parser.isSet(goodsOpt);
+    if (!parser.isSet(formatsOpt) && !sendGoods)
+        return cx.usageError(QStringLiteral("nothing to send: give --formats LIST and/or --goods"));
+    const int targets =
+        int(parser.isSet(portOpt)) + int(parser.isSet(deviceOpt)) + int(parser.isSet(outOpt));
+    if (targets != 1)
+        return cx.usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
+    std::unique_ptr<JobOutput> output;
+    if (parser.isSet(portOpt)) {
+        int port = 0;
+        if (!CliArguments::number(parser.value(portOpt), 1, 99, &port, &why))
+            return cx.usageError(QStringLiteral("--port: ") + why);
+        output = std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(port));
+    } else if (parser.isSet(deviceOpt)) {
+        output = std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(deviceOpt));
+    } else {
+        output = std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(outOpt));
+    }
+
+    FormatSet set;
+    GoodsTable goods;
+    if (!cx.loadStation(PrinterModel::AL300, setText, &set, sendGoods ? &goods : nullptr))
+        return CliContext::Failure;
+    output->setSpeed(set.BarComSpeed);
+
+    const QDir dir(DataDirectory());
+    const QList<Al300Transfer::Job> jobs =
+        Al300Transfer::jobs(set, formats, sendGoods, goods.rowTexts());
+    int sent = 0;
+    for (const Al300Transfer::Job &job : jobs) {
+        QString warning;
+        if (!output->send(job.text, dir.filePath(job.copyFile), Al300Transfer::WaitSeconds, &why,
+                          &warning)) {
+            cx.failure(why);
+            return cx.failure(QStringLiteral("%1 transfer job(s) sent before that").arg(sent));
+        }
+        if (!warning.isEmpty())
+            cx.warning(warning);
+        ++sent;
+    }
+    if (!output->finish(&why))
+        return cx.failure(why);
+    if (output->kind() != JobOutput::Kind::File || parser.value(outOpt) != QLatin1String("-"))
+        cx.out() << sent << " transfer job(s) to " << output->describe() << "\n";
+    return CliContext::Done;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "station/formatset.h"
+
+#include <QList>
+#include <QString>
+
+class GoodsTable;
+
+// Looks through a station's goods list against its formats for what would print wrongly or
+// not at all: numbers outside 1 to 999 or used twice, format numbers outside 1 to 5 or
+// naming a format with nothing in use, barcode data the format's symbology cannot encode,
+// and texts longer than their right-aligned field (their left part is cut).
+class GoodsCheck {
+public:
+    struct Problem {
+        int row = 0;     // goods row, 1-based
+        QString number;  // the goods number as the list shows it
+        QString message; // what is wrong and what to do (English)
+    };
+
+    static QList<Problem> run(PrinterModel model, const FormatSet &set, const GoodsTable &goods);
+};

@@ -1,0 +1,267 @@
+// The command line's print and transfer send exactly what the station windows send for the
+// same rows, to a file, a port or a device.
+
+#include "al300/al300frm.h"
+#include "clirunner.h"
+#include "common/cp949codec.h"
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "srp770/srp770frm.h"
+#include "station/goodstable.h"
+#include "station/stationprinter.h"
+#include "support/labelsetfixture.h"
+#include "support/ptyprinter.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::unique_ptr<StationFrm> openStation(const QString &model)
+{
+    std::unique_ptr<StationFrm> w;
+    if (model == QLatin1String("srp770"))
+        w = std::make_unique<SRP770Frm>();
+    else
+        w = std::make_unique<AL300Frm>();
+    w->show();
+    return w;
+}
+
+int rowOfNumber(const GoodsTable *goods, int number)
+{
+    for (int r = 1; r <= goods->rows(); ++r) {
+        if (goods->numberAt(r) == number)
+            return r;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestCliPrint : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    PtyPrinter m_printer;
+
+    QString data() const { return m_dir.path(); }
+
+    // The bytes the station's list panel sends for the given choices.
+    QByteArray windowListPrint(const QString &model, const QList<int> &marked, int typedQty,
+                               int overrideFormat)
+    {
+        auto w = openStation(model);
+        StationPrinter *p = w->printer();
+        for (int n : marked)
+            w->goods()->setMark(rowOfNumber(w->goods(), n), true);
+        if (overrideFormat)
+            w->BarFormOpt[overrideFormat]->click();
+        w->GdsAllBarCmd->click();
+        (marked.isEmpty() ? p->BarPrtSel1Opt : p->BarPrtSel2Opt)->click();
+        (typedQty ? p->BarPrtSu2Opt : p->BarPrtSu1Opt)->click();
+        p->BarPrintSu2Txt->setText(typedQty ? QString::number(typedQty) : QString());
+        if (overrideFormat)
+            p->BarPrtFormChk->click();
+        p->BarPrintEnter2Cmd->click();
+        const QByteArray sent = m_printer.readAll(1000);
+        for (int r = 1; r <= w->goods()->rows(); ++r)
+            w->goods()->setMark(r, false);
+        return sent;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid() && m_printer.isValid());
+        QVERIFY(LabelSetFixture::write(data(), m_printer.device()));
+        Program().DataDirOverride = data();
+        Program().BarcodeSetNo = 0;
+        Dialogs::setTestMode(true);
+    }
+
+    void printOutMatchesTheWindow_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::addColumn<int>("qty");
+        QTest::addColumn<int>("format");
+        for (const QString model : {QStringLiteral("srp770"), QStringLiteral("al300")}) {
+            const QByteArray m = model.toLatin1();
+            QTest::newRow(m + " all, own quantities")
+                << model << QStringList{"--all"} << QList<int>{} << 0 << 0;
+            QTest::newRow(m + " marked, typed quantity, forced format")
+                << model << QStringList{"--items", "2,7", "--qty", "2", "--format", "1"}
+                << QList<int>{2, 7} << 2 << 1;
+            QTest::newRow(m + " format 7 printed with a forced one")
+                << model << QStringList{"--items", "1-3", "--format", "2"} << QList<int>{1, 2, 3}
+                << 0 << 2;
+        }
+    }
+
+    void printOutMatchesTheWindow()
+    {
+        QFETCH(QString, model);
+        QFETCH(QStringList, options);
+        QFETCH(QList<int>, marked);
+        QFETCH(int, qty);
+        QFETCH(int, format);
+
+        const QString out = m_dir.filePath("jobs.prn");
+        QFile::remove(out);
+        const CliResult r =
+            runCli(QStringList{"--data-dir", data(), "print", model, "--set", "00", "--out", out} +
+                   options);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QByteArray cli = fileBytes(out);
+        QVERIFY(cli.startsWith(model == "srp770" ? "CB\r\n" : "{F001,"));
+
+        const QByteArray window = windowListPrint(model, marked, qty, format);
+        QCOMPARE(cli, window);
+    }
+
+    void printToStandardOutput()
+    {
+        const CliResult r = runCli(
+            {"print", "al300", "--data-dir", data(), "--set", "0", "--items", "1", "--out", "-"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("{F001,0280,350;QELFF001|\r\n"));
+        QVERIFY(r.out.contains("{B001,0002,E,1,1,0,C;QELFB001|\r\n"));
+        QVERIFY(r.out.contains("T02;" + Cp949Codec::encode(QStringLiteral("사과")) + "|\r\n"));
+    }
+
+    void skippedRowsAndMissingNumbers()
+    {
+        // Number 5 has quantity 0 and number 3 format 7: both are skipped with a note;
+        // 9 does not exist, which makes the status 1 although 1 printed.
+        const QString out = m_dir.filePath("skip.prn");
+        const CliResult r = runCli({"--data-dir", data(), "print", "srp770", "--set", "00",
+                                    "--items", "1,3,5,9", "--out", out});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains("goods 003: no format"), qPrintable(r.err));
+        QVERIFY(r.err.contains("goods 005: quantity 0"));
+        QVERIFY(r.err.contains("goods number 009 is not in set 00"));
+        QCOMPARE(fileBytes(out).count("\r\nP2\r\n"), 1);
+    }
+
+    void stockChoice()
+    {
+        const CliResult r = runCli({"--data-dir", data(), "print", "srp770", "--set", "00",
+                                    "--items", "1", "--stock", "B", "--out", "-"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("\r\nSL320,24,B\r\n"));
+    }
+
+    void transferOutMatchesTheWindow()
+    {
+        const QString out = m_dir.filePath("transfer.prn");
+        const CliResult r = runCli({"--data-dir", data(), "transfer", "--set", "00", "--formats",
+                                    "2,1", "--goods", "--out", out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+
+        AL300Frm w;
+        w.show();
+        w.Al300SaveCmd->click();
+        w.SelFormChk[1]->setChecked(true);
+        w.SelFormChk[2]->setChecked(true);
+        w.SelGodsChk->setChecked(true);
+        w.BarSaveCmd->click();
+        const QByteArray window = m_printer.readAll(1000);
+        QVERIFY(window.startsWith("{N,D,001,F}\r\n"));
+        QCOMPARE(fileBytes(out), window);
+
+        // Goods alone: only the item table.
+        const CliResult g =
+            runCli({"--data-dir", data(), "transfer", "--set", "00", "--goods", "--out", "-"});
+        QCOMPARE(g.status, 0);
+        QVERIFY(g.out.startsWith("{I,D,001,F}\r\n{I,R,001,F,014;3,30"));
+        QVERIFY(!g.out.contains("{N,"));
+    }
+
+    void deviceGetsEachJobWithItsWait()
+    {
+        const QString copy = m_dir.filePath("SRP770Print.Txt");
+        QFile::remove(copy);
+        const CliResult expected = runCli({"--data-dir", data(), "print", "srp770", "--set", "00",
+                                           "--items", "1,2", "--out", "-"});
+        QCOMPARE(expected.status, 0);
+        const qsizetype firstJob = expected.out.indexOf("CB\r\n", 1);
+        QVERIFY(firstJob > 0);
+
+        // A 3-second wait scaled by 0.2: the second job leaves at least 0.6 s after the
+        // first.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LABELSTATION_WAIT_SCALE", "0.2");
+        p.setProcessEnvironment(env);
+        p.start(LABELSTATION_BIN, {"--data-dir", data(), "print", "srp770", "--set", "00",
+                                   "--items", "1,2", "--device", m_printer.device()});
+        QVERIFY(p.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        QByteArray got;
+        qint64 firstAt = -1, secondAt = -1;
+        while (clock.elapsed() < 20000 && got.size() < expected.out.size()) {
+            got += m_printer.readAll(100);
+            if (firstAt < 0 && got.size() >= firstJob)
+                firstAt = clock.elapsed();
+            if (got.size() > firstJob && secondAt < 0)
+                secondAt = clock.elapsed();
+        }
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(got, expected.out);
+        QVERIFY2(secondAt - firstAt >= 500,
+                 qPrintable(QString("jobs %1 ms apart").arg(secondAt - firstAt)));
+        // The copy file holds the last job, as the station leaves it.
+        QCOMPARE(fileBytes(copy), expected.out.mid(firstJob) + "\r\n");
+    }
+
+    void portThroughTheMapping()
+    {
+        const CliResult r = runCli(
+            {"--data-dir", data(), "print", "al300", "--set", "00", "--items", "7", "--port", "3"});
+        QCOMPARE(r.status, 0);
+        const QByteArray got = m_printer.readAll(1000);
+        QVERIFY(got.startsWith("{F001,0400,500;QELFF001|\r\n"));
+        QCOMPARE(fileBytes(m_dir.filePath("AL300Print.Txt")), got + "\r\n");
+    }
+
+    void portFailures_data()
+    {
+        QTest::addColumn<QStringList>("target");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing device")
+            << QStringList{"--device", m_dir.filePath("nodevice")} << "cannot send to";
+        QTest::newRow("unmapped port") << QStringList{"--port", "42"} << "names no serial device";
+    }
+
+    void portFailures()
+    {
+        QFETCH(QStringList, target);
+        QFETCH(QString, message);
+        const CliResult r = runCli(
+            QStringList{"--data-dir", data(), "print", "srp770", "--set", "00", "--all"} + target);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.err.contains("0 label job(s) sent before that"));
+    }
+};
+
+QTEST_MAIN(TestCliPrint)
+#include "tst_cliprint.moc"
