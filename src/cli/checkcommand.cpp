@@ -1,6 +1,5 @@
 #include "checkcommand.h"
 
-#include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "station/goodscheck.h"
 #include "station/goodstable.h"
@@ -26,28 +25,15 @@ int CheckCommand::run(const QStringList &arguments)
 {
     CliContext cx(QStringLiteral("check"));
     QCommandLineParser parser;
-    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
-                                    QStringLiteral("NN"));
+    const QCommandLineOption setOpt = CliContext::setOption();
     parser.addOption(setOpt);
     int code = 0;
     if (!cx.parse(parser, arguments, QStringLiteral("srp770|al300 --set NN"), About, &code))
         return code;
-    const QStringList pos = cx.positional();
-    if (pos.size() != 1)
-        return cx.usageError(pos.isEmpty() ? QStringLiteral("name the printer: srp770 or al300")
-                                           : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
     PrinterModel model;
-    if (pos[0] == QLatin1String("srp770"))
-        model = PrinterModel::SRP770;
-    else if (pos[0] == QLatin1String("al300"))
-        model = PrinterModel::AL300;
-    else
-        return cx.usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(pos[0]));
-    QString setText, why;
-    if (!parser.isSet(setOpt))
-        return cx.usageError(QStringLiteral("--set is required"));
-    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
-        return cx.usageError(why);
+    QString setText;
+    if (!cx.printerModel(&model, &code) || !cx.setText(parser, &setText, &code))
+        return code;
 
     FormatSet set;
     GoodsTable goods;

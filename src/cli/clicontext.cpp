@@ -1,6 +1,9 @@
 #include "clicontext.h"
 
+#include "cli/cliarguments.h"
+#include "cli/joboutput.h"
 #include "common/programstate.h"
+#include "leo60d/prefile.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 
@@ -103,4 +106,87 @@ bool CliContext::readLine(QString *line)
 {
     QTextStream in(stdin);
     return in.readLineInto(line);
+}
+
+QCommandLineOption CliContext::setOption()
+{
+    return QCommandLineOption(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
+                              QStringLiteral("NN"));
+}
+
+bool CliContext::setText(const QCommandLineParser &parser, QString *setText, int *exitCode)
+{
+    QString why;
+    if (!parser.isSet(QStringLiteral("set")))
+        why = QStringLiteral("--set is required");
+    else if (CliArguments::setNumber(parser.value(QStringLiteral("set")), setText, &why))
+        return true;
+    *exitCode = usageError(why);
+    return false;
+}
+
+bool CliContext::printerModel(PrinterModel *model, int *exitCode)
+{
+    const QString name = m_positional.value(0);
+    if (m_positional.size() > 1)
+        *exitCode = usageError(QStringLiteral("unexpected '%1'").arg(m_positional.value(1)));
+    else if (name.isEmpty())
+        *exitCode = usageError(QStringLiteral("name the printer: srp770 or al300"));
+    else if (name == QLatin1String("srp770") || name == QLatin1String("al300")) {
+        *model = name == QLatin1String("srp770") ? PrinterModel::SRP770 : PrinterModel::AL300;
+        return true;
+    } else
+        *exitCode = usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(name));
+    return false;
+}
+
+QList<QCommandLineOption> CliContext::outputOptions()
+{
+    return {QCommandLineOption(QStringLiteral("port"),
+                               QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
+                               QStringLiteral("N")),
+            QCommandLineOption(QStringLiteral("device"),
+                               QStringLiteral("Send to the serial device PATH."),
+                               QStringLiteral("PATH")),
+            QCommandLineOption(QStringLiteral("out"),
+                               QStringLiteral("Write the jobs' bytes to FILE (- for standard "
+                                              "output) instead of sending them."),
+                               QStringLiteral("FILE"))};
+}
+
+std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, int *exitCode)
+{
+    const QString port = QStringLiteral("port"), device = QStringLiteral("device"),
+                  out = QStringLiteral("out");
+    if (int(parser.isSet(port)) + int(parser.isSet(device)) + int(parser.isSet(out)) != 1) {
+        *exitCode = usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
+        return nullptr;
+    }
+    if (parser.isSet(port)) {
+        int n = 0;
+        QString why;
+        if (!CliArguments::number(parser.value(port), 1, 99, &n, &why)) {
+            *exitCode = usageError(QStringLiteral("--port: ") + why);
+            return nullptr;
+        }
+        return std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(n));
+    }
+    if (parser.isSet(device))
+        return std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(device));
+    return std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(out));
+}
+
+bool CliContext::loadPre(const QString &path, PreFile *file)
+{
+    switch (file->load(path)) {
+    case PreFile::Status::Ok:
+        return true;
+    case PreFile::Status::Unreadable:
+        failure(QStringLiteral("cannot read %1").arg(path));
+        return false;
+    case PreFile::Status::Unknown:
+        failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
+        return false;
+    }
+    return false;
 }

@@ -6,7 +6,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
+
 class GoodsTable;
+class JobOutput;
+class PreFile;
+class QCommandLineOption;
 class QCommandLineParser;
 
 // What every command of the command line shares: its name, standard output and error, the
@@ -40,9 +45,25 @@ public:
     void warning(const QString &message);
     void note(const QString &message);
 
+    // The option "--set NN" and its value as the two-digit set text; false with *exitCode
+    // BadUsage when it is missing or not a set.
+    static QCommandLineOption setOption();
+    bool setText(const QCommandLineParser &parser, QString *setText, int *exitCode);
+    // The printer named by the only positional argument, "srp770" or "al300"; false with
+    // *exitCode BadUsage otherwise.
+    bool printerModel(PrinterModel *model, int *exitCode);
+    // The options "--port N", "--device PATH" and "--out FILE" of the jobs' target, and the
+    // target they name (exactly one must be given; else null with *exitCode BadUsage).
+    static QList<QCommandLineOption> outputOptions();
+    std::unique_ptr<JobOutput> output(const QCommandLineParser &parser, int *exitCode);
+
     // Reads the station's format file and, when `goods` is given, its goods file of barcode
     // set `setText` ("00".."21"). A missing or unreadable file is a failure (reported).
     bool loadStation(PrinterModel model, const QString &setText, FormatSet *set, GoodsTable *goods);
+
+    // Reads a LEO-60D+ goods file; a missing, unreadable or foreign file is a failure
+    // (reported).
+    bool loadPre(const QString &path, PreFile *file);
 
     // One line typed on standard input; false at its end.
     bool readLine(QString *line);

@@ -45,8 +45,7 @@ int ConvertPreCommand::run(const QStringList &arguments)
 {
     CliContext cx(QStringLiteral("convert-pre"));
     QCommandLineParser parser;
-    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
-                                    QStringLiteral("NN"));
+    const QCommandLineOption setOpt = CliContext::setOption();
     const QCommandLineOption barcodesOpt(QStringLiteral("barcodes"),
                                          QStringLiteral("Columns of barcodes 1 to 3."),
                                          QStringLiteral("C1,C2,C3"));
@@ -67,10 +66,8 @@ int ConvertPreCommand::run(const QStringList &arguments)
                                  ? QStringLiteral("name the .pre file")
                                  : QStringLiteral("unexpected '%1'").arg(cx.positional().value(1)));
     QString setText, why;
-    if (!parser.isSet(setOpt))
-        return cx.usageError(QStringLiteral("--set is required"));
-    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
-        return cx.usageError(why);
+    if (!cx.setText(parser, &setText, &code))
+        return code;
     QList<int> barcodes, texts;
     if (!columnList(parser.value(barcodesOpt), LeoGoodsWriter::BarcodeCount, &barcodes, &why))
         return cx.usageError(QStringLiteral("--barcodes: ") + why);
@@ -79,14 +76,8 @@ int ConvertPreCommand::run(const QStringList &arguments)
 
     const QString path = cx.positional().first();
     PreFile file;
-    switch (file.load(path)) {
-    case PreFile::Status::Ok:
-        break;
-    case PreFile::Status::Unreadable:
-        return cx.failure(QStringLiteral("cannot read %1").arg(path));
-    case PreFile::Status::Unknown:
-        return cx.failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
-    }
+    if (!cx.loadPre(path, &file))
+        return CliContext::Failure;
     if (file.recordCount() == 0)
         return cx.failure(QStringLiteral("%1 holds no goods").arg(path));
 

@@ -36,8 +36,7 @@ int PrintCommand::run(const QStringList &arguments)
 {
     CliContext cx(QStringLiteral("print"));
     QCommandLineParser parser;
-    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
-                                    QStringLiteral("NN"));
+    const QCommandLineOption setOpt = CliContext::setOption();
     const QCommandLineOption itemsOpt(QStringLiteral("items"),
                                       QStringLiteral("Goods numbers such as 1,5,7-9."),
                                       QStringLiteral("LIST"));
@@ -53,18 +52,8 @@ int PrintCommand::run(const QStringList &arguments)
                                       QStringLiteral("SRP-770 label stock: G gap, B black mark "
                                                      "(default: the station's choice)."),
                                       QStringLiteral("G|B"));
-    const QCommandLineOption portOpt(QStringLiteral("port"),
-                                     QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
-                                     QStringLiteral("N"));
-    const QCommandLineOption deviceOpt(QStringLiteral("device"),
-                                       QStringLiteral("Send to the serial device PATH."),
-                                       QStringLiteral("PATH"));
-    const QCommandLineOption outOpt(QStringLiteral("out"),
-                                    QStringLiteral("Write the jobs' bytes to FILE (- for "
-                                                   "standard output) instead of sending them."),
-                                    QStringLiteral("FILE"));
-    parser.addOptions(
-        {setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, portOpt, deviceOpt, outOpt});
+    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt});
+    parser.addOptions(CliContext::outputOptions());
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
@@ -73,24 +62,12 @@ int PrintCommand::run(const QStringList &arguments)
                   About, &code))
         return code;
 
-    // What to print with.
-    const QStringList pos = cx.positional();
-    if (pos.size() != 1)
-        return cx.usageError(pos.isEmpty() ? QStringLiteral("name the printer: srp770 or al300")
-                                           : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
-    StationProfile profile;
-    if (pos[0] == QLatin1String("srp770"))
-        profile = StationProfile::srp770();
-    else if (pos[0] == QLatin1String("al300"))
-        profile = StationProfile::al300();
-    else
-        return cx.usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(pos[0]));
-
+    PrinterModel model;
     QString setText, why;
-    if (!parser.isSet(setOpt))
-        return cx.usageError(QStringLiteral("--set is required"));
-    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
-        return cx.usageError(why);
+    if (!cx.printerModel(&model, &code) || !cx.setText(parser, &setText, &code))
+        return code;
+    const StationProfile profile =
+        model == PrinterModel::AL300 ? StationProfile::al300() : StationProfile::srp770();
     if (parser.isSet(itemsOpt) == parser.isSet(allOpt))
         return cx.usageError(QStringLiteral("give either --items LIST or --all"));
     QList<int> items;
@@ -114,21 +91,9 @@ int PrintCommand::run(const QStringList &arguments)
             return cx.usageError(QStringLiteral("--stock: G (gap) or B (black mark)"));
         blackMark = s == QLatin1String("B");
     }
-    const int targets =
-        int(parser.isSet(portOpt)) + int(parser.isSet(deviceOpt)) + int(parser.isSet(outOpt));
-    if (targets != 1)
-        return cx.usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
-    std::unique_ptr<JobOutput> output;
-    if (parser.isSet(portOpt)) {
-        int port = 0;
-        if (!CliArguments::number(parser.value(portOpt), 1, 99, &port, &why))
-            return cx.usageError(QStringLiteral("--port: ") + why);
-        output = std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(port));
-    } else if (parser.isSet(deviceOpt)) {
-        output = std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(deviceOpt));
-    } else {
-        output = std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(outOpt));
-    }
+    const std::unique_ptr<JobOutput> output = cx.output(parser, &code);
+    if (!output)
+        return code;
 
     FormatSet set;
     GoodsTable goods;
@@ -178,7 +143,8 @@ int PrintCommand::run(const QStringList &arguments)
     }
     if (!output->finish(&why))
         return cx.failure(why);
-    if (output->kind() != JobOutput::Kind::File || parser.value(outOpt) != QLatin1String("-"))
+    if (output->kind() != JobOutput::Kind::File ||
+        parser.value(QStringLiteral("out")) != QLatin1String("-"))
         cx.out() << sent << " label job(s) to " << output->describe() << "\n";
     return missing ? CliContext::Failure : CliContext::Done;
 }

@@ -1,6 +1,5 @@
 #include "reportcommand.h"
 
-#include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/programstate.h"
 #include "leo60d/prefile.h"
@@ -81,8 +80,7 @@ int ReportCommand::run(const QStringList &arguments)
 {
     CliContext cx(QStringLiteral("report"));
     QCommandLineParser parser;
-    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
-                                    QStringLiteral("NN"));
+    const QCommandLineOption setOpt = CliContext::setOption();
     const QCommandLineOption preOpt(QStringLiteral("pre"),
                                     QStringLiteral("The LEO-60D+ goods file (leo60d only)."),
                                     QStringLiteral("FILE"));
@@ -134,14 +132,8 @@ int ReportCommand::run(const QStringList &arguments)
     if (leo) {
         PreFile file;
         const QString path = parser.value(preOpt);
-        switch (file.load(path)) {
-        case PreFile::Status::Ok:
-            break;
-        case PreFile::Status::Unreadable:
-            return cx.failure(QStringLiteral("cannot read %1").arg(path));
-        case PreFile::Status::Unknown:
-            return cx.failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
-        }
+        if (!cx.loadPre(path, &file))
+            return CliContext::Failure;
         leoGoods.setHeaders(file.fieldNames());
         leoGoods.setRows(file.rows());
         grid.setModel(&leoGoods);
@@ -150,8 +142,8 @@ int ReportCommand::run(const QStringList &arguments)
         grid.resizeColumnsToContents();
     } else {
         QString setText;
-        if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
-            return cx.usageError(why);
+        if (!cx.setText(parser, &setText, &code))
+            return code;
         const PrinterModel model =
             station == QLatin1String("al300") ? PrinterModel::AL300 : PrinterModel::SRP770;
         const QString path = QDir(DataDirectory()).filePath(GoodsTable::fileName(model, setText));

@@ -30,24 +30,14 @@ int TransferCommand::run(const QStringList &arguments)
 {
     CliContext cx(QStringLiteral("transfer"));
     QCommandLineParser parser;
-    const QCommandLineOption setOpt(QStringLiteral("set"), QStringLiteral("Barcode set 00 to 21."),
-                                    QStringLiteral("NN"));
+    const QCommandLineOption setOpt = CliContext::setOption();
     const QCommandLineOption formatsOpt(QStringLiteral("formats"),
                                         QStringLiteral("Formats to send, such as 1,3 or 1-5."),
                                         QStringLiteral("LIST"));
     const QCommandLineOption goodsOpt(QStringLiteral("goods"),
                                       QStringLiteral("Send the goods table."));
-    const QCommandLineOption portOpt(QStringLiteral("port"),
-                                     QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
-                                     QStringLiteral("N"));
-    const QCommandLineOption deviceOpt(QStringLiteral("device"),
-                                       QStringLiteral("Send to the serial device PATH."),
-                                       QStringLiteral("PATH"));
-    const QCommandLineOption outOpt(QStringLiteral("out"),
-                                    QStringLiteral("Write the jobs' bytes to FILE (- for "
-                                                   "standard output) instead of sending them."),
-                                    QStringLiteral("FILE"));
-    parser.addOptions({setOpt, formatsOpt, goodsOpt, portOpt, deviceOpt, outOpt});
+    parser.addOptions({setOpt, formatsOpt, goodsOpt});
+    parser.addOptions(CliContext::outputOptions());
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("--set NN [--formats LIST] [--goods] (--port N | --device PATH "
@@ -58,10 +48,8 @@ int TransferCommand::run(const QStringList &arguments)
         return cx.usageError(QStringLiteral("unexpected '%1'").arg(cx.positional().first()));
 
     QString setText, why;
-    if (!parser.isSet(setOpt))
-        return cx.usageError(QStringLiteral("--set is required"));
-    if (!CliArguments::setNumber(parser.value(setOpt), &setText, &why))
-        return cx.usageError(why);
+    if (!cx.setText(parser, &setText, &code))
+        return code;
     std::array<bool, 6> formats{};
     if (parser.isSet(formatsOpt)) {
         QList<int> list;
@@ -74,21 +62,9 @@ int TransferCommand::run(const QStringList &arguments)
     const bool sendGoods = parser.isSet(goodsOpt);
     if (!parser.isSet(formatsOpt) && !sendGoods)
         return cx.usageError(QStringLiteral("nothing to send: give --formats LIST and/or --goods"));
-    const int targets =
-        int(parser.isSet(portOpt)) + int(parser.isSet(deviceOpt)) + int(parser.isSet(outOpt));
-    if (targets != 1)
-        return cx.usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
-    std::unique_ptr<JobOutput> output;
-    if (parser.isSet(portOpt)) {
-        int port = 0;
-        if (!CliArguments::number(parser.value(portOpt), 1, 99, &port, &why))
-            return cx.usageError(QStringLiteral("--port: ") + why);
-        output = std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(port));
-    } else if (parser.isSet(deviceOpt)) {
-        output = std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(deviceOpt));
-    } else {
-        output = std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(outOpt));
-    }
+    const std::unique_ptr<JobOutput> output = cx.output(parser, &code);
+    if (!output)
+        return code;
 
     FormatSet set;
     GoodsTable goods;
@@ -113,7 +89,8 @@ int TransferCommand::run(const QStringList &arguments)
     }
     if (!output->finish(&why))
         return cx.failure(why);
-    if (output->kind() != JobOutput::Kind::File || parser.value(outOpt) != QLatin1String("-"))
+    if (output->kind() != JobOutput::Kind::File ||
+        parser.value(QStringLiteral("out")) != QLatin1String("-"))
         cx.out() << sent << " transfer job(s) to " << output->describe() << "\n";
     return CliContext::Done;
 }
