@@ -1,0 +1,34 @@
+#pragma once
+
+#include "station/labeldescription.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QStringList>
+
+class QPainter;
+
+// Draws a label description as the printer would print it: the label outline, the barcodes
+// (zint, with the printer's bar widths) and their readable lines, the texts in a font whose
+// character cell has the printer font's size times the magnification, reverse and bold, and
+// the print direction (a reversed label is turned by 180 degrees). Objects that leave the
+// label and barcode data that the symbology cannot encode are drawn with a red mark and
+// listed as problems after the reader's own.
+class LabelPainter {
+public:
+    // Fills `target` (device coordinates; aspect ratio kept, centred) with the label.
+    static void paint(QPainter &painter, const LabelDescription &label, const QRectF &target,
+                      QStringList *problems = nullptr);
+    // The label alone as a picture at `dpi` (203 dpi is the printer's own 8 dots per mm),
+    // white background.
+    static QImage render(const LabelDescription &label, double dpi,
+                         QStringList *problems = nullptr);
+    // The problems paint() would list, without drawing: the reader's and the painter's own.
+    static QStringList problems(const LabelDescription &label);
+
+    // Pixels per printer dot of a picture at `dpi`; a scale within 1% of a whole number is
+    // taken as that number so that bars stay whole pixels.
+    static double pixelsPerDot(double dpi);
+    // The label's extent in dots: its size, or where it is not given, what its objects need.
+    static QSizeF labelSize(const LabelDescription &label);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "station/labeldescription.h"
+
+#include <QList>
+#include <QString>
+
+// Labels as a PDF: one page per printed label at the label's real size (a description with
+// count n gives n pages), drawn by LabelPainter.
+class LabelPdf {
+public:
+    // Writes the whole file or nothing: on failure the previous file (if any) stays and
+    // *error says why.
+    static bool write(const QString &path, const QList<LabelDescription> &labels,
+                      QString *error = nullptr);
+    // Pages the labels give (the sum of their counts).
+    static int pageCount(const QList<LabelDescription> &labels);
+};

@@ -1,0 +1,122 @@
+// Timings of the label preview: redrawing a busy label after an edit, and a 999-label PDF.
+// Built with the tests, run by hand: build/tests/station/bench_labelpreview
+
+#include "station/barcodesymbol.h"
+#include "station/labeljob.h"
+#include "station/labeljobreader.h"
+#include "station/labelpainter.h"
+#include "station/labelpdf.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// 100 x 60 mm, 3 barcodes and 10 texts.
+FormatSet busyFormat()
+{
+    FormatSet set;
+    LabelFormat &f = set.Fmt[1];
+    f.LblWidth = 100;
+    f.LblLeng = 60;
+    const int codes[] = {0, 8, 2, 1}; // EAN-13, Code128, Code39
+    for (int b = 1; b <= 3; ++b) {
+        BarcodeElement &e = f.Bar[b];
+        e.BarSelt = 1;
+        e.BarXx = 3;
+        e.BarYy = 2 + (b - 1) * 13;
+        e.BarCode = qint16(codes[b]);
+        e.BarDen = 25;
+        e.BarHeight = 8;
+        e.BarHmRead = 2;
+    }
+    for (int t = 1; t <= 10; ++t) {
+        TextElement &e = f.Txt[t];
+        e.TxtSelt = 1;
+        e.TxtXx = 60;
+        e.TxtYy = 2 + (t - 1) * 5;
+        e.TxtFont = qint16(t % 2 ? 5 : 2);
+        e.TxtXSize = 1;
+        e.TxtYSize = 1;
+        e.TxtRvs = qint16(t % 4);
+    }
+    return set;
+}
+
+QString job(const FormatSet &set, int n)
+{
+    std::array<QString, 4> barcodes;
+    std::array<QString, 11> texts;
+    barcodes[1] = QStringLiteral("8801234567893");
+    barcodes[2] = QStringLiteral("ITEM-%1").arg(n);
+    barcodes[3] = QStringLiteral("C39-%1").arg(n);
+    for (int t = 1; t <= 10; ++t)
+        texts[t] = QStringLiteral("사과 %1-%2").arg(t).arg(n);
+    return LabelJob::buildText(PrinterModel::SRP770, set, 1, barcodes, texts, 1, false);
+}
+
+double redraw(const FormatSet &base, int rounds, bool newData, QImage &pane)
+{
+    FormatSet set = base;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < rounds; ++i) {
+        set.Fmt[1].Txt[1].TxtXx = 60 + i % 5; // an edit
+        const LabelDescription d = LabelJobReader::read(job(set, newData ? i : 0));
+        pane.fill(Qt::lightGray);
+        QPainter p(&pane);
+        LabelPainter::paint(p, d, QRectF(pane.rect()).adjusted(8, 8, -8, -8));
+    }
+    if (qEnvironmentVariableIsSet("BENCH_SAVE"))
+        pane.save(qEnvironmentVariable("BENCH_SAVE"));
+    return double(t.nsecsElapsed()) / 1e6 / rounds;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const FormatSet set = busyFormat();
+    QImage pane(520, 340, QImage::Format_ARGB32_Premultiplied);
+
+    redraw(set, 3, false, pane); // fonts and first symbols
+    std::printf("redraw after an edit, same data (3 barcodes, 10 texts): %.2f ms\n",
+                redraw(set, 200, false, pane));
+    std::printf("redraw with new data each time (new barcodes):         %.2f ms\n",
+                redraw(set, 200, true, pane));
+
+    const LabelDescription one = LabelJobReader::read(job(set, 1));
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 50; ++i)
+        LabelPainter::render(one, 203);
+    std::printf("picture at 203 dpi:                                     %.2f ms\n",
+                double(t.nsecsElapsed()) / 1e6 / 50);
+
+    QTemporaryDir dir;
+    LabelDescription many = one;
+    many.count = 999;
+    t.restart();
+    QString error;
+    const bool ok = LabelPdf::write(dir.filePath(QStringLiteral("999.pdf")), {many}, &error);
+    std::printf("999-label PDF:                                          %.2f s %s\n",
+                double(t.nsecsElapsed()) / 1e9, ok ? "" : qPrintable(error));
+
+    QList<LabelDescription> rows;
+    for (int i = 0; i < 333; ++i) {
+        LabelDescription d = LabelJobReader::read(job(set, i));
+        d.count = 3;
+        rows << d;
+    }
+    t.restart();
+    LabelPdf::write(dir.filePath(QStringLiteral("333x3.pdf")), rows, &error);
+    std::printf("333 goods x 3 labels PDF:                               %.2f s\n",
+                double(t.nsecsElapsed()) / 1e9);
+    return ok ? 0 : 1;
+}
