@@ -28,12 +28,19 @@ QHash<QString, BarcodeSymbol> &cache()
     return c;
 }
 
-BarcodeSymbol failure(const QString &error)
+BarcodeSymbol failure(const QString &error, const QString &english)
 {
     BarcodeSymbol s;
     s.error = error;
+    s.englishError = english;
     return s;
 }
+
+// The reasons of eanData(), in the station's Korean and the command line's English.
+struct Reason {
+    QString korean;
+    QString english;
+};
 
 bool allDigits(const QString &data)
 {
@@ -66,22 +73,25 @@ bool twoWidth(Symbology s)
 
 // Checks the digits of the EAN/UPC family as zint would take them and answers the data to
 // hand over (EAN-8 goes as its 7 digits: 8 digits would make zint draw an EAN-13).
-bool eanData(Symbology s, const QString &data, QByteArray *input, QString *error)
+bool eanData(Symbology s, const QString &data, QByteArray *input, Reason *error)
 {
     const QString name = LabelObject::symbologyName(s);
     if (!allDigits(data)) {
-        *error = QStringLiteral("%1 데이터는 숫자여야 합니다").arg(name);
+        *error = {QStringLiteral("%1 데이터는 숫자여야 합니다").arg(name),
+                  QStringLiteral("holds characters other than digits")};
         return false;
     }
     const qsizetype n = data.size();
     auto badCheck = [&](const QString &expected) {
-        *error = QStringLiteral("%1 체크 디지트가 틀립니다 (%2이어야 합니다)").arg(name, expected);
+        *error = {QStringLiteral("%1 체크 디지트가 틀립니다 (%2이어야 합니다)").arg(name, expected),
+                  QStringLiteral("wrong check digit (%1 expected)").arg(expected)};
         return false;
     };
     switch (s) {
     case Symbology::Ean13:
         if (n != 12 && n != 13) {
-            *error = QStringLiteral("EAN-13 데이터는 숫자 12~13자리여야 합니다 (%1자리)").arg(n);
+            *error = {QStringLiteral("EAN-13 데이터는 숫자 12~13자리여야 합니다 (%1자리)").arg(n),
+                      QStringLiteral("needs 12 or 13 digits (has %1)").arg(n)};
             return false;
         }
         if (n == 13 && EanCheckDigit(data.left(12)) != data.right(1))
@@ -90,7 +100,8 @@ bool eanData(Symbology s, const QString &data, QByteArray *input, QString *error
         return true;
     case Symbology::Ean8:
         if (n != 7 && n != 8) {
-            *error = QStringLiteral("EAN-8 데이터는 숫자 7~8자리여야 합니다 (%1자리)").arg(n);
+            *error = {QStringLiteral("EAN-8 데이터는 숫자 7~8자리여야 합니다 (%1자리)").arg(n),
+                      QStringLiteral("needs 7 or 8 digits (has %1)").arg(n)};
             return false;
         }
         if (n == 8 && EanCheckDigit(data.left(7)) != data.right(1))
@@ -99,7 +110,8 @@ bool eanData(Symbology s, const QString &data, QByteArray *input, QString *error
         return true;
     case Symbology::UpcA:
         if (n != 11 && n != 12) {
-            *error = QStringLiteral("UPC-A 데이터는 숫자 11~12자리여야 합니다 (%1자리)").arg(n);
+            *error = {QStringLiteral("UPC-A 데이터는 숫자 11~12자리여야 합니다 (%1자리)").arg(n),
+                      QStringLiteral("needs 11 or 12 digits (has %1)").arg(n)};
             return false;
         }
         // UPC-A is an EAN-13 with a leading 0.
@@ -109,7 +121,8 @@ bool eanData(Symbology s, const QString &data, QByteArray *input, QString *error
         return true;
     case Symbology::UpcE:
         if (n < 6 || n > 8) {
-            *error = QStringLiteral("UPC-E 데이터는 숫자 6~8자리여야 합니다 (%1자리)").arg(n);
+            *error = {QStringLiteral("UPC-E 데이터는 숫자 6~8자리여야 합니다 (%1자리)").arg(n),
+                      QStringLiteral("needs 6 to 8 digits (has %1)").arg(n)};
             return false;
         }
         *input = data.toLatin1();
@@ -152,17 +165,19 @@ BarcodeSymbol encode(Symbology symbology, const QString &data, int narrow, int w
     const QString name = LabelObject::symbologyName(symbology);
     const int type = zintType(symbology);
     if (type == 0)
-        return failure(QStringLiteral("알 수 없는 바코드 종류입니다"));
+        return failure(QStringLiteral("알 수 없는 바코드 종류입니다"),
+                       QStringLiteral("unknown symbology"));
     if (narrow < 1 || (twoWidth(symbology) && wide < 1))
-        return failure(QStringLiteral("바 폭이 0입니다"));
+        return failure(QStringLiteral("바 폭이 0입니다"), QStringLiteral("bar width 0"));
     if (data.isEmpty())
-        return failure(QStringLiteral("바코드 데이터가 없습니다"));
+        return failure(QStringLiteral("바코드 데이터가 없습니다"), QStringLiteral("no data"));
     // zint takes any byte in a linear symbology and draws garbage for it: refuse first.
     if (!printableAscii(data))
-        return failure(QStringLiteral("%1에 쓸 수 없는 문자(한글 등)가 있습니다").arg(name));
+        return failure(QStringLiteral("%1에 쓸 수 없는 문자(한글 등)가 있습니다").arg(name),
+                       QStringLiteral("holds characters outside plain ASCII"));
 
     QByteArray input = data.toLatin1();
-    QString error;
+    Reason error;
     ZintSymbol z;
     z.s->symbology = type;
     z.s->input_mode = DATA_MODE;
@@ -173,11 +188,12 @@ BarcodeSymbol encode(Symbology symbology, const QString &data, int narrow, int w
     case Symbology::UpcA:
     case Symbology::UpcE:
         if (!eanData(symbology, data, &input, &error))
-            return failure(error);
+            return failure(error.korean, error.english);
         break;
     case Symbology::I2of5:
         if (!allDigits(data))
-            return failure(QStringLiteral("I 2of5 데이터는 숫자여야 합니다"));
+            return failure(QStringLiteral("I 2of5 데이터는 숫자여야 합니다"),
+                           QStringLiteral("holds characters other than digits"));
         break;
     case Symbology::Ean128:
         // Application identifiers in parentheses "(01)..." or brackets "[01]...".
@@ -186,7 +202,9 @@ BarcodeSymbol encode(Symbology symbology, const QString &data, int narrow, int w
         else if (data.startsWith(QLatin1Char('[')))
             z.s->input_mode = GS1_MODE;
         else
-            return failure(QStringLiteral("EAN-128 데이터는 (AI)로 시작해야 합니다 (예: (01)...)"));
+            return failure(QStringLiteral("EAN-128 데이터는 (AI)로 시작해야 합니다 (예: (01)...)"),
+                           QStringLiteral("must begin with an application identifier such as "
+                                          "(01)"));
         break;
     default:
         break;
@@ -200,7 +218,7 @@ BarcodeSymbol encode(Symbology symbology, const QString &data, int narrow, int w
         const qsizetype colon = why.indexOf(QStringLiteral(": "));
         if (why.startsWith(QLatin1String("Error")) && colon > 0)
             why = why.mid(colon + 2);
-        return failure(QStringLiteral("%1로 만들 수 없는 데이터입니다: %2").arg(name, why));
+        return failure(QStringLiteral("%1로 만들 수 없는 데이터입니다: %2").arg(name, why), why);
     }
 
     // The modules of the first row, as runs of bars and spaces.

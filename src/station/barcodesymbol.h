@@ -17,10 +17,11 @@ struct BarcodeSymbol {
     };
 
     bool ok = false;
-    QString error;    // why the data cannot be drawn (when !ok)
-    QList<Bar> bars;  // black bars, left to right
-    int width = 0;    // dots from the first bar's left edge to the last bar's right edge
-    QString readable; // the human-readable line (check digits added, GS1 brackets...)
+    QString error;        // why the data cannot be drawn (when !ok), for the operator
+    QString englishError; // the same for the command line
+    QList<Bar> bars;      // black bars, left to right
+    int width = 0;        // dots from the first bar's left edge to the last bar's right edge
+    QString readable;     // the human-readable line (check digits added, GS1 brackets...)
 
     // The symbol for `data` in `symbology` with the given bar widths in dots.
     static BarcodeSymbol make(LabelObject::Symbology symbology, const QString &data, int narrow,

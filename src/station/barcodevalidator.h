@@ -4,12 +4,12 @@
 
 #include <QString>
 
-// Whether a printer can print barcode data in a format's symbology, judged by encoding the
-// data with zint as the printer would (EAN and UPC check digits, lengths, the character set
-// of each symbology). Barcode data must be plain ASCII in every symbology.
+// Whether a printer can print barcode data in a format's symbology, judged by encoding it as
+// the label preview draws it (EAN and UPC check digits and lengths, each symbology's
+// character set; barcode data must be plain ASCII).
 class BarcodeValidator {
 public:
-    // The symbology name of a format's BarCode value for the model ("EAN-13", "Code39" ...);
+    // The symbology name of a format's BarCode value for the model ("EAN-13", "Code 39" ...);
     // "" when the value names none. The SRP-770 prints an unset or unknown value as EAN-13.
     static QString symbologyName(PrinterModel model, int barCode);
     // "" when `data` prints in symbology `barCode` of the model, else why not (English).

@@ -282,10 +282,10 @@ private Q_SLOTS:
             "goods 002 (row 3): the goods number is used 2 times (rows 2, 3)",
             "goods 004 (row 4): barcode 1 '88012345678A' cannot print as EAN-13 (holds "
             "characters other than digits)",
-            "goods 005 (row 5): barcode 2 'AB#1' cannot print as Code39",
-            "goods 006 (row 6): barcode 2 '사과' cannot print as Code39 (holds characters "
+            "goods 005 (row 5): barcode 2 'AB#1' cannot print as Code 39",
+            "goods 006 (row 6): barcode 2 '사과' cannot print as Code 39 (holds characters "
             "outside plain ASCII)",
-            "goods 007 (row 7): barcode 1 '12A4' cannot print as I2of5",
+            "goods 007 (row 7): barcode 1 '12A4' cannot print as I 2of5",
             "goods 008 (row 8): barcode 1 '12345' cannot print as Codabar",
             "goods 009 (row 9): text 2 '123,456,789' is 11 bytes, longer than its 8-byte field",
             "goods 010 (row 10): the format number '9' is not 1 to 5",
