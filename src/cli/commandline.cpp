@@ -5,6 +5,7 @@
 #include "cli/convertprecommand.h"
 #include "cli/eancommand.h"
 #include "cli/printcommand.h"
+#include "cli/rendercommand.h"
 #include "cli/reportcommand.h"
 #include "cli/transfercommand.h"
 
@@ -23,6 +24,7 @@ const Command Commands[] = {
     {"report", "write the registration report as .xlsx or .pdf", &ReportCommand::run},
     {"ean", "EAN check digits and new store numbers", &EanCommand::run},
     {"check", "list what in a barcode set would print wrongly", &CheckCommand::run},
+    {"render", "draw a printer job text as a picture (virtual printer)", &RenderCommand::run},
 };
 
 } // namespace

@@ -7,6 +7,9 @@
 #include "common/settingsstore.h"
 #include "station/goodstable.h"
 #include "station/labeljob.h"
+#include "station/labeljobreader.h"
+#include "station/labelpainter.h"
+#include "station/labelpdf.h"
 #include "station/stationprofile.h"
 
 #include <QCommandLineParser>
@@ -24,11 +27,14 @@ const QString About = QStringLiteral(
     "that the list does not hold are reported and skipped; the status is then 1.\n"
     "Each job is one port cycle (copy file SRP770Print.Txt or AL300Print.Txt in the data\n"
     "folder, open, write, wait, close) at the set's line speed. --out writes the jobs'\n"
-    "exact bytes one after another to FILE (- for standard output) instead of sending them.\n"
+    "exact bytes one after another to FILE (- for standard output) instead of sending them;\n"
+    "--pdf draws the labels into FILE instead, one page per label at the label's size,\n"
+    "from the very job texts that would be sent.\n"
     "\n"
     "Examples:\n"
     "  labelstation print srp770 --set 00 --items 1,5,7-9 --port 3\n"
-    "  labelstation print al300 --set 02 --all --qty 2 --out labels.prn");
+    "  labelstation print al300 --set 02 --all --qty 2 --out labels.prn\n"
+    "  labelstation print srp770 --set 00 --all --pdf labels.pdf");
 
 } // namespace
 
@@ -52,13 +58,18 @@ int PrintCommand::run(const QStringList &arguments)
                                       QStringLiteral("SRP-770 label stock: G gap, B black mark "
                                                      "(default: the station's choice)."),
                                       QStringLiteral("G|B"));
+    const QCommandLineOption pdfOpt(QStringLiteral("pdf"),
+                                    QStringLiteral("Draw the labels into the PDF file FILE "
+                                                   "instead of sending them."),
+                                    QStringLiteral("FILE"));
     parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt});
     parser.addOptions(CliContext::outputOptions());
+    parser.addOption(pdfOpt);
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
                                  "[--format K] [--stock G|B] (--port N | --device PATH | "
-                                 "--out FILE)"),
+                                 "--out FILE | --pdf FILE)"),
                   About, &code))
         return code;
 
@@ -91,15 +102,24 @@ int PrintCommand::run(const QStringList &arguments)
             return cx.usageError(QStringLiteral("--stock: G (gap) or B (black mark)"));
         blackMark = s == QLatin1String("B");
     }
-    const std::unique_ptr<JobOutput> output = cx.output(parser, &code);
-    if (!output)
+    const bool toPdf = parser.isSet(pdfOpt);
+    std::unique_ptr<JobOutput> output;
+    if (toPdf) {
+        for (const QString &other : {"port", "device", "out"}) {
+            if (parser.isSet(other))
+                return cx.usageError(
+                    QStringLiteral("give one of --port N, --device PATH, --out FILE, --pdf FILE"));
+        }
+    } else if (!(output = cx.output(parser, &code))) {
         return code;
+    }
 
     FormatSet set;
     GoodsTable goods;
     if (!cx.loadStation(profile.model, setText, &set, &goods))
         return CliContext::Failure;
-    output->setSpeed(set.BarComSpeed);
+    if (output)
+        output->setSpeed(set.BarComSpeed);
 
     // The rows in list order.
     QList<int> rows;
@@ -121,6 +141,7 @@ int PrintCommand::run(const QStringList &arguments)
 
     const QString copyFile = QDir(DataDirectory()).filePath(profile.printCopyFile);
     int sent = 0;
+    QList<LabelDescription> labels; // --pdf
     for (int r : std::as_const(rows)) {
         const QString number = goods.cell(r, GoodsTable::NumberColumn);
         const int count = LabelJob::listCount(goods, r, qty);
@@ -132,6 +153,14 @@ int PrintCommand::run(const QStringList &arguments)
                     : QStringLiteral("goods %1: no format 1 to 5, nothing printed").arg(number));
             continue;
         }
+        if (toPdf) {
+            // Drawn from the job text itself, as the printer would read it.
+            labels << LabelJobReader::read(job.text);
+            for (const QString &p : LabelPainter::problems(labels.last()))
+                cx.warning(QStringLiteral("goods %1: %2").arg(number, p));
+            ++sent;
+            continue;
+        }
         QString warning;
         if (!output->send(job.text, copyFile, profile.printWaitSeconds, &why, &warning)) {
             cx.failure(QStringLiteral("goods %1: %2").arg(number, why));
@@ -140,6 +169,15 @@ int PrintCommand::run(const QStringList &arguments)
         if (!warning.isEmpty())
             cx.warning(warning);
         ++sent;
+    }
+    if (toPdf) {
+        const QString path = parser.value(pdfOpt);
+        if (labels.isEmpty())
+            return cx.failure(QStringLiteral("no label to draw; %1 not written").arg(path));
+        if (!LabelPdf::write(path, labels, &why))
+            return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
+        cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";
+        return missing ? CliContext::Failure : CliContext::Done;
     }
     if (!output->finish(&why))
         return cx.failure(why);

@@ -358,7 +358,8 @@ private Q_SLOTS:
     void helpOfEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char *c : {"print", "transfer", "convert-pre", "report", "ean", "check"})
+        for (const char *c :
+             {"print", "transfer", "convert-pre", "report", "ean", "check", "render"})
             QTest::newRow(c) << QString::fromLatin1(c);
     }
     void helpOfEveryCommand()

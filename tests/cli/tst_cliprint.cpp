@@ -6,10 +6,12 @@
 #include "common/cp949codec.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
 #include "srp770/srp770frm.h"
 #include "station/goodstable.h"
 #include "station/stationprinter.h"
 #include "support/labelsetfixture.h"
+#include "support/labeltools.h"
 #include "support/ptyprinter.h"
 
 #include <QCheckBox>
@@ -260,6 +262,78 @@ private Q_SLOTS:
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.err.contains("0 label job(s) sent before that"));
+    }
+
+    void renderDrawsEachJob()
+    {
+        // Goods 1 (EAN-13, format 1) and 2 (Code 39, format 2) as one job file, the way
+        // print --out writes them; each becomes its own picture that a scanner reads.
+        const QString jobs = m_dir.filePath("two.prn");
+        QCOMPARE(runCli({"--data-dir", data(), "print", "srp770", "--set", "00", "--items", "1,2",
+                         "--out", jobs})
+                     .status,
+                 0);
+        const QString png = m_dir.filePath("label.png");
+        const CliResult r = runCli({"render", jobs, "--png", png, "--dpi", "406"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts),
+                 QStringList({png, m_dir.filePath("label-2.png")}));
+        const QImage first(png);
+        // 60 x 40 mm at 406 dpi (16 dots a millimetre)
+        QCOMPARE(first.size(), QSize(960, 640));
+        QCOMPARE(LabelTools::decode(first), QStringList{"EAN-13:8801234567893"});
+        QCOMPARE(LabelTools::decode(QImage(m_dir.filePath("label-2.png"))),
+                 QStringList{"CODE-39:PEAR 2"});
+
+        // A copy file of the AL-300 station (with its extra line end) draws too.
+        QCOMPARE(runCli({"--data-dir", data(), "print", "al300", "--set", "00", "--items", "7",
+                         "--port", "3"})
+                     .status,
+                 0);
+        m_printer.readAll(500);
+        const CliResult al = runCli({"render", m_dir.filePath("AL300Print.Txt"), "--png", png});
+        QVERIFY2(al.status == 0, qPrintable(al.err));
+        QCOMPARE(QImage(png).size(), QSize(400, 320)); // 50 x 40 mm at 203 dpi
+    }
+
+    void renderReportsWhatItCannotDraw()
+    {
+        const QString job = m_dir.filePath("bad.prn");
+        QVERIFY(TextFile::writeLines(job, {"CB", "SW480", "SL320,24,G", "SOT",
+                                           "B140,80,7,2,5,80,0,1,'12345678901X'", "XYZ", "P1"}));
+        const QString png = m_dir.filePath("bad.png");
+        const CliResult r = runCli({"render", job, "--png", png});
+        QCOMPARE(r.status, 1);
+        QVERIFY(QFile::exists(png));
+        QVERIFY2(r.err.contains("XYZ"), qPrintable(r.err));
+        QVERIFY(r.err.count('\n') >= 2); // the unknown line and the barcode
+        QVERIFY(LabelTools::redPixels(QImage(png)) > 0);
+
+        QCOMPARE(runCli({"render", m_dir.filePath("none.prn"), "--png", png}).status, 1);
+        QCOMPARE(runCli({"render", job}).status, 2);
+        QCOMPARE(runCli({"render", job, "--png", png, "--dpi", "5"}).status, 2);
+    }
+
+    void printPdfHasOnePagePerLabel()
+    {
+        // Goods 1 twice, goods 2 once and goods 7 four times; goods 3 (format 7) and 5
+        // (quantity 0) print nothing.
+        const QString pdf = m_dir.filePath("labels.pdf");
+        const CliResult r =
+            runCli({"--data-dir", data(), "print", "srp770", "--set", "00", "--all", "--pdf", pdf});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(LabelTools::pdfPages(pdf), 7);
+        const QSizeF page = LabelTools::pdfPageSize(pdf); // 60 x 40 mm
+        QVERIFY(qAbs(page.width() - 170.08) < 0.5 && qAbs(page.height() - 113.39) < 0.5);
+        QVERIFY(LabelTools::pdfText(pdf).contains(QStringLiteral("사과")));
+        QCOMPARE(LabelTools::decode(LabelTools::pdfPage(pdf, 1, 406)),
+                 QStringList{"EAN-13:8801234567893"});
+        // Nothing goes to the port.
+        QVERIFY(m_printer.readAll(100).isEmpty());
+        QCOMPARE(runCli({"--data-dir", data(), "print", "srp770", "--set", "00", "--all", "--pdf",
+                         pdf, "--out", "-"})
+                     .status,
+                 2);
     }
 };
 

@@ -59,6 +59,7 @@ inline FormatSet srp770Formats()
     b.Txt[1].TxtRvs = 3;
     b.Txt[3].TxtSelt = 1;
     b.Txt[3].TxtString = QStringLiteral("특가");
+    b.Txt[3].TxtFont = 5; // Korean
     b.Txt[3].TxtXx = 35;
     b.Txt[3].TxtYy = 20;
     return s;

@@ -1,0 +1,93 @@
+#include "rendercommand.h"
+
+#include "cli/cliarguments.h"
+#include "cli/clicontext.h"
+#include "common/cp949codec.h"
+#include "station/labeljobreader.h"
+#include "station/labelpainter.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Draws the labels of the printer job text in JOBFILE as the printer would print them: an\n"
+    "SRP-770 or AL-300 job as this program writes it (the copy files SRP770Print.Txt and\n"
+    "AL300Print.Txt, or a file written by print --out). The picture shows the label at its\n"
+    "size in printer dots scaled to --dpi (default 203, the printer's own 8 dots per mm).\n"
+    "A file with several jobs gives one picture each: FILE, then FILE-2, FILE-3 ... before\n"
+    "the extension. What the printer would not understand, elements outside the label and\n"
+    "barcode data the symbology cannot encode are marked red in the picture and listed on\n"
+    "standard error; the status is then 1.\n"
+    "\n"
+    "Example:\n"
+    "  labelstation render Data/SRP770Print.Txt --png label.png --dpi 300");
+
+QString pictureName(const QString &path, int index)
+{
+    if (index == 0)
+        return path;
+    const QFileInfo f(path);
+    const QString suffix = f.suffix().isEmpty() ? QString() : QLatin1Char('.') + f.suffix();
+    const QString base = suffix.isEmpty() ? path : path.chopped(suffix.size());
+    return QStringLiteral("%1-%2%3").arg(base).arg(index + 1).arg(suffix);
+}
+
+} // namespace
+
+int RenderCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("render"));
+    QCommandLineParser parser;
+    const QCommandLineOption pngOpt(QStringLiteral("png"),
+                                    QStringLiteral("Write the picture to FILE (PNG)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
+                                    QStringLiteral("Resolution, 25 to 1200 (default 203)."),
+                                    QStringLiteral("N"));
+    parser.addOptions({pngOpt, dpiOpt});
+    parser.addPositionalArgument(QStringLiteral("JOBFILE"), QStringLiteral("The job text."));
+    int code = 0;
+    if (!cx.parse(parser, arguments, QStringLiteral("JOBFILE --png FILE [--dpi N]"), About, &code))
+        return code;
+    if (cx.positional().size() != 1)
+        return cx.usageError(cx.positional().isEmpty()
+                                 ? QStringLiteral("name the job file")
+                                 : QStringLiteral("unexpected '%1'").arg(cx.positional().value(1)));
+    if (!parser.isSet(pngOpt))
+        return cx.usageError(QStringLiteral("--png FILE is required"));
+    int dpi = 203;
+    QString why;
+    if (parser.isSet(dpiOpt) && !CliArguments::number(parser.value(dpiOpt), 25, 1200, &dpi, &why))
+        return cx.usageError(QStringLiteral("--dpi: ") + why);
+
+    const QString path = cx.positional().first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cx.failure(QStringLiteral("cannot read %1").arg(path));
+    const QList<LabelDescription> labels =
+        LabelJobReader::readAll(Cp949Codec::decode(file.readAll()));
+    if (labels.isEmpty())
+        return cx.failure(QStringLiteral("%1 holds no label job").arg(path));
+
+    bool anyProblem = false;
+    for (int i = 0; i < labels.size(); ++i) {
+        QStringList problems; // the reader's and the drawing's
+        const QImage picture = LabelPainter::render(labels[i], dpi, &problems);
+        const QString target = pictureName(parser.value(pngOpt), i);
+        QSaveFile out(target);
+        if (picture.isNull() || !out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") ||
+            !out.commit())
+            return cx.failure(QStringLiteral("cannot write %1").arg(target));
+        problems.removeDuplicates();
+        for (const QString &p : std::as_const(problems))
+            cx.warning(labels.size() > 1 ? QStringLiteral("label %1: %2").arg(i + 1).arg(p) : p);
+        anyProblem = anyProblem || !problems.isEmpty();
+        cx.out() << target << "\n";
+    }
+    return anyProblem ? CliContext::Failure : CliContext::Done;
+}
