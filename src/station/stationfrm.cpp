@@ -15,6 +15,7 @@
 #include "station/goodstable.h"
 #include "station/labeljob.h"
 #include "station/labeljobreader.h"
+#include "station/labelpainter.h"
 #include "station/labelpdf.h"
 #include "station/labelpreviewpane.h"
 #include "station/stationprinter.h"
@@ -1490,9 +1491,17 @@ void StationFrm::LabelPdfCmd_Click()
         ok = LabelPdf::write(path, labels, &error);
     }
     if (ok) {
-        Dialogs::inform(this, QStringLiteral("* 라벨 %1장을 PDF로 저장했습니다 !\n%2")
-                                  .arg(LabelPdf::pageCount(labels))
-                                  .arg(QDir::toNativeSeparators(path)));
+        // Labels that do not print as designed are named, as the preview would show them.
+        int doubtful = 0;
+        for (const LabelDescription &d : labels)
+            doubtful += LabelPainter::problems(d).isEmpty() ? 0 : 1;
+        QString text = QStringLiteral("* 라벨 %1장을 PDF로 저장했습니다 !\n%2")
+                           .arg(LabelPdf::pageCount(labels))
+                           .arg(QDir::toNativeSeparators(path));
+        if (doubtful > 0)
+            text += QStringLiteral("\n* 확인할 점이 있는 품목이 %1개 있습니다 (빨간 표시) !")
+                        .arg(doubtful);
+        Dialogs::inform(this, text);
     } else {
         Dialogs::inform(this,
                         QStringLiteral("* 라벨 PDF를 저장하지 못했습니다 !\n%1\n%2")

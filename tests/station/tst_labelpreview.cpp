@@ -433,6 +433,7 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0].startsWith(QStringLiteral("라벨 PDF 저장|")));
         QVERIFY(shown[1].contains(QStringLiteral("* 라벨 5장을 PDF로 저장했습니다 !")));
+        QVERIFY(!shown[1].contains(QStringLiteral("확인할 점")));
         // The marks stay as they were.
         QVERIFY(w->goods()->mark(1) && w->goods()->mark(4) && !w->goods()->mark(5));
     }
@@ -440,27 +441,31 @@ private Q_SLOTS:
     void labelPdfMessages_data()
     {
         QTest::addColumn<QList<int>>("marked");
-        QTest::addColumn<QVariant>("answer"); // the file name asked, or none
-        QTest::addColumn<QString>("message"); // the message shown after it ("" none)
-        QTest::addColumn<int>("pages");       // of "labels.pdf", -1 no file
+        QTest::addColumn<QVariant>("answer");     // the file name asked, or none
+        QTest::addColumn<QStringList>("message"); // parts of the message shown after it
+        QTest::addColumn<int>("pages");           // of "labels.pdf", -1 no file
 
         QTest::newRow("nothing marked")
-            << QList<int>{} << QVariant() << "* 선택된 품목이 없습니다 !" << -1;
+            << QList<int>{} << QVariant() << QStringList{"|* 선택된 품목이 없습니다 !"} << -1;
         QTest::newRow("marked goods print nothing")
-            << QList<int>{2, 4} << QVariant() << "* 선택된 품목에 발행할 수량이나 포멧이 없습니다 !"
-            << -1;
-        QTest::newRow("cancelled") << QList<int>{1} << QVariant() << "" << -1;
-        QTest::newRow("name without .pdf")
-            << QList<int>{5} << QVariant("labels") << "* 라벨 1장을 PDF로 저장했습니다 !" << 1;
-        QTest::newRow("folder missing") << QList<int>{1} << QVariant("no/such/labels.pdf")
-                                        << "저장오류|* 라벨 PDF를 저장하지 못했습니다 !" << -1;
+            << QList<int>{2, 4} << QVariant()
+            << QStringList{"|* 선택된 품목에 발행할 수량이나 포멧이 없습니다 !"} << -1;
+        QTest::newRow("cancelled") << QList<int>{1} << QVariant() << QStringList{} << -1;
+        QTest::newRow("name without .pdf, a doubtful label")
+            << QList<int>{5} << QVariant("labels")
+            << QStringList{"* 라벨 1장을 PDF로 저장했습니다 !", "labels.pdf\n",
+                           "* 확인할 점이 있는 품목이 1개 있습니다 (빨간 표시) !"}
+            << 1;
+        QTest::newRow("folder missing")
+            << QList<int>{1} << QVariant("no/such/labels.pdf")
+            << QStringList{"저장오류|* 라벨 PDF를 저장하지 못했습니다 !", "labels.pdf"} << -1;
     }
 
     void labelPdfMessages()
     {
         QFETCH(QList<int>, marked);
         QFETCH(QVariant, answer);
-        QFETCH(QString, message);
+        QFETCH(QStringList, message);
         QFETCH(int, pages);
         writeFiles();
         auto w = openStation();
@@ -474,8 +479,8 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), (asks ? 1 : 0) + (message.isEmpty() ? 0 : 1));
         if (asks)
             QVERIFY(shown.first().startsWith(QStringLiteral("라벨 PDF 저장|")));
-        if (!message.isEmpty())
-            QVERIFY2(shown.last().contains(message), qPrintable(shown.last()));
+        for (const QString &part : message)
+            QVERIFY2(shown.last().contains(part), qPrintable(shown.last()));
         const QString pdf = m_dir->filePath(QStringLiteral("labels.pdf"));
         QCOMPARE(pdfPages(pdf), pages);
         QVERIFY(w->LabelPdfCmd->isEnabled());
