@@ -150,10 +150,19 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     columns->addLayout(outer);
     buildFormatArea();
     outer->addWidget(BarFormFme);
+    auto *preview = new QVBoxLayout;
+    preview->setSpacing(6);
     LabelPreviewFme = new LabelPreviewPane(this);
     LabelPreviewFme->setMinimumWidth(300);
-    columns->addWidget(LabelPreviewFme, 1);
+    preview->addWidget(LabelPreviewFme, 1);
+    columns->addLayout(preview, 1);
     buildGoodsArea();
+    // The labels as a PDF, at the foot of the preview column, level with the last row of the
+    // goods commands (the command block keeps its height).
+    auto *pdfRow = new QHBoxLayout;
+    pdfRow->addStretch();
+    pdfRow->addWidget(LabelPdfCmd);
+    preview->addLayout(pdfRow);
     buildOptionPanels();
     buildFieldTable();
     m_printer = new StationPrinter(this);
@@ -504,7 +513,7 @@ void StationFrm::buildGoodsArea()
     GdsAllBarCmd->setToolTip(QStringLiteral("Alt+F7"));
     int n = 0;
     for (QPushButton *b : {GdsInsertCmd, GdsUpdateCmd, GdsDeleteCmd, GdsSelectCmd, GdsAllSelCmd,
-                           GdsAllDelCmd, GdsBarPrtCmd, GdsAllBarCmd, LabelPdfCmd, GdsMoveCmd}) {
+                           GdsAllDelCmd, GdsBarPrtCmd, GdsAllBarCmd, GdsMoveCmd}) {
         cmds->addWidget(b, n / 3, n % 3);
         ++n;
     }
