@@ -308,6 +308,7 @@ bool AL300Frm::eventFilter(QObject *watched, QEvent *event)
             const QString v = cleanFixedText(BarStringTxt[b]->text());
             formatSet().Fmt[currentFormat()].Bar[b].BarString = v;
             BarStringTxt[b]->setText(v);
+            refreshPreview();
         }
     }
     return StationFrm::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QQueue>
 
@@ -64,6 +65,24 @@ std::optional<QString> Dialogs::askText(QWidget *parent, const QString &title,
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QString> Dialogs::askSaveFileName(QWidget *parent, const QString &title,
+                                                const QString &initialPath, const QString &filter)
+{
+    state().shown << title + QLatin1Char('|') + initialPath;
+    if (state().testMode) {
+        if (state().answers.isEmpty())
+            return std::nullopt;
+        const QVariant a = state().answers.dequeue();
+        if (!a.isValid())
+            return std::nullopt;
+        return a.toString();
+    }
+    const QString name = QFileDialog::getSaveFileName(parent, caption(title), initialPath, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
 }
 
 void Dialogs::queueAnswer(const QVariant &answer)

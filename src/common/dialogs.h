@@ -21,9 +21,14 @@ public:
     static std::optional<QString> askText(QWidget *parent, const QString &title,
                                           const QString &prompt,
                                           const QString &initial = QString());
+    // A file name to save to (the save dialog, which asks before replacing a file); nothing
+    // when cancelled.
+    static std::optional<QString> askSaveFileName(QWidget *parent, const QString &title,
+                                                  const QString &initialPath,
+                                                  const QString &filter);
 
     // Test support. An answer is a bool for askYesNo, a QString (or an invalid QVariant for
-    // cancel) for askText; inform() takes none.
+    // cancel) for askText and askSaveFileName; inform() takes none.
     static void queueAnswer(const QVariant &answer);
     static void clearQueue();
     // When on, every box is answered from the queue (an empty queue answers No / cancel)

@@ -63,11 +63,18 @@ public:
         }
         return v;
     }
-    // A field this program always writes with the same value.
-    void constant(const QString &field, const QString &expected, const QString &name)
+    // A field this program always writes with the same value (its meaning is the
+    // printer's); `index` is 0-based in `fields`.
+    void constant(const QStringList &fields, int index, const QString &expected)
     {
-        if (field != expected)
-            unknown(field, name);
+        if (fields[index] == expected)
+            return;
+        m_problems->append(at(m_line.number) +
+                           QStringLiteral("%1번째 항목 \"%2\"을(를) 알 수 없습니다 (이 프로그램은 "
+                                          "\"%3\"을(를) 보냅니다): %4")
+                               .arg(index + 1)
+                               .arg(fields[index], expected, m_line.text));
+        m_ok = false;
     }
     void unknown(const QString &field, const QString &name)
     {
@@ -132,7 +139,7 @@ void readSrpBarcode(const Line &line, LabelDescription &d)
     o.narrow = r.number(f[3], QStringLiteral("좁은 바 폭"));
     o.wide = r.number(f[4], QStringLiteral("넓은 바 폭"));
     o.heightUnits = o.height = r.number(f[5], QStringLiteral("높이"));
-    r.constant(f[6], QStringLiteral("0"), QStringLiteral("회전"));
+    r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("1"))
         o.readable = LabelObject::Readable::Below;
     else if (f[7] != QLatin1String("0"))
@@ -166,8 +173,8 @@ void readSrpText(const Line &line, LabelDescription &d)
         r.unknown(f[2], QStringLiteral("폰트"));
     o.xMagnification = r.number(f[3], QStringLiteral("가로 배율"));
     o.yMagnification = r.number(f[4], QStringLiteral("세로 배율"));
-    r.constant(f[5], QStringLiteral("0"), QStringLiteral("문자 간격"));
-    r.constant(f[6], QStringLiteral("0"), QStringLiteral("회전"));
+    r.constant(f, 5, QStringLiteral("0"));
+    r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("R"))
         o.reverse = true;
     else if (f[7] != QLatin1String("N"))
@@ -291,8 +298,8 @@ void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &o
         return;
     LabelObject o;
     o.kind = LabelObject::Kind::Barcode;
-    r.constant(f[1], QStringLiteral("I"), QStringLiteral("회전"));
-    r.constant(f[2], QStringLiteral("000"), QStringLiteral("간격"));
+    r.constant(f, 1, QStringLiteral("I"));
+    r.constant(f, 2, QStringLiteral("000"));
     o.yUnits = r.number(f[3], QStringLiteral("Y"));
     o.xUnits = r.number(f[4], QStringLiteral("X"));
     const QString ratio = f[5];
@@ -301,7 +308,7 @@ void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &o
     else
         o.ratio = r.number(ratio, QStringLiteral("비율"));
     o.symbologyCode = r.number(f[6], QStringLiteral("바코드 종류"));
-    r.constant(f[7], QStringLiteral("0"), QStringLiteral("체크 디지트"));
+    r.constant(f, 7, QStringLiteral("0"));
     o.heightUnits = r.number(f[8], QStringLiteral("높이"));
     const int hri = r.number(f[9], QStringLiteral("바코드 번호 위치"));
     if (!r.ok())
@@ -338,8 +345,8 @@ void readAlText(const Line &line, const QStringList &f, QList<Al300Object> &obje
         return;
     LabelObject o;
     o.kind = LabelObject::Kind::Text;
-    r.constant(f[1], QStringLiteral("I"), QStringLiteral("회전"));
-    r.constant(f[2], QStringLiteral("000"), QStringLiteral("간격"));
+    r.constant(f, 1, QStringLiteral("I"));
+    r.constant(f, 2, QStringLiteral("000"));
     o.yUnits = r.number(f[3], QStringLiteral("Y"));
     o.xUnits = r.number(f[4], QStringLiteral("X"));
     // Magnification "0Y0X": vertical then horizontal, each one digit after a "0".
@@ -353,14 +360,14 @@ void readAlText(const Line &line, const QStringList &f, QList<Al300Object> &obje
     o.font = f[6];
     if (!LabelJobReader::al300Font(f[6], &o.cellWidth, &o.cellHeight, &o.koreanFont))
         r.unknown(f[6], QStringLiteral("폰트"));
-    r.constant(f[7], QStringLiteral("0"), QStringLiteral("문자 간격"));
-    r.constant(f[8], QStringLiteral("0"), QStringLiteral("줄 간격"));
+    r.constant(f, 7, QStringLiteral("0"));
+    r.constant(f, 8, QStringLiteral("0"));
     if (f[9] == QLatin1String("W"))
         o.reverse = true;
     else if (f[9] != QLatin1String("B"))
         r.unknown(f[9], QStringLiteral("색"));
-    r.constant(f[10], QStringLiteral("D"), QStringLiteral("문자 방향"));
-    r.constant(f[11], QStringLiteral("0"), QStringLiteral("정렬"));
+    r.constant(f, 10, QStringLiteral("D"));
+    r.constant(f, 11, QStringLiteral("0"));
     if (!r.ok())
         return;
     o.x = tenthsToDots(o.xUnits);
@@ -466,14 +473,14 @@ LabelDescription readAl300(const QList<Line> &lines, int *i)
                                       QStringLiteral("포맷 번호가 다릅니다 (F%1, B%2)")
                                           .arg(formatNumber, f[0].mid(1));
                 d.count = r.number(f[1], QStringLiteral("발행 매수"));
-                r.constant(f[2], QStringLiteral("E"), QStringLiteral("발행 방식"));
-                r.constant(f[3], QStringLiteral("1"), QStringLiteral("절단 간격"));
-                r.constant(f[4], QStringLiteral("1"), QStringLiteral("증감"));
+                r.constant(f, 2, QStringLiteral("E"));
+                r.constant(f, 3, QStringLiteral("1"));
+                r.constant(f, 4, QStringLiteral("1"));
                 if (f[5] == QLatin1String("2"))
                     d.reversed = true;
                 else if (f[5] != QLatin1String("0"))
                     r.unknown(f[5], QStringLiteral("인쇄 방향"));
-                r.constant(f[6], QStringLiteral("C"), QStringLiteral("발행 모드"));
+                r.constant(f, 6, QStringLiteral("C"));
             }
         }
         QList<Line> body;

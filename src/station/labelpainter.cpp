@@ -314,9 +314,10 @@ void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
     if (lay.widthMissing || lay.lengthMissing)
         outline.setStyle(Qt::DashLine);
     p.setPen(outline);
-    // One device pixel inside the label, so that the right and bottom edges show in a
-    // picture of exactly the label's size.
-    p.drawRect(labelRect.adjusted(0, 0, -1 / s, -1 / s));
+    // Half a device pixel (at least half a dot) inside the label, so that all four edges
+    // show, also in a picture or on a page of exactly the label's size.
+    const double half = qMax(0.5 / s, 0.5);
+    p.drawRect(labelRect.adjusted(half, half, -half, -half));
     p.restore();
 }
 

@@ -14,6 +14,10 @@
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 #include "station/labeljob.h"
+#include "station/labeljobreader.h"
+#include "station/labelpainter.h"
+#include "station/labelpdf.h"
+#include "station/labelpreviewpane.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
@@ -32,6 +36,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -135,12 +140,29 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     setFont(f);
     m_goods = new GoodsTable(this);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 6, 6, 6);
+    // The format editor above the goods list; the label preview beside both.
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->setSpacing(6);
+    auto *outer = new QVBoxLayout;
     outer->setSpacing(6);
+    m_mainLayout = outer;
+    columns->addLayout(outer);
     buildFormatArea();
     outer->addWidget(BarFormFme);
+    auto *preview = new QVBoxLayout;
+    preview->setSpacing(6);
+    LabelPreviewFme = new LabelPreviewPane(this);
+    LabelPreviewFme->setMinimumWidth(300);
+    preview->addWidget(LabelPreviewFme, 1);
+    columns->addLayout(preview, 1);
     buildGoodsArea();
+    // The labels as a PDF, at the foot of the preview column, level with the last row of the
+    // goods commands (the command block keeps its height).
+    auto *pdfRow = new QHBoxLayout;
+    pdfRow->addStretch();
+    pdfRow->addWidget(LabelPdfCmd);
+    preview->addLayout(pdfRow);
     buildOptionPanels();
     buildFieldTable();
     m_printer = new StationPrinter(this);
@@ -152,7 +174,13 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     Form_Load();
 }
 
-StationFrm::~StationFrm() = default;
+StationFrm::~StationFrm()
+{
+    // The grid and the goods may still signal while the children go; the preview is gone.
+    disconnect(m_goods, nullptr, this, nullptr);
+    disconnect(vaSpread1->selectionModel(), nullptr, this, nullptr);
+    LabelPreviewFme = nullptr;
+}
 
 // ---------------------------------------------------------------------------------------
 // Layout
@@ -203,10 +231,14 @@ void StationFrm::buildFormatArea()
     degGroup->addButton(LblDegree1Opt);
     top->addWidget(LblDegree0Opt);
     top->addWidget(LblDegree1Opt);
-    connect(LblDegree0Opt, &QRadioButton::clicked, this,
-            [this] { m_set.Fmt[m_format].LblDegree = 0; });
-    connect(LblDegree1Opt, &QRadioButton::clicked, this,
-            [this] { m_set.Fmt[m_format].LblDegree = 1; });
+    connect(LblDegree0Opt, &QRadioButton::clicked, this, [this] {
+        m_set.Fmt[m_format].LblDegree = 0;
+        refreshPreview();
+    });
+    connect(LblDegree1Opt, &QRadioButton::clicked, this, [this] {
+        m_set.Fmt[m_format].LblDegree = 1;
+        refreshPreview();
+    });
     top->addSpacing(14);
     top->addWidget(new QLabel(QStringLiteral("용지"), BarFormFme));
     auto *stockGroup = new QButtonGroup(this);
@@ -218,8 +250,14 @@ void StationFrm::buildFormatArea()
     stockGroup->addButton(GapBlack1Opt);
     top->addWidget(GapBlack0Opt);
     top->addWidget(GapBlack1Opt);
-    connect(GapBlack0Opt, &QRadioButton::clicked, this, [this] { m_blackMark = false; });
-    connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] { m_blackMark = true; });
+    connect(GapBlack0Opt, &QRadioButton::clicked, this, [this] {
+        m_blackMark = false;
+        refreshPreview();
+    });
+    connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] {
+        m_blackMark = true;
+        refreshPreview();
+    });
     top->addStretch();
     v->addLayout(top);
 
@@ -285,8 +323,10 @@ void StationFrm::buildFormatArea()
         bars->addWidget(cap, b, 0);
         BarSeltChk[b] = new QCheckBox(BarFormFme);
         BarSeltChk[b]->setObjectName(QStringLiteral("BarSeltChk%1").arg(b));
-        connect(BarSeltChk[b], &QCheckBox::clicked, this,
-                [this, b](bool on) { m_set.Fmt[m_format].Bar[b].BarSelt = on ? 1 : 0; });
+        connect(BarSeltChk[b], &QCheckBox::clicked, this, [this, b](bool on) {
+            m_set.Fmt[m_format].Bar[b].BarSelt = on ? 1 : 0;
+            refreshPreview();
+        });
         BarYyTxt[b] = numberBox(QStringLiteral("BarYyTxt%1").arg(b), BarFormFme);
         BarXxTxt[b] = numberBox(QStringLiteral("BarXxTxt%1").arg(b), BarFormFme);
         BarCodeCmd[b] =
@@ -337,8 +377,10 @@ void StationFrm::buildFormatArea()
         txts->addWidget(cap, t, 0);
         TxtSeltChk[t] = new QCheckBox(BarFormFme);
         TxtSeltChk[t]->setObjectName(QStringLiteral("TxtSeltChk%1").arg(t));
-        connect(TxtSeltChk[t], &QCheckBox::clicked, this,
-                [this, t](bool on) { m_set.Fmt[m_format].Txt[t].TxtSelt = on ? 1 : 0; });
+        connect(TxtSeltChk[t], &QCheckBox::clicked, this, [this, t](bool on) {
+            m_set.Fmt[m_format].Txt[t].TxtSelt = on ? 1 : 0;
+            refreshPreview();
+        });
         TxtYyTxt[t] = numberBox(QStringLiteral("TxtYyTxt%1").arg(t), BarFormFme);
         TxtXxTxt[t] = numberBox(QStringLiteral("TxtXxTxt%1").arg(t), BarFormFme);
         TxtFontCmd[t] =
@@ -433,7 +475,6 @@ void StationFrm::buildFormatArea()
 
 void StationFrm::buildGoodsArea()
 {
-    auto *outer = static_cast<QVBoxLayout *>(layout());
     auto *row = new QHBoxLayout;
 
     vaSpread1 = new QTableView(this);
@@ -460,6 +501,8 @@ void StationFrm::buildGoodsArea()
     GdsBarPrtCmd = commandButton(QStringLiteral("GdsBarPrtCmd"), QStringLiteral("단품발행"), this);
     GdsAllBarCmd =
         commandButton(QStringLiteral("GdsAllBarCmd"), QStringLiteral("여러품목발행"), this);
+    LabelPdfCmd = commandButton(QStringLiteral("LabelPdfCmd"), QStringLiteral("라벨 PDF"), this);
+    LabelPdfCmd->setToolTip(QStringLiteral("선택한 품목의 라벨을 품목별 수량대로 PDF로 저장"));
     GdsInsertCmd->setToolTip(QStringLiteral("Insert"));
     GdsUpdateCmd->setToolTip(QStringLiteral("Enter"));
     GdsDeleteCmd->setToolTip(QStringLiteral("Delete"));
@@ -507,7 +550,7 @@ void StationFrm::buildGoodsArea()
         ++n;
     }
     row->addLayout(cmds);
-    outer->addLayout(row, 1);
+    m_mainLayout->addLayout(row, 1);
 
     ChtSelectFme = new QFrame(this);
     ChtSelectFme->setObjectName(QStringLiteral("ChtSelectFme"));
@@ -530,6 +573,15 @@ void StationFrm::buildGoodsArea()
     connect(GdsMoveCmd, &QPushButton::clicked, this, &StationFrm::GdsMoveCmd_Click);
     connect(GdsBarPrtCmd, &QPushButton::clicked, this, &StationFrm::GdsBarPrtCmd_Click);
     connect(GdsAllBarCmd, &QPushButton::clicked, this, &StationFrm::GdsAllBarCmd_Click);
+    connect(LabelPdfCmd, &QPushButton::clicked, this, &StationFrm::LabelPdfCmd_Click);
+    // The preview follows the cursor and every change of the goods.
+    connect(vaSpread1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { refreshPreview(); });
+    connect(m_goods, &GoodsTable::modelReset, this, [this] { refreshPreview(); });
+    connect(m_goods, &GoodsTable::layoutChanged, this, [this] { refreshPreview(); });
+    connect(m_goods, &GoodsTable::dataChanged, this, [this] { refreshPreview(); });
+    connect(m_goods, &GoodsTable::rowsInserted, this, [this] { refreshPreview(); });
+    connect(m_goods, &GoodsTable::rowsRemoved, this, [this] { refreshPreview(); });
     connect(GdsSelt0Opt, &QRadioButton::clicked, this, &StationFrm::GdsSelt0Opt_Click);
     connect(GdsSelt1Opt, &QRadioButton::clicked, this, &StationFrm::GdsSelt1Opt_Click);
     connect(InitColsRtn, &QPushButton::clicked, this, &StationFrm::InitColsRtn_Click);
@@ -893,6 +945,7 @@ void StationFrm::numericFieldLeft(QLineEdit *box)
     else
         f->value16() = qint16(v);
     box->setText(BlankZeroText(v));
+    refreshPreview();
 }
 
 QString StationFrm::cleanFixedText(const QString &text) const
@@ -909,6 +962,7 @@ void StationFrm::textFieldLeft(QLineEdit *box)
     const QString v = cleanFixedText(box->text());
     m_set.Fmt[m_format].Txt[t].TxtString = v;
     box->setText(v);
+    refreshPreview();
 }
 
 bool StationFrm::fieldKey(QLineEdit *box, QKeyEvent *event)
@@ -1122,6 +1176,7 @@ void StationFrm::showFormat()
         TxtStringTxt[t]->setText(e.TxtString);
     }
     showModelFields();
+    refreshPreview();
     focusGrid();
 }
 
@@ -1397,6 +1452,80 @@ QList<int> StationFrm::designedColumnWidths()
     while (widths.size() < GoodsTable::ColumnCount)
         widths << (widths.size() == GoodsTable::ColumnCount - 1 ? 20 : 90);
     return widths;
+}
+
+void StationFrm::refreshPreview()
+{
+    if (!LabelPreviewFme)
+        return;
+    // Without a goods row the format's fixed texts still print; the job of format 1..5 never
+    // is empty (it sets up the page).
+    LabelPreviewFme->showJob(buildLabelJob(m_format, activeRow(), 1));
+}
+
+void StationFrm::LabelPdfCmd_Click()
+{
+    // The marked rows with their own quantities, skipped as a list print skips them.
+    QList<LabelDescription> labels;
+    int marked = 0;
+    for (int r = 1; r <= m_goods->rows(); ++r) {
+        if (!m_goods->mark(r))
+            continue;
+        ++marked;
+        LabelJob job;
+        if (LabelJob::plan(m_profile.model, m_set, *m_goods, r, LabelJob::listCount(*m_goods, r, 0),
+                           0, m_blackMark, &job))
+            labels << LabelJobReader::read(job.text);
+    }
+    if (marked == 0) {
+        Dialogs::inform(this, QStringLiteral("* 선택된 품목이 없습니다 !"));
+        focusGrid();
+        return;
+    }
+    if (labels.isEmpty()) {
+        Dialogs::inform(this, QStringLiteral("* 선택된 품목에 발행할 수량이나 포멧이 없습니다 !"));
+        focusGrid();
+        return;
+    }
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (start.isEmpty())
+        start = QDir::homePath();
+    const auto answer = Dialogs::askSaveFileName(
+        this, QStringLiteral("라벨 PDF 저장"),
+        QDir(start).filePath(m_profile.filePrefix + QStringLiteral("라벨.pdf")),
+        QStringLiteral("PDF 파일 (*.pdf)"));
+    if (!answer || answer->trimmed().isEmpty()) {
+        focusGrid();
+        return;
+    }
+    QString path = answer->trimmed();
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    QString error;
+    bool ok = false;
+    {
+        BusyGuard busy(LabelPdfCmd);
+        ok = LabelPdf::write(path, labels, &error);
+    }
+    if (ok) {
+        // Labels that do not print as designed are named, as the preview would show them.
+        int doubtful = 0;
+        for (const LabelDescription &d : labels)
+            doubtful += LabelPainter::problems(d).isEmpty() ? 0 : 1;
+        QString text = QStringLiteral("* 라벨 %1장을 PDF로 저장했습니다 !\n%2")
+                           .arg(LabelPdf::pageCount(labels))
+                           .arg(QDir::toNativeSeparators(path));
+        if (doubtful > 0)
+            text += QStringLiteral("\n* 확인할 점이 있는 품목이 %1개 있습니다 (빨간 표시) !")
+                        .arg(doubtful);
+        Dialogs::inform(this, text);
+    } else {
+        Dialogs::inform(this,
+                        QStringLiteral("* 라벨 PDF를 저장하지 못했습니다 !\n%1\n%2")
+                            .arg(QDir::toNativeSeparators(path), error),
+                        QStringLiteral("저장오류"), QMessageBox::Warning);
+    }
+    focusGrid();
 }
 
 QString StationFrm::buildLabelJob(int format, int row, int count) const

@@ -20,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class GoodsTable;
+class LabelPreviewPane;
 class StationPrinter;
 
 // The label station window that both printer models share: the format editor of the five
@@ -112,6 +113,7 @@ public:
     QPushButton *GdsMoveCmd = nullptr;
     QPushButton *GdsBarPrtCmd = nullptr;
     QPushButton *GdsAllBarCmd = nullptr;
+    QPushButton *LabelPdfCmd = nullptr;
     QRadioButton *GdsSelt0Opt = nullptr;
     QRadioButton *GdsSelt1Opt = nullptr;
     QPushButton *InitColsRtn = nullptr;
@@ -144,7 +146,15 @@ public:
     void ChtExitCmd_Click();
     void GdsBarPrtCmd_Click();
     void GdsAllBarCmd_Click();
+    // The labels of the marked goods, each with its own quantity, as a PDF file.
+    void LabelPdfCmd_Click();
     StationPrinter *printer() const { return m_printer; }
+
+    // The preview of the current format with the goods row under the cursor.
+    LabelPreviewPane *LabelPreviewFme = nullptr;
+    // Draws the preview again from the job text of the current format and row (after every
+    // change of either).
+    void refreshPreview();
 
     // The command text of one label: format `format`, goods row `row`, `count` copies.
     // Empty when there is nothing to print.
@@ -183,6 +193,7 @@ protected:
     QGridLayout *m_barGrid = nullptr;    // barcode rows; columns from 10 are free
     QGridLayout *m_txtGrid = nullptr;    // text rows; columns from 11 are free
     QVBoxLayout *m_sideLayout = nullptr; // hints and extension panel
+    QVBoxLayout *m_mainLayout = nullptr; // format frame above the goods list
 
 private:
     void buildFormatArea();

@@ -1,11 +1,18 @@
 // Timings of the label preview: redrawing a busy label after an edit, and a 999-label PDF.
 // Built with the tests, run by hand: build/tests/station/bench_labelpreview
 
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "srp770/srp770frm.h"
 #include "station/barcodesymbol.h"
+#include "station/formatfile.h"
+#include "station/goodstable.h"
 #include "station/labeljob.h"
 #include "station/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
+#include "station/labelpreviewcanvas.h"
+#include "station/labelpreviewpane.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,9 +45,9 @@ FormatSet busyFormat()
     for (int t = 1; t <= 10; ++t) {
         TextElement &e = f.Txt[t];
         e.TxtSelt = 1;
-        e.TxtXx = 60;
         e.TxtYy = 2 + (t - 1) * 5;
-        e.TxtFont = qint16(t % 2 ? 5 : 2);
+        e.TxtXx = t % 2 ? 60 : 50;
+        e.TxtFont = qint16(t % 2 ? 5 : 6); // Korean 16x16 and 24x24
         e.TxtXSize = 1;
         e.TxtYSize = 1;
         e.TxtRvs = qint16(t % 4);
@@ -90,6 +97,39 @@ int main(int argc, char **argv)
                 redraw(set, 200, false, pane));
     std::printf("redraw with new data each time (new barcodes):         %.2f ms\n",
                 redraw(set, 200, true, pane));
+
+    {
+        // The station window: an edit stored, the pane read and checked, the canvas painted.
+        QTemporaryDir data;
+        Program().DataDirOverride = data.path();
+        Dialogs::setTestMode(true);
+        FormatFile::save(set, data.filePath(QStringLiteral("SRP770Frm[00].Txt")),
+                         PrinterModel::SRP770);
+        SRP770Frm station;
+        GoodsItem item;
+        item.reset();
+        item.Name = QStringLiteral("사과");
+        item.Barcodes = {QString(), QStringLiteral("8801234567893"), QStringLiteral("A-1"),
+                         QStringLiteral("B-2")};
+        for (int t = 1; t <= 10; ++t)
+            item.Texts[t] = QStringLiteral("사과 %1").arg(t);
+        station.goods()->insertItem(item);
+        station.setActiveRow(1);
+        station.show();
+        station.resize(station.sizeHint());
+        QApplication::processEvents();
+        LabelPreviewCanvas *canvas = station.LabelPreviewFme->LabelPreviewCnv;
+        QElapsedTimer w;
+        w.start();
+        const int rounds = 200;
+        for (int i = 0; i < rounds; ++i) {
+            station.formatSet().Fmt[1].Txt[1].TxtXx = 60 + i % 5;
+            station.refreshPreview();
+            canvas->repaint();
+        }
+        std::printf("station: edit -> preview pane repainted (%dx%d):       %.2f ms\n",
+                    canvas->width(), canvas->height(), double(w.nsecsElapsed()) / 1e6 / rounds);
+    }
 
     const LabelDescription one = LabelJobReader::read(job(set, 1));
     QElapsedTimer t;

@@ -55,6 +55,18 @@ inline QSizeF pdfPageSize(const QString &pdf)
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
+// The size of page `page` (1-based) in points.
+inline QSizeF pdfPageSize(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    const QString info =
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf});
+    const auto m =
+        QRegularExpression(QStringLiteral("Page\\s+%1 size:\\s+([\\d.]+) x ([\\d.]+) pts").arg(n))
+            .match(info);
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
 inline QString pdfText(const QString &pdf)
 {
     return run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

@@ -1,0 +1,88 @@
+#include "labelpreviewcanvas.h"
+
+#include "station/labelpainter.h"
+
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+constexpr int Margin = 8; // pixels around the label
+
+} // namespace
+
+LabelPreviewCanvas::LabelPreviewCanvas(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xB8, 0xBC, 0xC4)); // the white label stands out
+    setPalette(p);
+}
+
+void LabelPreviewCanvas::setLabel(const LabelDescription &label)
+{
+    m_label = label;
+    updateMinimum();
+    update();
+}
+
+void LabelPreviewCanvas::setRealSize(bool on)
+{
+    m_realSize = on;
+    updateMinimum();
+    update();
+}
+
+double LabelPreviewCanvas::pixelsPerMm() const
+{
+    const QScreen *s = screen();
+    const double dpi = s && s->physicalDotsPerInchX() > 1 ? s->physicalDotsPerInchX() : 96.0;
+    return dpi / 25.4;
+}
+
+QRectF LabelPreviewCanvas::labelRect() const
+{
+    const QSizeF dots = LabelPainter::labelSize(m_label);
+    if (m_realSize) {
+        const QSizeF px = dots / 8.0 * pixelsPerMm();
+        // Centred while it fits, else from the top left (the scroll area shows the rest).
+        const double x = qMax(double(Margin), (width() - px.width()) / 2);
+        const double y = qMax(double(Margin), (height() - px.height()) / 2);
+        return QRectF(QPointF(x, y), px);
+    }
+    const QRectF area = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
+    if (area.width() <= 0 || area.height() <= 0)
+        return {};
+    const double s = qMin(area.width() / dots.width(), area.height() / dots.height());
+    const QSizeF px = dots * s;
+    return QRectF(area.left() + (area.width() - px.width()) / 2,
+                  area.top() + (area.height() - px.height()) / 2, px.width(), px.height());
+}
+
+QSize LabelPreviewCanvas::sizeHint() const
+{
+    return QSize(280, 200);
+}
+
+void LabelPreviewCanvas::updateMinimum()
+{
+    if (!m_realSize) {
+        setMinimumSize(0, 0);
+        return;
+    }
+    const QSizeF px = LabelPainter::labelSize(m_label) / 8.0 * pixelsPerMm();
+    setMinimumSize(int(std::ceil(px.width())) + 2 * Margin,
+                   int(std::ceil(px.height())) + 2 * Margin);
+}
+
+void LabelPreviewCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QRectF r = labelRect();
+    if (!r.isEmpty())
+        LabelPainter::paint(p, m_label, r);
+}
