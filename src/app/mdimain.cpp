@@ -139,8 +139,36 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
     sub->adjustSize();
     sub->show();
     sub->move(0, 0);
+    fitModelWindow(sub);
     w->setFocus();
     return w;
+}
+
+void mdiMain::fitModelWindow(QMdiSubWindow *sub)
+{
+    // A station wider or taller than the work area widens the main window as far as the
+    // screen allows; what still does not fit is reached through the work area's scroll bars.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize viewport = m_area->viewport()->size();
+    const QSize need = sub->frameGeometry().size();
+    const int dw = qMax(0, need.width() - viewport.width());
+    const int dh = qMax(0, need.height() - viewport.height());
+    if (dw == 0 && dh == 0)
+        return;
+    QRect frame = frameGeometry();
+    const QScreen *screen = this->screen();
+    const QRect room = screen ? screen->availableGeometry() : frame;
+    const QSize margins = frame.size() - size();
+    const QSize wanted(qMin(width() + dw, room.width() - margins.width()),
+                       qMin(height() + dh, room.height() - margins.height()));
+    resize(wanted.expandedTo(size()));
+    frame = frameGeometry();
+    // Keep the grown window on the screen.
+    const QPoint topLeft(qMax(room.left(), qMin(frame.left(), room.right() - frame.width() + 1)),
+                         qMax(room.top(), qMin(frame.top(), room.bottom() - frame.height() + 1)));
+    if (topLeft != frame.topLeft())
+        move(topLeft);
 }
 
 bool mdiMain::unloadAll()

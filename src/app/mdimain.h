@@ -51,6 +51,7 @@ private:
     void Form_Load();
     bool writeBarcodeSetFile();
     void sizeBackPanel();
+    void fitModelWindow(QMdiSubWindow *sub);
 
     QMdiArea *m_area = nullptr;
     BackGrdFrm *m_back = nullptr;

@@ -17,8 +17,9 @@ class QWidget;
 // which should hold the sample data set (SampleData).
 class HelpPictures {
 public:
-    // The main window as designed: 15,480 x 11,200 twips.
-    static constexpr QSize WindowSize{1032, 747};
+    // The main window as designed (15,480 x 11,200 twips), widened so that a station shows
+    // its label preview whole.
+    static constexpr QSize WindowSize{1288, 747};
     static constexpr int JpegQuality = 90;
 
     // The help topics in the order they are made: "SRP770", "AL300", "LEO60D".

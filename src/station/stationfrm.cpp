@@ -153,7 +153,7 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     auto *preview = new QVBoxLayout;
     preview->setSpacing(6);
     LabelPreviewFme = new LabelPreviewPane(this);
-    LabelPreviewFme->setMinimumWidth(300);
+    LabelPreviewFme->setMinimumWidth(280);
     preview->addWidget(LabelPreviewFme, 1);
     columns->addLayout(preview, 1);
     buildGoodsArea();
