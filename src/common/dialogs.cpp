@@ -24,6 +24,18 @@ QString caption(const QString &title)
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
 
+// A test's queued answer to a question asking for a text: none (or an invalid value)
+// stands for Cancel.
+std::optional<QString> queuedText()
+{
+    if (state().answers.isEmpty())
+        return std::nullopt;
+    const QVariant a = state().answers.dequeue();
+    if (!a.isValid())
+        return std::nullopt;
+    return a.toString();
+}
+
 } // namespace
 
 bool Dialogs::askYesNo(QWidget *parent, const QString &text, const QString &title)
@@ -51,14 +63,8 @@ std::optional<QString> Dialogs::askText(QWidget *parent, const QString &title,
                                         const QString &prompt, const QString &initial)
 {
     state().shown << title + QLatin1Char('|') + prompt;
-    if (state().testMode) {
-        if (state().answers.isEmpty())
-            return std::nullopt;
-        const QVariant a = state().answers.dequeue();
-        if (!a.isValid())
-            return std::nullopt;
-        return a.toString();
-    }
+    if (state().testMode)
+        return queuedText();
     bool ok = false;
     const QString text =
         QInputDialog::getText(parent, caption(title), prompt, QLineEdit::Normal, initial, &ok);
@@ -71,14 +77,8 @@ std::optional<QString> Dialogs::askSaveFileName(QWidget *parent, const QString &
                                                 const QString &initialPath, const QString &filter)
 {
     state().shown << title + QLatin1Char('|') + initialPath;
-    if (state().testMode) {
-        if (state().answers.isEmpty())
-            return std::nullopt;
-        const QVariant a = state().answers.dequeue();
-        if (!a.isValid())
-            return std::nullopt;
-        return a.toString();
-    }
+    if (state().testMode)
+        return queuedText();
     const QString name = QFileDialog::getSaveFileName(parent, caption(title), initialPath, filter);
     if (name.isEmpty())
         return std::nullopt;
