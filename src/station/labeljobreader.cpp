@@ -290,6 +290,27 @@ struct Al300Object {
     QString key; // "B01", "T02"
 };
 
+// The fields every object line of the format part starts with: ",I,000,Y,X" (tenths of a
+// millimetre).
+void readAlPosition(FieldReader &r, const QStringList &f, LabelObject *o)
+{
+    r.constant(f, 1, QStringLiteral("I"));
+    r.constant(f, 2, QStringLiteral("000"));
+    o->yUnits = r.number(f[3], QStringLiteral("Y"));
+    o->xUnits = r.number(f[4], QStringLiteral("X"));
+}
+
+// Places a read object in dots and keeps it under its key ("B01", "T02").
+void placeAlObject(const Line &line, const QStringList &f, LabelObject o,
+                   QList<Al300Object> &objects)
+{
+    o.x = tenthsToDots(o.xUnits);
+    o.y = tenthsToDots(o.yUnits);
+    o.line = line.number;
+    o.source = line.text;
+    objects << Al300Object{o, f[0]};
+}
+
 void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &objects,
                    QStringList &problems)
 {
@@ -298,10 +319,7 @@ void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &o
         return;
     LabelObject o;
     o.kind = LabelObject::Kind::Barcode;
-    r.constant(f, 1, QStringLiteral("I"));
-    r.constant(f, 2, QStringLiteral("000"));
-    o.yUnits = r.number(f[3], QStringLiteral("Y"));
-    o.xUnits = r.number(f[4], QStringLiteral("X"));
+    readAlPosition(r, f, &o);
     const QString ratio = f[5];
     if (ratio == QLatin1String("A"))
         o.ratio = 10;
@@ -329,12 +347,8 @@ void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &o
         r.unknown(ratio, QStringLiteral("비율"));
         return;
     }
-    o.x = tenthsToDots(o.xUnits);
-    o.y = tenthsToDots(o.yUnits);
     o.height = tenthsToDots(o.heightUnits);
-    o.line = line.number;
-    o.source = line.text;
-    objects << Al300Object{o, f[0]};
+    placeAlObject(line, f, o, objects);
 }
 
 void readAlText(const Line &line, const QStringList &f, QList<Al300Object> &objects,
@@ -345,10 +359,7 @@ void readAlText(const Line &line, const QStringList &f, QList<Al300Object> &obje
         return;
     LabelObject o;
     o.kind = LabelObject::Kind::Text;
-    r.constant(f, 1, QStringLiteral("I"));
-    r.constant(f, 2, QStringLiteral("000"));
-    o.yUnits = r.number(f[3], QStringLiteral("Y"));
-    o.xUnits = r.number(f[4], QStringLiteral("X"));
+    readAlPosition(r, f, &o);
     // Magnification "0Y0X": vertical then horizontal, each one digit after a "0".
     const QString size = f[5];
     if (size.size() == 4 && size[0] == QLatin1Char('0') && size[2] == QLatin1Char('0')) {
@@ -370,11 +381,7 @@ void readAlText(const Line &line, const QStringList &f, QList<Al300Object> &obje
     r.constant(f, 11, QStringLiteral("0"));
     if (!r.ok())
         return;
-    o.x = tenthsToDots(o.xUnits);
-    o.y = tenthsToDots(o.yUnits);
-    o.line = line.number;
-    o.source = line.text;
-    objects << Al300Object{o, f[0]};
+    placeAlObject(line, f, o, objects);
 }
 
 bool objectKey(const QString &key)
