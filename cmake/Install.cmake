@@ -34,8 +34,8 @@ target_compile_definitions(labelstation PRIVATE LABELSTATION_APP_ID="${LABELSTAT
 
 install(TARGETS labelstation RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-if(WIN32)
-  # A Windows installation is a portable folder: the help lies beside the program.
+if(NOT UNIX OR APPLE)
+  # Elsewhere an installation is a portable folder: the help lies beside the program.
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${CMAKE_INSTALL_BINDIR})
   return()
 endif()
