@@ -13,11 +13,13 @@ PACKAGES=(
   fonts-nanum
   zbar-tools poppler-utils python3-openpyxl
   xvfb xauth
+  help2man librsvg2-bin desktop-file-utils appstream man-db
 )
 
 install_missing_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  # A caller may name more (EXTRA_PACKAGES) before sourcing this file.
+  for p in "${PACKAGES[@]}" ${EXTRA_PACKAGES[@]+"${EXTRA_PACKAGES[@]}"}; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$p")
     fi
@@ -42,4 +44,7 @@ configure_and_build() {
 }
 
 install_missing_packages
-configure_and_build
+# SETUP_BUILD=0: packages only, the caller builds.
+if [ "${SETUP_BUILD:-1}" = 1 ]; then
+  configure_and_build
+fi

@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/helppictures.h"
 #include "cli/sampledata.h"
+#include "common/programfolders.h"
 #include "common/programstate.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QTextStream>
 #include <QTimer>
 
@@ -78,13 +80,12 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(
         QStringLiteral("Label Station: goods labels for SRP-770, AL-300 and LEO-60D+ printers.\n"
                        "Without a command the windows start.\n\n") +
-        CommandLine::summary());
+        CommandLine::summary() + QStringLiteral("\n") + ProgramFolders::dataRuleText());
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption dataDir(QStringList{QStringLiteral("data-dir")},
-                               QStringLiteral("Keep the data files in DIR instead of the Data "
-                                              "folder beside the program (also "
-                                              "LABELSTATION_DATA_DIR)."),
+                               QStringLiteral("Keep the data files in DIR (also "
+                                              "LABELSTATION_DATA_DIR); see Data folder above."),
                                QStringLiteral("DIR"));
     parser.addOption(dataDir);
     QCommandLineOption open(QStringList{QStringLiteral("open")},
@@ -144,6 +145,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+#ifdef LABELSTATION_APP_ID
+    // The desktop entry and icon the install rules put in place.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LABELSTATION_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LABELSTATION_APP_ID)));
+#endif
     mdiMain w;
     w.show();
     if (parser.isSet(open))

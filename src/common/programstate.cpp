@@ -1,6 +1,7 @@
 #include "programstate.h"
 
-#include <QCoreApplication>
+#include "programfolders.h"
+
 #include <QDir>
 
 ProgramState &Program()
@@ -16,11 +17,7 @@ QString BarcodeSetText()
 
 QString DataDirectory()
 {
-    QString dir = Program().DataDirOverride;
-    if (dir.isEmpty())
-        dir = qEnvironmentVariable("LABELSTATION_DATA_DIR");
-    if (dir.isEmpty())
-        dir = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data"));
+    const QString dir = ProgramFolders::currentData().path;
     QDir().mkpath(dir);
-    return QDir::cleanPath(dir);
+    return dir;
 }

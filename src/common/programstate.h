@@ -42,6 +42,6 @@ ProgramState &Program();
 
 // "nn" for the current barcode set.
 QString BarcodeSetText();
-// The data directory: --data-dir / LABELSTATION_DATA_DIR, else "<program dir>/Data".
-// Created when missing.
+// The data directory: --data-dir / LABELSTATION_DATA_DIR, else "<program dir>/Data" for a
+// portable copy, else the user's data location (ProgramFolders). Created when missing.
 QString DataDirectory();

@@ -1,6 +1,7 @@
 #include "qelhelpfrm.h"
 #include "common/modalopening.h"
 
+#include "common/programfolders.h"
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "common/textfile.h"
@@ -68,7 +69,7 @@ QString QelHelpFrm::HelpDirectory()
     const QString dir = qEnvironmentVariable("LABELSTATION_HELP_DIR");
     if (!dir.isEmpty())
         return QDir::cleanPath(dir);
-    return QCoreApplication::applicationDirPath();
+    return ProgramFolders::helpFolder(QCoreApplication::applicationDirPath());
 }
 
 QString QelHelpFrm::textFilePath() const

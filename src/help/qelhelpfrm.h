@@ -15,10 +15,10 @@ class QWidget;
 
 // The help viewer of one station window: its text help as rows of a grid (tab 0) and up to
 // ten screen pictures (tab 1). Modal and of fixed size; it only reads the help files, which
-// lie beside the program:
+// lie beside the program (or, for an installed program, in its share folder):
 //   Help_<topic>.Txt          CP949 text, first kept line the title, one row per further line
 //   Help/Jpg/<topic>nnn.Jpg   picture pages 001.. without gaps, at most 10
-// The environment variable LABELSTATION_HELP_DIR replaces the program folder.
+// The environment variable LABELSTATION_HELP_DIR replaces that folder.
 class QelHelpFrm : public QDialog {
     Q_OBJECT
 
