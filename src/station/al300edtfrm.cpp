@@ -24,6 +24,7 @@
 namespace {
 
 constexpr int NameBytes = 50;
+const QString AutoNumberText = QStringLiteral("자동");
 constexpr int DataBytes = 30;
 
 // Keys that start a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
@@ -182,6 +183,7 @@ void AL300EdtFrm::Form_Load()
     m_userCode = p.UserCode;
     p.ModalOpening = 0;
     p.EditResult = 0;
+    m_adding = p.EditMode == EditInsert;
     QString title = QStringLiteral("품목 등록 수정 작업");
     if (p.EditMode == EditInsert) {
         title += QStringLiteral(" (등록) ");
@@ -191,12 +193,27 @@ void AL300EdtFrm::Form_Load()
     }
     setWindowTitle(title);
     showItem();
+    // The box the window starts in takes the focus when the window shows, so the number box
+    // is not entered and left on the way (which would store what it shows).
+    if (p.EditMode == EditInsert)
+        GdsNameTxt->setFocus(Qt::OtherFocusReason);
+    else if (p.EditMode == EditUpdate)
+        GdsSuTxt->setFocus(Qt::OtherFocusReason);
+}
+
+QString AL300EdtFrm::numberText(qint32 no) const
+{
+    // A new item takes the first free number: 0 reads "자동" there. A changed item shows
+    // blank for 0.
+    if (no == 0 && m_adding)
+        return AutoNumberText;
+    return BlankZeroText(no);
 }
 
 void AL300EdtFrm::showItem()
 {
     const GoodsItem &item = Program().EditItem;
-    GdsNoTxt->setText(item.No == 0 ? QStringLiteral("자동") : QString::number(item.No));
+    GdsNoTxt->setText(item.No == 0 ? AutoNumberText : QString::number(item.No));
     GdsNameTxt->setText(item.Name);
     for (int k = 1; k <= 5; ++k) {
         QRadioButton *opt = m_formats[k - 1];
@@ -233,7 +250,7 @@ void AL300EdtFrm::GdsNoTxt_LostFocus()
 {
     const qint32 no = DigitsToLong(GdsNoTxt->text());
     Program().EditItem.No = no;
-    GdsNoTxt->setText(BlankZeroText(no));
+    GdsNoTxt->setText(numberText(no));
 }
 
 void AL300EdtFrm::GdsNameTxt_LostFocus()
