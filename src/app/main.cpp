@@ -4,6 +4,7 @@
 #include "cli/helppictures.h"
 #include "cli/sampledata.h"
 #include "common/programstate.h"
+#include "common/qttranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -71,7 +72,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("labelstation"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Label Station"));
+    // Window systems add it to the title of every window.
+    QApplication::setApplicationDisplayName(QStringLiteral("바코드 프린터 작업"));
     QApplication::setApplicationVersion(QStringLiteral(LABELSTATION_VERSION));
 
     QCommandLineParser parser;
@@ -121,6 +123,11 @@ int main(int argc, char *argv[])
             break;
         }
     }
+
+    // Qt's standard dialogs and buttons in Korean (the command line above stays English).
+    if (QtTranslations::installKorean().isEmpty())
+        std::fprintf(stderr, "labelstation: qtbase_ko.qm not found; standard dialogs stay "
+                             "in English (install qt6-translations-l10n)\n");
 
     RegisterModelWindows();
     if (parser.isSet(sampleData) || parser.isSet(screenshots)) {
