@@ -23,9 +23,7 @@
 
 namespace {
 
-constexpr int NameBytes = 50;
 const QString AutoNumberText = QStringLiteral("자동");
-constexpr int DataBytes = 30;
 
 // Keys that start a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
 // or "-".
@@ -255,21 +253,21 @@ void AL300EdtFrm::GdsNoTxt_LostFocus()
 
 void AL300EdtFrm::GdsNameTxt_LostFocus()
 {
-    Program().EditItem.Name = CleanText(GdsNameTxt->text(), NameBytes);
+    Program().EditItem.Name = GoodsNameText(GdsNameTxt->text());
     GdsNameTxt->setText(Program().EditItem.Name);
 }
 
 void AL300EdtFrm::BarCodeTxt_LostFocus(int k)
 {
     QLineEdit *box = m_barcodes[k - 1];
-    Program().EditItem.Barcodes[k] = FieldFilter(CleanText(box->text(), DataBytes));
+    Program().EditItem.Barcodes[k] = GoodsDataText(box->text());
     box->setText(Program().EditItem.Barcodes[k]);
 }
 
 void AL300EdtFrm::TxtDataTxt_LostFocus(int k)
 {
     QLineEdit *box = TxtDataTxt[k - 1];
-    Program().EditItem.Texts[k] = FieldFilter(CleanText(box->text(), DataBytes));
+    Program().EditItem.Texts[k] = GoodsDataText(box->text());
     box->setText(Program().EditItem.Texts[k]);
 }
 
