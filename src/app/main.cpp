@@ -72,8 +72,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("labelstation"));
-    // Window systems add it to the title of every window.
-    QApplication::setApplicationDisplayName(QStringLiteral("바코드 프린터 작업"));
+    // No display name: window systems would add it to every window's title.
     QApplication::setApplicationVersion(QStringLiteral(LABELSTATION_VERSION));
 
     QCommandLineParser parser;
