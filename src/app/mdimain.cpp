@@ -146,7 +146,11 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
         // The work area lets go of the window after this signal.
         QMetaObject::invokeMethod(this, &mdiMain::restoreAfterWidening, Qt::QueuedConnection);
     });
-    w->setFocus();
+    // The window's own choice of focus (a station's goods list) takes the keys.
+    if (QWidget *inside = w->focusWidget())
+        inside->setFocus();
+    else
+        w->setFocus();
     return w;
 }
 

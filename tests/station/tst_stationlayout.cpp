@@ -3,6 +3,7 @@
 #include "cli/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "station/stationfrm.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -92,6 +93,34 @@ private Q_SLOTS:
         sub->showMaximized();
         QCoreApplication::processEvents();
         QVERIFY(rowsThatFit(grid) >= rows);
+        w.unloadAll();
+    }
+
+    void openedStationTakesKeysInItsList_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const char *form : {"SRP770Frm", "AL300Frm"})
+            QTest::newRow(form) << QString::fromLatin1(form);
+    }
+    void openedStationTakesKeysInItsList()
+    {
+        QFETCH(QString, form);
+        static int opened = 0;
+        opened = 0;
+        StationFrm::openItemEditor = [](QWidget *) {
+            ++opened;
+            Program().EditResult = 0;
+            return false;
+        };
+        mdiMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget *station = w.openModelWindow(form);
+        QVERIFY(station);
+        auto *grid = station->findChild<QTableView *>(QStringLiteral("vaSpread1"));
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert); // 등록
+        QCOMPARE(opened, 1);
         w.unloadAll();
     }
 };
