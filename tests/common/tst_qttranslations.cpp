@@ -1,5 +1,6 @@
 #include "common/qttranslations.h"
 
+#include <QAbstractFileIconProvider>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -69,6 +70,12 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QDialogButtonBox box{QDialogButtonBox::StandardButtons(button)};
         QCOMPARE(box.button(QDialogButtonBox::StandardButton(button))->text(), text);
+    }
+
+    void fileKinds()
+    {
+        QAbstractFileIconProvider kinds;
+        QCOMPARE(kinds.type(QFileInfo(QDir::tempPath())), QStringLiteral("폴더"));
     }
 
     void dialogsShowNoEnglish()
