@@ -16,8 +16,8 @@ fi
 cmake --build "$BUILD_DIR" --target labelstation
 PROGRAM="$BUILD_DIR/labelstation"
 
-# A fixed working folder: the LEO-60D+ picture shows the goods file's path, which should
-# read the same on every run.
+# A working folder for the sample data; the LEO-60D+ picture shows an operator's path for
+# the goods file instead of this one.
 WORK="${TMPDIR:-/tmp}/labelstation-help"
 rm -rf "$WORK"
 trap 'rm -rf "$WORK"' EXIT

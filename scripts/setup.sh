@@ -10,7 +10,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libicu-dev libxlsxwriter-dev libzint-dev
-  fonts-nanum
+  fonts-nanum qt6-translations-l10n
   zbar-tools poppler-utils python3-openpyxl
   xvfb xauth
   help2man librsvg2-bin desktop-file-utils appstream man-db

@@ -205,6 +205,9 @@ bool BackGrdFrm::eventFilter(QObject *watched, QEvent *event)
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
                 key == Qt::Key_Down) {
+                // Escape gives up the typing: the name as it was is stored back.
+                if (key == Qt::Key_Escape && m_renaming >= 0)
+                    BarNameTxt->setText(Program().BarcodeSetNames.value(m_renaming));
                 Mnu001Cmd->setFocus();
                 if (BarNameTxt->isVisible())
                     finishRename(); // the focus may not move while the window is inactive

@@ -5,6 +5,7 @@
 #include "cli/sampledata.h"
 #include "common/programfolders.h"
 #include "common/programstate.h"
+#include "common/qttranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("labelstation"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Label Station"));
+    // No display name: window systems would add it to every window's title.
     QApplication::setApplicationVersion(QStringLiteral(LABELSTATION_VERSION));
 
     QCommandLineParser parser;
@@ -122,6 +123,11 @@ int main(int argc, char *argv[])
             break;
         }
     }
+
+    // Qt's standard dialogs and buttons in Korean (the command line above stays English).
+    if (QtTranslations::installKorean().isEmpty())
+        std::fprintf(stderr, "labelstation: qtbase_ko.qm not found; standard dialogs stay "
+                             "in English (install qt6-translations-l10n)\n");
 
     RegisterModelWindows();
     if (parser.isSet(sampleData) || parser.isSet(screenshots)) {

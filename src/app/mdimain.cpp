@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -140,8 +141,46 @@ QWidget *mdiMain::openModelWindow(const QString &formName)
     sub->show();
     sub->move(0, 0);
     fitModelWindow(sub);
-    w->setFocus();
+    fillAreaHeight(sub);
+    connect(sub, &QObject::destroyed, this, [this] {
+        // The work area lets go of the window after this signal.
+        QMetaObject::invokeMethod(this, &mdiMain::restoreAfterWidening, Qt::QueuedConnection);
+    });
+    // The window's own choice of focus (a station's goods list) takes the keys.
+    if (QWidget *inside = w->focusWidget())
+        inside->setFocus();
+    else
+        w->setFocus();
     return w;
+}
+
+void mdiMain::fillAreaHeight(QMdiSubWindow *sub, int oldAreaHeight)
+{
+    if (sub->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    const QRect area = m_area->viewport()->rect();
+    const QRect frame = sub->geometry();
+    // Opening (no old height), or the window reached the foot of the area before it changed.
+    if (oldAreaHeight >= 0 && frame.bottom() < oldAreaHeight - 1)
+        return;
+    const int height = qMax(sub->minimumSizeHint().height(), area.height() - frame.top());
+    if (height != frame.height())
+        sub->resize(frame.width(), height);
+}
+
+void mdiMain::restoreAfterWidening()
+{
+    if (!m_beforeWidening.isValid() || !m_area->subWindowList().isEmpty())
+        return;
+    const QRect before = m_beforeWidening;
+    m_beforeWidening = QRect();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        return;
+    if (size() != m_widenedSize)
+        return; // resized by the operator since: that size stays
+    const QSize margins = frameGeometry().size() - size();
+    resize(before.size() - margins);
+    move(before.topLeft());
 }
 
 void mdiMain::fitModelWindow(QMdiSubWindow *sub)
@@ -162,7 +201,12 @@ void mdiMain::fitModelWindow(QMdiSubWindow *sub)
     const QSize margins = frame.size() - size();
     const QSize wanted(qMin(width() + dw, room.width() - margins.width()),
                        qMin(height() + dh, room.height() - margins.height()));
+    if (wanted.expandedTo(size()) == size())
+        return;
+    if (!m_beforeWidening.isValid() || size() != m_widenedSize)
+        m_beforeWidening = frame;
     resize(wanted.expandedTo(size()));
+    m_widenedSize = size();
     frame = frameGeometry();
     // Keep the grown window on the screen.
     const QPoint topLeft(qMax(room.left(), qMin(frame.left(), room.right() - frame.width() + 1)),
@@ -237,8 +281,14 @@ void mdiMain::resizeEvent(QResizeEvent *event)
 
 bool mdiMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize) {
         sizeBackPanel();
+        const int oldHeight = static_cast<QResizeEvent *>(event)->oldSize().height();
+        if (oldHeight > 0) {
+            for (QMdiSubWindow *sub : m_area->subWindowList())
+                fillAreaHeight(sub, oldHeight);
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -52,9 +52,17 @@ private:
     bool writeBarcodeSetFile();
     void sizeBackPanel();
     void fitModelWindow(QMdiSubWindow *sub);
+    // A model window that reaches the foot of the work area keeps reaching it: it takes the
+    // area's height (never less than it needs), so its lists show as many rows as fit.
+    void fillAreaHeight(QMdiSubWindow *sub, int oldAreaHeight = -1);
+    // After the last model window has closed: back to the size and place the window had
+    // before a station widened it, unless the operator has resized it since.
+    void restoreAfterWidening();
 
     QMdiArea *m_area = nullptr;
     BackGrdFrm *m_back = nullptr;
     bool m_unloaded = false;
     bool m_closeWhenIdle = false;
+    QRect m_beforeWidening; // frame geometry before a station widened the window
+    QSize m_widenedSize;    // the size the widening gave
 };

@@ -13,7 +13,12 @@ void NameLabel::mousePressEvent(QMouseEvent *event)
 
 void NameLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    // The base class would hand the second press on as a single click, whose focus move
+    // would close the rename box the double click has just opened.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
         Q_EMIT doubleClicked(m_index);
+        return;
+    }
     QLabel::mouseDoubleClickEvent(event);
 }

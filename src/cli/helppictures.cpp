@@ -30,6 +30,13 @@ const QString Srp770 = QStringLiteral("SRP770");
 const QString Al300 = QStringLiteral("AL300");
 const QString Leo60d = QStringLiteral("LEO60D");
 
+// The LEO-60D+ goods file as an operator's file dialog would name it.
+#ifdef Q_OS_WIN
+const QString OperatorPreFile = QStringLiteral("C:\\LEO-60D\\상품목록.pre");
+#else
+const QString OperatorPreFile = QStringLiteral("/home/매장/LEO-60D/상품목록.pre");
+#endif
+
 // Goods rows marked in the station pictures, and the row the cursor stands on.
 const QList<int> MarkedRows{2, 5, 6};
 constexpr int ActiveRow = 3;
@@ -325,6 +332,8 @@ bool HelpPictures::runLeo60d()
     const QString pre = QDir(DataDirectory()).filePath(SampleData::preFileName());
     file->setText(QDir::toNativeSeparators(pre));
     view->click();
+    // The picture shows where an operator keeps the file, not the maker's working folder.
+    file->setText(OperatorPreFile);
     if (!save(Leo60d, picture()))
         return false;
 

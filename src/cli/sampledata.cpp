@@ -2,6 +2,7 @@
 
 #include "app/barcodesetfile.h"
 #include "common/textutil.h"
+#include "station/fieldfilter.h"
 #include "station/formatfile.h"
 #include "station/goodstable.h"
 
@@ -17,23 +18,24 @@ struct Goods {
     qint16 format;
 };
 
-// A neighbourhood shop's shelf: maker code (4 digits) and item code (5 digits).
+// A neighbourhood shop's shelf: maker code (4 digits) and item code (5 digits). Prices are
+// written without a thousands comma, as goods data never hold one.
 const Goods Shelf[] = {
-    {"104300011", "신라면 120g", "1,050", 2, 1},
-    {"115200102", "서울우유 1L", "2,980", 1, 1},
-    {"104300527", "새우깡 90g", "1,500", 3, 1},
-    {"107500034", "초코파이 12개입", "4,800", 1, 1},
+    {"104300011", "신라면 120g", "1050", 2, 1},
+    {"115200102", "서울우유 1L", "2980", 1, 1},
+    {"104300527", "새우깡 90g", "1500", 3, 1},
+    {"107500034", "초코파이 12개입", "4800", 1, 1},
     {"104800218", "진라면 매운맛 120g", "950", 2, 1},
-    {"181600002", "제주삼다수 2L", "1,280", 6, 2},
-    {"106300245", "바나나우유 240ml", "1,700", 4, 2},
-    {"104900312", "햇반 210g", "1,650", 3, 1},
-    {"104700150", "동원참치 150g", "2,750", 2, 1},
-    {"105600087", "칠성사이다 1.5L", "2,400", 1, 1},
-    {"106200449", "꼬깔콘 고소한맛 72g", "1,600", 2, 1},
-    {"104700903", "양반김 5봉", "3,980", 1, 2},
-    {"104900778", "비비고 왕교자 1.05kg", "9,980", 1, 1},
-    {"104800031", "오뚜기 토마토케첩 500g", "2,680", 2, 1},
-    {"103700508", "맥심 모카골드 100T", "15,900", 1, 1},
+    {"181600002", "제주삼다수 2L", "1280", 6, 2},
+    {"106300245", "바나나우유 240ml", "1700", 4, 2},
+    {"104900312", "햇반 210g", "1650", 3, 1},
+    {"104700150", "동원참치 150g", "2750", 2, 1},
+    {"105600087", "칠성사이다 1.5L", "2400", 1, 1},
+    {"106200449", "꼬깔콘 고소한맛 72g", "1600", 2, 1},
+    {"104700903", "양반김 5봉", "3980", 1, 2},
+    {"104900778", "비비고 왕교자 1.05kg", "9980", 1, 1},
+    {"104800031", "오뚜기 토마토케첩 500g", "2680", 2, 1},
+    {"103700508", "맥심 모카골드 100T", "15900", 1, 1},
 };
 
 BarcodeElement Barcode(qint32 y, qint32 x, qint16 code, qint16 den, qint32 height, qint16 edit)
@@ -88,7 +90,8 @@ QList<GoodsItem> SampleData::goods()
         item.Barcodes[1] = ean13(QString::fromLatin1(g.code));
         item.Texts[1] = item.Name;
         item.Texts[2] = QString::fromUtf8(g.price);
-        list << item;
+        // Stored as the item editor would have stored it.
+        list << FilteredGoodsItem(item);
     }
     return list;
 }

@@ -1,6 +1,5 @@
 #include "dialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QQueue>
@@ -19,9 +18,10 @@ DialogState &state()
     return s;
 }
 
+// A box without a title of its own carries the main window's caption.
 QString caption(const QString &title)
 {
-    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+    return title.isEmpty() ? QStringLiteral("바코드 프린터 작업") : title;
 }
 
 // A test's queued answer to a question asking for a text: none (or an invalid value)

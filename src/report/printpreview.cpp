@@ -99,11 +99,17 @@ void PrintPreview::refresh()
     lngPageCount = pages->pageCount();
     fpSpreadPreview1->setPages(pages);
     if (m_activated) {
+        // The page count or the pages shown at once may have changed, and the current page
+        // with them: both buttons follow.
         const int cur = fpSpreadPreview1->currentPage();
         if (cur > lngPageCount - fpSpreadPreview1->pagesShown())
             DisableButton(NextCol, QStringLiteral("RIGHT"));
         else
             EnableButton(NextCol, QStringLiteral("RIGHT"));
+        if (cur > 1)
+            EnableButton(PrevCol, QStringLiteral("LEFT"));
+        else
+            DisableButton(PrevCol, QStringLiteral("LEFT"));
     }
 }
 

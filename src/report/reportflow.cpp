@@ -10,12 +10,17 @@
 #include "prnseltfrm.h"
 #include "sendtoexcel.h"
 #include "spreadsheetexport.h"
+#include "spreadsheetopener.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+
+namespace {
+const QString ExportTitle = QStringLiteral("엑셀출력");
+}
 
 QString RegistrationReportTitle(const QString &formName)
 {
@@ -26,6 +31,32 @@ QString RegistrationReportTitle(const QString &formName)
     if (formName == QLatin1String("LEO60DFrm"))
         return QStringLiteral("LEO-60D 바코드 등록 현황");
     return QString();
+}
+
+void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &formName)
+{
+    QString path, error;
+    const bool written = SpreadsheetExport::writeRegistrationFile(
+        formName, GridSnapshot::take(grid).toTable(), &path, &error);
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (!written) {
+        Dialogs::inform(
+            station, QStringLiteral("* %1 파일을 저장하지 못했습니다 !\n%2").arg(shownPath, error),
+            ExportTitle, QMessageBox::Warning);
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!Dialogs::askYesNo(station,
+                           QStringLiteral("* 엑셀 파일을 저장했습니다.\n%1\n\n"
+                                          "* 저장한 폴더를 열까요 ?")
+                               .arg(shownPath),
+                           ExportTitle))
+        return;
+    if (!SpreadsheetOpener::current().open(folder))
+        Dialogs::inform(
+            station,
+            QStringLiteral("* 폴더를 열 수 없습니다 !\n%1").arg(QDir::toNativeSeparators(folder)),
+            ExportTitle, QMessageBox::Warning);
 }
 
 void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName)
@@ -68,14 +99,9 @@ void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &fo
         preview->show();
         break;
     }
-    case 3: {
-        QString path, error;
-        if (!SpreadsheetExport::writeRegistrationFile(formName, GridSnapshot::take(grid).toTable(),
-                                                      &path, &error))
-            Dialogs::inform(station, QStringLiteral("* %1 파일을 저장하지 못했습니다 !")
-                                         .arg(QDir::toNativeSeparators(path)));
+    case 3:
+        WriteRegistrationFile(station, grid, formName);
         break;
-    }
     case 4:
         SendToExcel(grid, station);
         break;

@@ -13,6 +13,10 @@ class QWidget;
 // is opening returns at once without output.
 void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName);
 
+// The report as a workbook in the backup folder (the print-condition dialog's "엑셀출력"):
+// tells where it went and offers to open the folder, or tells why it could not be written.
+void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &formName);
+
 // Page title of a station's registration report ("SRP-770 바코드 등록 현황" ...); empty for
 // an unknown form.
 QString RegistrationReportTitle(const QString &formName);

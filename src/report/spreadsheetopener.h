@@ -2,12 +2,13 @@
 
 #include <QString>
 
-// Opens a finished workbook with the desktop's spreadsheet program. The program uses the
-// desktop's default handler; tests install their own opener.
+// Opens a finished workbook with the desktop's spreadsheet program, or the folder it was
+// saved in with the desktop's file manager. The program uses the desktop's default handler;
+// tests install their own opener.
 class SpreadsheetOpener {
 public:
     virtual ~SpreadsheetOpener() = default;
-    // true when the file was handed to a program that shows it.
+    // true when the file or folder was handed to a program that shows it.
     virtual bool open(const QString &path) = 0;
 
     // The opener in use: the one installed, else the desktop's handler.

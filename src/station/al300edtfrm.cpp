@@ -23,8 +23,7 @@
 
 namespace {
 
-constexpr int NameBytes = 50;
-constexpr int DataBytes = 30;
+const QString AutoNumberText = QStringLiteral("자동");
 
 // Keys that start a number: a digit (main keyboard or keypad, keypad operators included), ".", "+"
 // or "-".
@@ -182,6 +181,7 @@ void AL300EdtFrm::Form_Load()
     m_userCode = p.UserCode;
     p.ModalOpening = 0;
     p.EditResult = 0;
+    m_adding = p.EditMode == EditInsert;
     QString title = QStringLiteral("품목 등록 수정 작업");
     if (p.EditMode == EditInsert) {
         title += QStringLiteral(" (등록) ");
@@ -191,12 +191,27 @@ void AL300EdtFrm::Form_Load()
     }
     setWindowTitle(title);
     showItem();
+    // The box the window starts in takes the focus when the window shows, so the number box
+    // is not entered and left on the way (which would store what it shows).
+    if (p.EditMode == EditInsert)
+        GdsNameTxt->setFocus(Qt::OtherFocusReason);
+    else if (p.EditMode == EditUpdate)
+        GdsSuTxt->setFocus(Qt::OtherFocusReason);
+}
+
+QString AL300EdtFrm::numberText(qint32 no) const
+{
+    // A new item takes the first free number: 0 reads "자동" there. A changed item shows
+    // blank for 0.
+    if (no == 0 && m_adding)
+        return AutoNumberText;
+    return BlankZeroText(no);
 }
 
 void AL300EdtFrm::showItem()
 {
     const GoodsItem &item = Program().EditItem;
-    GdsNoTxt->setText(item.No == 0 ? QStringLiteral("자동") : QString::number(item.No));
+    GdsNoTxt->setText(item.No == 0 ? AutoNumberText : QString::number(item.No));
     GdsNameTxt->setText(item.Name);
     for (int k = 1; k <= 5; ++k) {
         QRadioButton *opt = m_formats[k - 1];
@@ -233,26 +248,26 @@ void AL300EdtFrm::GdsNoTxt_LostFocus()
 {
     const qint32 no = DigitsToLong(GdsNoTxt->text());
     Program().EditItem.No = no;
-    GdsNoTxt->setText(BlankZeroText(no));
+    GdsNoTxt->setText(numberText(no));
 }
 
 void AL300EdtFrm::GdsNameTxt_LostFocus()
 {
-    Program().EditItem.Name = CleanText(GdsNameTxt->text(), NameBytes);
+    Program().EditItem.Name = GoodsNameText(GdsNameTxt->text());
     GdsNameTxt->setText(Program().EditItem.Name);
 }
 
 void AL300EdtFrm::BarCodeTxt_LostFocus(int k)
 {
     QLineEdit *box = m_barcodes[k - 1];
-    Program().EditItem.Barcodes[k] = FieldFilter(CleanText(box->text(), DataBytes));
+    Program().EditItem.Barcodes[k] = GoodsDataText(box->text());
     box->setText(Program().EditItem.Barcodes[k]);
 }
 
 void AL300EdtFrm::TxtDataTxt_LostFocus(int k)
 {
     QLineEdit *box = TxtDataTxt[k - 1];
-    Program().EditItem.Texts[k] = FieldFilter(CleanText(box->text(), DataBytes));
+    Program().EditItem.Texts[k] = GoodsDataText(box->text());
     box->setText(Program().EditItem.Texts[k]);
 }
 

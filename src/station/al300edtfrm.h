@@ -57,6 +57,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void showItem();
+    // What the number box shows for a stored number.
+    QString numberText(qint32 no) const;
     void BarFormOpt_Click(int format);
     void GdsNoTxt_LostFocus();
     void GdsNameTxt_LostFocus();
@@ -80,5 +82,6 @@ private:
     bool m_noArmed = false;
     bool m_suArmed = false;
     bool m_closing = false;
+    bool m_adding = false; // opened to add an item
     QString m_userCode;
 };

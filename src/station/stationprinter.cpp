@@ -3,6 +3,7 @@
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "common/systemerror.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "srp770/jobsender.h"
@@ -399,10 +400,11 @@ bool StationPrinter::sendText(const QString &text, const QString &copyFile, int 
                         QStringLiteral("포트에러"));
         return false;
     case SendResult::CannotOpen:
-        Dialogs::inform(
-            m_station,
-            QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2").arg(set.BarComPort).arg(error),
-            QStringLiteral("포트에러"));
+        Dialogs::inform(m_station,
+                        QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2")
+                            .arg(set.BarComPort)
+                            .arg(SystemError::inKorean(error)),
+                        QStringLiteral("포트에러"));
         return false;
     }
     return false;

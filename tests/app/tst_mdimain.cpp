@@ -1,4 +1,5 @@
 #include "app/backgrdfrm.h"
+#include "app/barcodesetfile.h"
 #include "app/mdimain.h"
 #include "app/namelabel.h"
 #include "common/dialogs.h"
@@ -45,7 +46,12 @@ private Q_SLOTS:
     void firstStartWritesDefaultsOnClose();
     void selectingSetPaintsColours();
     void renamingThroughTheBox();
+    void renamingByMouseAndKeys_data();
+    void renamingByMouseAndKeys();
+    void singleClickOnNameGoesToFirstModel();
     void openingClosesAndReopens();
+    void closingWideStationRestoresWindow_data();
+    void closingWideStationRestoresWindow();
     void exitSavesStationsThenWritesFile();
 
 private:
@@ -120,6 +126,57 @@ void TestMdiMain::renamingThroughTheBox()
     QCOMPARE(TextFile::readLines(setFile()).value(4), QString("과일 `특가` 코너"));
 }
 
+void TestMdiMain::renamingByMouseAndKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("open");    // the box still shown after the key
+    QTest::addColumn<QString>("name"); // name of set 3 afterwards
+    QTest::newRow("Enter stores") << int(Qt::Key_Return) << false << "Fruit 7";
+    QTest::newRow("keypad Enter stores") << int(Qt::Key_Enter) << false << "Fruit 7";
+    QTest::newRow("Down stores") << int(Qt::Key_Down) << false << "Fruit 7";
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << false << "채소";
+    QTest::newRow("Up stays in the box") << int(Qt::Key_Up) << true << "채소";
+}
+
+void TestMdiMain::renamingByMouseAndKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, open);
+    QFETCH(QString, name);
+    BarcodeSetFile::Contents sets;
+    sets.names[3] = QStringLiteral("채소");
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(BarcodeSetFile::write(setFile(), sets));
+    mdiMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    BackGrdFrm *b = w.backPanel();
+    QTest::mouseDClick(b->BarNameLbl[3], Qt::LeftButton);
+    QVERIFY(b->BarNameTxt->isVisible());
+    QVERIFY(b->BarNameTxt->hasFocus());
+    QCOMPARE(b->BarNameTxt->text(), QStringLiteral("채소"));
+    b->BarNameTxt->selectAll();
+    QTest::keyClicks(b->BarNameTxt, QStringLiteral("Fruit 7"));
+    QTest::keyClick(b->BarNameTxt, Qt::Key(key));
+    QCOMPARE(b->BarNameTxt->isVisible(), open);
+    QCOMPARE(b->BarNameTxt->hasFocus(), open);
+    QCOMPARE(b->Mnu001Cmd->hasFocus(), !open);
+    QCOMPARE(Program().BarcodeSetNames[3], name);
+    QCOMPARE(b->BarNameLbl[3]->text(), name);
+}
+
+void TestMdiMain::singleClickOnNameGoesToFirstModel()
+{
+    mdiMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    BackGrdFrm *b = w.backPanel();
+    b->BarSeltOpt[4]->setFocus();
+    QTest::mouseClick(b->BarNameLbl[4], Qt::LeftButton);
+    QVERIFY(b->Mnu001Cmd->hasFocus());
+    QVERIFY(!b->BarNameTxt->isVisible());
+}
+
 void TestMdiMain::openingClosesAndReopens()
 {
     mdiMain w;
@@ -139,6 +196,40 @@ void TestMdiMain::openingClosesAndReopens()
     QCOMPARE(second->setNo, 2);
     QCOMPARE(w.mdiArea()->subWindowList().size(), 1);
     QVERIFY(!w.openModelWindow("NoSuchFrm"));
+}
+
+void TestMdiMain::closingWideStationRestoresWindow_data()
+{
+    QTest::addColumn<bool>("resizedMeanwhile");
+    QTest::newRow("untouched") << false;
+    QTest::newRow("resized by the operator") << true;
+}
+
+void TestMdiMain::closingWideStationRestoresWindow()
+{
+    QFETCH(bool, resizedMeanwhile);
+    mdiMain::registerWindow("AL300Frm", [] {
+        auto *wide = new FakeStation;
+        wide->setMinimumSize(760, 300);
+        return wide;
+    });
+    mdiMain w;
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(500, 400);
+    w.move(30, 40);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect before = w.geometry();
+    w.openModelWindow("AL300Frm");
+    QVERIFY(w.width() > before.width()); // widened for the station
+    if (resizedMeanwhile)
+        w.resize(w.width(), 600);
+    const QRect after = w.geometry();
+    QPointer<QWidget> station = w.modelWindow("AL300Frm");
+    station->parentWidget()->close();
+    QTRY_VERIFY(station.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(w.geometry(), resizedMeanwhile ? after : before);
 }
 
 void TestMdiMain::exitSavesStationsThenWritesFile()

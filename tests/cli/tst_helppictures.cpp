@@ -6,7 +6,9 @@
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "help/qelhelpfrm.h"
+#include "station/fieldfilter.h"
 #include "station/formatfile.h"
+#include "station/goodscheck.h"
 #include "station/goodstable.h"
 
 #include <QDir>
@@ -111,7 +113,24 @@ void TestHelpPictures::sampleGoods()
         for (int i = 0; i < 12; ++i)
             sum += code[i].digitValue() * (i % 2 ? 3 : 1);
         QCOMPARE(code[12].digitValue(), (10 - sum % 10) % 10);
+        // Every cell as the item editor would have stored it.
+        QCOMPARE(goods.cell(r, GoodsTable::NameColumn),
+                 GoodsNameText(goods.cell(r, GoodsTable::NameColumn)));
+        for (int c = GoodsTable::FirstBarcodeColumn; c < GoodsTable::LastColumn; ++c)
+            QCOMPARE(goods.cell(r, c), GoodsDataText(goods.cell(r, c)));
     }
+    // Nothing the goods check would point out, and saved again byte for byte the same.
+    const auto m = PrinterModel(model);
+    FormatSet formats;
+    QVERIFY(FormatFile::load(formats, QDir(dir).filePath(FormatFile::fileName(m, "00")), m));
+    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(m, formats, goods);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).message));
+    const QString path = QDir(dir).filePath(GoodsTable::fileName(m, "00"));
+    const QString again = QDir(dir).filePath(QStringLiteral("again.Txt"));
+    QVERIFY(goods.save(again));
+    QFile a(path), b(again);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
 }
 
 void TestHelpPictures::pictures()

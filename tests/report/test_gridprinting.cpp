@@ -365,6 +365,39 @@ private Q_SLOTS:
         QTRY_VERIFY(PrintPreview::instance() == nullptr);
     }
 
+    void pageButtonsFollowPageSetup()
+    {
+        // Two pages under a deep top margin; the page setup then takes the margin away.
+        QTableView view;
+        for (int rows = 10;; rows += 5) {
+            fillGrid(view, rows);
+            GridPrintSettings s = GridPrintSettings::of(&view);
+            s.marginTop = 7000;
+            GridPrintSettings::store(&view, s);
+            if (PrintPreview(&view).lngPageCount >= 2)
+                break;
+        }
+        auto *preview = new PrintPreview(&view);
+        QCOMPARE(preview->lngPageCount, 2);
+        preview->show();
+        QPushButton *next = preview->toolbarButton(PrintPreview::NextCol);
+        QPushButton *prev = preview->toolbarButton(PrintPreview::PrevCol);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(preview->fpSpreadPreview1->currentPage(), 2);
+        QVERIFY(prev->isEnabled());
+        QVERIFY(!next->isEnabled());
+        {
+            PrintPageSetup setup(&view);
+            setup.pagemargin[2]->setText(QStringLiteral("0"));
+            QTest::mouseClick(setup.cmdAction[0], Qt::LeftButton);
+        }
+        QCOMPARE(preview->lngPageCount, 1);
+        QCOMPARE(preview->fpSpreadPreview1->currentPage(), 1);
+        QVERIFY(!prev->isEnabled());
+        QVERIFY(!next->isEnabled());
+        delete preview;
+    }
+
     void zoomChoices_data()
     {
         QTest::addColumn<int>("index");

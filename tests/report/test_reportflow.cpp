@@ -226,9 +226,26 @@ private Q_SLOTS:
         QCOMPARE(cells.value("B4").toObject().value("v").toString(), QStringLiteral("배 3"));
         QCOMPARE(book.value(QStringLiteral("sheets")).toArray().first().toString(),
                  QStringLiteral("Sheet1"));
-        QVERIFY(Dialogs::shown().isEmpty());
+        // The operator learns where the file went; answered No, no folder opens.
+        QCOMPARE(Dialogs::shown().size(), 1);
+        const QString asked = Dialogs::shown().first();
+        QVERIFY2(asked.startsWith(QStringLiteral("엑셀출력|* ")) &&
+                     asked.contains(QDir::toNativeSeparators(path)) &&
+                     asked.endsWith(QStringLiteral(" ?")),
+                 qPrintable(asked));
         QVERIFY(m_opener.opened.isEmpty());
         QVERIFY(!PrintPreview::instance());
+    }
+
+    void spreadsheetFileOpensItsFolderOnYes()
+    {
+        Station station;
+        station.show();
+        Seen seen;
+        Dialogs::queueAnswer(true);
+        answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
+        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        QCOMPARE(m_opener.opened, QStringList{m_dir.filePath(QStringLiteral("QelBackup"))});
     }
 
     void spreadsheetFileFailureIsReported()
@@ -242,9 +259,13 @@ private Q_SLOTS:
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
         RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
         QCOMPARE(Dialogs::shown().size(), 1);
-        const QString text = Dialogs::shown().first().section(QLatin1Char('|'), 1);
-        QVERIFY2(text.startsWith(QStringLiteral("* ")) && text.endsWith(QStringLiteral(" !")),
-                 qPrintable(text));
+        // The file, then the reason on the lines below.
+        const QStringList lines =
+            Dialogs::shown().first().section(QLatin1Char('|'), 1).split(QLatin1Char('\n'));
+        QVERIFY2(lines.first().startsWith(QStringLiteral("* ")) &&
+                     lines.first().endsWith(QStringLiteral(" !")) && lines.size() > 1 &&
+                     lines.last().contains(QStringLiteral("파일을 바꿀 수 없습니다")),
+                 qPrintable(lines.join(QLatin1Char('/'))));
         QDir(blocked).removeRecursively();
     }
 

@@ -177,6 +177,9 @@ private Q_SLOTS:
         // One message per label tried; the list goes on with its next row.
         QCOMPARE(Dialogs::shown().size(), 3);
         QVERIFY(Dialogs::shown().first().startsWith("포트에러|"));
+        // The system's reason in Korean words, its own text as the detail.
+        QVERIFY(Dialogs::shown().first().contains("포트 장치가 없습니다"));
+        QVERIFY(Dialogs::shown().first().contains("(자세히: "));
         // The copy file still keeps the last job.
         QFile copy(m_dir.filePath("SRP770Print.Txt"));
         QVERIFY(copy.open(QIODevice::ReadOnly));

@@ -73,6 +73,8 @@ private Q_SLOTS:
     void leavingBoxStores_data();
     void leavingBoxStores();
     void formatOptionStoresAtOnce();
+    void numberBoxByMouseAndKeys_data();
+    void numberBoxByMouseAndKeys();
     void firstKeyReplacesNumber_data();
     void firstKeyReplacesNumber();
     void movement_data();
@@ -251,7 +253,7 @@ void TestAL300EdtFrm::leavingBoxStores_data()
                                        << "123456";
     QTest::newRow("number none") << "GdsNoTxt"
                                  << "자동"
-                                 << ""
+                                 << "자동"
                                  << "0";
     QTest::newRow("quantity 1500") << "GdsSuTxt"
                                    << "1500"
@@ -303,6 +305,55 @@ void TestAL300EdtFrm::leavingBoxStores()
     QVERIFY(!b->hasFocus());
     QCOMPARE(b->text(), shown);
     QCOMPARE(fieldOf(name), stored);
+}
+
+void TestAL300EdtFrm::numberBoxByMouseAndKeys_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("no");         // the item's number when changing
+    QTest::addColumn<QString>("opened"); // the box once the window is active
+    QTest::addColumn<QString>("typed");  // after a click into the box; Enter leaves it
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("new, passed through") << 0 << 0 << "자동"
+                                         << ""
+                                         << "자동" << 0;
+    QTest::newRow("new, number typed") << 0 << 0 << "자동"
+                                       << "7"
+                                       << "7" << 7;
+    QTest::newRow("new, 0 typed") << 0 << 0 << "자동"
+                                  << "0"
+                                  << "자동" << 0;
+    QTest::newRow("change, kept") << 1 << 5 << "5"
+                                  << ""
+                                  << "5" << 5;
+    QTest::newRow("change, 0 typed") << 1 << 5 << "5"
+                                     << "0"
+                                     << "" << 0;
+}
+
+void TestAL300EdtFrm::numberBoxByMouseAndKeys()
+{
+    QFETCH(int, mode);
+    QFETCH(int, no);
+    QFETCH(QString, opened);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, stored);
+    Program().EditMode = qint16(mode);
+    Program().EditItem.No = no;
+    Program().EditItem.Name = QStringLiteral("사과");
+    AL300EdtFrm frm;
+    showActive(frm);
+    QCOMPARE(frm.GdsNoTxt->text(), opened);
+    QCOMPARE(Program().EditItem.No, no);
+    QTest::mouseClick(frm.GdsNoTxt, Qt::LeftButton);
+    QVERIFY(frm.GdsNoTxt->hasFocus());
+    QTest::keyClicks(frm.GdsNoTxt, typed);
+    QTest::keyClick(frm.GdsNoTxt, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), frm.GdsNameTxt);
+    QCOMPARE(frm.GdsNoTxt->text(), shown);
+    QCOMPARE(Program().EditItem.No, stored);
 }
 
 void TestAL300EdtFrm::formatOptionStoresAtOnce()
