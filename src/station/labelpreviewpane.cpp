@@ -188,6 +188,14 @@ void LabelPreviewPane::scanCheckFinished()
     m_scanResults = m_scanWatcher->result();
     m_checkedText = m_runningText;
     showScanResults();
+    // The barcodes that do not scan outlined in the picture.
+    const QList<LabelPainter::Placement> places = LabelPainter::placements(label());
+    QList<QRectF> flagged;
+    for (const ScanResult &r : std::as_const(m_scanResults)) {
+        if (r.fails() && r.object >= 0 && r.object < places.size())
+            flagged << places[r.object].bounds.adjusted(-3, -3, 3, 3);
+    }
+    LabelPreviewCnv->setFlagged(flagged);
     Q_EMIT scanChecked();
 }
 

@@ -383,9 +383,16 @@ private Q_SLOTS:
                  QStringLiteral("EAN-13 8801234567893: 스캔 안 됨: 왼쪽 여백 1mm, 라벨 끝에서 "
                                 "잘림 (2.8mm 이상이어야 합니다)"));
         QCOMPARE(list->item(0)->foreground().color(), QColor(0xC0, 0x00, 0x00));
+        // ... and outlined in red in the picture.
+        QCOMPARE(p->LabelPreviewCnv->flagged().size(), 1);
+        QVERIFY(p->LabelPreviewCnv->flagged().first().contains(QPointF(dots(1) + 20, dots(12))));
+        QVERIFY(redPixels(p->LabelPreviewCnv->grab().toImage()) > 50);
 
         // Another row: data that cannot be drawn does not scan either.
         type(w.get(), "BarXxTxt1", QString::number(mm(5)));
+        QVERIFY(p->LabelPreviewCnv->flagged().isEmpty());
+        QTRY_VERIFY(p->scanResults().value(0).scans());
+        QVERIFY(p->LabelPreviewCnv->flagged().isEmpty());
         w->setActiveRow(5);
         QTRY_COMPARE(p->scanResults().size(), 1);
         QVERIFY(list->item(0)->text().startsWith(
