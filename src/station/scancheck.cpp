@@ -18,9 +18,9 @@ constexpr int Dark = 128; // grey levels below are ink
 constexpr int Margin = 4; // dots read around a barcode beyond its quiet zones
 constexpr double MinHeightShare = 0.15;
 
-bool dark(const QImage &grey, int x, int y)
+bool dark(const QImage &print, int x, int y)
 {
-    return grey.constScanLine(y)[x] < Dark;
+    return qGray(reinterpret_cast<const QRgb *>(print.constScanLine(y))[x]) < Dark;
 }
 
 QString millimetres(int dots)
@@ -104,7 +104,7 @@ public:
         // Turning the label by 180 degrees changes nothing a scanner sees.
         m_label.reversed = false;
         m_places = LabelPainter::placements(m_label);
-        m_print = LabelPainter::renderPrinted(m_label).convertToFormat(QImage::Format_Grayscale8);
+        m_print = LabelPainter::renderPrinted(m_label); // RGB32
         m_area = m_print.rect();
     }
 

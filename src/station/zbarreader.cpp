@@ -121,14 +121,23 @@ QList<ZbarReader::Symbol> ZbarReader::read(const QImage &image)
     QList<Symbol> out;
     if (image.isNull())
         return out;
-    const QImage grey = image.format() == QImage::Format_Grayscale8
-                            ? image
-                            : image.convertToFormat(QImage::Format_Grayscale8);
-    const int w = grey.width(), h = grey.height();
-    // The reader wants the rows without padding.
+    // The reader wants grey levels, rows without padding. (Qt's own conversion to grey
+    // goes through colour management and takes many times longer than reading.)
+    const QImage rgb = image.format() == QImage::Format_Grayscale8
+                           ? image
+                           : image.convertToFormat(QImage::Format_RGB32);
+    const int w = rgb.width(), h = rgb.height();
     QByteArray pixels(qsizetype(w) * h, Qt::Uninitialized);
-    for (int y = 0; y < h; ++y)
-        memcpy(pixels.data() + qsizetype(y) * w, grey.constScanLine(y), size_t(w));
+    for (int y = 0; y < h; ++y) {
+        uchar *out = reinterpret_cast<uchar *>(pixels.data()) + qsizetype(y) * w;
+        if (rgb.format() == QImage::Format_Grayscale8) {
+            memcpy(out, rgb.constScanLine(y), size_t(w));
+            continue;
+        }
+        const QRgb *in = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            out[x] = uchar(qGray(in[x]));
+    }
 
     zbar_image_t *zi = zbar_image_create();
     zbar_image_set_format(zi, zbar_fourcc('Y', '8', '0', '0'));
