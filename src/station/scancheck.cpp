@@ -178,8 +178,6 @@ public:
         return r;
     }
 
-    const LabelDescription &label() const { return m_label; }
-
 private:
     static bool matches(const ScanResult &r, const ZbarReader::Symbol &s)
     {
@@ -288,8 +286,8 @@ QString findingKorean(const Finding &f)
                                 : QStringLiteral("다른 인쇄에 막힘"),
                  millimetres(f.needed));
     case Cause::Overlap:
-        return (f.other >= 0 ? f.otherName : QStringLiteral("다른 인쇄")) +
-               QStringLiteral("이(가) 바 위에 겹칩니다");
+        return f.other >= 0 ? f.otherName + QStringLiteral("이(가) 바 위에 겹칩니다")
+                            : QStringLiteral("다른 인쇄가 바 위에 겹칩니다");
     case Cause::OutsideLabel:
         return QStringLiteral("바가 라벨 밖으로 나갑니다");
     case Cause::Unread:
@@ -342,7 +340,7 @@ QString ScanResult::korean() const
     case Verdict::Scans:
         return QStringLiteral("스캔 확인");
     case Verdict::OtherData:
-        return readSymbology == symbology || sameSymbology(symbology, readSymbology)
+        return sameSymbology(symbology, readSymbology)
                    ? QStringLiteral("다른 데이터로 읽힘: \"%1\" (보낸 데이터 \"%2\")")
                          .arg(read, data)
                    : QStringLiteral("다른 바코드로 읽힘: %1 \"%2\"")
