@@ -385,14 +385,20 @@ QList<LabelPainter::Placement> LabelPainter::placements(const LabelDescription &
     return out;
 }
 
-QImage LabelPainter::renderPrinted(const LabelDescription &label)
+QImage LabelPainter::renderPrinted(const LabelDescription &label, const QRect &area)
 {
     const Layout lay = layoutLabel(label);
-    const QSize px(qMax(1, int(std::ceil(lay.size.width() - 1e-6))),
-                   qMax(1, int(std::ceil(lay.size.height() - 1e-6))));
-    QImage image(px, QImage::Format_RGB32);
+    const QRect whole(0, 0, qMax(1, int(std::ceil(lay.size.width() - 1e-6))),
+                      qMax(1, int(std::ceil(lay.size.height() - 1e-6))));
+    const QRect part = area.isNull() ? whole : area;
+    if (part.isEmpty())
+        return QImage();
+    QImage image(part.size(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     image.fill(Qt::white);
     QPainter p(&image);
+    p.translate(-part.topLeft());
     paintLayout(p, label, lay, QRectF(0, 0, lay.size.width(), lay.size.height()), false);
     p.end();
     return image;

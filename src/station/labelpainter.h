@@ -45,6 +45,7 @@ public:
     // One placement per object of `label`, in the order of its objects.
     static QList<Placement> placements(const LabelDescription &label);
     // The label as the printer puts it on paper: one pixel per dot, black on white, turned
-    // when the label prints reversed; no outline and no marks.
-    static QImage renderPrinted(const LabelDescription &label);
+    // when the label prints reversed; no outline and no marks. With an `area` (dots), only
+    // that part of the label: the picture's pixel (0, 0) is the area's top left dot.
+    static QImage renderPrinted(const LabelDescription &label, const QRect &area = QRect());
 };

@@ -18,11 +18,6 @@ constexpr int Dark = 128; // grey levels below are ink
 constexpr int Margin = 4; // dots read around a barcode beyond its quiet zones
 constexpr double MinHeightShare = 0.15;
 
-bool dark(const QImage &print, int x, int y)
-{
-    return qGray(reinterpret_cast<const QRgb *>(print.constScanLine(y))[x]) < Dark;
-}
-
 QString millimetres(int dots)
 {
     return QString::number(dots / 8.0, 'f', dots % 8 == 0 ? 0 : 1) + QStringLiteral("mm");
@@ -104,8 +99,9 @@ public:
         // Turning the label by 180 degrees changes nothing a scanner sees.
         m_label.reversed = false;
         m_places = LabelPainter::placements(m_label);
-        m_print = LabelPainter::renderPrinted(m_label); // RGB32
-        m_area = m_print.rect();
+        const QSizeF size = LabelPainter::labelSize(m_label);
+        m_area =
+            QRect(0, 0, int(std::ceil(size.width() - 1e-6)), int(std::ceil(size.height() - 1e-6)));
     }
 
     ScanResult check(int index)
@@ -138,6 +134,9 @@ public:
             r.findings << Finding{Cause::OutsideLabel};
         const int left = ScanCheck::quietZoneModules(o.symbology, false) * o.narrow;
         const int right = ScanCheck::quietZoneModules(o.symbology, true) * o.narrow;
+        // Only the barcode with its quiet zones is drawn (labels may be metres long).
+        m_part = bars.adjusted(-left - Margin, -Margin, right + Margin, Margin).intersected(m_area);
+        m_print = m_part.isEmpty() ? QImage() : LabelPainter::renderPrinted(m_label, m_part);
         quietZone(r, index, bars, false, left);
         quietZone(r, index, bars, true, right);
         overprint(r, index, bars, place.symbol);
@@ -147,15 +146,13 @@ public:
                                              : ScanResult::Verdict::NoScan;
             return r;
         }
-        const QRect crop =
-            bars.adjusted(-left - Margin, -Margin, right + Margin, Margin).intersected(m_area);
         const ZbarReader::Symbol *found = nullptr;
         QList<ZbarReader::Symbol> symbols;
-        if (!crop.isEmpty())
-            symbols = m_reader.read(m_print.copy(crop));
+        if (!m_print.isNull())
+            symbols = m_reader.read(m_print);
         for (const ZbarReader::Symbol &s : std::as_const(symbols)) {
             // Only what was read across these bars (a neighbour may reach into the picture).
-            const QRect at = s.where.translated(crop.topLeft());
+            const QRect at = s.where.translated(m_part.topLeft());
             if (at.right() < bars.left() || at.left() > bars.right() || at.bottom() < bars.top() ||
                 at.top() > bars.bottom())
                 continue;
@@ -185,6 +182,13 @@ private:
                comparable(s.symbology, s.data) == comparable(r.symbology, r.expected);
     }
 
+    // Ink at the label's dot (x, y), which lies in the part drawn.
+    bool dark(int x, int y) const
+    {
+        const QRgb *row = reinterpret_cast<const QRgb *>(m_print.constScanLine(y - m_part.top()));
+        return qGray(row[x - m_part.left()]) < Dark;
+    }
+
     void addOther(Finding &f, int other) const
     {
         f.other = other;
@@ -197,6 +201,8 @@ private:
     // The white run beside the bars on every row they print on; the narrowest counts.
     void quietZone(ScanResult &r, int index, const QRect &bars, bool rightSide, int needed)
     {
+        if (m_print.isNull())
+            return;
         const int top = qMax(bars.top(), m_area.top());
         const int bottom = qMin(bars.bottom(), m_area.bottom());
         const int step = rightSide ? 1 : -1;
@@ -213,7 +219,7 @@ private:
                     narrowest = run;
                     break;
                 }
-                if (dark(m_print, x, y)) {
+                if (dark(x, y)) {
                     edge = false;
                     culprit = objectAt(m_places, index, x, y);
                     narrowest = run;
@@ -235,8 +241,8 @@ private:
     // the bars.
     void overprint(ScanResult &r, int index, const QRect &bars, const BarcodeSymbol &symbol)
     {
-        const QRect inside = bars.intersected(m_area);
-        if (inside.isEmpty())
+        const QRect inside = bars.intersected(m_part);
+        if (inside.isEmpty() || m_print.isNull())
             return;
         QList<bool> barAt(bars.width(), false);
         for (const BarcodeSymbol::Bar &b : symbol.bars)
@@ -245,7 +251,7 @@ private:
         QList<int> others;
         for (int y = inside.top(); y <= inside.bottom(); ++y) {
             for (int x = inside.left(); x <= inside.right(); ++x) {
-                if (dark(m_print, x, y) == barAt[x - bars.left()])
+                if (dark(x, y) == barAt[x - bars.left()])
                     continue;
                 const int other = objectAt(m_places, index, x, y);
                 if (!others.contains(other))
@@ -261,8 +267,9 @@ private:
 
     LabelDescription m_label;
     QList<LabelPainter::Placement> m_places;
-    QImage m_print;
-    QRect m_area;
+    QRect m_area;   // the label, dots
+    QRect m_part;   // the part around the barcode being checked, dots
+    QImage m_print; // that part as printed, RGB32
     ZbarReader m_reader;
 };
 

@@ -120,6 +120,12 @@ private Q_SLOTS:
             putText(f, t, 1, 5, 22, QStringLiteral("사과 1,000원")); // below the digits
         };
         QTest::newRow("text below the digits") << withText << "ABC";
+        // Only the barcode's surroundings are drawn: a label of 999 mm x 9999 mm (8 x 80
+        // thousand dots, 2.5 GB as one picture) is checked like a small one.
+        Design huge = srp(8, 25, "8801234567893");
+        huge.width = 999;
+        huge.edit = [](LabelFormat &f, std::array<QString, 11> &) { f.LblLeng = 9999; };
+        QTest::newRow("label of 999 x 9999 mm") << huge << "8801234567893";
     }
 
     void everySymbologyScans()
