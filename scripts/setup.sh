@@ -9,7 +9,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
-  libicu-dev libxlsxwriter-dev libzint-dev
+  libicu-dev libxlsxwriter-dev libzint-dev libzbar-dev
   fonts-nanum qt6-translations-l10n
   zbar-tools poppler-utils python3-openpyxl
   xvfb xauth

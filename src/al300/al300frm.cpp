@@ -9,6 +9,8 @@
 #include "common/vbcolour.h"
 #include "station/fieldfilter.h"
 #include "station/goodstable.h"
+#include "station/labeljob.h"
+#include "station/scangate.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
@@ -389,6 +391,9 @@ void AL300Frm::BarSaveCmd_Click()
     }
     const bool goodsTicked = SelGodsChk->isChecked();
     if (!anyFormat && !goodsTicked)
+        return;
+    if (!ScanGate::confirm(this, Al300Transfer::labels(formatSet(), formats, goodsTicked, *goods()),
+                           *goods(), QStringLiteral("전송")))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BarSaveCmd->setEnabled(false);

@@ -1,6 +1,9 @@
 #include "al300transfer.h"
 
 #include "al300/al300protocol.h"
+#include "common/textutil.h"
+#include "station/goodstable.h"
+#include "station/labeljob.h"
 
 QList<Al300Transfer::Job> Al300Transfer::jobs(const FormatSet &set,
                                               const std::array<bool, 6> &formats, bool sendGoods,
@@ -16,5 +19,31 @@ QList<Al300Transfer::Job> Al300Transfer::jobs(const FormatSet &set,
     }
     if (sendGoods)
         out.append({BuildItemTableDownload(goodsRows), QStringLiteral("AL300Save3.Txt")});
+    return out;
+}
+
+QList<LabelJob> Al300Transfer::labels(const FormatSet &set, const std::array<bool, 6> &formats,
+                                      bool sendGoods, const GoodsTable &goods)
+{
+    FormatSet stored = set;
+    for (int f = 1; f <= FormatSet::FormatCount; ++f) {
+        for (int b = 1; b <= FormatSet::BarcodeCount; ++b)
+            stored.Fmt[f].Bar[b].BarString.clear();
+        for (int t = 1; t <= FormatSet::ShownTextCount; ++t)
+            stored.Fmt[f].Txt[t].TxtRight = 0;
+    }
+    QList<LabelJob> out;
+    for (int r = 1; r <= goods.rows(); ++r) {
+        const int number = goods.numberAt(r);
+        if (number < 1 || number > 999)
+            continue;
+        const int format = int(LeadingNumber(goods.cell(r, GoodsTable::FormatColumn)));
+        if (format < 1 || format > FormatSet::FormatCount ||
+            (!sendGoods && !formats[size_t(format)]))
+            continue;
+        LabelJob job;
+        if (LabelJob::plan(PrinterModel::AL300, stored, goods, r, 1, 0, false, &job))
+            out << job;
+    }
     return out;
 }

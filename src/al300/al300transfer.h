@@ -8,6 +8,9 @@
 
 #include <array>
 
+class GoodsTable;
+struct LabelJob;
+
 // The AL-300 transfer for the printer's stand-alone mode: the jobs it sends, in order, each
 // with the name of its copy file in the data folder. Ticked formats send the format download
 // ("AL300Save1.Txt") and then the link download ("AL300Save2.Txt"); the goods send the item
@@ -25,4 +28,12 @@ public:
     // texts (GoodsTable::rowTexts()), sent only when `sendGoods`. Nothing ticked: no jobs.
     static QList<Job> jobs(const FormatSet &set, const std::array<bool, 6> &formats, bool sendGoods,
                            const QList<QStringList> &goodsRows);
+
+    // The labels a transfer sets up for the printer's stand-alone mode, each as the direct
+    // print job that draws the same label: every goods row of the item table (goods number
+    // 1..999) in its own format, when the goods are sent or its format is. The printer fills
+    // the stored format from its item table, so fixed barcode values and right-aligned text
+    // widths, which only the direct print job knows, play no part.
+    static QList<LabelJob> labels(const FormatSet &set, const std::array<bool, 6> &formats,
+                                  bool sendGoods, const GoodsTable &goods);
 };

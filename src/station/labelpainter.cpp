@@ -227,11 +227,12 @@ void drawFitted(QPainter &p, const QFont &font, const QFontMetricsF &fm, const Q
     p.restore();
 }
 
-void drawBarcode(QPainter &p, const Item &it)
+void drawBarcode(QPainter &p, const Item &it, bool marks)
 {
     const LabelObject &o = *it.object;
     if (it.unencodable) {
-        drawMark(p, it.bounds, true);
+        if (marks)
+            drawMark(p, it.bounds, true);
         return;
     }
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -254,7 +255,7 @@ void drawBarcode(QPainter &p, const Item &it)
     }
 }
 
-void drawText(QPainter &p, const Item &it)
+void drawText(QPainter &p, const Item &it, bool marks)
 {
     const LabelObject &o = *it.object;
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -272,12 +273,14 @@ void drawText(QPainter &p, const Item &it)
         drawFitted(p, f, fm, r.text, QPointF(x, it.bounds.top()), r.width, it.bounds.height());
         x += r.width;
     }
-    if (it.unknownFont || it.hangulInEnglishFont)
+    if (marks && (it.unknownFont || it.hangulInEnglishFont))
         drawMark(p, it.bounds, false);
 }
 
+// `marks`: the outline and the red marks of the screen and the PDF; a picture of the print
+// leaves them out.
 void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
-                 const QRectF &target)
+                 const QRectF &target, bool marks = true)
 {
     const QSizeF size = lay.size;
     if (target.width() <= 0 || target.height() <= 0)
@@ -298,13 +301,17 @@ void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
     }
     for (const Item &it : lay.items) {
         if (it.object->isBarcode())
-            drawBarcode(p, it);
+            drawBarcode(p, it, marks);
         else
-            drawText(p, it);
-        if (it.outside)
+            drawText(p, it, marks);
+        if (it.outside && marks)
             drawMark(p, it.bounds.adjusted(-1, -1, 1, 1), false);
     }
     p.restore();
+    if (!marks) {
+        p.restore();
+        return;
+    }
 
     // Outline last, so that reversed texts at the edge do not hide it.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -365,5 +372,34 @@ QImage LabelPainter::render(const LabelDescription &label, double dpi, QStringLi
     p.end();
     if (problems)
         *problems << label.problems << lay.problems;
+    return image;
+}
+
+QList<LabelPainter::Placement> LabelPainter::placements(const LabelDescription &label)
+{
+    const Layout lay = layoutLabel(label);
+    QList<Placement> out;
+    out.reserve(lay.items.size());
+    for (const Item &it : lay.items)
+        out << Placement{it.bounds, it.barsRect, it.readableRect, it.symbol};
+    return out;
+}
+
+QImage LabelPainter::renderPrinted(const LabelDescription &label, const QRect &area)
+{
+    const Layout lay = layoutLabel(label);
+    const QRect whole(0, 0, qMax(1, int(std::ceil(lay.size.width() - 1e-6))),
+                      qMax(1, int(std::ceil(lay.size.height() - 1e-6))));
+    const QRect part = area.isNull() ? whole : area;
+    if (part.isEmpty())
+        return QImage();
+    QImage image(part.size(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(-part.topLeft());
+    paintLayout(p, label, lay, QRectF(0, 0, lay.size.width(), lay.size.height()), false);
+    p.end();
     return image;
 }

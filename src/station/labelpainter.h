@@ -1,5 +1,6 @@
 #pragma once
 
+#include "station/barcodesymbol.h"
 #include "station/labeldescription.h"
 
 #include <QImage>
@@ -31,4 +32,20 @@ public:
     static double pixelsPerDot(double dpi);
     // The label's extent in dots: its size, or where it is not given, what its objects need.
     static QSizeF labelSize(const LabelDescription &label);
+
+    // Where an object of a label lands, in dots from the label's top left corner before the
+    // print direction turns it. Barcodes also give their bars (`symbol` as drawn, its bars
+    // from `bars.left()`) and their readable line.
+    struct Placement {
+        QRectF bounds;
+        QRectF bars;
+        QRectF readable;
+        BarcodeSymbol symbol;
+    };
+    // One placement per object of `label`, in the order of its objects.
+    static QList<Placement> placements(const LabelDescription &label);
+    // The label as the printer puts it on paper: one pixel per dot, black on white, turned
+    // when the label prints reversed; no outline and no marks. With an `area` (dots), only
+    // that part of the label: the picture's pixel (0, 0) is the area's top left dot.
+    static QImage renderPrinted(const LabelDescription &label, const QRect &area = QRect());
 };

@@ -24,7 +24,14 @@ LabelPreviewCanvas::LabelPreviewCanvas(QWidget *parent) : QWidget(parent)
 void LabelPreviewCanvas::setLabel(const LabelDescription &label)
 {
     m_label = label;
+    m_flagged.clear();
     updateMinimum();
+    update();
+}
+
+void LabelPreviewCanvas::setFlagged(const QList<QRectF> &areas)
+{
+    m_flagged = areas;
     update();
 }
 
@@ -83,6 +90,23 @@ void LabelPreviewCanvas::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QRectF r = labelRect();
-    if (!r.isEmpty())
-        LabelPainter::paint(p, m_label, r);
+    if (r.isEmpty())
+        return;
+    LabelPainter::paint(p, m_label, r);
+    if (m_flagged.isEmpty())
+        return;
+    const QSizeF dots = LabelPainter::labelSize(m_label);
+    QTransform t;
+    t.translate(r.left(), r.top());
+    t.scale(r.width() / dots.width(), r.height() / dots.height());
+    if (m_label.reversed) {
+        t.translate(dots.width(), dots.height());
+        t.rotate(180);
+    }
+    QPen pen(QColor(0xE0, 0x00, 0x00), 2, Qt::DashLine);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    for (const QRectF &area : m_flagged)
+        p.drawRect(t.mapRect(area));
 }

@@ -12,6 +12,10 @@ public:
     explicit LabelPreviewCanvas(QWidget *parent = nullptr);
 
     void setLabel(const LabelDescription &label);
+    // Areas of the label (dots, before the print direction turns it) outlined in red over the
+    // drawing, such as barcodes that do not scan; a new label clears them.
+    void setFlagged(const QList<QRectF> &areas);
+    const QList<QRectF> &flagged() const { return m_flagged; }
     const LabelDescription &label() const { return m_label; }
     void setRealSize(bool on);
     bool realSize() const { return m_realSize; }
@@ -29,5 +33,6 @@ private:
     void updateMinimum();
 
     LabelDescription m_label;
+    QList<QRectF> m_flagged;
     bool m_realSize = false;
 };

@@ -3,6 +3,7 @@
 #include "station/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/labelpreviewcanvas.h"
+#include "station/scancheck.h"
 
 #include <cmath>
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QtConcurrent>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +31,21 @@ QString withoutLine(const QString &problem)
 QString millimetres(double mm)
 {
     return QString::number(mm, 'f', mm == std::floor(mm) ? 0 : 1);
+}
+
+const QColor Problem(0xC0, 0x00, 0x00);
+const QColor Fine(0x00, 0x70, 0x20);
+const QColor Waiting(0x70, 0x70, 0x70);
+
+// "EAN-13 8801234567893" for every barcode of the label.
+QStringList barcodeNames(const LabelDescription &d)
+{
+    QStringList out;
+    for (const LabelObject &o : d.objects) {
+        if (o.isBarcode())
+            out << LabelObject::symbologyName(o.symbology) + QLatin1Char(' ') + o.data;
+    }
+    return out;
 }
 
 } // namespace
@@ -67,6 +84,17 @@ LabelPreviewPane::LabelPreviewPane(QWidget *parent)
     LabelPreviewScr->setWidget(LabelPreviewCnv);
     v->addWidget(LabelPreviewScr, 1);
 
+    LabelScanLst = new QListWidget(this);
+    LabelScanLst->setObjectName(QStringLiteral("LabelScanLst"));
+    LabelScanLst->setWordWrap(true);
+    LabelScanLst->setFocusPolicy(Qt::NoFocus);
+    LabelScanLst->setSelectionMode(QAbstractItemView::NoSelection);
+    LabelScanLst->setToolTip(
+        QStringLiteral("바코드마다 프린터 해상도(8도트/mm)로 그려 판독한 결과"));
+    LabelScanLst->setMaximumHeight(LabelScanLst->fontMetrics().height() * 4 + 8);
+    LabelScanLst->hide();
+    v->addWidget(LabelScanLst);
+
     LabelProblemsLbl = new QLabel(this);
     LabelProblemsLbl->setObjectName(QStringLiteral("LabelProblemsLbl"));
     v->addWidget(LabelProblemsLbl);
@@ -80,7 +108,16 @@ LabelPreviewPane::LabelPreviewPane(QWidget *parent)
 
     connect(LabelPreviewZoomFitOpt, &QRadioButton::toggled, this,
             [this](bool on) { setRealSize(!on); });
+    m_scanWatcher = new QFutureWatcher<QList<ScanResult>>(this);
+    connect(m_scanWatcher, &QFutureWatcher<QList<ScanResult>>::finished, this,
+            &LabelPreviewPane::scanCheckFinished);
     showJob(QString());
+}
+
+LabelPreviewPane::~LabelPreviewPane()
+{
+    // The worker draws with the program's fonts: let it end before they go.
+    m_scanWatcher->waitForFinished();
 }
 
 void LabelPreviewPane::setRealSize(bool on)
@@ -108,11 +145,80 @@ void LabelPreviewPane::showJob(const QString &jobText)
     const QStringList list = jobText.isEmpty() ? QStringList() : LabelPainter::problems(d);
     for (const QString &p : list) {
         auto *item = new QListWidgetItem(withoutLine(p), LabelProblemsLst);
-        item->setForeground(QColor(0xC0, 0x00, 0x00));
+        item->setForeground(Problem);
         item->setToolTip(p);
     }
     LabelProblemsLbl->setText(list.isEmpty() ? QStringLiteral("문제 없음")
                                              : QStringLiteral("확인할 점 %1건").arg(list.size()));
+    if (jobText != m_checkedText) {
+        // While the new check runs the list keeps the last results when it names the same
+        // barcodes: no flicker with every key typed.
+        if (barcodeNames(d) != m_listedBarcodes)
+            showScanResults();
+        startScanCheck();
+    }
+}
+
+QList<ScanResult> LabelPreviewPane::scanResults() const
+{
+    return m_checkedText == m_jobText ? m_scanResults : QList<ScanResult>();
+}
+
+bool LabelPreviewPane::scanCheckRunning() const
+{
+    return m_scanWatcher->isRunning();
+}
+
+void LabelPreviewPane::startScanCheck()
+{
+    // One check at a time; when it ends, the newest label is checked if it has changed.
+    if (m_scanWatcher->isRunning())
+        return;
+    m_runningText = m_jobText;
+    const LabelDescription d = label();
+    m_scanWatcher->setFuture(QtConcurrent::run([d] { return ScanCheck::run(d); }));
+}
+
+void LabelPreviewPane::scanCheckFinished()
+{
+    if (m_runningText != m_jobText) {
+        startScanCheck();
+        return;
+    }
+    m_scanResults = m_scanWatcher->result();
+    m_checkedText = m_runningText;
+    showScanResults();
+    // The barcodes that do not scan outlined in the picture.
+    const QList<LabelPainter::Placement> places = LabelPainter::placements(label());
+    QList<QRectF> flagged;
+    for (const ScanResult &r : std::as_const(m_scanResults)) {
+        if (r.fails() && r.object >= 0 && r.object < places.size())
+            flagged << places[r.object].bounds.adjusted(-3, -3, 3, 3);
+    }
+    LabelPreviewCnv->setFlagged(flagged);
+    Q_EMIT scanChecked();
+}
+
+void LabelPreviewPane::showScanResults()
+{
+    LabelScanLst->clear();
+    m_listedBarcodes = barcodeNames(label());
+    const bool checked = m_checkedText == m_jobText && !m_jobText.isEmpty();
+    for (int r = 0; r < m_listedBarcodes.size(); ++r) {
+        const ScanResult *result =
+            checked && r < m_scanResults.size() ? &m_scanResults[r] : nullptr;
+        const QString &name = m_listedBarcodes[r];
+        auto *item = new QListWidgetItem(LabelScanLst);
+        if (!result) {
+            item->setText(name + QStringLiteral(": 스캔 확인 중…"));
+            item->setForeground(Waiting);
+            continue;
+        }
+        item->setText(name + QStringLiteral(": ") + result->korean());
+        item->setForeground(result->scans() ? Fine : result->fails() ? Problem : Waiting);
+        item->setToolTip(item->text());
+    }
+    LabelScanLst->setVisible(LabelScanLst->count() > 0);
 }
 
 QStringList LabelPreviewPane::problems() const

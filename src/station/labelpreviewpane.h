@@ -1,8 +1,12 @@
 #pragma once
 
 #include "station/labeldescription.h"
+#include "station/scancheck.h"
 
 #include <QGroupBox>
+#include <QList>
+
+template <typename T> class QFutureWatcher;
 
 class QLabel;
 class QListWidget;
@@ -11,11 +15,15 @@ class QScrollArea;
 class LabelPreviewCanvas;
 
 // The station's label preview: the label drawn from the very command text that would be
-// sent, fitted or at real size, with what would not print as designed listed under it.
+// sent, fitted or at real size, with the scan check of each barcode under it and what would
+// not print as designed listed below. The scan check runs on a worker thread after the label
+// is drawn, so typing never waits for it; a check overtaken by an edit is run again for the
+// newest label and its stale result is dropped.
 class LabelPreviewPane : public QGroupBox {
     Q_OBJECT
 public:
     explicit LabelPreviewPane(QWidget *parent = nullptr);
+    ~LabelPreviewPane() override;
 
     // Reads the job text and shows its first label.
     void showJob(const QString &jobText);
@@ -23,17 +31,33 @@ public:
     const LabelDescription &label() const;
     // The reader's and the painter's problems as listed.
     QStringList problems() const;
+    // The scan check of the label shown, once it has finished (empty while it runs).
+    QList<ScanResult> scanResults() const;
+    bool scanCheckRunning() const;
 
     QRadioButton *LabelPreviewZoomFitOpt = nullptr;
     QRadioButton *LabelPreviewRealOpt = nullptr;
     QLabel *LabelPreviewSizeLbl = nullptr;
     QScrollArea *LabelPreviewScr = nullptr;
     LabelPreviewCanvas *LabelPreviewCnv = nullptr;
+    QListWidget *LabelScanLst = nullptr;
     QLabel *LabelProblemsLbl = nullptr;
     QListWidget *LabelProblemsLst = nullptr;
 
+Q_SIGNALS:
+    // The scan results of the label shown are in LabelScanLst.
+    void scanChecked();
+
 private:
     void setRealSize(bool on);
+    void startScanCheck();
+    void scanCheckFinished();
+    void showScanResults();
 
     QString m_jobText;
+    QString m_checkedText; // the job whose results m_scanResults are
+    QList<ScanResult> m_scanResults;
+    QFutureWatcher<QList<ScanResult>> *m_scanWatcher = nullptr;
+    QString m_runningText;        // the job being checked
+    QStringList m_listedBarcodes; // the barcodes LabelScanLst names
 };

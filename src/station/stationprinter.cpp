@@ -11,6 +11,7 @@
 #include "station/al300edtfrm.h"
 #include "station/goodstable.h"
 #include "station/labeljob.h"
+#include "station/scangate.h"
 #include "station/stationfrm.h"
 
 #include <QApplication>
@@ -348,6 +349,8 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
         if (m_listSel == 1 || goods->mark(r))
             rows << r;
     }
+    if (!confirmScans(rows))
+        return;
     m_printing = true;
     m_stop = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -372,6 +375,19 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     BarPrint2Fme->hide();
     m_station->focusGrid();
     Q_EMIT printingFinished();
+}
+
+bool StationPrinter::confirmScans(const QList<int> &rows)
+{
+    QList<LabelJob> plan;
+    for (int r : rows) {
+        LabelJob job;
+        if (LabelJob::plan(m_station->profile().model, m_station->formatSet(), *m_station->goods(),
+                           r, rowCount(r), m_listOverride ? m_station->currentFormat() : 0,
+                           m_station->blackMarkStock(), &job))
+            plan << job;
+    }
+    return ScanGate::confirm(m_station, plan, *m_station->goods(), QStringLiteral("발행"));
 }
 
 bool StationPrinter::printRow(int row, int count, bool override)

@@ -76,6 +76,8 @@ private:
     // Prints row r with count c; false when the row was skipped or nothing was sent.
     bool printRow(int row, int count, bool override);
     int rowCount(int row) const;
+    // Asks once when labels of these rows hold barcodes that do not scan; true to print.
+    bool confirmScans(const QList<int> &rows);
     void storeQuantity(QLineEdit *box);
     void setBusy(bool busy);
 

@@ -1,6 +1,9 @@
 #include "al300/al300protocol.h"
+#include "al300/al300transfer.h"
 
 #include "common/cp949codec.h"
+#include "station/goodstable.h"
+#include "station/labeljob.h"
 
 #include <QtTest>
 
@@ -568,6 +571,57 @@ private Q_SLOTS:
         QCOMPARE(BuildItemTableDownload({goodsRow("0")}),
                  lines({"{I,D,001,F}", "{I,R,001,F,014;3,30,30,30,30,30,30,30,30,30,30,30,30,30|",
                         "}"}));
+    }
+
+    // The labels a transfer sets up: the goods of the item table in their own formats, when
+    // the goods go or their format does, drawn from the stored format without the direct
+    // job's fixed barcode values and text widths.
+    void transferLabels_data()
+    {
+        QTest::addColumn<QList<int>>("formats"); // ticked
+        QTest::addColumn<bool>("goods");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("goods") << QList<int>{} << true << QList<int>{1, 2, 4};
+        QTest::newRow("format 1") << QList<int>{1} << false << QList<int>{1, 4};
+        QTest::newRow("format 2") << QList<int>{2} << false << QList<int>{2};
+        QTest::newRow("format 3") << QList<int>{3} << false << QList<int>{};
+        QTest::newRow("nothing") << QList<int>{} << false << QList<int>{};
+    }
+
+    void transferLabels()
+    {
+        QFETCH(QList<int>, formats);
+        QFETCH(bool, goods);
+        QFETCH(QList<int>, rows);
+        FormatSet set = referenceSet();
+        set.Fmt[1].Bar[1].BarString = QStringLiteral("8809999999996");
+        set.Fmt[1].Txt[1].TxtRight = 8;
+        set.Fmt[2] = set.Fmt[1];
+        GoodsTable table;
+        // number, format, barcode 1: the row of number 1000 is not in the item table.
+        const char *data[][3] = {{"1", "1", "8801234567893"},
+                                 {"2", "2", "8800000000017"},
+                                 {"1000", "1", "8800000000024"},
+                                 {"4", "1", "8800000000031"}};
+        for (const auto &d : data) {
+            const int r = table.appendRow();
+            table.setCell(r, GoodsTable::NumberColumn, d[0]);
+            table.setCell(r, GoodsTable::FormatColumn, d[1]);
+            table.setCell(r, GoodsTable::FirstBarcodeColumn, d[2]);
+            table.setCell(r, GoodsTable::FirstTextColumn, QStringLiteral("사과"));
+        }
+        std::array<bool, 6> ticked{};
+        for (int f : formats)
+            ticked[size_t(f)] = true;
+        const QList<LabelJob> labels = Al300Transfer::labels(set, ticked, goods, table);
+        QList<int> got;
+        for (const LabelJob &job : labels) {
+            got << job.row;
+            QVERIFY(job.text.contains(QStringLiteral("B01;") +
+                                      table.cell(job.row, GoodsTable::FirstBarcodeColumn) + "|"));
+            QVERIFY(job.text.contains(QStringLiteral("T02;사과|")));
+        }
+        QCOMPARE(got, rows);
     }
 };
 

@@ -224,6 +224,8 @@ void TestAl300Print::transferSendsFormatsLinksAndItems()
     w->SelFormChk[1]->setChecked(true);
     w->SelFormChk[3]->setChecked(true);
     w->SelGodsChk->setChecked(true);
+    // Goods 003 has a wrong check digit: asked once, the operator goes on.
+    Dialogs::queueAnswer(true);
     w->BarSaveCmd->click();
     QCOMPARE(m_bed->printer().readAll(),
              wire(FormatDownload) + wire(LinkDownload) + wire(ItemDownload));
@@ -232,7 +234,13 @@ void TestAl300Print::transferSendsFormatsLinksAndItems()
     QCOMPARE(fileBytes(path("AL300Save1.Txt")), wire(FormatDownload) + "\r\n");
     QCOMPARE(fileBytes(path("AL300Save2.Txt")), wire(LinkDownload) + "\r\n");
     QCOMPARE(fileBytes(path("AL300Save3.Txt")), wire(ItemDownload) + "\r\n");
-    QCOMPARE(Dialogs::shown(), QStringList());
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QVERIFY(
+        Dialogs::shown().first().startsWith("스캔 확인|* 스캔되지 않는 바코드가 있는 품목이 1개"));
+    QVERIFY(
+        Dialogs::shown().first().contains("품목 003 포도\n    EAN-13 8800000000017: 스캔 안 됨: "
+                                          "EAN-13 체크 디지트가 틀립니다"));
+    QVERIFY(Dialogs::shown().first().endsWith("그래도 전송하시겠습니까 ?"));
     // The ticks stay for the next transfer.
     w->Al300SaveCmd->click();
     QVERIFY(w->SelFormChk[3]->isChecked() && w->SelGodsChk->isChecked());
@@ -243,6 +251,12 @@ void TestAl300Print::transferOfGoodsOnly()
     auto w = openStation();
     w->Al300SaveCmd->click();
     w->SelGodsChk->setChecked(true);
+    // Goods 003 does not scan: the operator first stops, then goes on.
+    w->BarSaveCmd->click();
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QVERIFY(w->BarSaveFme->isVisible());
+    QVERIFY(!QFile::exists(path("AL300Save3.Txt")));
+    Dialogs::queueAnswer(true);
     w->BarSaveCmd->click();
     QCOMPARE(m_bed->printer().readAll(), wire(ItemDownload));
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));

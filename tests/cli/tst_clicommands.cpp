@@ -56,6 +56,17 @@ QStringList xlsxRows(const QString &path)
     return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
+// Takes the scan check's lines out of a check command's output.
+QStringList scanLines(QStringList *lines)
+{
+    QStringList scan;
+    for (qsizetype i = lines->size() - 1; i >= 0; --i) {
+        if ((*lines)[i].contains(QLatin1String("scan check: ")))
+            scan.prepend(lines->takeAt(i));
+    }
+    return scan;
+}
+
 } // namespace
 
 class TestCliCommands : public QObject {
@@ -236,9 +247,18 @@ private Q_SLOTS:
         CliResult r = runCli({"--data-dir", data(), "check", "srp770", "--set", "00"});
         QVERIFY2(r.status == 1, r.out.constData());
         QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        QStringList scan = scanLines(&lines);
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].startsWith("goods 003 (row 3): the format number '7' is not 1 to 5"));
         QCOMPARE(lines[1], QStringLiteral("5 goods checked, 1 problem(s)"));
+        QCOMPARE(scan, QStringList({
+                           "goods 001 (row 1): scan check: EAN-13 '8801234567893' scans",
+                           "goods 002 (row 2): scan check: Code 39 'PEAR 2' scans",
+                           "goods 003 (row 3): scan check: the row prints no label",
+                           "goods 005 (row 4): scan check: EAN-13 '8802222222220' scans",
+                           "goods 007 (row 5): scan check: Code 39 'KIWI-7' scans",
+                           "scan check: 4 barcode(s) scan, 0 do not scan, 0 not checked",
+                       }));
 
         // A crafted set 05 with one fault per row.
         FormatSet set = LabelSetFixture::srp770Formats();
@@ -277,6 +297,14 @@ private Q_SLOTS:
         r = runCli({"--data-dir", data(), "check", "srp770", "--set", "5"});
         QCOMPARE(r.status, 1);
         lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        scan = scanLines(&lines);
+        QVERIFY2(scan.first().startsWith("goods 001 (row 1): scan check: EAN-13 '8801234567893' "
+                                         "scans"),
+                 qPrintable(scan.first()));
+        QVERIFY(scan.contains("goods 002 (row 2): scan check: EAN-13 '8801234567890' does not "
+                              "scan: cannot be encoded (wrong check digit (3 expected))"));
+        QCOMPARE(scan.last(), "scan check: 2 barcode(s) scan, 6 do not scan, 0 not checked");
+
         const QStringList expected{
             "goods 002 (row 2): barcode 1 '8801234567890' cannot print as EAN-13",
             "goods 002 (row 3): the goods number is used 2 times (rows 2, 3)",
@@ -296,6 +324,24 @@ private Q_SLOTS:
         for (int i = 0; i < expected.size(); ++i)
             QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
         QVERIFY(lines[0].contains("check digit"));
+        // A label that breaks no other rule but does not scan fails the check too.
+        FormatSet tight = LabelSetFixture::srp770Formats();
+        tight.Fmt[1].Bar[1].BarXx = 1;
+        QVERIFY(FormatFile::save(tight, data() + "/SRP770Frm[06].Txt", PrinterModel::SRP770));
+        goods.clear();
+        goods.setCell(goods.appendRow(), GoodsTable::NumberColumn, "001");
+        goods.setCell(1, GoodsTable::FormatColumn, "1");
+        goods.setCell(1, GoodsTable::FirstBarcodeColumn, "8801234567893");
+        QVERIFY(goods.save(data() + "/SRP770Dat[06].Txt"));
+        r = runCli({"--data-dir", data(), "check", "srp770", "--set", "6"});
+        QCOMPARE(r.status, 1);
+        lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines,
+                 QStringList({"goods 001 (row 1): scan check: EAN-13 '8801234567893' does "
+                              "not scan: left quiet zone 1mm, cut by the label edge, needs "
+                              "at least 2.8mm",
+                              "1 goods checked, 0 problem(s)",
+                              "scan check: 0 barcode(s) scan, 1 do not scan, 0 not checked"}));
     }
 
     void usageAndMissingFiles_data()

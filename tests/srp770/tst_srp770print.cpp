@@ -164,6 +164,44 @@ private Q_SLOTS:
                                           job("880123456782", "포도", 123));
     }
 
+    // Labels whose barcodes would not scan: the list print asks once, naming the goods and
+    // the reasons, before anything is sent; No keeps the panel, Yes prints every label.
+    void listPrintAsksOnceWhenLabelsDoNotScan()
+    {
+        auto w = openStation(3);
+        StationPrinter *p = w->printer();
+        LabelFormat &cut = w->formatSet().Fmt[2];
+        cut = w->formatSet().Fmt[1];
+        cut.Bar[1].BarXx = 1; // the left quiet zone runs off the label
+        w->goods()->setCell(1, GoodsTable::FirstBarcodeColumn, "8801234567890"); // check digit
+        w->goods()->setCell(3, GoodsTable::FormatColumn, "2");
+        Dialogs::clearShown();
+        w->GdsAllBarCmd->click();
+        p->BarPrtSel1Opt->click();
+        p->BarPrtSu1Opt->click();
+        QTest::mouseClick(p->BarPrintEnter2Cmd, Qt::LeftButton); // answered No
+        QCOMPARE(m_printer.readAll(100), QByteArray());
+        QVERIFY(p->BarPrint2Fme->isVisible());
+        QCOMPARE(Dialogs::shown().size(), 1);
+        const QString question = Dialogs::shown().first();
+        QVERIFY2(
+            question.startsWith("스캔 확인|* 스캔되지 않는 바코드가 있는 품목이 2개 있습니다.\n"
+                                "\n품목 001 사과\n    EAN-13 8801234567890: 스캔 안 됨: "
+                                "EAN-13 체크 디지트가 틀립니다"),
+            qPrintable(question));
+        QVERIFY(question.contains("\n품목 003 포도\n    EAN-13 880123456782: 스캔 안 됨: 왼쪽 "
+                                  "여백 1mm, 라벨 끝에서 잘림"));
+        QVERIFY(!question.contains("품목 002"));
+        QVERIFY(question.endsWith("\n\n그래도 발행하시겠습니까 ?"));
+
+        Dialogs::clearShown();
+        Dialogs::queueAnswer(true);
+        QTest::mouseClick(p->BarPrintEnter2Cmd, Qt::LeftButton);
+        QCOMPARE(m_printer.readAll().count("CB\r\n"), 3);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(!p->BarPrint2Fme->isVisible());
+    }
+
     void missingDeviceReportsAndSendsNothing()
     {
         auto w = openStation(4);

@@ -1,5 +1,6 @@
 // Timings of the label preview: redrawing a busy label after an edit, and a 999-label PDF.
-// Built with the tests, run by hand: build/tests/station/bench_labelpreview
+// Built with the tests, run by scripts/bench.sh (or by hand:
+// build/tests/station/bench_labelpreview).
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -84,6 +85,12 @@ double redraw(const FormatSet &base, int rounds, bool newData, QImage &pane)
     return double(t.nsecsElapsed()) / 1e6 / rounds;
 }
 
+// The figure for scripts/bench.sh, after the line for a reader.
+void bench(const char *figure, double value, const char *unit, const char *goal)
+{
+    std::printf("BENCH\t%s\t%.2f %s\t%s\n", figure, value, unit, goal);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -93,10 +100,12 @@ int main(int argc, char **argv)
     QImage pane(520, 340, QImage::Format_ARGB32_Premultiplied);
 
     redraw(set, 3, false, pane); // fonts and first symbols
-    std::printf("redraw after an edit, same data (3 barcodes, 10 texts): %.2f ms\n",
-                redraw(set, 200, false, pane));
-    std::printf("redraw with new data each time (new barcodes):         %.2f ms\n",
-                redraw(set, 200, true, pane));
+    const double sameData = redraw(set, 200, false, pane);
+    std::printf("redraw after an edit, same data (3 barcodes, 10 texts): %.2f ms\n", sameData);
+    const double newData = redraw(set, 200, true, pane);
+    std::printf("redraw with new data each time (new barcodes):         %.2f ms\n", newData);
+    bench("label redraw after an edit, 3 barcodes, 10 texts", sameData, "ms", "< 16 ms");
+    bench("label redraw with new barcode data", newData, "ms", "< 16 ms");
 
     {
         // The station window: an edit stored, the pane read and checked, the canvas painted.
@@ -127,8 +136,10 @@ int main(int argc, char **argv)
             station.refreshPreview();
             canvas->repaint();
         }
+        const double repainted = double(w.nsecsElapsed()) / 1e6 / rounds;
         std::printf("station: edit -> preview pane repainted (%dx%d):       %.2f ms\n",
-                    canvas->width(), canvas->height(), double(w.nsecsElapsed()) / 1e6 / rounds);
+                    canvas->width(), canvas->height(), repainted);
+        bench("station: edit -> preview pane repainted", repainted, "ms", "< 16 ms");
     }
 
     const LabelDescription one = LabelJobReader::read(job(set, 1));
@@ -136,8 +147,9 @@ int main(int argc, char **argv)
     t.start();
     for (int i = 0; i < 50; ++i)
         LabelPainter::render(one, 203);
-    std::printf("picture at 203 dpi:                                     %.2f ms\n",
-                double(t.nsecsElapsed()) / 1e6 / 50);
+    const double picture = double(t.nsecsElapsed()) / 1e6 / 50;
+    std::printf("picture at 203 dpi:                                     %.2f ms\n", picture);
+    bench("label picture at 203 dpi", picture, "ms", "< 16 ms");
 
     QTemporaryDir dir;
     LabelDescription many = one;
@@ -145,8 +157,10 @@ int main(int argc, char **argv)
     t.restart();
     QString error;
     const bool ok = LabelPdf::write(dir.filePath(QStringLiteral("999.pdf")), {many}, &error);
-    std::printf("999-label PDF:                                          %.2f s %s\n",
-                double(t.nsecsElapsed()) / 1e9, ok ? "" : qPrintable(error));
+    const double pdf999 = double(t.nsecsElapsed()) / 1e9;
+    std::printf("999-label PDF:                                          %.2f s %s\n", pdf999,
+                ok ? "" : qPrintable(error));
+    bench("label PDF, 999 labels of one goods", pdf999, "s", "none set");
 
     QList<LabelDescription> rows;
     for (int i = 0; i < 333; ++i) {
@@ -156,7 +170,8 @@ int main(int argc, char **argv)
     }
     t.restart();
     LabelPdf::write(dir.filePath(QStringLiteral("333x3.pdf")), rows, &error);
-    std::printf("333 goods x 3 labels PDF:                               %.2f s\n",
-                double(t.nsecsElapsed()) / 1e9);
+    const double pdf333 = double(t.nsecsElapsed()) / 1e9;
+    std::printf("333 goods x 3 labels PDF:                               %.2f s\n", pdf333);
+    bench("label PDF, 333 goods x 3 labels", pdf333, "s", "none set");
     return ok ? 0 : 1;
 }

@@ -200,7 +200,7 @@ private Q_SLOTS:
         writeFiles();
         auto w = openStation();
         for (const char *name : {"LabelPreviewFme", "LabelPreviewZoomFitOpt", "LabelPreviewRealOpt",
-                                 "LabelProblemsLst", "LabelPdfCmd"})
+                                 "LabelScanLst", "LabelProblemsLst", "LabelPdfCmd"})
             QVERIFY2(w->findChild<QWidget *>(QString::fromLatin1(name)), name);
         QVERIFY(pane(w.get())->isVisible());
         QCOMPARE(w->LabelPdfCmd->text(), QStringLiteral("라벨 PDF"));
@@ -355,6 +355,51 @@ private Q_SLOTS:
         QCOMPARE(p->LabelProblemsLst->count(), 1);
         type(w.get(), "TxtXxTxt1", QString::number(mm(5)));
         QCOMPARE(p->LabelProblemsLst->count(), 0);
+    }
+
+    // Under the picture each barcode's scan check, run after the drawing and updated with
+    // every edit: "스캔 확인", or the problem in red.
+    void scanCheckUnderThePicture_data() { modelRows(); }
+    void scanCheckUnderThePicture()
+    {
+        setModel();
+        writeFiles();
+        auto w = openStation();
+        LabelPreviewPane *p = pane(w.get());
+        QListWidget *list = p->LabelScanLst;
+        QTRY_COMPARE(p->scanResults().size(), 1);
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("EAN-13 8801234567893: 스캔 확인"));
+        QVERIFY(p->scanResults().first().scans());
+
+        // The bars moved to 1 mm from the edge: the label is drawn at once, its check follows.
+        QSignalSpy checked(p, &LabelPreviewPane::scanChecked);
+        type(w.get(), "BarXxTxt1", QString::number(mm(1)));
+        QCOMPARE(p->label().objects[0].x, dots(1));
+        QVERIFY(p->scanResults().isEmpty());
+        QVERIFY(checked.wait());
+        QCOMPARE(list->item(0)->text(),
+                 QStringLiteral("EAN-13 8801234567893: 스캔 안 됨: 왼쪽 여백 1mm, 라벨 끝에서 "
+                                "잘림 (2.8mm 이상이어야 합니다)"));
+        QCOMPARE(list->item(0)->foreground().color(), QColor(0xC0, 0x00, 0x00));
+        // ... and outlined in red in the picture.
+        QCOMPARE(p->LabelPreviewCnv->flagged().size(), 1);
+        QVERIFY(p->LabelPreviewCnv->flagged().first().contains(QPointF(dots(1) + 20, dots(12))));
+        QVERIFY(redPixels(p->LabelPreviewCnv->grab().toImage()) > 50);
+
+        // Another row: data that cannot be drawn does not scan either.
+        type(w.get(), "BarXxTxt1", QString::number(mm(5)));
+        QVERIFY(p->LabelPreviewCnv->flagged().isEmpty());
+        QTRY_VERIFY(p->scanResults().value(0).scans());
+        QVERIFY(p->LabelPreviewCnv->flagged().isEmpty());
+        w->setActiveRow(5);
+        QTRY_COMPARE(p->scanResults().size(), 1);
+        QVERIFY(list->item(0)->text().startsWith(
+            QStringLiteral("EAN-13 88012ABC: 스캔 안 됨: EAN-13 데이터는 숫자여야 합니다")));
+        // A label without barcodes has no list.
+        w->setActiveRow(3);
+        QVERIFY(!list->isVisible());
     }
 
     // Fitted, and at real size: the label's millimetres on the screen.
