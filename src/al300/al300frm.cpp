@@ -1,14 +1,14 @@
 #include "al300frm.h"
 
-#include "al300/al300protocol.h"
-#include "al300/al300transfer.h"
 #include "common/currency.h"
 #include "common/floatingpanel.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
-#include "station/fieldfilter.h"
-#include "station/goodstable.h"
+#include "model/fieldfilter.h"
+#include "model/goodstable.h"
+#include "printers/al300/al300protocol.h"
+#include "printers/al300/al300transfer.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "cli/commandline.h"
-#include "cli/helppictures.h"
-#include "cli/sampledata.h"
 #include "common/programstate.h"
+#include "tools/helppictures.h"
+#include "tools/sampledata.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

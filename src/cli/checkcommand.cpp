@@ -1,8 +1,8 @@
 #include "checkcommand.h"
 
 #include "cli/clicontext.h"
+#include "model/goodstable.h"
 #include "station/goodscheck.h"
-#include "station/goodstable.h"
 
 #include <QCommandLineParser>
 

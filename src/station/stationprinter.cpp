@@ -5,11 +5,11 @@
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
-#include "srp770/jobsender.h"
-#include "srp770/seriallink.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
+#include "sending/jobsender.h"
+#include "sending/seriallink.h"
 #include "station/al300edtfrm.h"
-#include "station/goodstable.h"
-#include "station/labeljob.h"
 #include "station/stationfrm.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "al300/al300protocol.h"
+#include "printers/al300/al300protocol.h"
 
 #include "common/cp949codec.h"
 

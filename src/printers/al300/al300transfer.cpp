@@ -1,6 +1,6 @@
 #include "al300transfer.h"
 
-#include "al300/al300protocol.h"
+#include "printers/al300/al300protocol.h"
 
 QList<Al300Transfer::Job> Al300Transfer::jobs(const FormatSet &set,
                                               const std::array<bool, 6> &formats, bool sendGoods,

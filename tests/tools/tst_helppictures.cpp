@@ -1,13 +1,13 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "cli/helppictures.h"
-#include "cli/sampledata.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "help/qelhelpfrm.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
+#include "tools/helppictures.h"
+#include "tools/sampledata.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "sampledata.h"
 
-#include "app/barcodesetfile.h"
 #include "common/textutil.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/barcodesetfile.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 
 #include <QDir>
 
