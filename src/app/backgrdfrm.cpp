@@ -1,10 +1,10 @@
 #include "backgrdfrm.h"
 
-#include "app/barcodesetfile.h"
 #include "app/namelabel.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
+#include "model/barcodesetfile.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "cli/commandline.h"
-#include "cli/helppictures.h"
-#include "cli/sampledata.h"
 #include "common/programfolders.h"
 #include "common/programstate.h"
 #include "common/qttranslations.h"
+#include "tools/helppictures.h"
+#include "tools/sampledata.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
 #include "mdimain.h"
 
 #include "app/backgrdfrm.h"
-#include "app/barcodesetfile.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/vbcolour.h"
+#include "model/barcodesetfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "checkcommand.h"
 
 #include "cli/clicontext.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
+#include "printers/labeljobreader.h"
 #include "station/goodscheck.h"
-#include "station/goodstable.h"
-#include "station/labeljob.h"
-#include "station/labeljobreader.h"
 #include "station/scancheck.h"
 
 #include <QCommandLineParser>

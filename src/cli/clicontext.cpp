@@ -4,8 +4,8 @@
 #include "cli/joboutput.h"
 #include "common/programstate.h"
 #include "leo60d/prefile.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 
 #include <QCommandLineParser>
 #include <QDir>

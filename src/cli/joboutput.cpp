@@ -2,8 +2,8 @@
 
 #include "common/cp949codec.h"
 #include "common/textfile.h"
-#include "srp770/jobsender.h"
-#include "srp770/seriallink.h"
+#include "sending/jobsender.h"
+#include "sending/seriallink.h"
 
 #include <QFile>
 

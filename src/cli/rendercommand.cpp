@@ -3,7 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/cp949codec.h"
-#include "station/labeljobreader.h"
+#include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/scancheck.h"
 

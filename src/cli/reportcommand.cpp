@@ -4,13 +4,13 @@
 #include "common/programstate.h"
 #include "leo60d/prefile.h"
 #include "leo60d/textgridmodel.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 #include "report/gridpagepainter.h"
 #include "report/gridprintsettings.h"
 #include "report/gridsnapshot.h"
 #include "report/reportflow.h"
 #include "report/spreadsheetexport.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
 #include "station/stationfrm.h"
 
 #include <QCommandLineParser>

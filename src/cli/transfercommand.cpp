@@ -1,11 +1,11 @@
 #include "transfercommand.h"
 
-#include "al300/al300transfer.h"
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "cli/joboutput.h"
 #include "common/programstate.h"
-#include "station/goodstable.h"
+#include "model/goodstable.h"
+#include "printers/al300/al300transfer.h"
 
 #include <QCommandLineParser>
 #include <QDir>

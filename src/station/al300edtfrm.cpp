@@ -6,7 +6,7 @@
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
-#include "station/fieldfilter.h"
+#include "model/fieldfilter.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

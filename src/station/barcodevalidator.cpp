@@ -1,7 +1,7 @@
 #include "barcodevalidator.h"
 
+#include "printers/labeljobreader.h"
 #include "station/barcodesymbol.h"
-#include "station/labeljobreader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/formatset.h"
+#include "model/formatset.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "goodscheck.h"
 
 #include "common/textutil.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
 #include "station/barcodevalidator.h"
-#include "station/goodstable.h"
-#include "station/labeljob.h"
 
 #include <QHash>
 

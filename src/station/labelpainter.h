@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/labeldescription.h"
 #include "station/barcodesymbol.h"
-#include "station/labeldescription.h"
 
 #include <QImage>
 #include <QRectF>

@@ -1,6 +1,6 @@
 #include "labelpreviewpane.h"
 
-#include "station/labeljobreader.h"
+#include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/scancheck.h"

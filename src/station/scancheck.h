@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/labeldescription.h"
+#include "model/labeldescription.h"
 
 #include <QList>
 #include <QString>

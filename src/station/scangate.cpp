@@ -1,8 +1,8 @@
 #include "scangate.h"
 
 #include "common/dialogs.h"
-#include "station/goodstable.h"
-#include "station/labeljobreader.h"
+#include "model/goodstable.h"
+#include "printers/labeljobreader.h"
 #include "station/scancheck.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/labeljob.h"
+#include "model/labeljob.h"
 
 #include <QList>
 #include <QString>

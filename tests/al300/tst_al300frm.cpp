@@ -3,7 +3,7 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
-#include "station/formatfile.h"
+#include "model/formatfile.h"
 
 #include <QFrame>
 #include <QLabel>

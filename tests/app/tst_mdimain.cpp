@@ -1,5 +1,5 @@
 #include "app/backgrdfrm.h"
-#include "app/barcodesetfile.h"
+#include "model/barcodesetfile.h"
 #include "app/mdimain.h"
 #include "app/namelabel.h"
 #include "common/dialogs.h"

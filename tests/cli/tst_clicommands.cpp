@@ -7,8 +7,8 @@
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "leo60d/leo60dfrm.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 #include "support/labelsetfixture.h"
 
 #include <QFile>

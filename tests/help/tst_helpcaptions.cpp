@@ -1,7 +1,7 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "cli/sampledata.h"
+#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "help/qelhelpfrm.h"

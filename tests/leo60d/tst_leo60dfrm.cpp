@@ -6,7 +6,7 @@
 #include "common/programstate.h"
 #include "leo60d/leo60dfrm.h"
 #include "leo60d/textgridmodel.h"
-#include "station/goodstable.h"
+#include "model/goodstable.h"
 
 #include <QDir>
 #include <QFile>

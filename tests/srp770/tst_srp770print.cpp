@@ -2,9 +2,9 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 #include "srp770/srp770frm.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
 #include "station/stationprinter.h"
 #include "support/ptyprinter.h"
 

@@ -1,4 +1,4 @@
-#include "station/labeljobreader.h"
+#include "printers/labeljobreader.h"
 #include "station/labelpdf.h"
 
 #include "support/labeltools.h"

@@ -1,6 +1,6 @@
 #include "station/barcodesymbol.h"
-#include "station/labeljob.h"
-#include "station/labeljobreader.h"
+#include "model/labeljob.h"
+#include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/scancheck.h"
 

@@ -2,9 +2,9 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 #include "srp770/srp770frm.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 

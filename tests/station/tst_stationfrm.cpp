@@ -5,8 +5,8 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
+#include "model/goodstable.h"
 #include "srp770/srp770frm.h"
-#include "station/goodstable.h"
 
 #include <QAction>
 #include <QCheckBox>

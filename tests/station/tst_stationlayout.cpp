@@ -1,6 +1,6 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "cli/sampledata.h"
+#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "station/stationfrm.h"

@@ -7,8 +7,8 @@
 // (7, as only a hand-edited file holds) and Hangul.
 
 #include "common/textfile.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 
 #include <QDir>
 #include <QString>

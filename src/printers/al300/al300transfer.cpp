@@ -1,9 +1,9 @@
 #include "al300transfer.h"
 
-#include "al300/al300protocol.h"
 #include "common/textutil.h"
-#include "station/goodstable.h"
-#include "station/labeljob.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
+#include "printers/al300/al300protocol.h"
 
 QList<Al300Transfer::Job> Al300Transfer::jobs(const FormatSet &set,
                                               const std::array<bool, 6> &formats, bool sendGoods,

@@ -1,5 +1,5 @@
-#include "srp770/jobsender.h"
-#include "srp770/seriallink.h"
+#include "sending/jobsender.h"
+#include "sending/seriallink.h"
 
 #include "common/cp949codec.h"
 #include "common/programstate.h"

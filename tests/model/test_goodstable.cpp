@@ -1,5 +1,5 @@
 #include "common/cp949codec.h"
-#include "station/goodstable.h"
+#include "model/goodstable.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "station/labeljob.h"
-#include "station/labeljobreader.h"
+#include "model/labeljob.h"
+#include "printers/labeljobreader.h"
 
 #include "common/textutil.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/edititem.h"
-#include "station/formatset.h"
+#include "model/formatset.h"
 
 #include <QList>
 #include <QString>

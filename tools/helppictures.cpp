@@ -3,15 +3,15 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "cli/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "leo60d/leo60dfrm.h"
+#include "model/goodstable.h"
 #include "report/prnseltfrm.h"
 #include "station/al300edtfrm.h"
-#include "station/goodstable.h"
 #include "station/stationfrm.h"
 #include "station/stationprinter.h"
+#include "tools/sampledata.h"
 
 #include <QApplication>
 #include <QDir>

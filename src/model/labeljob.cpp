@@ -1,9 +1,9 @@
 #include "labeljob.h"
 
-#include "al300/al300protocol.h"
 #include "common/textutil.h"
-#include "srp770/srp770job.h"
-#include "station/goodstable.h"
+#include "model/goodstable.h"
+#include "printers/al300/al300protocol.h"
+#include "printers/srp770/srp770job.h"
 
 std::array<QString, 4> LabelJob::rowBarcodes(const GoodsTable &goods, int row)
 {

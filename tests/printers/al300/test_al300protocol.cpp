@@ -1,9 +1,9 @@
-#include "al300/al300protocol.h"
-#include "al300/al300transfer.h"
+#include "printers/al300/al300protocol.h"
+#include "printers/al300/al300transfer.h"
 
 #include "common/cp949codec.h"
-#include "station/goodstable.h"
-#include "station/labeljob.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "srp770/srp770job.h"
+#include "printers/srp770/srp770job.h"
 
 #include "common/cp949codec.h"
 

@@ -1,5 +1,5 @@
 #include "common/cp949codec.h"
-#include "station/formatfile.h"
+#include "model/formatfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,15 +1,15 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "cli/helppictures.h"
-#include "cli/sampledata.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "help/qelhelpfrm.h"
-#include "station/fieldfilter.h"
-#include "station/formatfile.h"
+#include "model/fieldfilter.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 #include "station/goodscheck.h"
-#include "station/goodstable.h"
+#include "tools/helppictures.h"
+#include "tools/sampledata.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/barcodesetfile.h"
 #include "common/cp949codec.h"
 #include "common/textfile.h"
+#include "model/barcodesetfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "sampledata.h"
 
-#include "app/barcodesetfile.h"
 #include "common/textutil.h"
-#include "station/fieldfilter.h"
-#include "station/formatfile.h"
-#include "station/goodstable.h"
+#include "model/barcodesetfile.h"
+#include "model/fieldfilter.h"
+#include "model/formatfile.h"
+#include "model/goodstable.h"
 
 #include <QDir>
 

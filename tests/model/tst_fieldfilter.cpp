@@ -1,4 +1,4 @@
-#include "station/fieldfilter.h"
+#include "model/fieldfilter.h"
 
 #include <QtTest>
 
