@@ -36,8 +36,6 @@ TextEncoding::Kind icuGuess(const QByteArray &bytes)
             continue;
         if (name == "UTF-8")
             kind = TextEncoding::Utf8;
-        else if (name == "UTF-16LE" || name == "UTF-16BE")
-            kind = TextEncoding::Utf16;
         else if (name == "EUC-KR")
             kind = TextEncoding::Cp949;
     }
@@ -59,8 +57,8 @@ TextEncoding::Kind TextEncoding::detect(const QByteArray &bytes, bool *bom)
         *bom = false;
     Kind kind = icuGuess(bytes);
     // Plain ASCII and Korean text in valid UTF-8 are UTF-8 whatever the detector thinks
-    // (Hangul in CP949 practically never forms valid UTF-8); UTF-16 without a mark is taken
-    // only when the detector is sure of it.
+    // (Hangul in CP949 practically never forms valid UTF-8). UTF-16 is read with its mark
+    // only (short Korean texts in CP949 can look like UTF-16 to the detector).
     if (kind == Utf8 && !validUtf8(bytes))
         kind = Auto;
     if (kind == Auto || kind == Cp949)

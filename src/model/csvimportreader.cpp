@@ -22,7 +22,7 @@ struct Parser {
     bool ready = false;
     explicit Parser(char delimiter)
     {
-        ready = csv_init(&p, CSV_STRICT_FINI) == 0;
+        ready = csv_init(&p, 0) == 0;
         if (ready) {
             csv_set_delim(&p, static_cast<unsigned char>(delimiter));
             csv_set_space_func(&p, isSpace);
@@ -151,8 +151,14 @@ ImportProblem CsvImportReader::read(const QByteArray &bytes, TextEncoding::Kind 
                           QString::fromUtf8(csv_strerror(csv_error(&parser.p)))};
         }
     }
-    if (!st.stopped() && csv_fini(&parser.p, readField, readRecord, &st) != 0)
+    // A quoted field still open at the end would swallow the rest of the file: refuse it.
+    // (libcsv's parser state is public: 2 is "field begun".)
+    constexpr int FieldBegun = 2;
+    if (!st.stopped() && parser.p.quoted && parser.p.pstate == FieldBegun)
         st.problem = {ImportProblem::UnclosedQuote, QString::number(st.record + 1)};
+    if (!st.stopped() && csv_fini(&parser.p, readField, readRecord, &st) != 0)
+        st.problem = {ImportProblem::Unreadable,
+                      QString::fromUtf8(csv_strerror(csv_error(&parser.p)))};
     if (!st.stopped())
         return {};
     const ImportProblem problem = st.problem;
