@@ -47,6 +47,9 @@ public:
     bool readRow(const ImportTable &t, int r, Row *row)
     {
         row->sourceRow = t.sourceRows.value(r);
+        // The cells' findings count only for rows that are imported.
+        int controls = 0, cut = 0, filtered = 0, quantity = 0;
+        QList<GoodsImportPlan::CellNote> notes;
         for (int f = 0; f < M::FieldCount; ++f) {
             if (!m.isMapped(f))
                 continue;
@@ -59,16 +62,16 @@ public:
                 raw, f == M::Name ? GoodsImportPlan::NameBytes : GoodsImportPlan::DataBytes,
                 f != M::Name);
             row->cells[size_t(f)] = c.text;
-            p.controlCells += c.controls;
-            p.cutCells += c.cut;
-            p.filteredCells += c.filtered;
+            controls += c.controls;
+            cut += c.cut;
+            filtered += c.filtered;
             if (!c.notCp949.isEmpty())
-                p.notCp949.append({row->sourceRow, f, c.notCp949});
+                notes.append({row->sourceRow, f, c.notCp949});
         }
         if (m.isMapped(M::Qty) && !row->cells[M::Qty].isEmpty()) {
             const double q = LeadingNumber(row->cells[M::Qty]);
             if (q < 0 || q > 999 || q != double(qint64(q)))
-                ++p.quantityCells;
+                ++quantity;
         }
         bool any = !row->cells[M::Name].isEmpty();
         for (int b = 0; b < 3; ++b)
@@ -84,6 +87,11 @@ public:
                 return false;
             }
         }
+        p.controlCells += controls;
+        p.cutCells += cut;
+        p.filteredCells += filtered;
+        p.quantityCells += quantity;
+        p.notCp949 += notes;
         return true;
     }
 
