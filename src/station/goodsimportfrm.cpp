@@ -1,6 +1,7 @@
 #include "goodsimportfrm.h"
 
 #include "common/dialogs.h"
+#include "common/programstate.h"
 #include "model/goodsimportfile.h"
 #include "model/goodstable.h"
 #include "station/goodscheck.h"
@@ -37,6 +38,7 @@ GoodsImportFrm::GoodsImportFrm(PrinterModel model, const FormatSet &formats,
     : QDialog(parent), m_model(model), m_formats(formats), m_goods(goods),
       m_settingsPath(settingsPath)
 {
+    Program().ModalOpening = 0; // opened through OpenModal
     setObjectName(QStringLiteral("GoodsImportFrm"));
     setWindowTitle(QStringLiteral("품목 가져오기"));
     m_settings.load(settingsPath);

@@ -53,7 +53,8 @@ void TestGoodsCommand::import_data()
     QTest::newRow("no model") << file << 2 << false << "--model";
     QTest::newRow("bad mode") << file + "--model srp770 --mode merge" << 2 << false << "--mode";
     QTest::newRow("bad map") << file + "--model srp770 --map price=C" << 2 << false << "price";
-    QTest::newRow("no file") << "goods import --model srp770 --set 00" << 2 << false << "name the file";
+    QTest::newRow("no file") << "goods import --model srp770 --set 00" << 2 << false
+                             << "name the file";
     QTest::newRow("no subcommand") << "goods --model srp770" << 2 << false << "import or export";
     QTest::newRow("dry run") << file + "--model srp770 --dry-run" << 0 << false
                              << "2 added, 0 updated";
@@ -61,14 +62,13 @@ void TestGoodsCommand::import_data()
     QTest::newRow("update by barcode")
         << file + "--model srp770 --mode update --map barcode1=A,text3=C" << 0 << true
         << "1 added, 1 updated";
-    QTest::newRow("nothing mapped") << file + "--model srp770 --map qty=C" << 1 << false
-                                    << "nothing imported";
+    QTest::newRow("nothing mapped")
+        << file + "--model srp770 --map qty=C" << 1 << false << "nothing imported";
     QTest::newRow("replace with no goods leaves the list")
         << "goods import %D/empty.csv --set 00 --model srp770 --mode replace" << 1 << false
         << "nothing imported";
-    QTest::newRow("not what its name says")
-        << "goods import %D/text.xlsx --set 00 --model srp770" << 1 << false
-        << "do not match the file name";
+    QTest::newRow("not what its name says") << "goods import %D/text.xlsx --set 00 --model srp770"
+                                            << 1 << false << "do not match the file name";
 }
 
 void TestGoodsCommand::import()
@@ -111,8 +111,8 @@ void TestGoodsCommand::roundTrip()
     CliResult r = runCli(args(QStringLiteral("goods export --model srp770 --set 00 ") + option));
     QVERIFY2(r.status == 0, qPrintable(r.err));
     const QString exported = args(option).value(3);
-    r = runCli(args(QStringLiteral("goods import %1 --model srp770 --set 00 --mode replace")
-                        .arg(exported)));
+    r = runCli(args(
+        QStringLiteral("goods import %1 --model srp770 --set 00 --mode replace").arg(exported)));
     QVERIFY2(r.status == 0, qPrintable(QString::fromUtf8(r.out) + r.err));
     QCOMPARE(readBytes(goodsFile()), before);
 }
