@@ -10,6 +10,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libicu-dev libxlsxwriter-dev libzint-dev libzbar-dev
+  libcsv-dev libminizip-dev libfreexl-dev
   fonts-nanum qt6-translations-l10n
   zbar-tools poppler-utils python3-openpyxl
   xvfb xauth

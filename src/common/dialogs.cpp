@@ -74,12 +74,34 @@ std::optional<QString> Dialogs::askText(QWidget *parent, const QString &title,
 }
 
 std::optional<QString> Dialogs::askSaveFileName(QWidget *parent, const QString &title,
+                                                const QString &initialPath, const QString &filter,
+                                                QString *selectedFilter)
+{
+    state().shown << title + QLatin1Char('|') + initialPath;
+    if (state().testMode) {
+        if (!state().answers.isEmpty() &&
+            state().answers.head().typeId() == QMetaType::QStringList) {
+            const QStringList a = state().answers.dequeue().toStringList();
+            if (selectedFilter)
+                *selectedFilter = a.value(1);
+            return a.value(0);
+        }
+        return queuedText();
+    }
+    const QString name =
+        QFileDialog::getSaveFileName(parent, caption(title), initialPath, filter, selectedFilter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> Dialogs::askOpenFileName(QWidget *parent, const QString &title,
                                                 const QString &initialPath, const QString &filter)
 {
     state().shown << title + QLatin1Char('|') + initialPath;
     if (state().testMode)
         return queuedText();
-    const QString name = QFileDialog::getSaveFileName(parent, caption(title), initialPath, filter);
+    const QString name = QFileDialog::getOpenFileName(parent, caption(title), initialPath, filter);
     if (name.isEmpty())
         return std::nullopt;
     return name;

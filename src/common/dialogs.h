@@ -22,13 +22,18 @@ public:
                                           const QString &prompt,
                                           const QString &initial = QString());
     // A file name to save to (the save dialog, which asks before replacing a file); nothing
-    // when cancelled.
+    // when cancelled. *selectedFilter receives the filter chosen (tests answer a QStringList
+    // {name, filter}).
     static std::optional<QString> askSaveFileName(QWidget *parent, const QString &title,
+                                                  const QString &initialPath, const QString &filter,
+                                                  QString *selectedFilter = nullptr);
+    // An existing file to open; nothing when cancelled.
+    static std::optional<QString> askOpenFileName(QWidget *parent, const QString &title,
                                                   const QString &initialPath,
                                                   const QString &filter);
 
     // Test support. An answer is a bool for askYesNo, a QString (or an invalid QVariant for
-    // cancel) for askText and askSaveFileName; inform() takes none.
+    // cancel) for askText, askSaveFileName and askOpenFileName; inform() takes none.
     static void queueAnswer(const QVariant &answer);
     static void clearQueue();
     // When on, every box is answered from the queue (an empty queue answers No / cancel)

@@ -379,6 +379,23 @@ QList<QStringList> GoodsTable::rowTexts() const
     return out;
 }
 
+void GoodsTable::setRowTexts(const QList<QStringList> &rows)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.reserve(rows.size());
+    for (const QStringList &texts : rows) {
+        Row r;
+        r.mark = LeadingNumber(texts.value(MarkColumn - 1)) != 0;
+        for (int c = 1; c <= ColumnCount; ++c) {
+            if (c != MarkColumn)
+                r.cells[c] = texts.value(c - 1);
+        }
+        m_rows.append(r);
+    }
+    endResetModel();
+}
+
 QString GoodsTable::numberText(qint64 number)
 {
     return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));

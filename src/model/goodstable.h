@@ -84,6 +84,8 @@ public:
 
     // Each row's 29 cell texts in order (the mark as "1" or "").
     QList<QStringList> rowTexts() const;
+    // Replaces the whole list by rows given as rowTexts() gives them (one model reset).
+    void setRowTexts(const QList<QStringList> &rows);
 
     // The number as column 1 shows it: at least three digits, zero-filled.
     static QString numberText(qint64 number);

@@ -34,7 +34,8 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
 
     for (int r = 1; r <= goods.rows(); ++r) {
         const QString number = goods.cell(r, GoodsTable::NumberColumn).trimmed();
-        auto add = [&](const QString &message) { out.append({r, number, message}); };
+        Kind kind = Kind::Number;
+        auto add = [&](const QString &message) { out.append({r, number, message, kind}); };
 
         const int n = goods.numberAt(r);
         if (n < 1 || n > 999) {
@@ -42,6 +43,7 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
                                "from 1 to 999")
                     .arg(number));
         } else if (rowsOfNumber.value(n).size() > 1 && rowsOfNumber.value(n).first() != r) {
+            kind = Kind::DuplicateNumber;
             add(QStringLiteral("the goods number is used %1 times (rows %2); give this item a "
                                "number of its own")
                     .arg(rowsOfNumber.value(n).size())
@@ -55,6 +57,7 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
 
         const QString formatText = goods.cell(r, GoodsTable::FormatColumn).trimmed();
         const int format = int(LeadingNumber(formatText));
+        kind = Kind::Format;
         if (format < 1 || format > FormatSet::FormatCount) {
             add(formatText.isEmpty()
                     ? QStringLiteral("no format number: the item prints only with a chosen "
@@ -73,6 +76,7 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
         }
 
         const auto barcodes = LabelJob::rowBarcodes(goods, r);
+        kind = Kind::Barcode;
         for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
             const BarcodeElement &e = f.Bar[b];
             QString data = barcodes[b];
@@ -93,6 +97,7 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
         }
 
         const auto texts = LabelJob::rowTexts(goods, r);
+        kind = Kind::TextLength;
         for (int t = 1; t <= FormatSet::ShownTextCount; ++t) {
             const TextElement &e = f.Txt[t];
             const QString text = e.TxtString.isEmpty() ? texts[t] : e.TxtString;
@@ -109,6 +114,28 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
                         .arg(e.TxtRight)
                         .arg(format));
         }
+    }
+    return out;
+}
+
+QStringList GoodsCheck::countLines(const QList<Problem> &problems, bool korean)
+{
+    int counts[KindCount] = {};
+    for (const Problem &p : problems)
+        ++counts[int(p.kind)];
+    static const char *const ko[KindCount] = {
+        "번호가 1~999 밖인 품목 %1건", "번호 중복 %1건", "포멧 번호가 없거나 빈 포멧 %1건",
+        "포멧의 바코드로 인쇄할 수 없는 데이터 (EAN 체크 숫자, 길이, 문자) %1건",
+        "필드보다 긴 텍스트 (앞부분이 잘림) %1건"};
+    static const char *const en[KindCount] = {
+        "%1 goods number(s) outside 1 to 999", "%1 duplicate goods number(s)",
+        "%1 missing format number(s) or empty format(s)",
+        "%1 barcode(s) the format's symbology cannot print (EAN check digit, length, characters)",
+        "%1 text(s) longer than their field (their left part is cut)"};
+    QStringList out;
+    for (int k = 0; k < KindCount; ++k) {
+        if (counts[k])
+            out << QString::fromUtf8(korean ? ko[k] : en[k]).arg(counts[k]);
     }
     return out;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class GoodsTable;
 
@@ -13,11 +14,17 @@ class GoodsTable;
 // and texts longer than their right-aligned field (their left part is cut).
 class GoodsCheck {
 public:
+    enum class Kind { Number, DuplicateNumber, Format, Barcode, TextLength };
+    static constexpr int KindCount = 5;
+
     struct Problem {
         int row = 0;     // goods row, 1-based
         QString number;  // the goods number as the list shows it
         QString message; // what is wrong and what to do (English)
+        Kind kind = Kind::Number;
     };
 
     static QList<Problem> run(PrinterModel model, const FormatSet &set, const GoodsTable &goods);
+    // One line per kind found with its count ("번호 중복 3건" / "3 duplicate number(s)").
+    static QStringList countLines(const QList<Problem> &problems, bool korean);
 };

@@ -15,6 +15,7 @@
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
 #include "station/al300edtfrm.h"
+#include "station/goodsfileactions.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
 #include "station/labelpreviewpane.h"
@@ -160,6 +161,17 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     // The labels as a PDF, at the foot of the preview column, level with the last row of the
     // goods commands (the command block keeps its height).
     auto *pdfRow = new QHBoxLayout;
+    // Goods lists from and for other programs, beside it.
+    GdsImportCmd =
+        commandButton(QStringLiteral("GdsImportCmd"), QStringLiteral("품목 가져오기"), this);
+    GdsExportCmd =
+        commandButton(QStringLiteral("GdsExportCmd"), QStringLiteral("품목 내보내기"), this);
+    connect(GdsImportCmd, &QPushButton::clicked, this,
+            [this] { GoodsFileActions::importGoods(this); });
+    connect(GdsExportCmd, &QPushButton::clicked, this,
+            [this] { GoodsFileActions::exportGoods(this); });
+    pdfRow->addWidget(GdsImportCmd);
+    pdfRow->addWidget(GdsExportCmd);
     pdfRow->addStretch();
     pdfRow->addWidget(LabelPdfCmd);
     preview->addLayout(pdfRow);
@@ -1178,6 +1190,13 @@ void StationFrm::showFormat()
     showModelFields();
     refreshPreview();
     focusGrid();
+}
+
+void StationFrm::afterGoodsImport(int row)
+{
+    if (row > 0)
+        setActiveRow(row);
+    clearSortOptions();
 }
 
 void StationFrm::focusGrid()

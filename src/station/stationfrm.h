@@ -114,6 +114,8 @@ public:
     QPushButton *GdsBarPrtCmd = nullptr;
     QPushButton *GdsAllBarCmd = nullptr;
     QPushButton *LabelPdfCmd = nullptr;
+    QPushButton *GdsImportCmd = nullptr; // "품목 가져오기"
+    QPushButton *GdsExportCmd = nullptr; // "품목 내보내기"
     QRadioButton *GdsSelt0Opt = nullptr;
     QRadioButton *GdsSelt1Opt = nullptr;
     QPushButton *InitColsRtn = nullptr;
@@ -168,6 +170,9 @@ public:
     bool saveFiles();
     // Gives the grid the focus.
     void focusGrid();
+    // After an import changed the goods list: the cursor on `row` (1-based, 0 for none) and
+    // the sort options cleared.
+    void afterGoodsImport(int row);
 
     // Opens the goods item editor modally; tests replace it to answer without a window.
     static std::function<bool(QWidget *)> openItemEditor;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+// `labelstation goods import|export ...`: goods lists from and for other programs.
+class GoodsCommand {
+public:
+    static int run(const QStringList &arguments);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The encodings a goods list exported by another program comes in, how to tell them apart
+// and how to read them. A byte order mark decides (UTF-8, UTF-16); otherwise ICU's charset
+// detection chooses between UTF-8 and the Korean code page (EUC-KR is read as CP949, its
+// superset).
+class TextEncoding {
+public:
+    enum Kind { Auto, Utf8, Utf16, Cp949 };
+
+    // The encoding of `bytes` (never Auto). *bom is set when a byte order mark says so.
+    static Kind detect(const QByteArray &bytes, bool *bom = nullptr);
+    // The text of `bytes` in encoding `kind` (Auto detects first); a byte order mark is
+    // dropped. Bytes that do not belong to the encoding become U+FFFD.
+    static QString decode(const QByteArray &bytes, Kind kind);
+    // "UTF-8", "UTF-16", "CP949" ("" for Auto).
+    static QString name(Kind kind);
+    // The kind named by "utf-8", "utf8", "utf-16", "cp949", "euc-kr" (any case); Auto for ""
+    // or "auto"; false for any other name.
+    static bool fromName(const QString &name, Kind *kind);
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/importtable.h"
+
+#include <QByteArray>
+
+// Reads one sheet of an .xlsx workbook (minizip for the zip, QXmlStreamReader for the parts):
+// shared and inline strings, numbers as the spreadsheet shows them (whole numbers as their
+// digits, dates of date formats as dates), booleans and error values as their text. The
+// parts read may unpack to at most ImportTable::MaxUnpackedBytes together.
+class XlsxImportReader {
+public:
+    // `sheet` is 0-based; table->sheets lists the workbook's sheets.
+    static ImportProblem read(const QByteArray &bytes, int sheet, ImportTable *table);
+};

@@ -1,0 +1,200 @@
+#include "common/dialogs.h"
+#include "common/programstate.h"
+#include "model/goodsexport.h"
+#include "model/goodsimportfile.h"
+#include "model/goodsimportsettings.h"
+#include "model/goodstable.h"
+#include "srp770/srp770frm.h"
+#include "station/goodsfileactions.h"
+#include "station/goodsimportfrm.h"
+#include "support/goodsfilefixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace GoodsFileFixture;
+
+class TestGoodsImportFrm : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowRules_data();
+    void windowRules();
+    void stationImportRemembers();
+    void stationExport_data();
+    void stationExport();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestGoodsImportFrm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    Program() = ProgramState();
+    Program().DataDirOverride = m_dir->path();
+    Dialogs::setTestMode(true);
+    Dialogs::clearQueue();
+    Dialogs::clearShown();
+    QVERIFY(writeBytes(path(QStringLiteral("goods.csv")),
+                       QStringLiteral("상품명;바코드;단가\n사과;8801234567893;1500\n"
+                                      "배;8809876543213;900\n")
+                           .toUtf8()));
+    QVERIFY(writeBytes(path(QStringLiteral("moved.csv")),
+                       QStringLiteral("단가,바코드,상품명\n2000,8801111111119,포도\n").toUtf8()));
+}
+
+void TestGoodsImportFrm::cleanup()
+{
+    GoodsFileActions::runImportWindow = [](GoodsImportFrm &f) {
+        return f.exec() == QDialog::Accepted;
+    };
+    m_dir.reset();
+}
+
+void TestGoodsImportFrm::windowRules_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("action");  // what the operator does
+    QTest::addColumn<QString>("summary"); // the preview's first line
+    QTest::addColumn<bool>("enabled");    // 가져오기
+    QTest::newRow("guessed") << "goods.csv"
+                             << ""
+                             << "추가 2개, 갱신 0개, 건너뜀 0개 → 품목 3개" << true;
+    QTest::newRow("replace clicked") << "goods.csv"
+                                     << "replace"
+                                     << "추가 2개, 갱신 0개, 건너뜀 0개 → 품목 2개" << true;
+    QTest::newRow("header unchecked by space: the captions become goods")
+        << "goods.csv"
+        << "header"
+        << "추가 3개, 갱신 0개, 건너뜀 0개 → 품목 4개" << true;
+    QTest::newRow("name and barcode set to 없음 by keys")
+        << "goods.csv"
+        << "unmap"
+        << "품목명이나 바코드에 연결한 칸이 없습니다" << false;
+    QTest::newRow("not what its name says") << "goods.xlsx"
+                                            << ""
+                                            << "* 파일 내용이 파일 이름과" << false;
+}
+
+void TestGoodsImportFrm::windowRules()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, action);
+    QVERIFY(QFile::copy(path(QStringLiteral("goods.csv")), path(QStringLiteral("goods.xlsx"))));
+    GoodsTable goods;
+    goods.fromFileLines({QStringLiteral("<001>'1'기존'1'0'111''''''''''''''''''''''''~")});
+    FormatSet formats;
+    GoodsImportFrm frm(PrinterModel::SRP770, formats, goods, QString());
+    frm.show();
+    frm.setFile(path(file));
+    if (file == QLatin1String("goods.csv")) {
+        QCOMPARE(frm.MapCbo[GoodsImportMapping::Name]->currentText(), QStringLiteral("A 상품명"));
+        QCOMPARE(frm.MapCbo[GoodsImportMapping::Text1]->currentText(), QStringLiteral("C 단가"));
+        QVERIFY(frm.HeaderChk->isChecked());
+    }
+    if (action == QLatin1String("replace"))
+        QTest::mouseClick(frm.ModeReplaceOpt, Qt::LeftButton);
+    if (action == QLatin1String("header")) {
+        frm.HeaderChk->setFocus();
+        QTest::keyClick(frm.HeaderChk, Qt::Key_Space);
+    }
+    if (action == QLatin1String("unmap")) {
+        for (int f : {int(GoodsImportMapping::Name), int(GoodsImportMapping::Barcode1)}) {
+            frm.MapCbo[size_t(f)]->setFocus();
+            QTest::keyClick(frm.MapCbo[size_t(f)], Qt::Key_Home);
+        }
+    }
+    QVERIFY2(frm.SummaryTxt->toPlainText().startsWith(QStringLiteral("파일의")) ||
+                 !frm.ImportCmd->isEnabled(),
+             qPrintable(frm.SummaryTxt->toPlainText()));
+    QFETCH(QString, summary);
+    QVERIFY2(frm.SummaryTxt->toPlainText().contains(summary),
+             qPrintable(frm.SummaryTxt->toPlainText()));
+    QTEST(frm.ImportCmd->isEnabled(), "enabled");
+    QCOMPARE(goods.rows(), 1); // nothing changes before the operator confirms
+}
+
+void TestGoodsImportFrm::stationImportRemembers()
+{
+    SRP770Frm station;
+    const int before = station.goods()->rows();
+    QString file = path(QStringLiteral("goods.csv"));
+    GoodsFileActions::runImportWindow = [&file](GoodsImportFrm &f) {
+        f.setFile(file);
+        QTest::mouseClick(f.ModeAppendOpt, Qt::LeftButton);
+        QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
+        return f.result() == QDialog::Accepted;
+    };
+    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QCOMPARE(station.goods()->rows(), before + 2);
+    QCOMPARE(station.goods()->cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
+    QCOMPARE(station.activeRow(), before + 1);
+    QVERIFY(QFile::exists(path(QStringLiteral("SRP770Imp[00].Txt"))));
+
+    // Next week's file has its columns in another order: the captions find them again.
+    file = path(QStringLiteral("moved.csv"));
+    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    const int r = station.goods()->rows();
+    QCOMPARE(station.goods()->cell(r, GoodsTable::NameColumn), QStringLiteral("포도"));
+    QCOMPARE(station.goods()->cell(r, GoodsTable::FirstBarcodeColumn),
+             QStringLiteral("8801111111119"));
+    QCOMPARE(station.goods()->cell(r, GoodsTable::FirstTextColumn), QStringLiteral("2000"));
+
+    // Cancelled: nothing changes.
+    GoodsFileActions::runImportWindow = [&file](GoodsImportFrm &f) {
+        f.setFile(file);
+        QTest::mouseClick(f.CancelCmd, Qt::LeftButton);
+        return f.result() == QDialog::Accepted;
+    };
+    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QCOMPARE(station.goods()->rows(), r);
+}
+
+void TestGoodsImportFrm::stationExport_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("csv cp949") << "CSV CP949 (*.csv)"
+                               << "out";
+    QTest::newRow("csv utf-8") << "CSV UTF-8 (*.csv)"
+                               << "out.csv";
+    QTest::newRow("xlsx") << "Excel 통합문서 (*.xlsx)"
+                          << "out.xlsx";
+}
+
+void TestGoodsImportFrm::stationExport()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, name);
+    SRP770Frm station;
+    const int r = station.goods()->appendRow();
+    station.goods()->setCell(r, GoodsTable::NumberColumn, QStringLiteral("005"));
+    station.goods()->setCell(r, GoodsTable::NameColumn, QStringLiteral("뷁"));
+    station.goods()->setCell(r, GoodsTable::FirstBarcodeColumn, QStringLiteral("0012345678905"));
+    Dialogs::queueAnswer(QStringList{path(name), filter});
+    QTest::mouseClick(station.GdsExportCmd, Qt::LeftButton);
+    if (filter.startsWith(QLatin1String("CSV"))) {
+        const QString written = path(name.endsWith(QLatin1String(".csv")) ? name : name + ".csv");
+        QCOMPARE(readBytes(written),
+                 GoodsExport::csvBytes(*station.goods(), filter.contains(QLatin1String("CP949"))
+                                                             ? GoodsExport::Csv::Cp949
+                                                             : GoodsExport::Csv::Utf8Bom));
+    } else {
+        ImportTable t;
+        QVERIFY(GoodsImportFile::read(path(name), {}, &t).ok());
+        QCOMPARE(t.cell(1, 4), QStringLiteral("0012345678905"));
+    }
+    QVERIFY(Dialogs::shown().last().contains(QStringLiteral("품목 1개를 내보냈습니다")));
+}
+
+QTEST_MAIN(TestGoodsImportFrm)
+#include "tst_goodsimportfrm.moc"
