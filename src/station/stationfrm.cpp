@@ -1119,8 +1119,11 @@ void StationFrm::Form_Load()
 
 void StationFrm::loadFiles()
 {
-    FormatFile::load(m_set, m_formatFile, m_profile.model);
-    m_goods->load(m_goodsFile);
+    QString why;
+    bool ok = FormatFile::load(m_set, m_formatFile, m_profile.model, &why);
+    m_formatGuard.loaded(this, m_formatFile, ok, why);
+    ok = m_goods->load(m_goodsFile, &why);
+    m_goodsGuard.loaded(this, m_goodsFile, ok, why);
 }
 
 void StationFrm::BarFormOpt_Click(int f)
@@ -1204,14 +1207,15 @@ void StationFrm::setActiveRow(int row)
 bool StationFrm::saveFiles()
 {
     QString error;
-    bool ok = FormatFile::save(m_set, m_formatFile, m_profile.model, &error);
+    bool ok = !m_formatGuard.maySave(this, m_formatFile) ||
+              FormatFile::save(m_set, m_formatFile, m_profile.model, &error);
     if (!ok) {
         Dialogs::inform(this,
                         QStringLiteral("* 포멧 파일을 저장하지 못했습니다 !\n%1\n%2")
                             .arg(QDir::toNativeSeparators(m_formatFile), error),
                         QStringLiteral("저장오류"), QMessageBox::Warning);
     }
-    if (!m_goods->save(m_goodsFile, &error)) {
+    if (m_goodsGuard.maySave(this, m_goodsFile) && !m_goods->save(m_goodsFile, &error)) {
         ok = false;
         Dialogs::inform(this,
                         QStringLiteral("* 품목 파일을 저장하지 못했습니다 !\n%1\n%2")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/formatset.h"
+#include "station/stationfileguard.h"
 #include "station/stationprofile.h"
 
 #include <QWidget>
@@ -227,6 +228,8 @@ private:
     QString m_formatFile;
     QString m_goodsFile;
     QString m_printFile;
+    StationFileGuard m_formatGuard{QStringLiteral("포멧")};
+    StationFileGuard m_goodsGuard{QStringLiteral("품목")};
     QList<int> m_defaultWidths;
     QList<NumericField> m_fields;
     QList<QLineEdit *> m_textFields;
