@@ -99,14 +99,19 @@ QStringList TextFile::splitLines(const QByteArray &all)
     return lines;
 }
 
-bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error)
+QByteArray TextFile::toBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += Cp949Codec::encode(line);
         bytes += "\r\n";
     }
-    return writeBytes(path, bytes, error);
+    return bytes;
+}
+
+bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return writeBytes(path, toBytes(lines), error);
 }
 
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)

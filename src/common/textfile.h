@@ -24,6 +24,8 @@ public:
     static QStringList readLines(const QString &path, bool *ok = nullptr, QString *error = nullptr);
     // The lines of CP949 bytes as readLines() splits them.
     static QStringList splitLines(const QByteArray &bytes);
+    // The bytes writeLines() puts into a file: every line in CP949 followed by CR LF.
+    static QByteArray toBytes(const QStringList &lines);
     // Writes every line followed by CR LF, whole and atomically: a failure leaves the
     // previous file intact and answers false with a reason in *error (see SafeSave).
     static bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
