@@ -1,3 +1,4 @@
+#include "app/datafolderclaim.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "cli/commandline.h"
@@ -156,7 +157,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(LABELSTATION_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LABELSTATION_APP_ID)));
 #endif
+    // One program per data folder: a second start brings the first one's window forward.
+    DataFolderClaim folder(DataDirectory());
+    if (!folder.claim(parser.isSet(grab) ? parser.value(grab) : QString()))
+        return 1;
     mdiMain w;
+    QObject::connect(&folder, &DataFolderClaim::showRequested, &w, &mdiMain::bringForward);
     w.show();
     if (parser.isSet(open))
         w.openModelWindow(parser.value(open));

@@ -28,6 +28,7 @@ public:
     };
     Result acquire(bool force = false);
     void release();
+    bool isLocked() const { return m_writing.isLocked(); }
 
     // After acquire(): whether a station of another program has the file open (with force
     // the write goes ahead all the same).
