@@ -34,8 +34,7 @@ bool DataFolderClaim::claim(const QString &grabFile)
     switch (m_lock.tryLock(0)) {
     case DataLock::Result::Locked:
         m_channel = new InstanceChannel(this);
-        connect(m_channel, &InstanceChannel::showRequested, this,
-                &DataFolderClaim::showRequested);
+        connect(m_channel, &InstanceChannel::showRequested, this, &DataFolderClaim::showRequested);
         m_channel->listen(m_dataDir);
         return true;
     case DataLock::Result::NoLock:

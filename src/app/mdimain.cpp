@@ -3,9 +3,9 @@
 #include "app/backgrdfrm.h"
 #include "common/conflictquestion.h"
 #include "common/dialogs.h"
+#include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/trackedfile.h"
-#include "common/programstate.h"
 #include "common/vbcolour.h"
 #include "model/barcodesetfile.h"
 

@@ -3,10 +3,10 @@
 #include "report/reportflow.h"
 
 #include "common/dialogs.h"
-#include "common/writerlock.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
+#include "common/writerlock.h"
 #include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
 #include "leo60d/textgridmodel.h"
