@@ -31,10 +31,11 @@ void StationFileGuard::open(QWidget *parent, const QString &path)
     m_file.setPath(path);
     m_hasDeclined = false;
     m_editing = std::make_unique<DataLock>(DataLock::Kind::Editing, path);
-    // A writer of another program looks at the mark for a moment only; a station of another
-    // program keeps it (possible only beside a program that holds no folder lock): the
-    // comparison before each save still guards the file then.
-    m_editing->tryLock(500);
+    // A writer of another program looks at the mark for a moment only: wait for that. A
+    // station that keeps it (one of this program being replaced, or of a program that holds
+    // no folder lock) is left with it; the comparison before each save guards the file then.
+    if (m_editing->tryLock(0) == DataLock::Result::Held && !m_editing->holder().thisProcess)
+        m_editing->tryLock(500);
     read(parent);
 }
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void copiesGoBesideUnderFreeNames();
     void writersStopAtAnotherProgramsStation();
     void watchNoticesAReplacedFile();
+    void lockOfAnotherComputer_data();
+    void lockOfAnotherComputer();
 };
 
 void TestTrackedFile::noticesOtherWriters_data()
@@ -205,6 +208,44 @@ void TestTrackedFile::watchNoticesAReplacedFile()
         QTRY_VERIFY_WITH_TIMEOUT(!spy.isEmpty(), 1500);
         QCOMPARE(spy.first().first().toBool(), true);
     }
+}
+
+void TestTrackedFile::lockOfAnotherComputer_data()
+{
+    QTest::addColumn<int>("silentSeconds");
+    QTest::addColumn<bool>("takenOver");
+    addRow("renewed a minute ago", 60, false);
+    addRow("silent for four minutes", 240, true);
+}
+
+void TestTrackedFile::lockOfAnotherComputer()
+{
+    QFETCH(int, silentSeconds);
+    QFETCH(bool, takenOver);
+    // A program on another computer sharing the folder: its process cannot be looked at, so
+    // only a lock file it has stopped renewing counts as left behind.
+    DataLock lock(DataLock::Kind::Program, m_dir.path());
+    QVERIFY(QDir().mkpath(DataLock::lockFolder(m_dir.path())));
+    {
+        QFile f(lock.lockFilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("4321\nlabelstation\ncounter-pc\n");
+    }
+    setTime(lock.lockFilePath(), QDateTime::currentDateTimeUtc().addSecs(-silentSeconds));
+    QCOMPARE(lock.tryLock(), takenOver ? DataLock::Result::Locked : DataLock::Result::Held);
+    const DataLock::Holder h = lock.holder();
+    QCOMPARE(h.host, takenOver ? QSysInfo::machineHostName() : QStringLiteral("counter-pc"));
+    QCOMPARE(h.thisProcess, takenOver);
+    if (!takenOver) {
+        QCOMPARE(DataLock::koreanHolder(h),
+                 QStringLiteral("컴퓨터 counter-pc, 프로그램 번호(PID) 4321"));
+        return;
+    }
+    // Its new holder renews it.
+    setTime(lock.lockFilePath(), QDateTime::currentDateTimeUtc().addSecs(-silentSeconds));
+    lock.renew();
+    QVERIFY(QFileInfo(lock.lockFilePath()).lastModified().secsTo(QDateTime::currentDateTime()) <
+            10);
 }
 
 int main(int argc, char **argv)
