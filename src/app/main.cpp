@@ -97,7 +97,9 @@ int main(int argc, char *argv[])
     parser.addOption(open);
     QCommandLineOption grab(QStringList{QStringLiteral("grab")},
                             QStringLiteral("Save a picture of the main window to FILE and end "
-                                           "(for the help pictures)."),
+                                           "(for the help pictures). A start refused because "
+                                           "another program uses the data folder saves its "
+                                           "message there instead (status 1)."),
                             QStringLiteral("FILE"));
     parser.addOption(grab);
     QCommandLineOption sampleData(QStringList{QStringLiteral("sample-data")},
