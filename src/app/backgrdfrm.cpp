@@ -2,6 +2,7 @@
 
 #include "app/namelabel.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "model/barcodesetfile.h"
@@ -140,7 +141,11 @@ void BackGrdFrm::Form_Load()
     ProgramState &p = Program();
     p.ModalOpening = 0;
     p.BarcodeSetFile = QDir(DataDirectory()).filePath(BarcodeSetFile::fileName());
-    const BarcodeSetFile::Contents c = BarcodeSetFile::read(p.BarcodeSetFile);
+    m_setFile.setPath(p.BarcodeSetFile);
+    QByteArray bytes;
+    m_setFile.read(&bytes);
+    const BarcodeSetFile::Contents c = BarcodeSetFile::fromLines(TextFile::splitLines(bytes));
+    m_setFile.setBaseline(TextFile::toBytes(BarcodeSetFile::toLines(c)));
     p.BarcodeSetNo = c.setNo;
     p.BarcodeSetNames = c.names;
     BarSeltOpt[p.BarcodeSetNo]->setChecked(true);

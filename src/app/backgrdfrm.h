@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/trackedfile.h"
+
 #include <QWidget>
 
 #include <array>
@@ -31,6 +33,8 @@ public:
     void BarNameLbl_DblClick(int index);
     // Shows the names of Program().BarcodeSetNames.
     void showNames();
+    // The barcode-set file as the panel read it (the main window writes it at the end).
+    TrackedFile *setFile() { return &m_setFile; }
 
 Q_SIGNALS:
     void modelRequested(const QString &formName);
@@ -43,4 +47,5 @@ private:
     void Form_Load();
     void finishRename();
     int m_renaming = -1;
+    TrackedFile m_setFile;
 };

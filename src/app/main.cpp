@@ -1,3 +1,4 @@
+#include "app/datafolderclaim.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "cli/commandline.h"
@@ -96,7 +97,9 @@ int main(int argc, char *argv[])
     parser.addOption(open);
     QCommandLineOption grab(QStringList{QStringLiteral("grab")},
                             QStringLiteral("Save a picture of the main window to FILE and end "
-                                           "(for the help pictures)."),
+                                           "(for the help pictures). A start refused because "
+                                           "another program uses the data folder saves its "
+                                           "message there instead (status 1)."),
                             QStringLiteral("FILE"));
     parser.addOption(grab);
     QCommandLineOption sampleData(QStringList{QStringLiteral("sample-data")},
@@ -156,7 +159,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(LABELSTATION_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LABELSTATION_APP_ID)));
 #endif
+    // One program per data folder: a second start brings the first one's window forward.
+    DataFolderClaim folder(DataDirectory());
+    if (!folder.claim(parser.isSet(grab) ? parser.value(grab) : QString()))
+        return 1;
     mdiMain w;
+    QObject::connect(&folder, &DataFolderClaim::showRequested, &w, &mdiMain::bringForward);
     w.show();
     if (parser.isSet(open))
         w.openModelWindow(parser.value(open));

@@ -1,8 +1,11 @@
 #include "mdimain.h"
 
 #include "app/backgrdfrm.h"
+#include "common/conflictquestion.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
+#include "common/trackedfile.h"
 #include "common/vbcolour.h"
 #include "model/barcodesetfile.h"
 
@@ -244,7 +247,13 @@ bool mdiMain::writeBarcodeSetFile()
     if (path.isEmpty())
         path = DataDirectory() + QStringLiteral("/") + BarcodeSetFile::fileName();
     QString error;
-    if (!BarcodeSetFile::write(path, c, &error)) {
+    TrackedFile *tracked = m_back ? m_back->setFile() : nullptr;
+    bool ok = true;
+    if (tracked && tracked->isTracking() && tracked->path() == path)
+        ok = writeTracked(tracked, TextFile::toBytes(BarcodeSetFile::toLines(c)), &error);
+    else
+        ok = BarcodeSetFile::write(path, c, &error);
+    if (!ok) {
         Dialogs::inform(this,
                         QStringLiteral("* 작업번호 파일을 저장하지 못했습니다 !\n%1").arg(error),
                         QStringLiteral("오류"), QMessageBox::Warning);
@@ -253,11 +262,62 @@ bool mdiMain::writeBarcodeSetFile()
     return true;
 }
 
+bool mdiMain::writeTracked(TrackedFile *file, const QByteArray &mine, QString *error)
+{
+    // Another program's file is written over only when the operator says so; without set
+    // names or a set choice of this run to keep, it stays as it is.
+    for (int round = 0; round < 2; ++round) {
+        const TrackedFile::Disk disk = file->check();
+        bool overwrite = false;
+        if (disk != TrackedFile::Disk::Same) {
+            if (!file->ownChanged(mine))
+                return true;
+            ConflictQuestion::Subject s;
+            s.what = QStringLiteral("작업번호");
+            s.path = file->path();
+            s.copyPath = file->freeCopyPath();
+            s.removed = disk == TrackedFile::Disk::Removed;
+            s.closing = true;
+            switch (ConflictQuestion::ask(this, s)) {
+            case ConflictQuestion::Answer::Theirs:
+                return true;
+            case ConflictQuestion::Answer::CopyAndTheirs:
+                return file->writeCopy(mine, nullptr, error);
+            case ConflictQuestion::Answer::Mine:
+                overwrite = true;
+                break;
+            }
+        }
+        switch (file->write(mine, overwrite, error)) {
+        case TrackedFile::Write::Written:
+            return true;
+        case TrackedFile::Write::ChangedMeanwhile:
+            continue;
+        case TrackedFile::Write::Busy:
+        case TrackedFile::Write::Failed:
+            return false;
+        }
+    }
+    return false;
+}
+
 void mdiMain::ExitMnu_Click()
 {
     // Ends the program the same way as closing the main window: every open window saves
     // first, then the barcode-set file is written.
     close();
+}
+
+void mdiMain::bringForward()
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    // Where the window system refuses to hand over the focus, the task bar entry asks for
+    // attention instead.
+    QApplication::alert(this);
 }
 
 void mdiMain::closeEvent(QCloseEvent *event)

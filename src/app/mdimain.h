@@ -10,6 +10,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QStatusBar;
 class BackGrdFrm;
+class TrackedFile;
 
 // The program's main window: an MDI area holding the background menu panel and the model
 // windows, the menu "바코드" and the status bar.
@@ -41,6 +42,9 @@ public:
     QStatusBar *sBr1 = nullptr;
 
     void ExitMnu_Click();
+    // A second start on the same data folder asked for this window: out of the task bar and
+    // in front, as far as the window system lets a program do that.
+    void bringForward();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,6 +54,9 @@ protected:
 private:
     void Form_Load();
     bool writeBarcodeSetFile();
+    // Writes `mine` into `file` unless another program has changed it since it was read:
+    // then the operator decides. False with a reason when the write failed.
+    bool writeTracked(TrackedFile *file, const QByteArray &mine, QString *error);
     void sizeBackPanel();
     void fitModelWindow(QMdiSubWindow *sub);
     // A model window that reaches the foot of the work area keeps reaching it: it takes the

@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/writerlock.h"
 #include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
 
@@ -16,6 +17,10 @@ const QString About = QStringLiteral(
     "(1 to 25, counted as the conversion window shows them) that become barcodes 1 to 3,\n"
     "--texts those that become texts 1 to 10; 0 or a missing entry means not chosen. Without\n"
     "--yes the window's question is asked on the terminal.\n"
+    "\n"
+    "While an AL-300 station of the windows program has set NN open, the file is not written\n"
+    "(status 1): the station would otherwise save its own list over it. --force writes it all\n"
+    "the same; the open station then notices the new file and offers to read it.\n"
     "\n"
     "Example:\n"
     "  labelstation convert-pre goods.pre --set 03 --barcodes 2 --texts 1,3,0,4 --yes");
@@ -53,12 +58,14 @@ int ConvertPreCommand::run(const QStringList &arguments)
                                       QStringLiteral("Columns of texts 1 to 10."),
                                       QStringLiteral("C1,...,C10"));
     const QCommandLineOption yesOpt(QStringLiteral("yes"), QStringLiteral("Write without asking."));
-    parser.addOptions({setOpt, barcodesOpt, textsOpt, yesOpt});
+    const QCommandLineOption forceOpt(
+        QStringLiteral("force"), QStringLiteral("Write even while a station has the set open."));
+    parser.addOptions({setOpt, barcodesOpt, textsOpt, yesOpt, forceOpt});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .pre file."));
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("FILE --set NN [--barcodes C1,C2,C3] [--texts C1,...,C10] "
-                                 "[--yes]"),
+                                 "[--yes] [--force]"),
                   About, &code))
         return code;
     if (cx.positional().size() != 1)
@@ -81,7 +88,16 @@ int ConvertPreCommand::run(const QStringList &arguments)
     if (file.recordCount() == 0)
         return cx.failure(QStringLiteral("%1 holds no goods").arg(path));
 
+    // A station that shows the set would save its own list over the converted goods: say so
+    // before anything is asked, and write under the file's lock.
+    const QString target = LeoGoodsWriter::targetPath(DataDirectory(), setText);
+    const bool force = parser.isSet(forceOpt);
+    WriterLock lock(target);
+    if (lock.acquire(force) != WriterLock::Result::Locked)
+        return cx.failure(lock.englishMessage());
+
     if (!parser.isSet(yesOpt)) {
+        lock.release(); // nobody waits for the answer typed here
         cx.err() << QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(setText)
                  << " (y/n) ";
         cx.err().flush();
@@ -95,7 +111,12 @@ int ConvertPreCommand::run(const QStringList &arguments)
         }
     }
 
-    const QString target = LeoGoodsWriter::targetPath(DataDirectory(), setText);
+    if (!lock.isLocked() && lock.acquire(force) != WriterLock::Result::Locked)
+        return cx.failure(lock.englishMessage());
+    if (lock.openInStation())
+        cx.note(QStringLiteral("%1 is open in a station of %2; the station offers to read it "
+                               "again")
+                    .arg(target, DataLock::englishHolder(lock.holder())));
     if (!LeoGoodsWriter::write(target, file.rows(), barcodes + texts, &why))
         return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));
     cx.out() << LeoGoodsWriter::buildLines(file.rows(), barcodes + texts).size()

@@ -2,6 +2,7 @@
 
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/writerlock.h"
 #include "model/formatfile.h"
 #include "model/goodsexport.h"
 #include "model/goodsimportfile.h"
@@ -29,6 +30,9 @@ const QString ImportAbout = QStringLiteral(
     "(goods whose barcode1, or number, matches are updated, the rest appended).\n"
     "A station holds at most 999 goods. Nothing is written with --dry-run. The status is 1\n"
     "when nothing could be imported (the goods file is then left as it was), 2 for bad usage.\n"
+    "While a station of the windows program has the set open the import is refused (status\n"
+    "1): the station would otherwise save its own list over it. --force writes it all the\n"
+    "same, and the station offers to read the file again.\n"
     "\n"
     "Example:\n"
     "  labelstation goods import goods.xlsx --model al300 --set 03 --map name=B,barcode1=A");
@@ -41,10 +45,10 @@ const QString ExportAbout = QStringLiteral(
     "Example:\n"
     "  labelstation goods export --model srp770 --set 00 --xlsx goods.xlsx");
 
-const QString ImportUsage =
-    QStringLiteral("FILE --model srp770|al300 --set NN [--map MAP] [--mode append|replace|update]\n"
-                   "    [--match barcode1|number] [--sheet N] [--header|--no-header]\n"
-                   "    [--encoding utf-8|cp949] [--delimiter comma|semicolon|tab] [--dry-run]");
+const QString ImportUsage = QStringLiteral(
+    "FILE --model srp770|al300 --set NN [--map MAP] [--mode append|replace|update]\n"
+    "    [--match barcode1|number] [--sheet N] [--header|--no-header]\n"
+    "    [--encoding utf-8|cp949] [--delimiter comma|semicolon|tab] [--dry-run] [--force]");
 const QString ExportUsage = QStringLiteral(
     "--model srp770|al300 --set NN (--csv FILE | --xlsx FILE) [--encoding utf-8|cp949]");
 
@@ -124,8 +128,10 @@ int runImport(const QStringList &arguments)
                                           QStringLiteral("D"));
     const QCommandLineOption dryOpt(QStringLiteral("dry-run"),
                                     QStringLiteral("Show what the import does; write nothing."));
+    const QCommandLineOption forceOpt(
+        QStringLiteral("force"), QStringLiteral("Write even while a station has the set open."));
     parser.addOptions({modelOption(), CliContext::setOption(), mapOpt, modeOpt, matchOpt, sheetOpt,
-                       headerOpt, noHeaderOpt, encodingOpt, delimiterOpt, dryOpt});
+                       headerOpt, noHeaderOpt, encodingOpt, delimiterOpt, dryOpt, forceOpt});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The goods list."));
     int code = 0;
     if (!cx.parse(parser, arguments, ImportUsage, ImportAbout, &code))
@@ -204,6 +210,11 @@ int runImport(const QStringList &arguments)
         FormatFile::load(formats, formatPath, model);
     GoodsTable goods;
     const QString goodsPath = dir.filePath(GoodsTable::fileName(model, setText));
+    // The file is locked before its goods are read, so that no other writer comes in
+    // between reading and writing; a dry run writes nothing and needs no lock.
+    WriterLock lock(goodsPath);
+    if (!parser.isSet(dryOpt) && lock.acquire(parser.isSet(forceOpt)) != WriterLock::Result::Locked)
+        return cx.failure(lock.englishMessage());
     if (!goods.load(goodsPath))
         return cx.failure(QStringLiteral("cannot read %1").arg(goodsPath));
 
@@ -234,6 +245,10 @@ int runImport(const QStringList &arguments)
         cx.out() << "dry run: nothing written\n";
         return CliContext::Done;
     }
+    if (lock.openInStation())
+        cx.note(QStringLiteral("%1 is open in a station of %2; the station offers to read it "
+                               "again")
+                    .arg(goodsPath, DataLock::englishHolder(lock.holder())));
     if (!writeGoodsFile(result, goodsPath, &why))
         return cx.failure(QStringLiteral("cannot write %1: %2").arg(goodsPath, why));
     cx.out() << "written: " << goodsPath << "\n";

@@ -14,7 +14,14 @@ QList<double> ColumnWidthFile::read(const QString &path, int columnCount)
 {
     bool ok = false;
     const QStringList lines = TextFile::readLines(path, &ok);
-    if (!ok || lines.isEmpty() || lines.first().isEmpty())
+    if (!ok)
+        return {};
+    return fromLines(lines, columnCount);
+}
+
+QList<double> ColumnWidthFile::fromLines(const QStringList &lines, int columnCount)
+{
+    if (lines.isEmpty() || lines.first().isEmpty())
         return {};
     const QStringList words = SplitWords(lines.first());
     if (words.isEmpty() || words.size() != columnCount)
@@ -25,12 +32,17 @@ QList<double> ColumnWidthFile::read(const QString &path, int columnCount)
     return widths;
 }
 
-bool ColumnWidthFile::write(const QString &path, const QList<double> &widths, QString *error)
+QByteArray ColumnWidthFile::toBytes(const QList<double> &widths)
 {
     QStringList parts;
     for (double w : widths)
         parts << widthText(w);
-    return TextFile::writeLines(path, {parts.join(QLatin1Char(' '))}, error);
+    return TextFile::toBytes({parts.join(QLatin1Char(' '))});
+}
+
+bool ColumnWidthFile::write(const QString &path, const QList<double> &widths, QString *error)
+{
+    return TextFile::writeBytes(path, toBytes(widths), error);
 }
 
 QString ColumnWidthFile::widthText(double width)

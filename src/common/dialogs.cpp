@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QQueue>
 
 namespace {
@@ -47,6 +48,25 @@ bool Dialogs::askYesNo(QWidget *parent, const QString &text, const QString &titl
                     parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+int Dialogs::askChoice(QWidget *parent, const QString &text, const QString &title,
+                       const QStringList &buttons, int defaultButton)
+{
+    state().shown << title + QLatin1Char('|') + text;
+    if (state().testMode) {
+        const int a = state().answers.isEmpty() ? defaultButton : state().answers.dequeue().toInt();
+        return a >= 0 && a < buttons.size() ? a : defaultButton;
+    }
+    QMessageBox box(QMessageBox::Question, caption(title), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> added;
+    for (const QString &caption : buttons)
+        added << box.addButton(caption, QMessageBox::ActionRole);
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(static_cast<QPushButton *>(added[defaultButton]));
+    box.exec();
+    const int chosen = int(added.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : defaultButton;
 }
 
 void Dialogs::inform(QWidget *parent, const QString &text, const QString &title,

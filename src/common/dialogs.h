@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <optional>
@@ -14,6 +15,10 @@ class Dialogs {
 public:
     // "* ... ?" questions with Yes / No and the question icon. true for Yes.
     static bool askYesNo(QWidget *parent, const QString &text, const QString &title = QString());
+    // A question that must be answered with one of `buttons` (no Escape, no close button);
+    // the index of the button chosen. `defaultButton` has the focus.
+    static int askChoice(QWidget *parent, const QString &text, const QString &title,
+                         const QStringList &buttons, int defaultButton = 0);
     // Information with OK; the icon is the information icon unless given.
     static void inform(QWidget *parent, const QString &text, const QString &title = QString(),
                        QMessageBox::Icon icon = QMessageBox::Information);
@@ -32,8 +37,9 @@ public:
                                                   const QString &initialPath,
                                                   const QString &filter);
 
-    // Test support. An answer is a bool for askYesNo, a QString (or an invalid QVariant for
-    // cancel) for askText, askSaveFileName and askOpenFileName; inform() takes none.
+    // Test support. An answer is a bool for askYesNo, an int for askChoice (none answers
+    // the default button), a QString (or an invalid QVariant for cancel) for askText,
+    // askSaveFileName and askOpenFileName; inform() takes none.
     static void queueAnswer(const QVariant &answer);
     static void clearQueue();
     // When on, every box is answered from the queue (an empty queue answers No / cancel)

@@ -2,6 +2,8 @@
 
 #include "columnwidthfile.h"
 #include "programstate.h"
+#include "textfile.h"
+#include "trackedfile.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
@@ -40,16 +42,31 @@ void SetGridWidthsInChars(QTableView *grid, const QList<double> &widths)
         grid->setColumnWidth(c, int(std::lround(widths[c] * cw)));
 }
 
-void LoadColumnWidths(QTableView *grid, const QString &formName)
+void LoadColumnWidths(QTableView *grid, const QString &formName, TrackedFile *file)
 {
     const QString path = ColumnWidthFile::pathFor(DataDirectory(), formName);
-    const QList<double> widths = ColumnWidthFile::read(path, columnCount(grid));
+    QList<double> widths;
+    if (file) {
+        file->setPath(path);
+        QByteArray bytes;
+        file->read(&bytes);
+        widths = ColumnWidthFile::fromLines(TextFile::splitLines(bytes), columnCount(grid));
+    } else {
+        widths = ColumnWidthFile::read(path, columnCount(grid));
+    }
     if (!widths.isEmpty())
         SetGridWidthsInChars(grid, widths);
+    if (file)
+        file->setBaseline(ColumnWidthFile::toBytes(GridWidthsInChars(grid)));
 }
 
-bool SaveColumnWidths(QTableView *grid, const QString &formName, QString *error)
+bool SaveColumnWidths(QTableView *grid, const QString &formName, TrackedFile *file, QString *error)
 {
     const QString path = ColumnWidthFile::pathFor(DataDirectory(), formName);
-    return ColumnWidthFile::write(path, GridWidthsInChars(grid), error);
+    if (!file || file->path() != path || !file->isTracking())
+        return ColumnWidthFile::write(path, GridWidthsInChars(grid), error);
+    const QByteArray mine = ColumnWidthFile::toBytes(GridWidthsInChars(grid));
+    if (file->check() != TrackedFile::Disk::Same && !file->ownChanged(mine))
+        return true;
+    return file->write(mine, true, error) == TrackedFile::Write::Written;
 }

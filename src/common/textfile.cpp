@@ -1,21 +1,88 @@
 #include "textfile.h"
 
 #include "cp949codec.h"
+#include "safesave.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
-QStringList TextFile::readLines(const QString &path, bool *ok)
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+TextFile::Read failed(QString *error, const QString &why)
 {
+    if (error)
+        *error = why;
+    return TextFile::Read::Failed;
+}
+
+} // namespace
+
+TextFile::Read TextFile::readBytes(const QString &path, qint64 maxBytes, QByteArray *bytes,
+                                   QString *error)
+{
+    bytes->clear();
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (ok)
-            *ok = false;
-        return {};
+#ifdef Q_OS_UNIX
+    // Opened without waiting (a FIFO would wait for a writer), then looked at.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return Read::Missing;
+        return failed(error, QString::fromLocal8Bit(std::strerror(errno)));
     }
-    const QByteArray all = f.readAll();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return failed(error, S_ISDIR(st.st_mode)
+                                 ? QStringLiteral("%1 is a folder").arg(path)
+                                 : QStringLiteral("%1 is not a regular file").arg(path));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failed(error, f.errorString());
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Read::Missing;
+    if (!info.isFile())
+        return failed(error, QStringLiteral("%1 is not a regular file").arg(path));
+    if (!f.open(QIODevice::ReadOnly))
+        return failed(error, f.errorString());
+#endif
+    if (f.size() > maxBytes)
+        return failed(error, QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
+    QByteArray all = f.read(maxBytes + 1);
+    if (f.error() != QFileDevice::NoError)
+        return failed(error, f.errorString());
+    if (all.size() > maxBytes)
+        return failed(error, QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
+    *bytes = std::move(all);
+    return Read::Ok;
+}
+
+QStringList TextFile::readLines(const QString &path, bool *ok, QString *error)
+{
+    QByteArray all;
+    const Read r = readBytes(path, MaxDataFileBytes, &all, error);
     if (ok)
-        *ok = f.error() == QFileDevice::NoError;
+        *ok = r == Read::Ok;
+    if (r == Read::Missing && error)
+        *error = QStringLiteral("%1 does not exist").arg(path);
+    return splitLines(all);
+}
+
+QStringList TextFile::splitLines(const QByteArray &all)
+{
     QStringList lines;
     qsizetype start = 0;
     while (start < all.size()) {
@@ -32,34 +99,22 @@ QStringList TextFile::readLines(const QString &path, bool *ok)
     return lines;
 }
 
-bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error)
+QByteArray TextFile::toBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += Cp949Codec::encode(line);
         bytes += "\r\n";
     }
-    return writeBytes(path, bytes, error);
+    return bytes;
+}
+
+bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return writeBytes(path, toBytes(lines), error);
 }
 
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    if (f.write(bytes) != bytes.size()) {
-        if (error)
-            *error = f.errorString();
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return SafeSave::write(path, bytes, error);
 }

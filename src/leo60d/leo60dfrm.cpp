@@ -6,6 +6,7 @@
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
+#include "common/writerlock.h"
 #include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
 #include "leo60d/textgridmodel.h"
@@ -401,6 +402,13 @@ void LEO60DFrm::BarEnterCmd_Click()
     if (!Dialogs::askYesNo(this,
                            QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(m_setText)))
         return;
+    // A station of this program that shows the set notices the new file and offers to read
+    // it; a station of another program (a shared folder) keeps its mark: not written then.
+    WriterLock lock(m_targetFile);
+    if (lock.acquire() != WriterLock::Result::Locked) {
+        Dialogs::inform(this, lock.koreanMessage(), ErrorTitle, QMessageBox::Warning);
+        return;
+    }
     BarEnterCmd->setEnabled(false);
     bool saved = false;
     {
@@ -410,6 +418,7 @@ void LEO60DFrm::BarEnterCmd_Click()
             columns << columnOfBox(box);
         saved = LeoGoodsWriter::write(m_targetFile, m_goods->rows(), columns);
     }
+    lock.release();
     BarEnterCmd->setEnabled(true);
     if (!saved) {
         // The previous goods data file is left as it was; the panel stays open for a retry.

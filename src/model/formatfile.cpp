@@ -3,8 +3,6 @@
 #include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <QFile>
-
 #include <limits>
 #include <variant>
 
@@ -246,15 +244,15 @@ void FormatFile::fromLines(FormatSet &set, const QStringList &lines, PrinterMode
     }
 }
 
-bool FormatFile::load(FormatSet &set, const QString &path, PrinterModel model)
+bool FormatFile::load(FormatSet &set, const QString &path, PrinterModel model, QString *error)
 {
     set.reset();
-    if (!QFile::exists(path))
-        return true;
-    bool ok = false;
-    const QStringList lines = TextFile::readLines(path, &ok);
-    fromLines(set, lines, model);
-    return ok;
+    QByteArray bytes;
+    const TextFile::Read r = TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, error);
+    if (r == TextFile::Read::Failed)
+        return false;
+    fromLines(set, TextFile::splitLines(bytes), model);
+    return true;
 }
 
 bool FormatFile::save(const FormatSet &set, const QString &path, PrinterModel model, QString *error)

@@ -19,8 +19,9 @@ public:
     static void fromLines(FormatSet &set, const QStringList &lines, PrinterModel model);
 
     // Resets and reads the file. A missing file leaves the default set and is no error;
-    // false only when the file exists but cannot be read.
-    static bool load(FormatSet &set, const QString &path, PrinterModel model);
+    // false (with the reason in *error) only when the file exists but cannot be read.
+    static bool load(FormatSet &set, const QString &path, PrinterModel model,
+                     QString *error = nullptr);
     // Writes the whole file anew, atomically; false with a reason in *error on failure
     // (the previous file then stays as it was).
     static bool save(const FormatSet &set, const QString &path, PrinterModel model,

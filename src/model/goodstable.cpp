@@ -4,7 +4,6 @@
 #include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
@@ -343,15 +342,12 @@ void GoodsTable::fromFileLines(const QStringList &lines)
     endResetModel();
 }
 
-bool GoodsTable::load(const QString &path)
+bool GoodsTable::load(const QString &path, QString *error)
 {
-    if (!QFile::exists(path)) {
-        clear();
-        return true;
-    }
-    bool ok = false;
-    fromFileLines(TextFile::readLines(path, &ok));
-    return ok;
+    QByteArray bytes;
+    const TextFile::Read r = TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, error);
+    fromFileLines(TextFile::splitLines(bytes));
+    return r != TextFile::Read::Failed;
 }
 
 bool GoodsTable::save(const QString &path, QString *error) const

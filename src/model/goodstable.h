@@ -75,8 +75,9 @@ public:
     // Clears, then appends a row for every usable line (apostrophe or TAB separated).
     void fromFileLines(const QStringList &lines);
     // Reads the goods data file; a missing file gives an empty list and is no error. False
-    // only when the file exists but cannot be read.
-    bool load(const QString &path);
+    // (with the reason in *error, and an empty list) only when the file exists but cannot be
+    // read.
+    bool load(const QString &path, QString *error = nullptr);
     // Writes the whole file atomically (CP949, CR LF); an empty list gives an empty file.
     bool save(const QString &path, QString *error = nullptr) const;
     // "SRP770Dat[nn].Txt" or "AL300Dat[nn].Txt" for the barcode set text nn.

@@ -19,6 +19,7 @@
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
 #include "station/labelpreviewpane.h"
+#include "station/stationfiles.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
@@ -178,6 +179,7 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     buildOptionPanels();
     buildFieldTable();
     m_printer = new StationPrinter(this);
+    m_files = new StationFiles(this);
     connect(m_printer, &StationPrinter::printingFinished, this, [this] {
         if (m_closeAfterPrint)
             ChtExitCmd_Click();
@@ -1116,9 +1118,9 @@ void StationFrm::Form_Load()
     m_defaultWidths.clear();
     for (int c = 0; c < 100; ++c)
         m_defaultWidths << (c < GoodsTable::ColumnCount ? vaSpread1->columnWidth(c) : 0);
-    LoadColumnWidths(vaSpread1, m_profile.formName);
+    LoadColumnWidths(vaSpread1, m_profile.formName, m_files->widthFile());
 
-    loadFiles();
+    m_files->open();
     BarFormOpt[1]->setChecked(true);
     BarFormOpt_Click(1);
 
@@ -1127,12 +1129,6 @@ void StationFrm::Form_Load()
     if (m_goods->rows() > 0)
         setActiveRow(1);
     focusGrid();
-}
-
-void StationFrm::loadFiles()
-{
-    FormatFile::load(m_set, m_formatFile, m_profile.model);
-    m_goods->load(m_goodsFile);
 }
 
 void StationFrm::BarFormOpt_Click(int f)
@@ -1220,24 +1216,9 @@ void StationFrm::setActiveRow(int row)
     vaSpread1->setCurrentIndex(m_goods->index(row - 1, 0));
 }
 
-bool StationFrm::saveFiles()
+bool StationFrm::saveFiles(bool closing)
 {
-    QString error;
-    bool ok = FormatFile::save(m_set, m_formatFile, m_profile.model, &error);
-    if (!ok) {
-        Dialogs::inform(this,
-                        QStringLiteral("* 포멧 파일을 저장하지 못했습니다 !\n%1\n%2")
-                            .arg(QDir::toNativeSeparators(m_formatFile), error),
-                        QStringLiteral("저장오류"), QMessageBox::Warning);
-    }
-    if (!m_goods->save(m_goodsFile, &error)) {
-        ok = false;
-        Dialogs::inform(this,
-                        QStringLiteral("* 품목 파일을 저장하지 못했습니다 !\n%1\n%2")
-                            .arg(QDir::toNativeSeparators(m_goodsFile), error),
-                        QStringLiteral("저장오류"), QMessageBox::Warning);
-    }
-    return ok;
+    return m_files->save(closing);
 }
 
 void StationFrm::closeEvent(QCloseEvent *event)
@@ -1251,13 +1232,7 @@ void StationFrm::closeEvent(QCloseEvent *event)
     }
     if (!m_unloaded) {
         m_unloaded = true;
-        saveFiles();
-        QString error;
-        if (!SaveColumnWidths(vaSpread1, m_profile.formName, &error)) {
-            Dialogs::inform(this,
-                            QStringLiteral("* 칼럼 사이즈를 저장하지 못했습니다 !\n%1").arg(error),
-                            QStringLiteral("저장오류"), QMessageBox::Warning);
-        }
+        m_files->close();
     }
     event->accept();
 }

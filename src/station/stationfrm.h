@@ -21,6 +21,7 @@ class QRadioButton;
 class QTableView;
 class GoodsTable;
 class LabelPreviewPane;
+class StationFiles;
 class StationPrinter;
 
 // The label station window that both printer models share: the format editor of the five
@@ -166,8 +167,12 @@ public:
 
     // Shows the current format from the model (after every change).
     void showFormat();
-    // Saves the format file then the goods file; false (reported) when either failed.
-    bool saveFiles();
+    // Saves the format file then the goods file; false (reported) when either failed. A file
+    // that another program has written since the station read it is not saved over without
+    // the operator's choice (`closing`: the station is closing).
+    bool saveFiles(bool closing = false);
+    // The station's files: guards, column widths and the watch on other writers.
+    StationFiles *files() const { return m_files; }
     // Gives the grid the focus.
     void focusGrid();
     // After an import changed the goods list: the cursor on `row` (1-based, 0 for none) and
@@ -205,7 +210,6 @@ private:
     void buildGoodsArea();
     void buildOptionPanels();
     void Form_Load();
-    void loadFiles();
     void numericFieldLeft(QLineEdit *box);
     void textFieldLeft(QLineEdit *box);
     bool gridKey(QKeyEvent *event);
@@ -232,6 +236,7 @@ private:
     QString m_formatFile;
     QString m_goodsFile;
     QString m_printFile;
+    StationFiles *m_files = nullptr;
     QList<int> m_defaultWidths;
     QList<NumericField> m_fields;
     QList<QLineEdit *> m_textFields;

@@ -1,10 +1,12 @@
 #include "app/backgrdfrm.h"
-#include "model/barcodesetfile.h"
 #include "app/mdimain.h"
 #include "app/namelabel.h"
+#include "common/addrow.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "common/safesave.h"
 #include "common/textfile.h"
+#include "model/barcodesetfile.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -53,6 +55,9 @@ private Q_SLOTS:
     void closingWideStationRestoresWindow_data();
     void closingWideStationRestoresWindow();
     void exitSavesStationsThenWritesFile();
+    void setFileChangedMeanwhile_data();
+    void setFileChangedMeanwhile();
+    void bringForwardRestoresAMinimizedWindow();
 
 private:
     QTemporaryDir *m_dir = nullptr;
@@ -242,6 +247,56 @@ void TestMdiMain::exitSavesStationsThenWritesFile()
     w.ExitMnu->trigger();
     QCOMPARE(g_unloads, 1); // the station got its unload step
     QCOMPARE(TextFile::readLines(setFile()).value(0), QString("5"));
+}
+
+void TestMdiMain::setFileChangedMeanwhile_data()
+{
+    QTest::addColumn<bool>("selectHere");
+    QTest::addColumn<int>("answer"); // -1: nothing asked
+    addRow("nothing chosen here: theirs stays", false, -1);
+    addRow("set chosen here, theirs kept", true, 0);
+    addRow("set chosen here, mine written", true, 1);
+    addRow("set chosen here, mine as a copy", true, 2);
+}
+
+void TestMdiMain::setFileChangedMeanwhile()
+{
+    QFETCH(bool, selectHere);
+    QFETCH(int, answer);
+    auto bytes = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    };
+    QDir().mkpath(dataDir());
+    QVERIFY(SafeSave::write(setFile(), "3\r\n"));
+    Dialogs::clearShown();
+    {
+        mdiMain w;
+        if (selectHere)
+            w.backPanel()->BarSeltOpt[5]->click();
+        const QByteArray theirs = TextFile::toBytes(QStringList{"9"} + QStringList(22, "?"));
+        QVERIFY(SafeSave::write(setFile(), theirs));
+        if (answer >= 0)
+            Dialogs::queueAnswer(answer);
+        w.close();
+        QCOMPARE(Dialogs::shown().size(), answer < 0 ? 0 : 1);
+        const QByteArray mine = TextFile::toBytes(QStringList{"5"} + QStringList(22, "?"));
+        QCOMPARE(bytes(setFile()), answer == 1 ? mine : theirs);
+        QCOMPARE(bytes(dataDir() + "/QelBarcodeSet 사본.Txt"),
+                 answer == 2 ? mine : QByteArray("<missing>"));
+    }
+    Dialogs::clearQueue();
+}
+
+void TestMdiMain::bringForwardRestoresAMinimizedWindow()
+{
+    mdiMain w;
+    w.show();
+    w.showMinimized();
+    QVERIFY(w.isMinimized());
+    w.bringForward();
+    QVERIFY(!w.isMinimized());
+    QTRY_VERIFY(w.isActiveWindow());
 }
 
 QTEST_MAIN(TestMdiMain)

@@ -1,15 +1,23 @@
 #include "common/columnwidthfile.h"
+#include "common/safesave.h"
 #include "common/settingsstore.h"
 #include "common/textfile.h"
 
 #include "addrow.h"
+#include "support/smalldisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -22,6 +30,47 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
+// What a folder holds besides the filler of a small disk.
+QStringList entries(const QString &dir)
+{
+    QStringList names =
+        QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    names.removeAll(QStringLiteral(".filler"));
+    return names;
+}
+
+#ifdef Q_OS_UNIX
+bool isFifo(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+// Runs `work` on a thread and waits at most `ms`; a reader that blocks is released by
+// opening the FIFO's other end, so that a hanging reader fails the test instead of the run.
+bool finishesWithin(int ms, const QString &fifo, const std::function<void()> &work)
+{
+    std::atomic<bool> done{false};
+    std::thread t([&] {
+        work();
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < ms)
+        QThread::msleep(5);
+    const bool inTime = done;
+    if (!inTime) {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+        while (!done)
+            QThread::msleep(5);
+        ::close(fd);
+    }
+    t.join();
+    return inTime;
+}
+#endif
+
 } // namespace
 
 class TestTextFile : public QObject {
@@ -32,6 +81,12 @@ private Q_SLOTS:
     void writeBytesExact();
     void keepsOldFileInReadOnlyFolder();
     void failedWrites();
+    void fullDiskKeepsOldFile_data();
+    void fullDiskKeepsOldFile();
+    void injectedFaults_data();
+    void injectedFaults();
+    void specialFiles();
+    void boundedReads();
     void settingsKeepNothing();
     void readWidths_data();
     void readWidths();
@@ -125,6 +180,148 @@ void TestTextFile::failedWrites()
     error.clear();
     QVERIFY(!ColumnWidthFile::write(dir.filePath("Data/SRP770FrmColSize.Txt"), {1, 2}, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestTextFile::fullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<int>("size");
+    addRow("one line", 12);
+    addRow("4 KiB", 4096);
+    addRow("15 KiB, just below the write buffer", 15 * 1024);
+    addRow("64 KiB", 64 * 1024);
+}
+
+void TestTextFile::fullDiskKeepsOldFile()
+{
+    QFETCH(int, size);
+    SmallDisk disk(128);
+    if (!disk.isReady())
+        QSKIP(qPrintable(disk.reason()));
+    const QString path = disk.filePath("SRP770Dat[00].Txt");
+    QVERIFY(TextFile::writeLines(path, {"<001>'1'old"}));
+    QVERIFY(disk.fill());
+    QString error;
+    QVERIFY(!TextFile::writeBytes(path, QByteArray(size, 'x'), &error));
+    QVERIFY2(!error.isEmpty(), "a failed save says why");
+    QCOMPARE(fileBytes(path), QByteArray("<001>'1'old\r\n"));
+    QCOMPARE(entries(disk.path()), QStringList{"SRP770Dat[00].Txt"});
+    // With room again the same save goes through.
+    disk.unfill();
+    QVERIFY(TextFile::writeBytes(path, QByteArray(size, 'x'), &error));
+    QCOMPARE(fileBytes(path).size(), size);
+}
+
+void TestTextFile::injectedFaults_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("occurrence");
+    QTest::addColumn<bool>("firstSaved");
+    addRow("first open", int(SafeSave::Step::Open), 1, false);
+    addRow("first write", int(SafeSave::Step::Write), 1, false);
+    addRow("first flush", int(SafeSave::Step::Flush), 1, false);
+    addRow("first commit", int(SafeSave::Step::Commit), 1, false);
+    addRow("second commit", int(SafeSave::Step::Commit), 2, true);
+}
+
+void TestTextFile::injectedFaults()
+{
+    QFETCH(int, step);
+    QFETCH(int, occurrence);
+    QFETCH(bool, firstSaved);
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.Txt"), b = dir.filePath("b.Txt");
+    QVERIFY(TextFile::writeLines(a, {"old a"}) && TextFile::writeLines(b, {"old b"}));
+    SafeSave::failAt(SafeSave::Step(step), occurrence);
+    QString error;
+    QCOMPARE(TextFile::writeLines(a, {"new a"}, &error), firstSaved);
+    const bool second = TextFile::writeLines(b, {"new b"}, &error);
+    SafeSave::clearFaults();
+    // One save fails, the other goes through: the fault is spent.
+    QCOMPARE(second, !firstSaved);
+    QVERIFY(error.contains("No space left on device"));
+    QCOMPARE(fileBytes(a), QByteArray(firstSaved ? "new a\r\n" : "old a\r\n"));
+    QCOMPARE(fileBytes(b), QByteArray(firstSaved ? "old b\r\n" : "new b\r\n"));
+    QCOMPARE(entries(dir.path()), (QStringList{"a.Txt", "b.Txt"}));
+}
+
+void TestTextFile::specialFiles()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs and device nodes are tested on Unix");
+#else
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.Txt");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+
+    // Reading a FIFO that nobody writes to does not wait for a writer.
+    bool ok = true;
+    QStringList lines{"x"};
+    QVERIFY2(finishesWithin(3000, fifo, [&] { lines = TextFile::readLines(fifo, &ok); }),
+             "reading a FIFO hangs");
+    QVERIFY(!ok && lines.isEmpty());
+
+    // A FIFO without a reader is refused at once and stays a FIFO.
+    QString error;
+    bool saved = true;
+    QVERIFY(finishesWithin(3000, fifo, [&] { saved = TextFile::writeBytes(fifo, "job", &error); }));
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(isFifo(fifo));
+
+    // With a reader the bytes go straight into it.
+    QByteArray received;
+    std::thread reader([&] {
+        QFile in(fifo);
+        if (in.open(QIODevice::ReadOnly))
+            received = in.readAll();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    saved = false;
+    while (!saved && clock.elapsed() < 3000) {
+        saved = TextFile::writeBytes(fifo, "CB\r\nP1\r\n", &error);
+        if (!saved)
+            QThread::msleep(10); // the reader has not opened its end yet
+    }
+    reader.join();
+    QVERIFY2(saved, qPrintable(error));
+    QCOMPARE(received, QByteArray("CB\r\nP1\r\n"));
+    QVERIFY(isFifo(fifo));
+
+    // A folder is refused.
+    QVERIFY(!TextFile::writeBytes(dir.path(), "x", &error));
+
+    // Device nodes: written in place, never replaced (made here, as root only).
+    if (geteuid() != 0)
+        return;
+    const QString null = dir.filePath("null"), full = dir.filePath("full");
+    QVERIFY(::mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+    QVERIFY(::mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
+    QVERIFY(TextFile::writeBytes(null, "CB\r\n", &error));
+    QVERIFY(!TextFile::writeBytes(full, "CB\r\n", &error));
+    QVERIFY(error.contains("No space left on device"));
+    for (const QString &node : {null, full}) {
+        struct stat st {};
+        QVERIFY(::lstat(QFile::encodeName(node).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
+    QCOMPARE(entries(dir.path()), (QStringList{"full", "null", "pipe.Txt"}));
+#endif
+}
+
+void TestTextFile::boundedReads()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.Txt");
+    QVERIFY(TextFile::writeBytes(path, QByteArray(1000, 'a') + "\r\n"));
+    QByteArray bytes;
+    QString error;
+    QCOMPARE(TextFile::readBytes(path, 1002, &bytes, &error), TextFile::Read::Ok);
+    QCOMPARE(bytes.size(), 1002);
+    QCOMPARE(TextFile::readBytes(path, 1001, &bytes, &error), TextFile::Read::Failed);
+    QVERIFY(bytes.isEmpty() && !error.isEmpty());
+    QCOMPARE(TextFile::readBytes(dir.filePath("none"), 10, &bytes, &error),
+             TextFile::Read::Missing);
+    QCOMPARE(TextFile::readBytes(dir.path(), 10, &bytes, &error), TextFile::Read::Failed);
 }
 
 void TestTextFile::settingsKeepNothing()

@@ -67,6 +67,7 @@ private Q_SLOTS:
     void loadShowsBothGrids();
     void columnBoxesAndWrite();
     void answerNoWritesNothing();
+    void openStationTakesTheConversion();
     void refusedFilesKeepTheGrids_data();
     void refusedFilesKeepTheGrids();
     void headerOnlyFileOpensNoCopyPanel();
@@ -320,6 +321,31 @@ void TestLeo60DFrm::refusedFilesKeepTheGrids()
     QCOMPARE(m_frm->layoutModel()->rowCount(), 26);
     QCOMPARE(child<QLineEdit>("RecLengTxt")->text(), QStringLiteral("40"));
     QVERIFY(child<QPushButton>("ChtViewCmd")->isEnabled());
+}
+
+void TestLeo60DFrm::openStationTakesTheConversion()
+{
+    // The AL-300 station shows set 07, still empty, while the goods are converted into it.
+    AL300Frm station;
+    station.show();
+    openWindow();
+    loadFile(m_dir.filePath(QStringLiteral("goods.pre")));
+    QTest::mouseClick(child<QPushButton>("ChtWriteCmd"), Qt::LeftButton);
+    typeInto("BarColTxt1", QStringLiteral("1"));
+    Dialogs::queueAnswer(true); // save the conversion
+    Dialogs::queueAnswer(true); // the station: read the new list
+    QTest::mouseClick(child<QPushButton>("BarEnterCmd"), Qt::LeftButton);
+    const QByteArray converted = readAll(m_frm->targetFileName());
+    QVERIFY(converted.startsWith("<000001>'1'?'1'0'8801111111111'"));
+    QTRY_COMPARE(station.goods()->rows(), 2);
+    QVERIFY(Dialogs::shown().last().contains(QStringLiteral("다시 읽을까요 ?")));
+    QCOMPARE(station.goods()->cell(2, 6), QStringLiteral("8803333333333"));
+    // Closing the station keeps the converted goods (in the station's own line form).
+    station.close();
+    GoodsTable kept;
+    QVERIFY(kept.load(m_frm->targetFileName()));
+    QCOMPARE(kept.rows(), 2);
+    QCOMPARE(kept.cell(1, 6), QStringLiteral("8801111111111"));
 }
 
 void TestLeo60DFrm::headerOnlyFileOpensNoCopyPanel()
