@@ -2,6 +2,7 @@
 #include "app/modelwindows.h"
 #include "cli/commandline.h"
 #include "common/programstate.h"
+#include "common/waiting.h"
 #include "tools/helppictures.h"
 #include "tools/sampledata.h"
 
@@ -50,6 +51,12 @@ int runCommand(int argc, char *argv[], const QString &command, const QStringList
 
 int main(int argc, char *argv[])
 {
+#ifdef LABELSTATION_TEST_BUILD
+    // A build of the program that only the tests run: they shorten the printer's waits
+    // through this variable. The program itself is built without it and always waits.
+    if (const QByteArray scale = qgetenv("LABELSTATION_TEST_WAIT_SCALE"); !scale.isEmpty())
+        SetWaitScaleForTests(scale.toDouble());
+#endif
     {
         QStringList arguments;
         for (int i = 1; i < argc; ++i)

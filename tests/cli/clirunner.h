@@ -1,6 +1,7 @@
 #pragma once
 
-// Runs the program's command line as a process, as an integrator's script would.
+// Runs the program's command line as a process, as an integrator's script would. The program
+// is its test build, whose waits the variable LABELSTATION_TEST_WAIT_SCALE shortens.
 
 #include <QByteArray>
 #include <QProcess>
@@ -20,7 +21,7 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LABELSTATION_WAIT_SCALE"), QString::number(waitScale));
+    env.insert(QStringLiteral("LABELSTATION_TEST_WAIT_SCALE"), QString::number(waitScale));
     env.remove(QStringLiteral("LABELSTATION_DATA_DIR"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(LABELSTATION_BIN), arguments);

@@ -209,7 +209,7 @@ private Q_SLOTS:
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("LABELSTATION_WAIT_SCALE", "0.2");
+        env.insert("LABELSTATION_TEST_WAIT_SCALE", "0.2");
         p.setProcessEnvironment(env);
         p.start(LABELSTATION_BIN, {"--data-dir", data(), "print", "srp770", "--set", "00",
                                    "--items", "1,2", "--device", m_printer.device()});
@@ -232,6 +232,26 @@ private Q_SLOTS:
                  qPrintable(QString("jobs %1 ms apart").arg(secondAt - firstAt)));
         // The copy file holds the last job, as the station leaves it.
         QCOMPARE(fileBytes(copy), expected.out.mid(firstJob) + "\r\n");
+    }
+
+    void shippedProgramWaitsTheFullTime()
+    {
+        // The program as shipped has no wait seam: neither the variable it once honoured nor
+        // the test build's variable shortens the 3 seconds after an SRP-770 label.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LABELSTATION_WAIT_SCALE", "0.01");
+        env.insert("LABELSTATION_TEST_WAIT_SCALE", "0.01");
+        p.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        p.start(LABELSTATION_SHIPPED_BIN, {"--data-dir", data(), "print", "srp770", "--set", "00",
+                                           "--items", "1", "--device", m_printer.device()});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(m_printer.readAll(500).startsWith("CB\r\n"));
     }
 
     void portThroughTheMapping()

@@ -3,6 +3,7 @@
 
 #include "common/cp949codec.h"
 #include "common/programstate.h"
+#include "common/waiting.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -297,8 +298,8 @@ private Q_SLOTS:
 
     void waitsBeforeClosing()
     {
-        // LABELSTATION_WAIT_SCALE shortens the wait under test; it must still be waited.
-        const double scale = qEnvironmentVariable("LABELSTATION_WAIT_SCALE", "1").toDouble();
+        // The test seam shortens the wait; it must still be waited.
+        const double scale = WaitScale();
         SerialLink link;
         QElapsedTimer clock;
         clock.start();
