@@ -30,16 +30,16 @@ int CheckCommand::run(const QStringList &arguments)
     int code = 0;
     if (!cx.parse(parser, arguments, QStringLiteral("srp770|al300 --set NN"), About, &code))
         return code;
-    PrinterModel model;
+    const PrinterDriver *printer = nullptr;
     QString setText;
-    if (!cx.printerModel(&model, &code) || !cx.setText(parser, &setText, &code))
+    if (!(printer = cx.printer(&code)) || !cx.setText(parser, &setText, &code))
         return code;
 
     FormatSet set;
     GoodsTable goods;
-    if (!cx.loadStation(model, setText, &set, &goods))
+    if (!cx.loadStation(*printer, setText, &set, &goods))
         return CliContext::Failure;
-    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(model, set, goods);
+    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(*printer, set, goods);
     for (const GoodsCheck::Problem &p : problems)
         cx.out() << "goods " << (p.number.isEmpty() ? QStringLiteral("(blank)") : p.number)
                  << " (row " << p.row << "): " << p.message << "\n";

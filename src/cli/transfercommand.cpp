@@ -5,7 +5,9 @@
 #include "cli/joboutput.h"
 #include "common/programstate.h"
 #include "model/goodstable.h"
+#include "printers/al300/al300driver.h"
 #include "printers/al300/al300transfer.h"
+#include "printers/printers.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -68,7 +70,7 @@ int TransferCommand::run(const QStringList &arguments)
 
     FormatSet set;
     GoodsTable goods;
-    if (!cx.loadStation(PrinterModel::AL300, setText, &set, sendGoods ? &goods : nullptr))
+    if (!cx.loadStation(Printers::al300(), setText, &set, sendGoods ? &goods : nullptr))
         return CliContext::Failure;
     output->setSpeed(set.BarComSpeed);
 
@@ -78,8 +80,8 @@ int TransferCommand::run(const QStringList &arguments)
     int sent = 0;
     for (const Al300Transfer::Job &job : jobs) {
         QString warning;
-        if (!output->send(job.text, dir.filePath(job.copyFile), Al300Transfer::WaitSeconds, &why,
-                          &warning)) {
+        if (!output->send(job.text, dir.filePath(job.copyFile), Al300Driver::TransferWaitSeconds,
+                          &why, &warning)) {
             cx.failure(why);
             return cx.failure(QStringLiteral("%1 transfer job(s) sent before that").arg(sent));
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QList>
 #include <QString>
@@ -19,5 +19,6 @@ public:
         QString message; // what is wrong and what to do (English)
     };
 
-    static QList<Problem> run(PrinterModel model, const FormatSet &set, const GoodsTable &goods);
+    static QList<Problem> run(const PrinterDriver &printer, const FormatSet &set,
+                              const GoodsTable &goods);
 };

@@ -33,6 +33,8 @@ public:
     ~StationFrm() override;
 
     const StationProfile &profile() const { return m_profile; }
+    // The station's printer: its value sets, job texts, waits and file names.
+    const PrinterDriver &driver() const { return *m_profile.printer; }
     // Label stock of the jobs: black mark ("B") or gap ("G").
     bool blackMarkStock() const { return m_blackMark; }
     FormatSet &formatSet() { return m_set; }

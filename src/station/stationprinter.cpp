@@ -376,13 +376,13 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
 bool StationPrinter::printRow(int row, int count, bool override)
 {
     LabelJob job;
-    if (!LabelJob::plan(m_station->profile().model, m_station->formatSet(), *m_station->goods(),
-                        row, count, override ? m_station->currentFormat() : 0,
+    if (!LabelJob::plan(m_station->driver(), m_station->formatSet(), *m_station->goods(), row,
+                        count, override ? m_station->currentFormat() : 0,
                         m_station->blackMarkStock(), &job))
         return false;
     m_station->setActiveRow(row);
     return sendText(job.text, m_station->printCopyFilePath(),
-                    m_station->profile().printWaitSeconds);
+                    m_station->driver().printWaitSeconds());
 }
 
 bool StationPrinter::sendText(const QString &text, const QString &copyFile, int waitSeconds)

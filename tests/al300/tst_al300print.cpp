@@ -6,6 +6,7 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
@@ -184,7 +185,7 @@ void TestAl300Print::cleanup()
 
 std::unique_ptr<AL300Frm> TestAl300Print::openStation()
 {
-    if (!FormatFile::save(stationFormats(), path("AL300Frm[00].Txt"), PrinterModel::AL300))
+    if (!FormatFile::save(stationFormats(), path("AL300Frm[00].Txt"), Printers::al300()))
         qFatal("cannot write the format file");
     GoodsTable goods;
     struct Row {

@@ -9,6 +9,7 @@
 #include "leo60d/leo60dfrm.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "support/labelsetfixture.h"
 
 #include <QFile>
@@ -247,7 +248,7 @@ private Q_SLOTS:
         set.Fmt[4].Bar[1].BarCode = 3; // I2of5
         set.Fmt[5] = set.Fmt[1];
         set.Fmt[5].Bar[1].BarCode = 4; // Codabar
-        QVERIFY(FormatFile::save(set, data() + "/SRP770Frm[05].Txt", PrinterModel::SRP770));
+        QVERIFY(FormatFile::save(set, data() + "/SRP770Frm[05].Txt", Printers::srp770()));
         GoodsTable goods;
         struct R {
             const char *number, *format, *bar1, *bar2, *text2;

@@ -5,6 +5,7 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
@@ -107,7 +108,7 @@ void TestPrintPanels::cleanup()
 
 std::unique_ptr<SRP770Frm> TestPrintPanels::openStation()
 {
-    if (!FormatFile::save(formats(), path("SRP770Frm[00].Txt"), PrinterModel::SRP770))
+    if (!FormatFile::save(formats(), path("SRP770Frm[00].Txt"), Printers::srp770()))
         qFatal("cannot write the format file");
     GoodsTable goods;
     const QStringList names{"사과", "배", "포도"};

@@ -4,6 +4,7 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/ptyprinter.h"
@@ -65,7 +66,7 @@ class TestSrp770Print : public QObject {
     std::unique_ptr<SRP770Frm> openStation(int port)
     {
         if (!FormatFile::save(exampleFormats(port), m_dir.filePath("SRP770Frm[00].Txt"),
-                              PrinterModel::SRP770))
+                              Printers::srp770()))
             qFatal("cannot write the format file");
         GoodsTable goods;
         const QStringList names{"사과", "배", "포도"};

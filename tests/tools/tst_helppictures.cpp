@@ -6,6 +6,7 @@
 #include "help/qelhelpfrm.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "tools/helppictures.h"
 #include "tools/sampledata.h"
 
@@ -76,11 +77,11 @@ void TestHelpPictures::sampleFormatsRoundTrip()
     // Every value of the sample formats fits its field in the format file: nothing is
     // dropped on the way through the file.
     QFETCH(int, model);
-    const auto m = PrinterModel(model);
+    const PrinterDriver &printer = Printers::of(PrinterModel(model));
     const QString dir = sampleDataDir();
     FormatSet read;
-    QVERIFY(FormatFile::load(read, QDir(dir).filePath(FormatFile::fileName(m, "00")), m));
-    QVERIFY(read == SampleData::formats(m));
+    QVERIFY(FormatFile::load(read, QDir(dir).filePath(printer.formatFileName("00")), printer));
+    QVERIFY(read == SampleData::formats(printer));
     QCOMPARE(read.Fmt[1].Bar[1].BarSelt, qint16(1));
     QVERIFY(read.Fmt[1].LblLeng > 0);
 }
@@ -97,7 +98,7 @@ void TestHelpPictures::sampleGoods()
     QFETCH(int, model);
     const QString dir = sampleDataDir();
     GoodsTable goods;
-    QVERIFY(goods.load(QDir(dir).filePath(GoodsTable::fileName(PrinterModel(model), "00"))));
+    QVERIFY(goods.load(QDir(dir).filePath(Printers::of(PrinterModel(model)).goodsFileName("00"))));
     QCOMPARE(goods.rows(), 15);
     const QRegularExpression hangul(QStringLiteral("[가-힣]"));
     for (int r = 1; r <= goods.rows(); ++r) {

@@ -11,11 +11,10 @@
 // The AL-300 transfer for the printer's stand-alone mode: the jobs it sends, in order, each
 // with the name of its copy file in the data folder. Ticked formats send the format download
 // ("AL300Save1.Txt") and then the link download ("AL300Save2.Txt"); the goods send the item
-// table download ("AL300Save3.Txt"). Each job is its own port cycle with a 2-second wait.
+// table download ("AL300Save3.Txt"). Each job is its own port cycle with the
+// driver's transfer wait.
 class Al300Transfer {
 public:
-    static constexpr int WaitSeconds = 2;
-
     struct Job {
         QString text;
         QString copyFile; // file name in the data folder
