@@ -1,0 +1,36 @@
+#include "printerport.h"
+
+#include "sending/deviceprinterport.h"
+#include "sending/networkprinterport.h"
+#include "sending/serialprinterport.h"
+
+PrinterPort *PrinterPort::create(const PortTarget &target, const LineSettings &settings,
+                                 QObject *parent)
+{
+    PrinterPort *port = nullptr;
+    switch (target.kind()) {
+    case PortTarget::Kind::None:
+        return nullptr;
+    case PortTarget::Kind::Serial:
+        port = new SerialPrinterPort(target.device(), settings, parent);
+        break;
+    case PortTarget::Kind::Network:
+        port = new NetworkPrinterPort(target.host(), target.tcpPort(), parent);
+        break;
+    case PortTarget::Kind::File:
+        port = new DevicePrinterPort(target.device(), parent);
+        break;
+    }
+    port->setName(target.text());
+    return port;
+}
+
+qint64 PrinterPort::bytesPerSecond() const
+{
+    return 960; // a slow serial line: 9600 baud, 10 bits a byte
+}
+
+void PrinterPort::fail(SendError::Kind kind, const QString &detail)
+{
+    Q_EMIT failed(SendError(kind, m_name, detail));
+}
