@@ -370,13 +370,9 @@ void AL300Frm::BarSaveCmd_Click()
     const bool goodsTicked = SelGodsChk->isChecked();
     if (!anyFormat && !goodsTicked)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    BarSaveCmd->setEnabled(false);
-    const QDir dir(DataDirectory());
-    for (const Al300Transfer::Job &job :
-         Al300Transfer::jobs(formatSet(), formats, goodsTicked, goods()->rowTexts()))
-        printer()->sendText(job.text, dir.filePath(job.copyFile), Al300Driver::TransferWaitSeconds);
-    BarSaveCmd->setEnabled(true);
-    QApplication::restoreOverrideCursor();
-    BarExitCmd_Click();
+    // Formats, then their links, then the goods table; each its own port cycle.
+    const QList<PrintJob> jobs = Al300Transfer::jobs(formatSet(), formats, goodsTicked,
+                                                     goods()->rowTexts(), DataDirectory());
+    printer()->sendJobs(jobs, {}, BarSaveCmd, true, QStringLiteral("AL-300 전송중"),
+                        [this] { BarExitCmd_Click(); });
 }

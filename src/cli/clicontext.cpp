@@ -147,8 +147,11 @@ QList<QCommandLineOption> CliContext::outputOptions()
                                QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
                                QStringLiteral("N")),
             QCommandLineOption(QStringLiteral("device"),
-                               QStringLiteral("Send to the serial device PATH."),
-                               QStringLiteral("PATH")),
+                               QStringLiteral("Send to TARGET: a serial device such as "
+                                              "/dev/ttyUSB0, a network printer "
+                                              "tcp://HOST[:PORT] (port 9100 when omitted) or "
+                                              "a device file file:/dev/usb/lp0."),
+                               QStringLiteral("TARGET")),
             QCommandLineOption(QStringLiteral("out"),
                                QStringLiteral("Write the jobs' bytes to FILE (- for standard "
                                               "output) instead of sending them."),
@@ -160,7 +163,7 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
     const QString port = QStringLiteral("port"), device = QStringLiteral("device"),
                   out = QStringLiteral("out");
     if (int(parser.isSet(port)) + int(parser.isSet(device)) + int(parser.isSet(out)) != 1) {
-        *exitCode = usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
+        *exitCode = usageError(QStringLiteral("give one of --port N, --device TARGET, --out FILE"));
         return nullptr;
     }
     if (parser.isSet(port)) {
@@ -172,8 +175,15 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
         }
         return std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(n));
     }
-    if (parser.isSet(device))
-        return std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(device));
+    if (parser.isSet(device)) {
+        PortTarget target;
+        QString why;
+        if (!PortTarget::parse(parser.value(device), &target, &why)) {
+            *exitCode = usageError(QStringLiteral("--device: ") + why);
+            return nullptr;
+        }
+        return std::make_unique<JobOutput>(JobOutput::Kind::Device, target.text());
+    }
     return std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(out));
 }
 

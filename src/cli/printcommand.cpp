@@ -67,7 +67,7 @@ int PrintCommand::run(const QStringList &arguments)
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
-                                 "[--format K] [--stock G|B] (--port N | --device PATH | "
+                                 "[--format K] [--stock G|B] (--port N | --device TARGET | "
                                  "--out FILE | --pdf FILE)"),
                   About, &code))
         return code;
@@ -104,8 +104,8 @@ int PrintCommand::run(const QStringList &arguments)
     if (toPdf) {
         for (const QString &other : {"port", "device", "out"}) {
             if (parser.isSet(other))
-                return cx.usageError(
-                    QStringLiteral("give one of --port N, --device PATH, --out FILE, --pdf FILE"));
+                return cx.usageError(QStringLiteral(
+                    "give one of --port N, --device TARGET, --out FILE, --pdf FILE"));
         }
     } else if (!(output = cx.output(parser, &code))) {
         return code;
@@ -158,13 +158,8 @@ int PrintCommand::run(const QStringList &arguments)
             ++sent;
             continue;
         }
-        QString warning;
-        if (!output->send(job.text, copyFile, printer->printWaitSeconds(), &why, &warning)) {
-            cx.failure(QStringLiteral("goods %1: %2").arg(number, why));
-            return cx.failure(QStringLiteral("%1 label job(s) sent before that").arg(sent));
-        }
-        if (!warning.isEmpty())
-            cx.warning(warning);
+        output->add(PrintJob{QStringLiteral("goods ") + number, job.text, copyFile,
+                             printer->printWaitSeconds()});
         ++sent;
     }
     if (toPdf) {
@@ -176,8 +171,15 @@ int PrintCommand::run(const QStringList &arguments)
         cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";
         return missing ? CliContext::Failure : CliContext::Done;
     }
-    if (!output->finish(&why))
-        return cx.failure(why);
+    const bool done = output->finish(&why);
+    for (const QString &w : output->warnings())
+        cx.warning(w);
+    if (!done) {
+        cx.failure(why);
+        if (output->kind() == JobOutput::Kind::File)
+            return CliContext::Failure;
+        return cx.failure(QStringLiteral("%1 label job(s) sent before that").arg(output->sent()));
+    }
     if (output->kind() != JobOutput::Kind::File ||
         parser.value(QStringLiteral("out")) != QLatin1String("-"))
         cx.out() << sent << " label job(s) to " << output->describe() << "\n";

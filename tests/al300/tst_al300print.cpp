@@ -10,6 +10,7 @@
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -226,6 +227,7 @@ void TestAl300Print::transferSendsFormatsLinksAndItems()
     w->SelFormChk[3]->setChecked(true);
     w->SelGodsChk->setChecked(true);
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QCOMPARE(m_bed->printer().readAll(),
              wire(FormatDownload) + wire(LinkDownload) + wire(ItemDownload));
     QVERIFY(!w->BarSaveFme->isVisible());
@@ -245,6 +247,7 @@ void TestAl300Print::transferOfGoodsOnly()
     w->Al300SaveCmd->click();
     w->SelGodsChk->setChecked(true);
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QCOMPARE(m_bed->printer().readAll(), wire(ItemDownload));
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(!QFile::exists(path("AL300Save2.Txt")));
@@ -256,6 +259,7 @@ void TestAl300Print::transferWithNothingTicked()
     auto w = openStation();
     w->Al300SaveCmd->click();
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QVERIFY(w->BarSaveFme->isVisible());
     QCOMPARE(m_bed->printer().readAll(100), QByteArray());
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
@@ -275,6 +279,7 @@ void TestAl300Print::directPrintOfMarkedRows()
     p->BarPrtSel2Opt->click();
     p->BarPrtSu1Opt->click();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(), wire(PrintRow1) + wire(PrintRow2));
     QVERIFY(!p->BarPrint2Fme->isVisible());
     QCOMPARE(fileBytes(path("AL300Print.Txt")), wire(PrintRow2) + "\r\n");
@@ -313,6 +318,7 @@ void TestAl300Print::rowsThatPrintNothing()
     if (override)
         p->BarPrtFormChk->click();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE(QFile::exists(path("AL300Print.Txt")), !sent.isEmpty());
     QVERIFY(!p->BarPrint2Fme->isVisible());

@@ -13,6 +13,7 @@
 #include "support/labelsetfixture.h"
 #include "support/labeltools.h"
 #include "support/ptyprinter.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -79,6 +80,8 @@ class TestCliPrint : public QObject {
         if (overrideFormat)
             p->BarPrtFormChk->click();
         p->BarPrintEnter2Cmd->click();
+        if (!waitUntilSent(p))
+            return "<still sending>";
         const QByteArray sent = m_printer.readAll(1000);
         for (int r = 1; r <= w->goods()->rows(); ++r)
             w->goods()->setMark(r, false);
@@ -182,6 +185,7 @@ private Q_SLOTS:
         w.SelFormChk[2]->setChecked(true);
         w.SelGodsChk->setChecked(true);
         w.BarSaveCmd->click();
+        QVERIFY(waitUntilSent(w.printer()));
         const QByteArray window = m_printer.readAll(1000);
         QVERIFY(window.startsWith("{N,D,001,F}\r\n"));
         QCOMPARE(fileBytes(out), window);
@@ -270,7 +274,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing device")
             << QStringList{"--device", m_dir.filePath("nodevice")} << "cannot send to";
-        QTest::newRow("unmapped port") << QStringList{"--port", "42"} << "names no serial device";
+        QTest::newRow("unmapped port") << QStringList{"--port", "42"} << "COM42 names no port here";
     }
 
     void portFailures()

@@ -1,5 +1,6 @@
 #include "common/addrow.h"
 #include "common/textfile.h"
+#include "sending/linesettings.h"
 #include "sending/portmap.h"
 #include "sending/porttarget.h"
 
@@ -75,6 +76,32 @@ private Q_SLOTS:
         PortTarget again;
         QVERIFY(PortTarget::parse(t.text(), &again));
         QCOMPARE(again, t);
+    }
+
+    void lineSettings_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        for (int speed = 1; speed <= 6; ++speed)
+            QTest::addRow("speed %d", speed) << LineSettings::textForSpeed(speed) << true;
+        addRow("even parity, 7 bits, 2 stop", "4800,e,7,2", true);
+        addRow("no baud", ",n,8,1", false);
+        addRow("baud not a number", "fast,n,8,1", false);
+        addRow("unknown parity", "9600,x,8,1", false);
+        addRow("9 data bits", "9600,n,9,1", false);
+        addRow("3 stop bits", "9600,n,8,3", false);
+        addRow("three parts", "9600,n,8", false);
+        addRow("speed 0", LineSettings::textForSpeed(0), false);
+        addRow("speed 7", LineSettings::textForSpeed(7), false);
+    }
+
+    void lineSettings()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        LineSettings s;
+        QCOMPARE(LineSettings::parse(text, &s), accepted);
+        QCOMPARE(s.text, accepted ? text : QStringLiteral("9600,n,8,1"));
     }
 
     void mapReading_data()

@@ -9,6 +9,7 @@
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -237,6 +238,7 @@ void TestPrintPanels::quantityKeys()
         w->vaSpread1->setFocus();
     else
         QTest::keyClick(box, Qt::Key(finish));
+    QVERIFY(waitUntilSent(p));
     if (shown != "*")
         QCOMPARE(box->text(), shown);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), open);
@@ -292,6 +294,7 @@ void TestPrintPanels::confirmNeedsEverything()
     (list ? p->BarPrintSu2Txt : p->BarPrintSuTxt)
         ->setText(missing.startsWith("quantity") ? "0" : "4");
     (list ? p->BarPrintEnter2Cmd : p->BarPrintEnterCmd)->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), sent.isEmpty());
     QCOMPARE(Dialogs::shown(), QStringList());
@@ -326,6 +329,7 @@ void TestPrintPanels::formatOverride()
         p->BarLptFormChk->click();
     p->BarPrintSuTxt->setText("2");
     p->BarPrintEnterCmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QVERIFY(!p->BarPrintFme->isVisible());
 }
@@ -372,6 +376,7 @@ void TestPrintPanels::listProgressAndStop()
     });
     watch.start();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     watch.stop();
 
     QCOMPARE(labels, seen);
@@ -394,6 +399,7 @@ void TestPrintPanels::labelStockOfLaterJobs()
         w->GdsBarPrtCmd->click();
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
+        waitUntilSent(p);
         return m_bed->printer().readAll();
     };
     QCOMPARE(printRow1(), job(1, 1, 'G'));
