@@ -4,6 +4,7 @@
 #include "cli/clicontext.h"
 #include "cli/convertprecommand.h"
 #include "cli/eancommand.h"
+#include "cli/portscommand.h"
 #include "cli/printcommand.h"
 #include "cli/rendercommand.h"
 #include "cli/reportcommand.h"
@@ -25,6 +26,7 @@ const Command Commands[] = {
     {"ean", "EAN check digits and new store numbers", &EanCommand::run},
     {"check", "list what in a barcode set would print wrongly", &CheckCommand::run},
     {"render", "draw a printer job text as a picture (virtual printer)", &RenderCommand::run},
+    {"ports", "list the serial ports and where COM1 to COM9 send", &PortsCommand::run},
 };
 
 } // namespace

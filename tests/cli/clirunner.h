@@ -4,10 +4,12 @@
 // is its test build, whose waits the variable LABELSTATION_TEST_WAIT_SCALE shortens.
 
 #include <QByteArray>
+#include <QEventLoop>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 struct CliResult {
     int status = -1;
@@ -31,7 +33,14 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     if (!input.isEmpty())
         p.write(input);
     p.closeWriteChannel();
-    if (!p.waitForFinished(60000)) {
+    // Events go on meanwhile, so that printers of the test (a local TCP server) take the
+    // program's jobs.
+    QEventLoop loop;
+    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    if (p.state() != QProcess::NotRunning)
+        loop.exec();
+    if (p.state() != QProcess::NotRunning) {
         p.kill();
         p.waitForFinished();
         return r;

@@ -14,6 +14,7 @@
 #include "support/labeltools.h"
 #include "support/ptyprinter.h"
 #include "support/sendwait.h"
+#include "support/tcpprinter.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -256,6 +257,47 @@ private Q_SLOTS:
         QCOMPARE(p.exitCode(), 0);
         QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(m_printer.readAll(500).startsWith("CB\r\n"));
+    }
+
+    void everyTargetGetsWhatOutWrites_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("kind");
+        const QList<QPair<const char *, QStringList>> commands{
+            {"srp770 print", {"print", "srp770", "--set", "00", "--all"}},
+            {"al300 print", {"print", "al300", "--set", "00", "--items", "1,2,7"}},
+            {"transfer", {"transfer", "--set", "00", "--formats", "1,2", "--goods"}}};
+        for (const auto &c : commands) {
+            for (const char *kind : {"serial", "file", "network"})
+                QTest::addRow("%s, %s", c.first, kind) << c.second << QString::fromLatin1(kind);
+        }
+    }
+
+    void everyTargetGetsWhatOutWrites()
+    {
+        // The same bytes reach a serial printer, a device file and a network printer as
+        // --out writes, job after job.
+        QFETCH(QStringList, command);
+        QFETCH(QString, kind);
+        const QStringList base = QStringList{"--data-dir", data()} + command;
+        const CliResult expected = runCli(base + QStringList{"--out", "-"});
+        QCOMPARE(expected.status, 0);
+        QVERIFY(expected.out.size() > 100);
+
+        TcpPrinter network;
+        const QString file = m_dir.filePath("lp0");
+        QFile::remove(file);
+        QFile(file).open(QIODevice::WriteOnly); // the "device" exists, empty
+        const QString target = kind == "serial" ? m_printer.device()
+                               : kind == "file" ? "file:" + file
+                                                : network.target();
+        const CliResult r = runCli(base + QStringList{"--device", target});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QByteArray got = kind == "serial" ? m_printer.readAll(500)
+                               : kind == "file" ? fileBytes(file)
+                                                : network.bytes(expected.out.size());
+        QCOMPARE(got, expected.out);
+        QVERIFY(QString::fromUtf8(r.out).contains(" job(s) to " + target));
     }
 
     void portThroughTheMapping()
