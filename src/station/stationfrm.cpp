@@ -14,10 +14,12 @@
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
+#include "sending/portmap.h"
 #include "station/al300edtfrm.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
 #include "station/labelpreviewpane.h"
+#include "station/portsettingsfrm.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
@@ -270,6 +272,7 @@ void StationFrm::buildFormatArea()
         o->setObjectName(QStringLiteral("BarComPortOpt%1").arg(i));
         portGroup->addButton(o);
         BarComPortOpt[i] = o;
+        o->installEventFilter(this); // its tooltip names where the port sends
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComPort = qint16(i); });
     }
@@ -291,6 +294,13 @@ void StationFrm::buildFormatArea()
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComSpeed = qint16(i); });
     }
+    second->addSpacing(14);
+    PortSetCmd = new QPushButton(QStringLiteral("포트 설정"), BarFormFme);
+    PortSetCmd->setObjectName(QStringLiteral("PortSetCmd"));
+    // As high as the port options: the row keeps its height.
+    PortSetCmd->setFixedHeight(BarComPortOpt[1]->sizeHint().height());
+    second->addWidget(PortSetCmd);
+    connect(PortSetCmd, &QPushButton::clicked, this, &StationFrm::PortSetCmd_Click);
     second->addStretch();
     v->addLayout(second);
 
@@ -1009,6 +1019,10 @@ bool StationFrm::fieldKey(QLineEdit *box, QKeyEvent *event)
 
 bool StationFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The port map may have changed meanwhile (another station, the menu).
+    if (event->type() == QEvent::ToolTip && qobject_cast<QRadioButton *>(watched) &&
+        watched->objectName().startsWith(QLatin1String("BarComPortOpt")))
+        showPortTargets();
     if (watched == vaSpread1 && event->type() == QEvent::KeyPress) {
         if (gridKey(static_cast<QKeyEvent *>(event)))
             return true;
@@ -1107,6 +1121,7 @@ void StationFrm::Form_Load()
     LoadColumnWidths(vaSpread1, driver().formName());
 
     loadFiles();
+    showPortTargets();
     BarFormOpt[1]->setChecked(true);
     BarFormOpt_Click(1);
 
@@ -1115,6 +1130,23 @@ void StationFrm::Form_Load()
     if (m_goods->rows() > 0)
         setActiveRow(1);
     focusGrid();
+}
+
+void StationFrm::showPortTargets()
+{
+    PortMap map;
+    map.load(PortMap::path());
+    for (int i = 1; i <= PortMap::PortCount; ++i) {
+        QString why;
+        const PortTarget t = map.target(i, &why);
+        BarComPortOpt[i]->setToolTip(PortMap::portName(i) + QStringLiteral(" → ") +
+                                     (t.isValid() ? t.text() : why));
+    }
+}
+
+void StationFrm::PortSetCmd_Click()
+{
+    PortSettingsFrm::open(this, [this] { showPortTargets(); });
 }
 
 void StationFrm::loadFiles()

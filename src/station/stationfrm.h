@@ -52,6 +52,10 @@ public:
     std::array<QRadioButton *, 6> BarFormOpt{}; // BarForm1Opt..BarForm5Opt
     std::array<QRadioButton *, 10> BarComPortOpt{};
     std::array<QRadioButton *, 7> BarComSpeedOpt{};
+    // "포트 설정": where COM1..COM9 send; each port option shows it as its tooltip.
+    QPushButton *PortSetCmd = nullptr;
+    void PortSetCmd_Click();
+    void showPortTargets();
     QRadioButton *GapBlack0Opt = nullptr;
     QRadioButton *GapBlack1Opt = nullptr;
     QLabel *BarSeltLbl = nullptr;

@@ -40,6 +40,8 @@ public:
     // The next connection is dropped once it has brought this many bytes.
     void closeAfter(qint64 bytes) { m_closeAfter = bytes; }
     int connections() const { return m_connections; }
+    // Stops listening: nobody answers at the port any more.
+    void close() { m_server.close(); }
 
     // Everything received so far, processing events for up to `ms` until `count` bytes are in.
     QByteArray bytes(qint64 count = 0, int ms = 2000)
