@@ -3,15 +3,12 @@
 #include "cli/commandline.h"
 #include "common/programstate.h"
 #include "common/waiting.h"
-#include "tools/helppictures.h"
-#include "tools/sampledata.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,12 +64,10 @@ int main(int argc, char *argv[])
         if (!command.isEmpty())
             return runCommand(argc, argv, command, rest, dataDir);
     }
-    // --help and --version answer without a display; the sample data and the help pictures
-    // are made without one.
+    // --help and --version answer without a display.
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
-        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v" ||
-             a.startsWith("--sample-data") || a.startsWith("--screenshots")) &&
+        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -104,17 +99,6 @@ int main(int argc, char *argv[])
                                            "(for the help pictures)."),
                             QStringLiteral("FILE"));
     parser.addOption(grab);
-    QCommandLineOption sampleData(QStringList{QStringLiteral("sample-data")},
-                                  QStringLiteral("Write the sample data set (goods list and label "
-                                                 "formats of set 00) into DIR and end."),
-                                  QStringLiteral("DIR"));
-    parser.addOption(sampleData);
-    QCommandLineOption screenshots(QStringList{QStringLiteral("screenshots")},
-                                   QStringLiteral("Open the windows one after another, save the "
-                                                  "help pictures (<topic><nnn>.Jpg) into DIR "
-                                                  "and end."),
-                                   QStringLiteral("DIR"));
-    parser.addOption(screenshots);
     parser.process(app);
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
@@ -130,27 +114,6 @@ int main(int argc, char *argv[])
     }
 
     RegisterModelWindows();
-    if (parser.isSet(sampleData) || parser.isSet(screenshots)) {
-        QTextStream err(stderr);
-        QString error;
-        if (parser.isSet(sampleData) && !SampleData::write(parser.value(sampleData), &error)) {
-            err << "labelstation: " << error << "\n";
-            return 1;
-        }
-        if (parser.isSet(screenshots)) {
-            HelpPictures pictures(parser.value(screenshots));
-            const bool ok = pictures.run(&error);
-            QTextStream out(stdout);
-            for (const QString &file : pictures.written())
-                out << file << "\n";
-            if (!ok) {
-                err << "labelstation: " << error << "\n";
-                return 1;
-            }
-        }
-        return 0;
-    }
-
     mdiMain w;
     w.show();
     if (parser.isSet(open))
