@@ -62,15 +62,39 @@ DevicePrinterPort::~DevicePrinterPort()
     close();
 }
 
+int DevicePrinterPort::openFlags() const
+{
+#ifdef Q_OS_UNIX
+    return O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+#else
+    return 0;
+#endif
+}
+
+bool DevicePrinterPort::prepare(int, SendError::Kind *, QString *)
+{
+    return true;
+}
+
+void DevicePrinterPort::release(int) {}
+
 void DevicePrinterPort::open()
 {
 #ifdef Q_OS_UNIX
     ignoreBrokenPipes();
-    m_fd = ::open(QFile::encodeName(m_path).constData(),
-                  O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    m_fd = ::open(QFile::encodeName(m_path).constData(), openFlags());
     if (m_fd < 0) {
         const int e = errno;
         fail(kindOf(e), QString::fromLocal8Bit(std::strerror(e)));
+        return;
+    }
+    SendError::Kind kind = SendError::Kind::Other;
+    QString detail;
+    if (!prepare(m_fd, &kind, &detail)) {
+        release(m_fd);
+        ::close(m_fd);
+        m_fd = -1;
+        fail(kind, detail);
         return;
     }
     Q_EMIT opened();
@@ -150,8 +174,10 @@ void DevicePrinterPort::close()
         m_notifier = nullptr;
     }
 #ifdef Q_OS_UNIX
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        release(m_fd);
         ::close(m_fd);
+    }
 #else
     delete findChild<QFile *>();
 #endif

@@ -18,10 +18,19 @@ public:
     void write(const QByteArray &bytes) override;
     void close() override;
 
+protected:
+    // Flags for opening the device (POSIX open()): a file is appended to, never created.
+    virtual int openFlags() const;
+    // Sets up the opened device; false with the kind of error and the system's words.
+    virtual bool prepare(int fd, SendError::Kind *kind, QString *detail);
+    // Undoes what prepare() did, just before the device is closed.
+    virtual void release(int fd);
+
+    QString m_path;
+
 private:
     void writeMore();
 
-    QString m_path;
     int m_fd = -1;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_bytes;

@@ -3,6 +3,7 @@
 #include "sending/deviceprinterport.h"
 #include "sending/networkprinterport.h"
 #include "sending/serialprinterport.h"
+#include "sending/ttyprinterport.h"
 
 PrinterPort *PrinterPort::create(const PortTarget &target, const LineSettings &settings,
                                  QObject *parent)
@@ -12,7 +13,12 @@ PrinterPort *PrinterPort::create(const PortTarget &target, const LineSettings &s
     case PortTarget::Kind::None:
         return nullptr;
     case PortTarget::Kind::Serial:
+#ifdef Q_OS_UNIX
+        // Its own terminal handling: no lock file synced to disk on every job.
+        port = new TtyPrinterPort(target.device(), settings, parent);
+#else
         port = new SerialPrinterPort(target.device(), settings, parent);
+#endif
         break;
     case PortTarget::Kind::Network:
         port = new NetworkPrinterPort(target.host(), target.tcpPort(), parent);

@@ -10,6 +10,7 @@
 #include "sending/portmap.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
+#include "station/inputblocker.h"
 #include "station/stationfrm.h"
 
 #include <QApplication>
@@ -74,6 +75,7 @@ StationPrinter::StationPrinter(StationFrm *station)
     BarPrintFme = buildSinglePanel(station);
     BarPrint2Fme = buildListPanel(station);
     PrintProgressFme = buildProgressPanel(station);
+    m_blocker = new InputBlocker(station, PrintProgressFme, this);
 }
 
 StationPrinter::~StationPrinter() = default;
@@ -325,12 +327,8 @@ int StationPrinter::rowCount(int row) const
 
 void StationPrinter::setBusy(bool busy)
 {
-    // While a list goes out only the progress panel stays usable.
-    for (QObject *o : m_station->children()) {
-        auto *w = qobject_cast<QWidget *>(o);
-        if (w && w != PrintProgressFme)
-            w->setEnabled(!busy);
-    }
+    // While a list goes out only the progress panel takes mouse and keys.
+    m_blocker->setActive(busy);
 }
 
 void StationPrinter::BarPrintEnter2Cmd_Click()
@@ -410,11 +408,18 @@ bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &row
         PrintProgressBar->setRange(0, int(jobs.size()) * 100);
         PrintProgressBar->setValue(0);
         PrintCancelCmd->setEnabled(true);
-        if (jobs.size() > 1)
+        if (jobs.size() > 1) {
             placePanel(PrintProgressFme);
+            PrintCancelCmd->setFocus();
+        }
     }
     m_queue->start(jobs);
     return true;
+}
+
+bool StationPrinter::isInputBlocked() const
+{
+    return m_blocker->isActive();
 }
 
 void StationPrinter::requestStop()
@@ -433,6 +438,7 @@ void StationPrinter::onJobStarted(int index, int count)
     if (!m_wholeStation)
         return;
     m_progressText = QStringLiteral("%1 / %2").arg(index + 1).arg(count);
+    m_progressClock.invalidate();
     PrintProgressLbl->setText(m_progressText);
     PrintProgressBar->setValue(index * 100);
 }
@@ -441,6 +447,10 @@ void StationPrinter::onBytesWritten(int index, qint64 written, qint64 total)
 {
     if (!m_wholeStation || m_queue->isCancelled())
         return;
+    // A slow printer takes a few bytes at a time: the panel shows them ten times a second.
+    if (written < total && m_progressClock.isValid() && m_progressClock.elapsed() < 100)
+        return;
+    m_progressClock.start();
     // Large jobs (an AL-300 goods table) show their bytes as they go.
     if (total >= 4096)
         PrintProgressLbl->setText(m_progressText +

@@ -3,6 +3,7 @@
 #include "sending/linesettings.h"
 #include "sending/printjob.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 
@@ -16,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class InputBlocker;
 class SendQueue;
 class StationFrm;
 
@@ -62,14 +64,17 @@ public:
 
     // True from the start of a send until its end (jobs in flight).
     bool isPrinting() const { return m_printing; }
+    // Whether the station takes no input now but in its progress panel.
+    bool isInputBlocked() const;
     // Stops a running send after the job being sent.
     void requestStop();
 
     // Sends `jobs` to the station's port (BarComPort, at the line speed of BarComSpeed when
     // it is 1..6) unless a send is going on (false). `button` stays disabled and the pointer
     // shows the hourglass until the end; `rows` (empty, or one goods row per job) become the
-    // grid's current row as their jobs start. A list (`wholeStation`) disables the station
-    // and shows the progress panel, captioned `heading`, when there is more than one job.
+    // grid's current row as their jobs start. A list (`wholeStation`) keeps mouse and keys
+    // from the station and shows the progress panel, captioned `heading`, when there is more
+    // than one job.
     // At the end: the button and pointer come back, failures are reported (Korean, under
     // "포트에러"), then `after` runs.
     bool sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows, QPushButton *button,
@@ -99,12 +104,14 @@ private:
 
     StationFrm *m_station;
     SendQueue *m_queue;
+    InputBlocker *m_blocker = nullptr;
     LineSettings m_lineSettings; // kept between jobs, as a port control keeps them
     QList<int> m_rows;
     QPushButton *m_button = nullptr;
     bool m_wholeStation = false;
     std::function<void()> m_after;
     QString m_progressText;
+    QElapsedTimer m_progressClock; // since the panel last showed the bytes
     qint16 m_singleQty = 0;
     qint16 m_listSel = 0;
     qint16 m_listQtyMode = 0;

@@ -1,5 +1,6 @@
 #include "common/cp949codec.h"
 #include "common/waiting.h"
+#include "sending/linesettings.h"
 #include "sending/printerport.h"
 #include "sending/sendqueue.h"
 #include "support/ptyprinter.h"
@@ -109,6 +110,26 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(copy), Cp949Codec::encode(SecondJob) + "\r\n");
         QCOMPARE(progress.last(), Cp949Codec::encode(SecondJob).size());
         QVERIFY(!q.isBusy());
+    }
+
+    void everyLineSpeedSends_data()
+    {
+        QTest::addColumn<int>("speed");
+        for (int speed = 1; speed <= 6; ++speed)
+            QTest::addRow("%s", qPrintable(LineSettings::textForSpeed(speed))) << speed;
+    }
+
+    void everyLineSpeedSends()
+    {
+        QFETCH(int, speed);
+        LineSettings settings;
+        QVERIFY(LineSettings::parse(LineSettings::textForSpeed(speed), &settings));
+        SendQueue q;
+        q.setTarget(target("serial"));
+        q.setLineSettings(settings);
+        QVERIFY(run(q, {job("P7\r\n", path("speed.Txt"))}));
+        QVERIFY2(q.summary().allSent(), qPrintable(q.summary().firstError.english()));
+        QCOMPARE(m_pty.readAll(), QByteArray("P7\r\n"));
     }
 
     void waitsAfterEveryJob()
