@@ -8,7 +8,9 @@ source "$ROOT/scripts/setup.sh"
 
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD_DIR"
-mapfile -t targets < <(ninja -t targets all | sed -n 's/^\(bench_[A-Za-z0-9_]*\): .*/\1/p' | sort -u)
+# The programs themselves, not the helper targets CMake adds (bench_x_autogen, ...).
+mapfile -t targets < <(ninja -t targets all | sed -n 's/^\(bench_[A-Za-z0-9_]*\): .*/\1/p' |
+  grep -v '_autogen' | sort -u)
 if [ ${#targets[@]} -eq 0 ]; then
   echo "no benchmark programs" >&2
   exit 1

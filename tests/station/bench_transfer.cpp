@@ -51,7 +51,7 @@ int main(int argc, char **argv)
                       QStringLiteral("8801234%1").arg(n, 6, 10, QLatin1Char('0')));
         goods.setCell(row, GoodsTable::FirstTextColumn, QStringLiteral("사과 상품 %1").arg(n));
         goods.setCell(row, GoodsTable::FirstTextColumn + 1, QStringLiteral("%1원").arg(n * 10));
-        goods.setCell(row, GoodsTable::FirstTextColumn + 2, QStringLiteral("1kg"));
+        goods.setCell(row, GoodsTable::FirstTextColumn + 2, QStringLiteral("1.5kg"));
     }
     if (!goods.save(dir.filePath(QStringLiteral("AL300Dat[00].Txt"))))
         return 1;
