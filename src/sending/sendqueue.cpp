@@ -78,11 +78,13 @@ bool SendQueue::writeCopy(const PrintJob &job, const QByteArray &bytes)
 {
     if (job.copyFile.isEmpty())
         return true;
-    // A record of the last job sent, not operator data: a plain write, no sync per job.
+    // A record of the last job sent, not operator data: a plain write, no sync per job. The
+    // file is overwritten in place and cut to the new length (cheaper than emptying it
+    // first, as the jobs of one operation are often of one length).
     QFile f(job.copyFile);
     const QByteArray content = bytes + "\r\n";
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size() &&
-        f.flush()) {
+    if (f.open(QIODevice::ReadWrite) && f.write(content) == content.size() &&
+        f.resize(content.size()) && f.flush()) {
         f.close();
         if (f.error() == QFileDevice::NoError)
             return true;
