@@ -156,7 +156,8 @@ void PortSettingsFrm::buildRow(int port, QGridLayout *grid)
 
 void PortSettingsFrm::loadMap()
 {
-    m_map.load(PortMap::path());
+    // A map that exists but cannot be read is never replaced from here.
+    m_mapReadable = m_map.load(PortMap::path());
     for (int port = 1; port <= PortMap::PortCount; ++port) {
         const QString entry = m_map.entry(port);
         PortTarget t;
@@ -287,6 +288,14 @@ void PortSettingsFrm::PortTestCmd_Click(int port)
 
 void PortSettingsFrm::PortOkCmd_Click()
 {
+    const QString path = PortMap::path();
+    if (!m_mapReadable) {
+        Dialogs::inform(this,
+                        QStringLiteral("* 포트 설정 파일을 읽을 수 없어 저장하지 않습니다 !\n%1")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QStringLiteral("저장오류"), QMessageBox::Warning);
+        return;
+    }
     PortMap map = m_map;
     for (int port = 1; port <= PortMap::PortCount; ++port) {
         PortTarget target;
@@ -299,7 +308,6 @@ void PortSettingsFrm::PortOkCmd_Click()
         }
         map.setEntry(port, target.text());
     }
-    const QString path = PortMap::path();
     QString error;
     if (!map.save(path, &error)) {
         Dialogs::inform(this,

@@ -59,6 +59,7 @@ private:
     void showResult(int port, const QString &text, bool ok);
 
     PortMap m_map;
+    bool m_mapReadable = true;
     std::array<QStackedWidget *, 10> m_pages{};
     std::array<QPointer<PrinterPort>, 10> m_testing{};
 };

@@ -136,9 +136,28 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(mapPath()), before);
     }
 
+    void failedSaveKeepsTheWindow_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("map cannot be read")
+            << "unreadable"
+            << "저장오류|* 포트 설정 파일을 읽을 수 없어 저장하지 않습니다 !";
+        QTest::newRow("map cannot be written") << "unwritable"
+                                               << "저장오류|* 포트 설정을 저장하지 못했습니다 !";
+    }
+
     void failedSaveKeepsTheWindow()
     {
-        QVERIFY(QDir(m_dir->path()).mkdir("ComPorts.Txt")); // cannot become a file
+        QFETCH(QString, trouble);
+        QFETCH(QString, message);
+        if (trouble == "unreadable") {
+            QVERIFY(QDir(m_dir->path()).mkdir("ComPorts.Txt")); // exists, reads as nothing
+        } else {
+            // The data folder lies below a plain file: nothing can be created there.
+            QVERIFY(TextFile::writeLines(m_dir->filePath("plain"), {"x"}));
+            Program().DataDirOverride = m_dir->filePath("plain/Data");
+        }
         PortSettingsFrm w;
         w.show();
         choose(w.PortKindCmb[3], PortSettingsFrm::DeviceFile);
@@ -146,8 +165,8 @@ private Q_SLOTS:
         QTest::mouseClick(w.PortOkCmd, Qt::LeftButton);
         QVERIFY(w.isVisible());
         QCOMPARE(Dialogs::shown().size(), 1);
-        QVERIFY(
-            Dialogs::shown().first().startsWith("저장오류|* 포트 설정을 저장하지 못했습니다 !"));
+        QVERIFY2(Dialogs::shown().first().startsWith(message),
+                 qPrintable(Dialogs::shown().first()));
     }
 
     void testButton()
