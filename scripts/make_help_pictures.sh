@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Makes the help viewer's picture pages from the program's own windows:
 #   resources/help/Help/Jpg/SRP770001.Jpg ..., AL300001.Jpg ..., LEO60D001.Jpg ...
-# Builds the program into build/ (only the program), writes the sample data set into a
-# temporary folder, then runs the program without a display to open each window and save
-# it. Run it again whenever the windows change, and commit the pictures.
+# Builds the project's tool program into build/ (only that), writes the sample data set into
+# a temporary folder, then runs the tool without a display to open each window and save it.
+# Run it again whenever the windows change, and commit the pictures.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,8 +13,8 @@ OUT_DIR="$ROOT/resources/help/Help/Jpg"
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
   cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$BUILD_DIR" --target labelstation
-PROGRAM="$BUILD_DIR/labelstation"
+cmake --build "$BUILD_DIR" --target labelstation_tools
+PROGRAM="$BUILD_DIR/tools/labelstation_tools"
 
 # A working folder for the sample data; the LEO-60D+ picture shows an operator's path for
 # the goods file instead of this one.

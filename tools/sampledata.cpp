@@ -5,6 +5,7 @@
 #include "model/fieldfilter.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 
 #include <QDir>
 
@@ -96,15 +97,21 @@ QList<GoodsItem> SampleData::goods()
     return list;
 }
 
-FormatSet SampleData::formats(PrinterModel model)
+FormatSet SampleData::formats(const PrinterDriver &printer)
 {
-    // The SRP-770 counts millimetres, the AL-300 tenths of a millimetre.
-    const bool al = model == PrinterModel::AL300;
-    const qint32 u = al ? 10 : 1;
-    const qint16 ean13Code = al ? 7 : 8;
-    const qint16 density = al ? 1 : 25; // AL-300 ratio code 1; SRP-770 narrow 2, wide 5
-    const qint16 small = al ? 2 : 5;    // 고딕16*16
-    const qint16 large = al ? 3 : 6;    // 고딕24*24
+    // Lengths in millimetres times the printer's units; codes as the printer names them.
+    const qint32 u = printer.unitsPerMm();
+    qint16 ean13Code = 0;
+    for (int i = 1; i < printer.symbologyNames().size(); ++i) {
+        if (printer.printedSymbology(i) == LabelObject::Symbology::Ean13)
+            ean13Code = qint16(i);
+    }
+    const qint16 small = qint16(printer.fontNames().indexOf(QStringLiteral("고딕16*16")));
+    const qint16 large = qint16(printer.fontNames().indexOf(QStringLiteral("고딕24*24")));
+    // Bar widths narrow 2, wide 5: the AL-300's ratio code 1, the SRP-770's BarDen 25. Input
+    // classes (digits, Hangul) exist on the AL-300 only.
+    const bool al = printer.keepsExtendedFormat();
+    const qint16 density = al ? 1 : 25;
     const qint16 digits = al ? 1 : 0, hangul = al ? 3 : 0, none = 0;
 
     FormatSet set;
@@ -146,12 +153,12 @@ bool SampleData::write(const QString &dataDir, QString *error)
     for (const GoodsItem &item : goods()) {
         table.insertItem(item);
     }
-    for (PrinterModel model : {PrinterModel::SRP770, PrinterModel::AL300}) {
+    for (const PrinterDriver *printer : Printers::all()) {
         QString why;
-        if (!FormatFile::save(formats(model), dir.filePath(FormatFile::fileName(model, setText)),
-                              model, &why))
+        if (!FormatFile::save(formats(*printer), dir.filePath(printer->formatFileName(setText)),
+                              *printer, &why))
             return fail(why);
-        if (!table.save(dir.filePath(GoodsTable::fileName(model, setText)), &why))
+        if (!table.save(dir.filePath(printer->goodsFileName(setText)), &why))
             return fail(why);
     }
 

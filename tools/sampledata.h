@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/edititem.h"
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QList>
 #include <QString>
@@ -17,7 +17,7 @@ public:
     static QList<GoodsItem> goods();
     // Format set of a station: port COM1 at 9600, format 1 a 30 x 50 mm price label with an
     // EAN-13 barcode and texts, format 2 a smaller shelf label.
-    static FormatSet formats(PrinterModel model);
+    static FormatSet formats(const PrinterDriver &printer);
     // A 13-digit EAN number: 880 (Korea), the 9 digits given, and the check digit.
     static QString ean13(const QString &nineDigits);
 

@@ -8,6 +8,7 @@
 #include "model/fieldfilter.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "printers/al300/al300driver.h"
 #include "printers/al300/al300protocol.h"
 #include "printers/al300/al300transfer.h"
 #include "station/scangate.h"
@@ -57,22 +58,7 @@ AL300Frm::AL300Frm(QWidget *parent) : StationFrm(StationProfile::al300(), parent
 
 int AL300Frm::ratioGroupOf(int barCode)
 {
-    switch (barCode) {
-    case 1: // UPC-A
-    case 2: // UPC-E
-    case 6: // EAN-8
-    case 7: // EAN-13
-        return 1;
-    case 3: // I 2of5
-        return 2;
-    case 5: // NW7
-        return 3;
-    case 4: // Code39
-    case 8: // Code128
-        return 4;
-    default:
-        return 0;
-    }
+    return Al300Driver::ratioGroupOf(barCode);
 }
 
 void AL300Frm::buildLabelSettings()
@@ -172,29 +158,19 @@ void AL300Frm::buildRatioGroups()
     // The narrow / wide rows of the SRP-770 are replaced by the AL-300 ratio codes.
     if (QWidget *den = BarCodeFme->findChild<QWidget *>(QStringLiteral("BarDenBox")))
         den->hide();
-    struct Def {
-        int group;
-        QList<int> values;
-        QStringList names;
-    };
-    const QList<Def> defs{
-        {1, {1, 3, 4}, {"BarCode11Opt", "BarCode13Opt", "BarCode14Opt"}},
-        {2, {5, 2, 8, 6}, {"BarCode25Opt", "BarCode22Opt", "BarCode28Opt", "BarCode26Opt"}},
-        {3, {1, 8, 10, 3}, {"BarCode31Opt", "BarCode38Opt", "BarCode3aOpt", "BarCode33Opt"}},
-        {4, {9, 8, 3, 4}, {"BarCode49Opt", "BarCode48Opt", "BarCode43Opt", "BarCode44Opt"}},
-    };
     auto *box = static_cast<QVBoxLayout *>(BarCodeFme->layout());
-    for (const Def &d : defs) {
+    for (const Al300Driver::RatioGroup &d : Al300Driver::ratioGroups()) {
         auto *w = new QWidget(BarCodeFme);
         w->setObjectName(QStringLiteral("BarRatio%1Fme").arg(d.group));
         auto *h = new QHBoxLayout(w);
         h->setContentsMargins(0, 0, 0, 0);
         h->addWidget(new QLabel(QStringLiteral("비율"), w));
         auto *group = new QButtonGroup(w);
-        for (int i = 0; i < d.values.size(); ++i) {
-            const int v = d.values[i];
+        for (const int v : d.codes) {
+            // "BarCode" + group + code ("a" for 10) + "Opt": BarCode11Opt .. BarCode44Opt.
+            const QString code = v == 10 ? QStringLiteral("a") : QString::number(v);
             auto *o = new QRadioButton(v == 10 ? QStringLiteral("A") : QString::number(v), w);
-            o->setObjectName(d.names[i]);
+            o->setObjectName(QStringLiteral("BarCode%1%2Opt").arg(d.group).arg(code));
             group->addButton(o);
             h->addWidget(o);
             m_ratio << RatioButton{o, d.group, v};
@@ -204,7 +180,8 @@ void AL300Frm::buildRatioGroups()
         w->hide();
         box->insertWidget(box->count() - 1, w);
     }
-    for (int i = 1; i <= 8; ++i) {
+    const int symbologies = int(driver().symbologyNames().size()) - 1;
+    for (int i = 1; i <= symbologies; ++i) {
         connect(BarCodeOpt[i], &QRadioButton::clicked, this, [this, i] { showRatioGroupFor(i); });
     }
 }
@@ -229,7 +206,11 @@ void AL300Frm::showRatioGroupFor(int barCode)
     for (const RatioButton &r : m_ratio)
         any = any || (r.group == g && r.button->isChecked());
     if (!any) {
-        const int def = g == 1 ? 1 : g == 2 ? 6 : g == 3 ? 1 : 9;
+        int def = 0;
+        for (const Al300Driver::RatioGroup &d : Al300Driver::ratioGroups()) {
+            if (d.group == g)
+                def = d.defaultCode;
+        }
         for (const RatioButton &r : m_ratio) {
             if (r.group == g && r.value == def)
                 r.button->setChecked(true);
@@ -242,7 +223,7 @@ void AL300Frm::showBarCodePanel(const BarcodeElement &e)
 {
     UncheckOptions(QList<QRadioButton *>(BarCodeOpt.begin(), BarCodeOpt.end()));
     UncheckOptions(ratioButtons());
-    if (e.BarCode >= 1 && e.BarCode <= 8)
+    if (e.BarCode >= 1 && e.BarCode < driver().symbologyNames().size())
         BarCodeOpt[e.BarCode]->setChecked(true);
     const int g = ratioGroupOf(e.BarCode);
     for (const RatioButton &r : m_ratio) {
@@ -256,7 +237,7 @@ void AL300Frm::confirmBarCodePanel(BarcodeElement &e)
 {
     e.BarCode = 0;
     e.BarDen = 0;
-    for (int i = 1; i <= 8; ++i) {
+    for (int i = 1; i < driver().symbologyNames().size(); ++i) {
         if (BarCodeOpt[i]->isChecked())
             e.BarCode = qint16(i);
     }
@@ -395,13 +376,9 @@ void AL300Frm::BarSaveCmd_Click()
     if (!ScanGate::confirm(this, Al300Transfer::labels(formatSet(), formats, goodsTicked, *goods()),
                            *goods(), QStringLiteral("전송")))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    BarSaveCmd->setEnabled(false);
-    const QDir dir(DataDirectory());
-    for (const Al300Transfer::Job &job :
-         Al300Transfer::jobs(formatSet(), formats, goodsTicked, goods()->rowTexts()))
-        printer()->sendText(job.text, dir.filePath(job.copyFile), Al300Transfer::WaitSeconds);
-    BarSaveCmd->setEnabled(true);
-    QApplication::restoreOverrideCursor();
-    BarExitCmd_Click();
+    // Formats, then their links, then the goods table; each its own port cycle.
+    const QList<PrintJob> jobs = Al300Transfer::jobs(formatSet(), formats, goodsTicked,
+                                                     goods()->rowTexts(), DataDirectory());
+    printer()->sendJobs(jobs, {}, BarSaveCmd, true, QStringLiteral("AL-300 전송중"),
+                        [this] { BarExitCmd_Click(); });
 }

@@ -5,8 +5,7 @@
 #include "common/programfolders.h"
 #include "common/programstate.h"
 #include "common/qttranslations.h"
-#include "tools/helppictures.h"
-#include "tools/sampledata.h"
+#include "common/waiting.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -54,6 +53,12 @@ int runCommand(int argc, char *argv[], const QString &command, const QStringList
 
 int main(int argc, char *argv[])
 {
+#ifdef LABELSTATION_TEST_BUILD
+    // A build of the program that only the tests run: they shorten the printer's waits
+    // through this variable. The program itself is built without it and always waits.
+    if (const QByteArray scale = qgetenv("LABELSTATION_TEST_WAIT_SCALE"); !scale.isEmpty())
+        SetWaitScaleForTests(scale.toDouble());
+#endif
     {
         QStringList arguments;
         for (int i = 1; i < argc; ++i)
@@ -64,12 +69,10 @@ int main(int argc, char *argv[])
         if (!command.isEmpty())
             return runCommand(argc, argv, command, rest, dataDir);
     }
-    // --help and --version answer without a display; the sample data and the help pictures
-    // are made without one.
+    // --help and --version answer without a display.
     for (int i = 1; i < argc; ++i) {
         const QByteArray a(argv[i]);
-        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v" ||
-             a.startsWith("--sample-data") || a.startsWith("--screenshots")) &&
+        if ((a == "--help" || a == "-h" || a == "--version" || a == "-v") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -102,17 +105,6 @@ int main(int argc, char *argv[])
                                            "message there instead (status 1)."),
                             QStringLiteral("FILE"));
     parser.addOption(grab);
-    QCommandLineOption sampleData(QStringList{QStringLiteral("sample-data")},
-                                  QStringLiteral("Write the sample data set (goods list and label "
-                                                 "formats of set 00) into DIR and end."),
-                                  QStringLiteral("DIR"));
-    parser.addOption(sampleData);
-    QCommandLineOption screenshots(QStringList{QStringLiteral("screenshots")},
-                                   QStringLiteral("Open the windows one after another, save the "
-                                                  "help pictures (<topic><nnn>.Jpg) into DIR "
-                                                  "and end."),
-                                   QStringLiteral("DIR"));
-    parser.addOption(screenshots);
     parser.process(app);
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
@@ -133,27 +125,6 @@ int main(int argc, char *argv[])
                              "in English (install qt6-translations-l10n)\n");
 
     RegisterModelWindows();
-    if (parser.isSet(sampleData) || parser.isSet(screenshots)) {
-        QTextStream err(stderr);
-        QString error;
-        if (parser.isSet(sampleData) && !SampleData::write(parser.value(sampleData), &error)) {
-            err << "labelstation: " << error << "\n";
-            return 1;
-        }
-        if (parser.isSet(screenshots)) {
-            HelpPictures pictures(parser.value(screenshots));
-            const bool ok = pictures.run(&error);
-            QTextStream out(stdout);
-            for (const QString &file : pictures.written())
-                out << file << "\n";
-            if (!ok) {
-                err << "labelstation: " << error << "\n";
-                return 1;
-            }
-        }
-        return 0;
-    }
-
 #ifdef LABELSTATION_APP_ID
     // The desktop entry and icon the install rules put in place.
     QGuiApplication::setDesktopFileName(QStringLiteral(LABELSTATION_APP_ID));

@@ -8,6 +8,7 @@
 #include "common/trackedfile.h"
 #include "common/vbcolour.h"
 #include "model/barcodesetfile.h"
+#include "station/portsettingsfrm.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,6 +59,9 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     Bar020 = menu->addAction(QStringLiteral("LEO-60D+"));
     Bar020->setObjectName(QStringLiteral("Bar020"));
     menu->addSeparator()->setObjectName(QStringLiteral("Bar021"));
+    PortSetMnu = menu->addAction(QStringLiteral("포트 설정"));
+    PortSetMnu->setObjectName(QStringLiteral("PortSetMnu"));
+    menu->addSeparator()->setObjectName(QStringLiteral("Bar031"));
     ExitMnu = menu->addAction(QStringLiteral("종료"));
     ExitMnu->setObjectName(QStringLiteral("ExitMnu"));
     connect(Bar001, &QAction::triggered, this,
@@ -66,6 +70,7 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
             [this] { openModelWindow(QStringLiteral("AL300Frm")); });
     connect(Bar020, &QAction::triggered, this,
             [this] { openModelWindow(QStringLiteral("LEO60DFrm")); });
+    connect(PortSetMnu, &QAction::triggered, this, [this] { PortSettingsFrm::open(this); });
     connect(ExitMnu, &QAction::triggered, this, &mdiMain::ExitMnu_Click);
 
     sBr1 = new QStatusBar(this);

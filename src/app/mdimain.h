@@ -38,6 +38,7 @@ public:
     QAction *Bar001 = nullptr;
     QAction *Bar010 = nullptr;
     QAction *Bar020 = nullptr;
+    QAction *PortSetMnu = nullptr; // "포트 설정"
     QAction *ExitMnu = nullptr;
     QStatusBar *sBr1 = nullptr;
 

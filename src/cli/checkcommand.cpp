@@ -39,16 +39,16 @@ int CheckCommand::run(const QStringList &arguments)
     int code = 0;
     if (!cx.parse(parser, arguments, QStringLiteral("srp770|al300 --set NN"), About, &code))
         return code;
-    PrinterModel model;
+    const PrinterDriver *printer = nullptr;
     QString setText;
-    if (!cx.printerModel(&model, &code) || !cx.setText(parser, &setText, &code))
+    if (!(printer = cx.printer(&code)) || !cx.setText(parser, &setText, &code))
         return code;
 
     FormatSet set;
     GoodsTable goods;
-    if (!cx.loadStation(model, setText, &set, &goods))
+    if (!cx.loadStation(*printer, setText, &set, &goods))
         return CliContext::Failure;
-    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(model, set, goods);
+    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(*printer, set, goods);
     int scans = 0, fails = 0, unchecked = 0;
     qsizetype next = 0;
     for (int row = 1; row <= goods.rows(); ++row) {
@@ -59,7 +59,7 @@ int CheckCommand::run(const QStringList &arguments)
         for (; next < problems.size() && problems[next].row == row; ++next)
             cx.out() << head << problems[next].message << "\n";
         LabelJob job;
-        if (!LabelJob::plan(model, set, goods, row, 1, 0, false, &job)) {
+        if (!LabelJob::plan(*printer, set, goods, row, 1, 0, false, &job)) {
             cx.out() << head << "scan check: the row prints no label\n";
             continue;
         }

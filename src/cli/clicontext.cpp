@@ -6,6 +6,7 @@
 #include "leo60d/prefile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -75,22 +76,22 @@ void CliContext::note(const QString &message)
     m_err.flush();
 }
 
-bool CliContext::loadStation(PrinterModel model, const QString &setText, FormatSet *set,
+bool CliContext::loadStation(const PrinterDriver &printer, const QString &setText, FormatSet *set,
                              GoodsTable *goods)
 {
     const QDir dir(DataDirectory());
-    const QString formatPath = dir.filePath(FormatFile::fileName(model, setText));
+    const QString formatPath = dir.filePath(printer.formatFileName(setText));
     if (!QFileInfo::exists(formatPath)) {
         failure(QStringLiteral("no format file %1 for set %2").arg(formatPath, setText));
         return false;
     }
-    if (!FormatFile::load(*set, formatPath, model)) {
+    if (!FormatFile::load(*set, formatPath, printer)) {
         failure(QStringLiteral("cannot read %1").arg(formatPath));
         return false;
     }
     if (!goods)
         return true;
-    const QString goodsPath = dir.filePath(GoodsTable::fileName(model, setText));
+    const QString goodsPath = dir.filePath(printer.goodsFileName(setText));
     if (!QFileInfo::exists(goodsPath)) {
         failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
         return false;
@@ -125,19 +126,19 @@ bool CliContext::setText(const QCommandLineParser &parser, QString *setText, int
     return false;
 }
 
-bool CliContext::printerModel(PrinterModel *model, int *exitCode)
+const PrinterDriver *CliContext::printer(int *exitCode)
 {
     const QString name = m_positional.value(0);
-    if (m_positional.size() > 1)
+    if (m_positional.size() > 1) {
         *exitCode = usageError(QStringLiteral("unexpected '%1'").arg(m_positional.value(1)));
-    else if (name.isEmpty())
+    } else if (name.isEmpty()) {
         *exitCode = usageError(QStringLiteral("name the printer: srp770 or al300"));
-    else if (name == QLatin1String("srp770") || name == QLatin1String("al300")) {
-        *model = name == QLatin1String("srp770") ? PrinterModel::SRP770 : PrinterModel::AL300;
-        return true;
-    } else
+    } else if (const PrinterDriver *d = Printers::byKey(name)) {
+        return d;
+    } else {
         *exitCode = usageError(QStringLiteral("unknown printer '%1' (srp770 or al300)").arg(name));
-    return false;
+    }
+    return nullptr;
 }
 
 QList<QCommandLineOption> CliContext::outputOptions()
@@ -146,8 +147,11 @@ QList<QCommandLineOption> CliContext::outputOptions()
                                QStringLiteral("Send to COM port N (see ComPorts.Txt)."),
                                QStringLiteral("N")),
             QCommandLineOption(QStringLiteral("device"),
-                               QStringLiteral("Send to the serial device PATH."),
-                               QStringLiteral("PATH")),
+                               QStringLiteral("Send to TARGET: a serial device such as "
+                                              "/dev/ttyUSB0, a network printer "
+                                              "tcp://HOST[:PORT] (port 9100 when omitted) or "
+                                              "a device file file:/dev/usb/lp0."),
+                               QStringLiteral("TARGET")),
             QCommandLineOption(QStringLiteral("out"),
                                QStringLiteral("Write the jobs' bytes to FILE (- for standard "
                                               "output) instead of sending them."),
@@ -159,7 +163,7 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
     const QString port = QStringLiteral("port"), device = QStringLiteral("device"),
                   out = QStringLiteral("out");
     if (int(parser.isSet(port)) + int(parser.isSet(device)) + int(parser.isSet(out)) != 1) {
-        *exitCode = usageError(QStringLiteral("give one of --port N, --device PATH, --out FILE"));
+        *exitCode = usageError(QStringLiteral("give one of --port N, --device TARGET, --out FILE"));
         return nullptr;
     }
     if (parser.isSet(port)) {
@@ -171,8 +175,15 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
         }
         return std::make_unique<JobOutput>(JobOutput::Kind::Port, QString::number(n));
     }
-    if (parser.isSet(device))
-        return std::make_unique<JobOutput>(JobOutput::Kind::Device, parser.value(device));
+    if (parser.isSet(device)) {
+        PortTarget target;
+        QString why;
+        if (!PortTarget::parse(parser.value(device), &target, &why)) {
+            *exitCode = usageError(QStringLiteral("--device: ") + why);
+            return nullptr;
+        }
+        return std::make_unique<JobOutput>(JobOutput::Kind::Device, target.text());
+    }
     return std::make_unique<JobOutput>(JobOutput::Kind::File, parser.value(out));
 }
 

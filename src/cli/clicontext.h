@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,9 +49,9 @@ public:
     // BadUsage when it is missing or not a set.
     static QCommandLineOption setOption();
     bool setText(const QCommandLineParser &parser, QString *setText, int *exitCode);
-    // The printer named by the only positional argument, "srp770" or "al300"; false with
+    // The printer named by the only positional argument, "srp770" or "al300"; null with
     // *exitCode BadUsage otherwise.
-    bool printerModel(PrinterModel *model, int *exitCode);
+    const PrinterDriver *printer(int *exitCode);
     // The options "--port N", "--device PATH" and "--out FILE" of the jobs' target, and the
     // target they name (exactly one must be given; else null with *exitCode BadUsage).
     static QList<QCommandLineOption> outputOptions();
@@ -59,7 +59,8 @@ public:
 
     // Reads the station's format file and, when `goods` is given, its goods file of barcode
     // set `setText` ("00".."21"). A missing or unreadable file is a failure (reported).
-    bool loadStation(PrinterModel model, const QString &setText, FormatSet *set, GoodsTable *goods);
+    bool loadStation(const PrinterDriver &printer, const QString &setText, FormatSet *set,
+                     GoodsTable *goods);
 
     // Reads a LEO-60D+ goods file; a missing, unreadable or foreign file is a failure
     // (reported).

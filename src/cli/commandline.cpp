@@ -5,6 +5,7 @@
 #include "cli/convertprecommand.h"
 #include "cli/eancommand.h"
 #include "cli/goodscommand.h"
+#include "cli/portscommand.h"
 #include "cli/printcommand.h"
 #include "cli/rendercommand.h"
 #include "cli/reportcommand.h"
@@ -27,6 +28,7 @@ const Command Commands[] = {
     {"check", "list what in a barcode set would print wrongly", &CheckCommand::run},
     {"render", "draw a printer job text as a picture (virtual printer)", &RenderCommand::run},
     {"goods", "import goods from CSV or spreadsheets, export them", &GoodsCommand::run},
+    {"ports", "list the serial ports and where COM1 to COM9 send", &PortsCommand::run},
 };
 
 } // namespace

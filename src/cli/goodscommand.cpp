@@ -8,6 +8,7 @@
 #include "model/goodsimportfile.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "station/goodscheck.h"
 
 #include <QCommandLineParser>
@@ -205,11 +206,11 @@ int runImport(const QStringList &arguments)
     mapping.header = header;
 
     FormatSet formats;
-    const QString formatPath = dir.filePath(FormatFile::fileName(model, setText));
+    const QString formatPath = dir.filePath(Printers::of(model).formatFileName(setText));
     if (QFileInfo::exists(formatPath))
-        FormatFile::load(formats, formatPath, model);
+        FormatFile::load(formats, formatPath, Printers::of(model));
     GoodsTable goods;
-    const QString goodsPath = dir.filePath(GoodsTable::fileName(model, setText));
+    const QString goodsPath = dir.filePath(Printers::of(model).goodsFileName(setText));
     // The file is locked before its goods are read, so that no other writer comes in
     // between reading and writing; a dry run writes nothing and needs no lock.
     WriterLock lock(goodsPath);
@@ -236,7 +237,7 @@ int runImport(const QStringList &arguments)
     GoodsTable result;
     plan.applyTo(result);
     const QStringList findings =
-        GoodsCheck::countLines(GoodsCheck::run(model, formats, result), false);
+        GoodsCheck::countLines(GoodsCheck::run(Printers::of(model), formats, result), false);
     if (!findings.isEmpty())
         cx.out() << "goods check of the result:\n";
     for (const QString &line : findings)
@@ -286,7 +287,7 @@ int runExport(const QStringList &arguments)
          parser.isSet(xlsxOpt)))
         return cx.usageError(QStringLiteral("--encoding: utf-8 or cp949, for --csv"));
 
-    const QString goodsPath = QDir(DataDirectory()).filePath(GoodsTable::fileName(model, setText));
+    const QString goodsPath = QDir(DataDirectory()).filePath(Printers::of(model).goodsFileName(setText));
     if (!QFileInfo::exists(goodsPath))
         return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
     GoodsTable goods;

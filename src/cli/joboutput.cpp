@@ -2,21 +2,16 @@
 
 #include "common/cp949codec.h"
 #include "common/textfile.h"
-#include "sending/jobsender.h"
-#include "sending/seriallink.h"
+#include "sending/linesettings.h"
+#include "sending/portmap.h"
+#include "sending/sendqueue.h"
 
+#include <QEventLoop>
 #include <QFile>
 
 #include <cstdio>
 
-JobOutput::JobOutput(Kind kind, const QString &target)
-    : m_kind(kind), m_target(target), m_link(std::make_unique<SerialLink>())
-{
-    if (m_kind == Kind::Device)
-        m_link->setDevice(m_target);
-}
-
-JobOutput::~JobOutput() = default;
+JobOutput::JobOutput(Kind kind, const QString &target) : m_kind(kind), m_target(target) {}
 
 QString JobOutput::describe() const
 {
@@ -31,50 +26,61 @@ QString JobOutput::describe() const
     return m_target;
 }
 
-bool JobOutput::send(const QString &text, const QString &copyFilePath, int waitSeconds,
-                     QString *error, QString *warning)
+void JobOutput::add(const PrintJob &job)
 {
-    if (warning)
-        warning->clear();
-    if (m_kind == Kind::File) {
-        m_bytes += Cp949Codec::encode(text);
-        return true;
-    }
-    if (SerialLink::settingsForSpeed(m_speed).isEmpty()) {
+    if (m_kind == Kind::File)
+        m_bytes += Cp949Codec::encode(job.text);
+    else
+        m_jobs << job;
+}
+
+bool JobOutput::sendJobs(QString *error)
+{
+    auto fail = [error](const QString &why) {
         if (error)
-            *error = QStringLiteral("the format set has no line speed; choose one in the station");
+            *error = why;
         return false;
+    };
+    LineSettings settings;
+    if (!LineSettings::parse(LineSettings::textForSpeed(m_speed), &settings))
+        return fail(QStringLiteral("the format set has no line speed; choose one in the station"));
+
+    SendQueue queue;
+    queue.setLineSettings(settings);
+    queue.setStopOnFailure(true);
+    if (m_kind == Kind::Port) {
+        PortMap map;
+        map.load(PortMap::path());
+        QString why;
+        const PortTarget target = map.target(m_target.toInt(), &why);
+        if (!target.isValid())
+            return fail(why);
+        queue.setTarget(target, QStringLiteral("%1 (%2)").arg(describe(), target.text()));
+    } else {
+        PortTarget target;
+        PortTarget::parse(m_target, &target);
+        queue.setTarget(target);
     }
-    const int port = m_kind == Kind::Port ? m_target.toInt() : 0;
-    if (m_kind == Kind::Port && SerialLink::deviceName(port).isEmpty()) {
-        if (error)
-            *error = QStringLiteral("%1 names no serial device here; map it in ComPorts.Txt")
-                         .arg(describe());
-        return false;
-    }
-    QString why;
-    const SendResult r = SendJob(*m_link, text, copyFilePath, port, m_speed, waitSeconds, &why);
-    switch (r) {
-    case SendResult::Sent:
-        if (warning && !why.isEmpty())
-            *warning = QStringLiteral("the copy file was not written: ") + why;
-        return true;
-    case SendResult::PortInUse:
-        if (error)
-            *error = QStringLiteral("%1 is already in use").arg(describe());
-        return false;
-    case SendResult::CannotOpen:
-        if (error)
-            *error = QStringLiteral("cannot send to %1: %2").arg(describe(), why);
-        return false;
-    }
-    return false;
+    // The command line's one event loop: no window waits on it.
+    QEventLoop loop;
+    QObject::connect(&queue, &SendQueue::finished, &loop, &QEventLoop::quit);
+    queue.start(m_jobs);
+    loop.exec();
+
+    const SendQueue::Summary &s = queue.summary();
+    m_sent = s.sent;
+    m_warnings.clear();
+    for (const QString &copy : s.copyErrors)
+        m_warnings << QStringLiteral("the copy file was not written: ") + copy;
+    if (s.firstError.isError())
+        return fail(s.firstFailedJob + QStringLiteral(": ") + s.firstError.english());
+    return true;
 }
 
 bool JobOutput::finish(QString *error)
 {
     if (m_kind != Kind::File)
-        return true;
+        return sendJobs(error);
     if (m_target == QLatin1String("-")) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || out.write(m_bytes) != m_bytes.size() ||

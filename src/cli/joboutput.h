@@ -1,44 +1,48 @@
 #pragma once
 
+#include "sending/porttarget.h"
+#include "sending/printjob.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
-#include <memory>
-
-class SerialLink;
-
-// Where the command line sends printer jobs: a COM port number (through the port mapping of
-// the data folder), a serial device path, or a file that receives the exact bytes of every
-// job one after another ("-" is standard output). Port and device jobs go through the
-// station's own job cycle: copy file, open, one write, wait, close.
+// Where the command line sends printer jobs: a COM port number (through the port map of the
+// data folder), a target given directly (a serial device, "tcp://HOST:PORT" or
+// "file:PATH"), or a file that receives the exact bytes of every job one after another
+// ("-" is standard output). Port and target jobs go through the send queue as the windows'
+// jobs do: copy file, open, all bytes, wait, close; the first failure ends the send.
 class JobOutput {
 public:
     enum class Kind { Port, Device, File };
 
     JobOutput(Kind kind, const QString &target);
-    ~JobOutput();
-    JobOutput(const JobOutput &) = delete;
-    JobOutput &operator=(const JobOutput &) = delete;
 
     Kind kind() const { return m_kind; }
     // Port or device: the line speed 1..6 of the format set must be given before sending.
     void setSpeed(int speed) { m_speed = speed; }
 
-    // One job. A file output only collects the bytes; false with a reason in *error when
-    // the job could not be sent. *warning receives a failed copy file (the job still went).
-    bool send(const QString &text, const QString &copyFilePath, int waitSeconds, QString *error,
-              QString *warning = nullptr);
-    // Writes the collected bytes of a file output (atomically; standard output directly).
-    // Nothing to do for a port or device.
+    // One job, kept until finish(). A file output keeps only the bytes.
+    void add(const PrintJob &job);
+    // Sends the jobs (port, device) or writes their bytes (file: atomically; standard
+    // output directly). False with a reason in *error; sent() tells how many jobs went
+    // before, warnings() the copy files that could not be written.
     bool finish(QString *error);
+    int sent() const { return m_sent; }
+    QStringList warnings() const { return m_warnings; }
 
     // What a message names the output by: "COM3", "/dev/ttyUSB0", the file name.
     QString describe() const;
 
 private:
+    bool sendJobs(QString *error);
+
     Kind m_kind;
     QString m_target;
     int m_speed = 0;
     QByteArray m_bytes;
-    std::unique_ptr<SerialLink> m_link;
+    QList<PrintJob> m_jobs;
+    int m_sent = 0;
+    QStringList m_warnings;
 };

@@ -10,7 +10,6 @@
 #include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
-#include "station/stationprofile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -68,17 +67,15 @@ int PrintCommand::run(const QStringList &arguments)
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
-                                 "[--format K] [--stock G|B] (--port N | --device PATH | "
+                                 "[--format K] [--stock G|B] (--port N | --device TARGET | "
                                  "--out FILE | --pdf FILE)"),
                   About, &code))
         return code;
 
-    PrinterModel model;
+    const PrinterDriver *printer = nullptr;
     QString setText, why;
-    if (!cx.printerModel(&model, &code) || !cx.setText(parser, &setText, &code))
+    if (!(printer = cx.printer(&code)) || !cx.setText(parser, &setText, &code))
         return code;
-    const StationProfile profile =
-        model == PrinterModel::AL300 ? StationProfile::al300() : StationProfile::srp770();
     if (parser.isSet(itemsOpt) == parser.isSet(allOpt))
         return cx.usageError(QStringLiteral("give either --items LIST or --all"));
     QList<int> items;
@@ -95,7 +92,7 @@ int PrintCommand::run(const QStringList &arguments)
     // The station takes its label stock once when it opens.
     bool blackMark = ReadSettingInt(SettingsSection, QStringLiteral("BarPrtBlack")) != 0;
     if (parser.isSet(stockOpt)) {
-        if (profile.model != PrinterModel::SRP770)
+        if (printer->key() != QLatin1String("srp770"))
             return cx.usageError(QStringLiteral("--stock applies to the srp770 only"));
         const QString s = parser.value(stockOpt).toUpper();
         if (s != QLatin1String("G") && s != QLatin1String("B"))
@@ -107,8 +104,8 @@ int PrintCommand::run(const QStringList &arguments)
     if (toPdf) {
         for (const QString &other : {"port", "device", "out"}) {
             if (parser.isSet(other))
-                return cx.usageError(
-                    QStringLiteral("give one of --port N, --device PATH, --out FILE, --pdf FILE"));
+                return cx.usageError(QStringLiteral(
+                    "give one of --port N, --device TARGET, --out FILE, --pdf FILE"));
         }
     } else if (!(output = cx.output(parser, &code))) {
         return code;
@@ -116,7 +113,7 @@ int PrintCommand::run(const QStringList &arguments)
 
     FormatSet set;
     GoodsTable goods;
-    if (!cx.loadStation(profile.model, setText, &set, &goods))
+    if (!cx.loadStation(*printer, setText, &set, &goods))
         return CliContext::Failure;
     if (output)
         output->setSpeed(set.BarComSpeed);
@@ -139,14 +136,14 @@ int PrintCommand::run(const QStringList &arguments)
         }
     }
 
-    const QString copyFile = QDir(DataDirectory()).filePath(profile.printCopyFile);
+    const QString copyFile = QDir(DataDirectory()).filePath(printer->printCopyFileName());
     int sent = 0;
     QList<LabelDescription> labels; // --pdf
     for (int r : std::as_const(rows)) {
         const QString number = goods.cell(r, GoodsTable::NumberColumn);
         const int count = LabelJob::listCount(goods, r, qty);
         LabelJob job;
-        if (!LabelJob::plan(profile.model, set, goods, r, count, format, blackMark, &job)) {
+        if (!LabelJob::plan(*printer, set, goods, r, count, format, blackMark, &job)) {
             cx.note(
                 count <= 0
                     ? QStringLiteral("goods %1: quantity 0, nothing printed").arg(number)
@@ -161,13 +158,8 @@ int PrintCommand::run(const QStringList &arguments)
             ++sent;
             continue;
         }
-        QString warning;
-        if (!output->send(job.text, copyFile, profile.printWaitSeconds, &why, &warning)) {
-            cx.failure(QStringLiteral("goods %1: %2").arg(number, why));
-            return cx.failure(QStringLiteral("%1 label job(s) sent before that").arg(sent));
-        }
-        if (!warning.isEmpty())
-            cx.warning(warning);
+        output->add(PrintJob{QStringLiteral("goods ") + number, job.text, copyFile,
+                             printer->printWaitSeconds()});
         ++sent;
     }
     if (toPdf) {
@@ -179,8 +171,15 @@ int PrintCommand::run(const QStringList &arguments)
         cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";
         return missing ? CliContext::Failure : CliContext::Done;
     }
-    if (!output->finish(&why))
-        return cx.failure(why);
+    const bool done = output->finish(&why);
+    for (const QString &w : output->warnings())
+        cx.warning(w);
+    if (!done) {
+        cx.failure(why);
+        if (output->kind() == JobOutput::Kind::File)
+            return CliContext::Failure;
+        return cx.failure(QStringLiteral("%1 label job(s) sent before that").arg(output->sent()));
+    }
     if (output->kind() != JobOutput::Kind::File ||
         parser.value(QStringLiteral("out")) != QLatin1String("-"))
         cx.out() << sent << " label job(s) to " << output->describe() << "\n";

@@ -6,6 +6,7 @@
 #include "leo60d/textgridmodel.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "report/gridpagepainter.h"
 #include "report/gridprintsettings.h"
 #include "report/gridsnapshot.h"
@@ -144,9 +145,8 @@ int ReportCommand::run(const QStringList &arguments)
         QString setText;
         if (!cx.setText(parser, &setText, &code))
             return code;
-        const PrinterModel model =
-            station == QLatin1String("al300") ? PrinterModel::AL300 : PrinterModel::SRP770;
-        const QString path = QDir(DataDirectory()).filePath(GoodsTable::fileName(model, setText));
+        const PrinterDriver &printer = *Printers::byKey(station);
+        const QString path = QDir(DataDirectory()).filePath(printer.goodsFileName(setText));
         if (!QFileInfo::exists(path))
             return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(path, setText));
         if (!goods.load(path))

@@ -6,6 +6,7 @@
 #include "common/programstate.h"
 #include "model/goodstable.h"
 #include "printers/al300/al300transfer.h"
+#include "printers/printers.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -40,7 +41,7 @@ int TransferCommand::run(const QStringList &arguments)
     parser.addOptions(CliContext::outputOptions());
     int code = 0;
     if (!cx.parse(parser, arguments,
-                  QStringLiteral("--set NN [--formats LIST] [--goods] (--port N | --device PATH "
+                  QStringLiteral("--set NN [--formats LIST] [--goods] (--port N | --device TARGET "
                                  "| --out FILE)"),
                   About, &code))
         return code;
@@ -68,27 +69,25 @@ int TransferCommand::run(const QStringList &arguments)
 
     FormatSet set;
     GoodsTable goods;
-    if (!cx.loadStation(PrinterModel::AL300, setText, &set, sendGoods ? &goods : nullptr))
+    if (!cx.loadStation(Printers::al300(), setText, &set, sendGoods ? &goods : nullptr))
         return CliContext::Failure;
     output->setSpeed(set.BarComSpeed);
 
-    const QDir dir(DataDirectory());
-    const QList<Al300Transfer::Job> jobs =
-        Al300Transfer::jobs(set, formats, sendGoods, goods.rowTexts());
-    int sent = 0;
-    for (const Al300Transfer::Job &job : jobs) {
-        QString warning;
-        if (!output->send(job.text, dir.filePath(job.copyFile), Al300Transfer::WaitSeconds, &why,
-                          &warning)) {
-            cx.failure(why);
-            return cx.failure(QStringLiteral("%1 transfer job(s) sent before that").arg(sent));
-        }
-        if (!warning.isEmpty())
-            cx.warning(warning);
-        ++sent;
+    const QList<PrintJob> jobs =
+        Al300Transfer::jobs(set, formats, sendGoods, goods.rowTexts(), DataDirectory());
+    for (const PrintJob &job : jobs)
+        output->add(job);
+    const int sent = int(jobs.size());
+    const bool done = output->finish(&why);
+    for (const QString &w : output->warnings())
+        cx.warning(w);
+    if (!done) {
+        cx.failure(why);
+        if (output->kind() == JobOutput::Kind::File)
+            return CliContext::Failure;
+        return cx.failure(
+            QStringLiteral("%1 transfer job(s) sent before that").arg(output->sent()));
     }
-    if (!output->finish(&why))
-        return cx.failure(why);
     if (output->kind() != JobOutput::Kind::File ||
         parser.value(QStringLiteral("out")) != QLatin1String("-"))
         cx.out() << sent << " transfer job(s) to " << output->describe() << "\n";

@@ -4,26 +4,34 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <cstdlib>
-
 namespace {
 
-double waitScale()
-{
-    const char *s = std::getenv("LABELSTATION_WAIT_SCALE");
-    if (!s || !*s)
-        return 1.0;
-    const double v = std::atof(s);
-    return v > 0 ? v : 1.0;
-}
+double g_waitScale = 1.0;
 
 } // namespace
 
-void WaitSeconds(qint32 seconds)
+void SetWaitScaleForTests(double factor)
+{
+    g_waitScale = factor > 0 && factor <= 1 ? factor : 1.0;
+}
+
+double WaitScale()
+{
+    return g_waitScale;
+}
+
+qint64 MandatedWaitMs(qint32 seconds)
 {
     if (seconds <= 0)
+        return 0;
+    return qint64(seconds * 1000.0 * g_waitScale);
+}
+
+void WaitSeconds(qint32 seconds)
+{
+    const qint64 totalMs = MandatedWaitMs(seconds);
+    if (totalMs <= 0)
         return;
-    const qint64 totalMs = qint64(seconds * 1000.0 * waitScale());
     QElapsedTimer clock;
     clock.start();
     for (;;) {

@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 #include "common/textutil.h"
+#include "model/printerdriver.h"
 
 #include <limits>
 #include <variant>
@@ -18,7 +19,7 @@ enum class Level { Station, Format, Barcode, Text };
 struct TagDef {
     const char *name;
     Level level;
-    bool al300Only;
+    bool extended; // kept only by a printer with the extended (AL-300) format
     FieldRef (*field)(FormatSet &set, int f, int e);
 };
 
@@ -94,9 +95,9 @@ const TagDef TextTags[] = {
     {"TxtEdit", T, true, textField<&TE::TxtEdit>},
 };
 
-bool usedBy(const TagDef &tag, PrinterModel model)
+bool usedBy(const TagDef &tag, const PrinterDriver &printer)
 {
-    return !tag.al300Only || model == PrinterModel::AL300;
+    return !tag.extended || printer.keepsExtendedFormat();
 }
 
 // A stored text must stay one line with one apostrophe: quotes become backticks and line
@@ -167,17 +168,18 @@ bool storeValue(const FieldRef &ref, const QString &value)
     return true;
 }
 
-// Applies one "tag'value" pair to the set when the tag is known to the model and its
-// indices lie within the model.
-void applyLine(FormatSet &set, const QString &tag, const QString &value, PrinterModel model)
+// Applies one "tag'value" pair to the set when the printer keeps the tag and its
+// indices lie within the set.
+void applyLine(FormatSet &set, const QString &tag, const QString &value,
+               const PrinterDriver &printer)
 {
     auto tryLevel = [&](const auto &tags) {
         for (const TagDef &def : tags) {
             const QString prefix = QLatin1Char('<') + QLatin1String(def.name);
             if (!tag.startsWith(prefix))
                 continue;
-            if (!usedBy(def, model))
-                return true; // known tag of the other model: ignored
+            if (!usedBy(def, printer))
+                return true; // a tag this printer does not keep: ignored
             const int formatPos = int(prefix.size()) + 2;
             int f = 0;
             int e = 0;
@@ -205,7 +207,7 @@ void applyLine(FormatSet &set, const QString &tag, const QString &value, Printer
 
 } // namespace
 
-QStringList FormatFile::toLines(const FormatSet &set, PrinterModel model)
+QStringList FormatFile::toLines(const FormatSet &set, const PrinterDriver &printer)
 {
     // The field accessors hand out writable pointers, so they work on a copy.
     FormatSet s = set;
@@ -214,18 +216,18 @@ QStringList FormatFile::toLines(const FormatSet &set, PrinterModel model)
         writeTag(out, s, tag, 0, 0);
     for (int f = 1; f <= FormatSet::FormatCount; ++f) {
         for (const TagDef &tag : FormatTags) {
-            if (usedBy(tag, model))
+            if (usedBy(tag, printer))
                 writeTag(out, s, tag, f, 0);
         }
         for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
             for (const TagDef &tag : BarcodeTags) {
-                if (usedBy(tag, model))
+                if (usedBy(tag, printer))
                     writeTag(out, s, tag, f, b);
             }
         }
         for (int t = 1; t <= FormatSet::TextCount; ++t) {
             for (const TagDef &tag : TextTags) {
-                if (usedBy(tag, model))
+                if (usedBy(tag, printer))
                     writeTag(out, s, tag, f, t);
             }
         }
@@ -233,36 +235,31 @@ QStringList FormatFile::toLines(const FormatSet &set, PrinterModel model)
     return out;
 }
 
-void FormatFile::fromLines(FormatSet &set, const QStringList &lines, PrinterModel model)
+void FormatFile::fromLines(FormatSet &set, const QStringList &lines, const PrinterDriver &printer)
 {
     set.reset();
     for (const QString &line : lines) {
         const QStringList fields = SplitFields(line, 0);
         if (fields.size() != 2)
             continue; // blank, no apostrophe or more than one
-        applyLine(set, fields[0], fields[1], model);
+        applyLine(set, fields[0], fields[1], printer);
     }
 }
 
-bool FormatFile::load(FormatSet &set, const QString &path, PrinterModel model, QString *error)
+bool FormatFile::load(FormatSet &set, const QString &path, const PrinterDriver &printer,
+                      QString *error)
 {
     set.reset();
     QByteArray bytes;
     const TextFile::Read r = TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, error);
     if (r == TextFile::Read::Failed)
         return false;
-    fromLines(set, TextFile::splitLines(bytes), model);
+    fromLines(set, TextFile::splitLines(bytes), printer);
     return true;
 }
 
-bool FormatFile::save(const FormatSet &set, const QString &path, PrinterModel model, QString *error)
+bool FormatFile::save(const FormatSet &set, const QString &path, const PrinterDriver &printer,
+                      QString *error)
 {
-    return TextFile::writeLines(path, toLines(set, model), error);
-}
-
-QString FormatFile::fileName(PrinterModel model, const QString &setText)
-{
-    const QString base =
-        model == PrinterModel::AL300 ? QStringLiteral("AL300Frm") : QStringLiteral("SRP770Frm");
-    return base + QLatin1Char('[') + setText + QStringLiteral("].Txt");
+    return TextFile::writeLines(path, toLines(set, printer), error);
 }

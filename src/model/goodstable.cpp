@@ -355,13 +355,6 @@ bool GoodsTable::save(const QString &path, QString *error) const
     return TextFile::writeLines(path, toFileLines(), error);
 }
 
-QString GoodsTable::fileName(PrinterModel model, const QString &setText)
-{
-    const QString base =
-        model == PrinterModel::AL300 ? QStringLiteral("AL300Dat") : QStringLiteral("SRP770Dat");
-    return base + QLatin1Char('[') + setText + QStringLiteral("].Txt");
-}
-
 QList<QStringList> GoodsTable::rowTexts() const
 {
     QList<QStringList> out;

@@ -80,8 +80,6 @@ public:
     bool load(const QString &path, QString *error = nullptr);
     // Writes the whole file atomically (CP949, CR LF); an empty list gives an empty file.
     bool save(const QString &path, QString *error = nullptr) const;
-    // "SRP770Dat[nn].Txt" or "AL300Dat[nn].Txt" for the barcode set text nn.
-    static QString fileName(PrinterModel model, const QString &setText);
 
     // Each row's 29 cell texts in order (the mark as "1" or "").
     QList<QStringList> rowTexts() const;

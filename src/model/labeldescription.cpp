@@ -31,10 +31,10 @@ QString LabelObject::symbologyName(Symbology s)
 
 double LabelDescription::widthMm() const
 {
-    return model == PrinterModel::AL300 ? widthUnits / 10.0 : widthDots / 8.0;
+    return unitsPerMm > 0 ? widthUnits / double(unitsPerMm) : 0.0;
 }
 
 double LabelDescription::lengthMm() const
 {
-    return model == PrinterModel::AL300 ? lengthUnits / 10.0 : lengthDots / 8.0;
+    return unitsPerMm > 0 ? lengthUnits / double(unitsPerMm) : 0.0;
 }

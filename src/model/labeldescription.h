@@ -73,6 +73,7 @@ struct LabelDescription {
     PrinterModel model = PrinterModel::SRP770;
     int widthDots = 0, lengthDots = 0; // across and along the feed
     int widthUnits = 0, lengthUnits = 0;
+    int unitsPerMm = 8;    // of the *Units values: SRP-770 dots (8), AL-300 tenths (10)
     bool reversed = false; // printed turned by 180 degrees
     int count = 0;         // labels printed
     bool blackMark = false;
@@ -84,7 +85,7 @@ struct LabelDescription {
     int firstLine = 0; // 1-based lines of the job in the text that held it
     int lastLine = 0;
 
-    // The label's size in millimetres as the job gives it (SRP-770 dots / 8, AL-300 tenths).
+    // The label's size in millimetres as the job gives it (its units / unitsPerMm).
     double widthMm() const;
     double lengthMm() const;
 };

@@ -2,8 +2,6 @@
 
 #include "common/textutil.h"
 #include "model/goodstable.h"
-#include "printers/al300/al300protocol.h"
-#include "printers/srp770/srp770job.h"
 
 std::array<QString, 4> LabelJob::rowBarcodes(const GoodsTable &goods, int row)
 {
@@ -21,21 +19,8 @@ std::array<QString, 11> LabelJob::rowTexts(const GoodsTable &goods, int row)
     return t;
 }
 
-QString LabelJob::buildText(PrinterModel model, const FormatSet &set, int format,
-                            const std::array<QString, 4> &barcodes,
-                            const std::array<QString, 11> &texts, int count, bool blackMark)
-{
-    if (model == PrinterModel::AL300)
-        return BuildPrintJob(set, format, barcodes, texts, count);
-    LabelItem item;
-    item.format = format;
-    item.barcodes = barcodes;
-    item.texts = texts;
-    return BuildSrp770Label(set, format, item, count, blackMark);
-}
-
-bool LabelJob::plan(PrinterModel model, const FormatSet &set, const GoodsTable &goods, int row,
-                    int count, int overrideFormat, bool blackMark, LabelJob *job)
+bool LabelJob::plan(const PrinterDriver &printer, const FormatSet &set, const GoodsTable &goods,
+                    int row, int count, int overrideFormat, bool blackMark, LabelJob *job)
 {
     if (count <= 0 || row < 1 || row > goods.rows())
         return false;
@@ -45,8 +30,8 @@ bool LabelJob::plan(PrinterModel model, const FormatSet &set, const GoodsTable &
     // A format outside 1..5 (only a hand-edited goods file holds one) has nothing to print.
     if (format < 1 || format > FormatSet::FormatCount)
         return false;
-    const QString text = buildText(model, set, format, rowBarcodes(goods, row),
-                                   rowTexts(goods, row), count, blackMark);
+    const QString text = printer.labelJob(set, format, rowBarcodes(goods, row),
+                                          rowTexts(goods, row), count, blackMark);
     if (text.isEmpty())
         return false;
     if (job) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QList>
 #include <QString>
@@ -23,18 +24,11 @@ struct LabelJob {
     static std::array<QString, 4> rowBarcodes(const GoodsTable &goods, int row);
     static std::array<QString, 11> rowTexts(const GoodsTable &goods, int row);
 
-    // The command text of one label of format `format` for the given data: the SRP-770 line
-    // commands (with gap or black-mark stock) or the AL-300 direct print job. "" for a
-    // format outside 1..5.
-    static QString buildText(PrinterModel model, const FormatSet &set, int format,
-                             const std::array<QString, 4> &barcodes,
-                             const std::array<QString, 11> &texts, int count, bool blackMark);
-
     // The job of goods row `row` printed `count` times. The format is the row's own (column
     // 4) unless `overrideFormat` is 1..5. Rows that print nothing answer false: count 0 or
     // less, no format 1..5, or a row that does not exist.
-    static bool plan(PrinterModel model, const FormatSet &set, const GoodsTable &goods, int row,
-                     int count, int overrideFormat, bool blackMark, LabelJob *job);
+    static bool plan(const PrinterDriver &printer, const FormatSet &set, const GoodsTable &goods,
+                     int row, int count, int overrideFormat, bool blackMark, LabelJob *job);
 
     // The count of a list print: the row's own quantity (column 5 read as a number) when
     // `typedQuantity` is 0, else the typed quantity.

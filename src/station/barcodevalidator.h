@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QString>
 
@@ -9,9 +9,9 @@
 // character set; barcode data must be plain ASCII).
 class BarcodeValidator {
 public:
-    // The symbology name of a format's BarCode value for the model ("EAN-13", "Code 39" ...);
-    // "" when the value names none. The SRP-770 prints an unset or unknown value as EAN-13.
-    static QString symbologyName(PrinterModel model, int barCode);
-    // "" when `data` prints in symbology `barCode` of the model, else why not (English).
-    static QString problem(PrinterModel model, int barCode, const QString &data);
+    // The name of the symbology a format's BarCode value prints as ("EAN-13", "Code 39" ...);
+    // "" when the value prints none.
+    static QString symbologyName(const PrinterDriver &printer, int barCode);
+    // "" when `data` prints in symbology `barCode` of the printer, else why not (English).
+    static QString problem(const PrinterDriver &printer, int barCode, const QString &data);
 };

@@ -24,7 +24,7 @@ bool formatInUse(const LabelFormat &f)
 
 } // namespace
 
-QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &set,
+QList<GoodsCheck::Problem> GoodsCheck::run(const PrinterDriver &printer, const FormatSet &set,
                                            const GoodsTable &goods)
 {
     QList<Problem> out;
@@ -80,13 +80,14 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
         for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
             const BarcodeElement &e = f.Bar[b];
             QString data = barcodes[b];
-            if (model == PrinterModel::AL300 && !e.BarString.isEmpty())
+            // A printer that keeps fixed barcode values prints them instead of the goods'.
+            if (printer.keepsExtendedFormat() && !e.BarString.isEmpty())
                 data = e.BarString;
             if (e.BarSelt != 1 || data.isEmpty())
                 continue;
-            const QString why = BarcodeValidator::problem(model, e.BarCode, data);
+            const QString why = BarcodeValidator::problem(printer, e.BarCode, data);
             if (!why.isEmpty()) {
-                const QString symbology = BarcodeValidator::symbologyName(model, e.BarCode);
+                const QString symbology = BarcodeValidator::symbologyName(printer, e.BarCode);
                 add(QStringLiteral("barcode %1 '%2' cannot print as %3 (%4); correct the data "
                                    "or choose another symbology in format %5")
                         .arg(b)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +24,8 @@ public:
         Kind kind = Kind::Number;
     };
 
-    static QList<Problem> run(PrinterModel model, const FormatSet &set, const GoodsTable &goods);
+    static QList<Problem> run(const PrinterDriver &printer, const FormatSet &set,
+                              const GoodsTable &goods);
     // One line per kind found with its count ("번호 중복 3건" / "3 duplicate number(s)").
     static QStringList countLines(const QList<Problem> &problems, bool korean);
 };

@@ -28,7 +28,7 @@ QString setTextOf(const StationFrm *station)
 
 void GoodsFileActions::importGoods(StationFrm *station)
 {
-    const PrinterModel model = station->profile().model;
+    const PrinterModel model = station->driver().model();
     const QString settingsPath =
         QFileInfo(station->goodsFilePath())
             .dir()

@@ -4,6 +4,7 @@
 #include "common/programstate.h"
 #include "model/goodsimportfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "station/goodscheck.h"
 
 #include <QButtonGroup>
@@ -344,7 +345,7 @@ void GoodsImportFrm::refreshPlan()
             GoodsTable result;
             m_plan.applyTo(result);
             const QStringList findings =
-                GoodsCheck::countLines(GoodsCheck::run(m_model, m_formats, result), true);
+                GoodsCheck::countLines(GoodsCheck::run(Printers::of(m_model), m_formats, result), true);
             if (!findings.isEmpty()) {
                 lines << QStringLiteral("결과 품목 검사:");
                 for (const QString &f : findings)

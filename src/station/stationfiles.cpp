@@ -16,9 +16,9 @@ StationFiles::StationFiles(StationFrm *station) : QObject(station), m_station(st
 {
     StationFrm *s = station;
     m_formatGuard.setOwner({
-        [s] { return TextFile::toBytes(FormatFile::toLines(s->formatSet(), s->profile().model)); },
+        [s] { return TextFile::toBytes(FormatFile::toLines(s->formatSet(), s->driver())); },
         [s](const QByteArray &bytes) {
-            FormatFile::fromLines(s->formatSet(), TextFile::splitLines(bytes), s->profile().model);
+            FormatFile::fromLines(s->formatSet(), TextFile::splitLines(bytes), s->driver());
         },
         [s] { s->showFormat(); },
         [this] { return busy(); },
@@ -87,7 +87,7 @@ void StationFiles::close()
     m_watch->setFiles({});
     save(true);
     QString error;
-    if (!SaveColumnWidths(m_station->vaSpread1, m_station->profile().formName, &m_widthFile,
+    if (!SaveColumnWidths(m_station->vaSpread1, m_station->driver().formName(), &m_widthFile,
                           &error)) {
         Dialogs::inform(m_station,
                         QStringLiteral("* 칼럼 사이즈를 저장하지 못했습니다 !\n%1").arg(error),

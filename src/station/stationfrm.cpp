@@ -14,11 +14,13 @@
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
+#include "sending/portmap.h"
 #include "station/al300edtfrm.h"
 #include "station/goodsfileactions.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
 #include "station/labelpreviewpane.h"
+#include "station/portsettingsfrm.h"
 #include "station/stationfiles.h"
 #include "station/stationprinter.h"
 
@@ -135,7 +137,7 @@ QFrame *panelFrame(const QString &name, const QString &title, QWidget *parent)
 StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     : QWidget(parent), m_profile(profile)
 {
-    setObjectName(profile.formName);
+    setObjectName(profile.printer->formName());
     setWindowTitle(profile.caption);
     QFont f = font();
     f.setPointSizeF(9);
@@ -284,6 +286,7 @@ void StationFrm::buildFormatArea()
         o->setObjectName(QStringLiteral("BarComPortOpt%1").arg(i));
         portGroup->addButton(o);
         BarComPortOpt[i] = o;
+        o->installEventFilter(this); // its tooltip names where the port sends
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComPort = qint16(i); });
     }
@@ -305,6 +308,13 @@ void StationFrm::buildFormatArea()
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { m_set.BarComSpeed = qint16(i); });
     }
+    second->addSpacing(14);
+    PortSetCmd = new QPushButton(QStringLiteral("포트 설정"), BarFormFme);
+    PortSetCmd->setObjectName(QStringLiteral("PortSetCmd"));
+    // As high as the port options: the row keeps its height.
+    PortSetCmd->setFixedHeight(BarComPortOpt[1]->sizeHint().height());
+    second->addWidget(PortSetCmd);
+    connect(PortSetCmd, &QPushButton::clicked, this, &StationFrm::PortSetCmd_Click);
     second->addStretch();
     v->addLayout(second);
 
@@ -605,9 +615,9 @@ void StationFrm::buildGoodsArea()
     connect(ChtViewCmd, &QPushButton::clicked, this, &StationFrm::ChtViewCmd_Click);
     connect(ChtExitCmd, &QPushButton::clicked, this, &StationFrm::ChtExitCmd_Click);
     connect(ChtPrintCmd, &QPushButton::clicked, this,
-            [this] { RunRegistrationReport(this, vaSpread1, m_profile.formName); });
+            [this] { RunRegistrationReport(this, vaSpread1, driver().formName()); });
     connect(ChtHelpCmd, &QPushButton::clicked, this, [this] {
-        QString topic = m_profile.formName;
+        QString topic = driver().formName();
         topic.chop(3); // "SRP770Frm" -> "SRP770"
         QelHelpFrm::ShowHelp(this, topic);
         focusGrid();
@@ -650,7 +660,7 @@ void StationFrm::buildOptionPanels()
         auto *typeBox = new QWidget(BarCodeFme);
         auto *tg = new QGridLayout(typeBox);
         tg->setContentsMargins(0, 0, 0, 0);
-        optionRow(BarCodeFme, tg, 0, QStringLiteral("BarCode%1Opt"), m_profile.symbologyNames, 1,
+        optionRow(BarCodeFme, tg, 0, QStringLiteral("BarCode%1Opt"), driver().symbologyNames(), 1,
                   BarCodeOpt);
         g->addWidget(typeBox, 0, 0);
         auto *nw = new QWidget(BarCodeFme);
@@ -723,7 +733,7 @@ void StationFrm::buildOptionPanels()
     TxtFontFme = panelFrame(QStringLiteral("TxtFontFme"), QStringLiteral("텍스트폰트"), this);
     {
         auto *g = new QGridLayout;
-        optionRow(TxtFontFme, g, 0, QStringLiteral("TxtFont%1Opt"), m_profile.fontOptionCaptions, 1,
+        optionRow(TxtFontFme, g, 0, QStringLiteral("TxtFont%1Opt"), driver().fontCaptions(), 1,
                   TxtFontOpt);
         static_cast<QVBoxLayout *>(TxtFontFme->layout())->addLayout(g);
         const auto b = addButtons(TxtFontFme, QStringLiteral("TxtFontEnterCmd"),
@@ -749,7 +759,7 @@ void StationFrm::buildOptionPanels()
         g->addWidget(new QLabel(QStringLiteral("X"), TxtYxSizeFme), 1, 0);
         auto *yGroup = new QButtonGroup(TxtYxSizeFme);
         auto *xGroup = new QButtonGroup(TxtYxSizeFme);
-        for (int i = 1; i <= m_profile.maxMagnification; ++i) {
+        for (int i = 1; i <= driver().maxMagnification(); ++i) {
             auto *y = new QRadioButton(QString::number(i), TxtYxSizeFme);
             y->setObjectName(QStringLiteral("TxtYSize%1Opt").arg(i));
             auto *x = new QRadioButton(QString::number(i), TxtYxSizeFme);
@@ -766,7 +776,7 @@ void StationFrm::buildOptionPanels()
             addButtons(TxtYxSizeFme, QStringLiteral("TxtYxSizeEnterCmd"),
                        QStringLiteral("TxtYxSizeExitCmd"), QStringLiteral("TszCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
-            const int n = m_profile.maxMagnification;
+            const int n = driver().maxMagnification();
             const QList<QRadioButton *> ys(TxtYSizeOpt.begin() + 1, TxtYSizeOpt.begin() + 1 + n);
             const QList<QRadioButton *> xs(TxtXSizeOpt.begin() + 1, TxtXSizeOpt.begin() + 1 + n);
             TextElement &e = m_set.Fmt[m_format].Txt[m_panelElement[3]];
@@ -788,14 +798,14 @@ void StationFrm::buildOptionPanels()
     TxtRvsFme = panelFrame(QStringLiteral("TxtRvsFme"), QStringLiteral("텍스트음각"), this);
     {
         auto *g = new QGridLayout;
-        optionRow(TxtRvsFme, g, 0, QStringLiteral("TxtRvs%1Opt"), m_profile.reversalCaptions, 0,
+        optionRow(TxtRvsFme, g, 0, QStringLiteral("TxtRvs%1Opt"), driver().reversalCaptions(), 0,
                   TxtRvsOpt);
         static_cast<QVBoxLayout *>(TxtRvsFme->layout())->addLayout(g);
         const auto b = addButtons(TxtRvsFme, QStringLiteral("TxtRvsEnterCmd"),
                                   QStringLiteral("TxtRvsExitCmd"), QStringLiteral("TumCancelCmd"));
         connect(b[0], &QPushButton::clicked, this, [this] {
-            const QList<QRadioButton *> opts(TxtRvsOpt.begin(),
-                                             TxtRvsOpt.begin() + m_profile.reversalCaptions.size());
+            const QList<QRadioButton *> opts(
+                TxtRvsOpt.begin(), TxtRvsOpt.begin() + driver().reversalCaptions().size());
             const int i = checkedIndex(opts);
             if (i >= 0)
                 m_set.Fmt[m_format].Txt[m_panelElement[4]].TxtRvs = qint16(i);
@@ -853,22 +863,22 @@ void StationFrm::openPanel(QFrame *panel, QWidget *firstButton, QWidget *, int e
         m_panelElement[2] = element;
         const int v = f.Txt[element].TxtFont;
         uncheckAll(QList<QRadioButton *>(TxtFontOpt.begin(), TxtFontOpt.end()));
-        if (v >= 1 && v < m_profile.fontOptionCaptions.size())
+        if (v >= 1 && v < driver().fontCaptions().size())
             TxtFontOpt[v]->setChecked(true);
     } else if (panel == TxtYxSizeFme) {
         m_panelElement[3] = element;
         const TextElement &e = f.Txt[element];
         uncheckAll(QList<QRadioButton *>(TxtYSizeOpt.begin(), TxtYSizeOpt.end()));
         uncheckAll(QList<QRadioButton *>(TxtXSizeOpt.begin(), TxtXSizeOpt.end()));
-        if (e.TxtYSize >= 1 && e.TxtYSize <= m_profile.maxMagnification)
+        if (e.TxtYSize >= 1 && e.TxtYSize <= driver().maxMagnification())
             TxtYSizeOpt[e.TxtYSize]->setChecked(true);
-        if (e.TxtXSize >= 1 && e.TxtXSize <= m_profile.maxMagnification)
+        if (e.TxtXSize >= 1 && e.TxtXSize <= driver().maxMagnification())
             TxtXSizeOpt[e.TxtXSize]->setChecked(true);
     } else if (panel == TxtRvsFme) {
         m_panelElement[4] = element;
         const int v = f.Txt[element].TxtRvs;
         uncheckAll(QList<QRadioButton *>(TxtRvsOpt.begin(), TxtRvsOpt.end()));
-        if (v >= 0 && v < m_profile.reversalCaptions.size())
+        if (v >= 0 && v < driver().reversalCaptions().size())
             TxtRvsOpt[v]->setChecked(true);
     }
     panel->show();
@@ -1023,6 +1033,10 @@ bool StationFrm::fieldKey(QLineEdit *box, QKeyEvent *event)
 
 bool StationFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The port map may have changed meanwhile (another station, the menu).
+    if (event->type() == QEvent::ToolTip && qobject_cast<QRadioButton *>(watched) &&
+        watched->objectName().startsWith(QLatin1String("BarComPortOpt")))
+        showPortTargets();
     if (watched == vaSpread1 && event->type() == QEvent::KeyPress) {
         if (gridKey(static_cast<QKeyEvent *>(event)))
             return true;
@@ -1103,9 +1117,9 @@ void StationFrm::Form_Load()
     p.ModalOpening = 0;
     const QString dir = DataDirectory();
     const QString nn = BarcodeSetText();
-    m_formatFile = QDir(dir).filePath(FormatFile::fileName(m_profile.model, nn));
-    m_goodsFile = QDir(dir).filePath(GoodsTable::fileName(m_profile.model, nn));
-    m_printFile = QDir(dir).filePath(m_profile.printCopyFile);
+    m_formatFile = QDir(dir).filePath(driver().formatFileName(nn));
+    m_goodsFile = QDir(dir).filePath(driver().goodsFileName(nn));
+    m_printFile = QDir(dir).filePath(driver().printCopyFileName());
     BarSeltLbl->setText(nn);
 
     // Grid before any file is read: row height, preview zoom "Page 높이", default widths.
@@ -1118,9 +1132,10 @@ void StationFrm::Form_Load()
     m_defaultWidths.clear();
     for (int c = 0; c < 100; ++c)
         m_defaultWidths << (c < GoodsTable::ColumnCount ? vaSpread1->columnWidth(c) : 0);
-    LoadColumnWidths(vaSpread1, m_profile.formName, m_files->widthFile());
+    LoadColumnWidths(vaSpread1, driver().formName(), m_files->widthFile());
 
     m_files->open();
+    showPortTargets();
     BarFormOpt[1]->setChecked(true);
     BarFormOpt_Click(1);
 
@@ -1129,6 +1144,23 @@ void StationFrm::Form_Load()
     if (m_goods->rows() > 0)
         setActiveRow(1);
     focusGrid();
+}
+
+void StationFrm::showPortTargets()
+{
+    PortMap map;
+    map.load(PortMap::path());
+    for (int i = 1; i <= PortMap::PortCount; ++i) {
+        QString why;
+        const PortTarget t = map.target(i, &why);
+        BarComPortOpt[i]->setToolTip(PortMap::portName(i) + QStringLiteral(" → ") +
+                                     (t.isValid() ? t.text() : why));
+    }
+}
+
+void StationFrm::PortSetCmd_Click()
+{
+    PortSettingsFrm::open(this, [this] { showPortTargets(); });
 }
 
 void StationFrm::BarFormOpt_Click(int f)
@@ -1165,7 +1197,7 @@ void StationFrm::showFormat()
         BarYyTxt[b]->setText(BlankZeroText(e.BarYy));
         BarXxTxt[b]->setText(BlankZeroText(e.BarXx));
         BarHeightTxt[b]->setText(BlankZeroText(e.BarHeight));
-        BarCodeLbl[b]->setText(name(m_profile.symbologyNames, e.BarCode));
+        BarCodeLbl[b]->setText(name(driver().symbologyNames(), e.BarCode));
         BarDenLbl[b]->setText(e.BarDen == 10 ? QStringLiteral("A") : BlankZeroText(e.BarDen));
         BarHmReadLbl[b]->setText(e.BarHmRead == 1   ? QStringLiteral("상단")
                                  : e.BarHmRead == 2 ? QStringLiteral("하단")
@@ -1176,10 +1208,10 @@ void StationFrm::showFormat()
         TxtSeltChk[t]->setChecked(e.TxtSelt != 0);
         TxtYyTxt[t]->setText(BlankZeroText(e.TxtYy));
         TxtXxTxt[t]->setText(BlankZeroText(e.TxtXx));
-        TxtFontLbl[t]->setText(name(m_profile.fontNames, e.TxtFont));
+        TxtFontLbl[t]->setText(name(driver().fontNames(), e.TxtFont));
         TxtYSizeLbl[t]->setText(BlankZeroText(e.TxtYSize));
         TxtXSizeLbl[t]->setText(BlankZeroText(e.TxtXSize));
-        TxtRvsLbl[t]->setText(name(m_profile.reversalLabels, e.TxtRvs));
+        TxtRvsLbl[t]->setText(name(driver().reversalNames(), e.TxtRvs));
         TxtSizeTxt[t]->setText(BlankZeroText(e.TxtRight));
         TxtStringTxt[t]->setText(e.TxtString);
     }
@@ -1467,8 +1499,8 @@ void StationFrm::LabelPdfCmd_Click()
             continue;
         ++marked;
         LabelJob job;
-        if (LabelJob::plan(m_profile.model, m_set, *m_goods, r, LabelJob::listCount(*m_goods, r, 0),
-                           0, m_blackMark, &job))
+        if (LabelJob::plan(driver(), m_set, *m_goods, r, LabelJob::listCount(*m_goods, r, 0), 0,
+                           m_blackMark, &job))
             labels << LabelJobReader::read(job.text);
     }
     if (marked == 0) {
@@ -1486,7 +1518,7 @@ void StationFrm::LabelPdfCmd_Click()
         start = QDir::homePath();
     const auto answer = Dialogs::askSaveFileName(
         this, QStringLiteral("라벨 PDF 저장"),
-        QDir(start).filePath(m_profile.filePrefix + QStringLiteral("라벨.pdf")),
+        QDir(start).filePath(driver().filePrefix() + QStringLiteral("라벨.pdf")),
         QStringLiteral("PDF 파일 (*.pdf)"));
     if (!answer || answer->trimmed().isEmpty()) {
         focusGrid();
@@ -1524,8 +1556,8 @@ void StationFrm::LabelPdfCmd_Click()
 
 QString StationFrm::buildLabelJob(int format, int row, int count) const
 {
-    return LabelJob::buildText(m_profile.model, m_set, format, LabelJob::rowBarcodes(*m_goods, row),
-                               LabelJob::rowTexts(*m_goods, row), count, m_blackMark);
+    return driver().labelJob(m_set, format, LabelJob::rowBarcodes(*m_goods, row),
+                             LabelJob::rowTexts(*m_goods, row), count, m_blackMark);
 }
 
 void StationFrm::showBarCodePanel(const BarcodeElement &e)
@@ -1533,7 +1565,7 @@ void StationFrm::showBarCodePanel(const BarcodeElement &e)
     uncheckAll(QList<QRadioButton *>(BarCodeOpt.begin(), BarCodeOpt.end()));
     uncheckAll(QList<QRadioButton *>(BarNarrowOpt.begin(), BarNarrowOpt.end()));
     uncheckAll(QList<QRadioButton *>(BarWideOpt.begin(), BarWideOpt.end()));
-    if (e.BarCode >= 1 && e.BarCode < m_profile.symbologyNames.size() && BarCodeOpt[e.BarCode])
+    if (e.BarCode >= 1 && e.BarCode < driver().symbologyNames().size() && BarCodeOpt[e.BarCode])
         BarCodeOpt[e.BarCode]->setChecked(true);
     const int narrow = (e.BarDen / 10) % 10;
     const int wide = e.BarDen % 10;
@@ -1545,7 +1577,7 @@ void StationFrm::showBarCodePanel(const BarcodeElement &e)
 
 void StationFrm::confirmBarCodePanel(BarcodeElement &e)
 {
-    const int n = int(m_profile.symbologyNames.size());
+    const int n = int(driver().symbologyNames().size());
     const QList<QRadioButton *> types(BarCodeOpt.begin() + 1, BarCodeOpt.begin() + n);
     const QList<QRadioButton *> narrow(BarNarrowOpt.begin() + 1, BarNarrowOpt.end());
     const QList<QRadioButton *> wide(BarWideOpt.begin() + 1, BarWideOpt.end());

@@ -34,6 +34,8 @@ public:
     ~StationFrm() override;
 
     const StationProfile &profile() const { return m_profile; }
+    // The station's printer: its value sets, job texts, waits and file names.
+    const PrinterDriver &driver() const { return *m_profile.printer; }
     // Label stock of the jobs: black mark ("B") or gap ("G").
     bool blackMarkStock() const { return m_blackMark; }
     FormatSet &formatSet() { return m_set; }
@@ -51,6 +53,10 @@ public:
     std::array<QRadioButton *, 6> BarFormOpt{}; // BarForm1Opt..BarForm5Opt
     std::array<QRadioButton *, 10> BarComPortOpt{};
     std::array<QRadioButton *, 7> BarComSpeedOpt{};
+    // "포트 설정": where COM1..COM9 send; each port option shows it as its tooltip.
+    QPushButton *PortSetCmd = nullptr;
+    void PortSetCmd_Click();
+    void showPortTargets();
     QRadioButton *GapBlack0Opt = nullptr;
     QRadioButton *GapBlack1Opt = nullptr;
     QLabel *BarSeltLbl = nullptr;

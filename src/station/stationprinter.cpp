@@ -8,9 +8,10 @@
 #include "common/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
-#include "sending/jobsender.h"
-#include "sending/seriallink.h"
+#include "sending/portmap.h"
+#include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
+#include "station/inputblocker.h"
 #include "station/scangate.h"
 #include "station/stationfrm.h"
 
@@ -68,11 +69,15 @@ void uncheck(QRadioButton *o)
 } // namespace
 
 StationPrinter::StationPrinter(StationFrm *station)
-    : QObject(station), m_station(station), m_link(std::make_unique<SerialLink>())
+    : QObject(station), m_station(station), m_queue(new SendQueue(this))
 {
+    connect(m_queue, &SendQueue::jobStarted, this, &StationPrinter::onJobStarted);
+    connect(m_queue, &SendQueue::bytesWritten, this, &StationPrinter::onBytesWritten);
+    connect(m_queue, &SendQueue::finished, this, &StationPrinter::onFinished);
     BarPrintFme = buildSinglePanel(station);
     BarPrint2Fme = buildListPanel(station);
     PrintProgressFme = buildProgressPanel(station);
+    m_blocker = new InputBlocker(station, PrintProgressFme, this);
 }
 
 StationPrinter::~StationPrinter() = default;
@@ -169,7 +174,9 @@ QFrame *StationPrinter::buildProgressPanel(QWidget *parent)
 {
     QFrame *f = panel(QStringLiteral("PrintProgressFme"), parent);
     auto *v = new QVBoxLayout(f);
-    v->addWidget(heading(QStringLiteral("라벨 발행중"), f));
+    PrintProgressHeadLbl = heading(QStringLiteral("라벨 발행중"), f);
+    PrintProgressHeadLbl->setObjectName(QStringLiteral("PrintProgressHeadLbl"));
+    v->addWidget(PrintProgressHeadLbl);
     PrintProgressLbl = named(new QLabel(f), QStringLiteral("PrintProgressLbl"));
     PrintProgressLbl->setAlignment(Qt::AlignCenter);
     v->addWidget(PrintProgressLbl);
@@ -179,11 +186,7 @@ QFrame *StationPrinter::buildProgressPanel(QWidget *parent)
     PrintCancelCmd =
         named(new QPushButton(QStringLiteral("발행 중지"), f), QStringLiteral("PrintCancelCmd"));
     v->addWidget(PrintCancelCmd);
-    connect(PrintCancelCmd, &QPushButton::clicked, this, [this] {
-        m_stop = true;
-        PrintCancelCmd->setEnabled(false);
-        PrintProgressLbl->setText(PrintProgressLbl->text() + QStringLiteral(" (중지중)"));
-    });
+    connect(PrintCancelCmd, &QPushButton::clicked, this, &StationPrinter::requestStop);
     return f;
 }
 
@@ -306,16 +309,17 @@ void StationPrinter::BarPrintEnterCmd_Click()
     const int row = m_station->activeRow();
     if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_singleQty == 0 || row < 1)
         return;
-    m_printing = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    BarPrintEnterCmd->setEnabled(false);
-    printRow(row, m_singleQty, m_singleOverride);
-    BarPrintEnterCmd->setEnabled(true);
-    QApplication::restoreOverrideCursor();
-    m_printing = false;
-    BarPrintFme->hide();
-    m_station->focusGrid();
-    Q_EMIT printingFinished();
+    QList<PrintJob> jobs;
+    QList<int> rows;
+    PrintJob job;
+    if (planRow(row, m_singleQty, m_singleOverride, &job)) {
+        jobs << job;
+        rows << row;
+    }
+    sendJobs(jobs, rows, BarPrintEnterCmd, false, QString(), [this] {
+        BarPrintFme->hide();
+        m_station->focusGrid();
+    });
 }
 
 int StationPrinter::rowCount(int row) const
@@ -325,12 +329,8 @@ int StationPrinter::rowCount(int row) const
 
 void StationPrinter::setBusy(bool busy)
 {
-    // While a list goes out only the progress panel stays usable.
-    for (QObject *o : m_station->children()) {
-        auto *w = qobject_cast<QWidget *>(o);
-        if (w && w != PrintProgressFme)
-            w->setEnabled(!busy);
-    }
+    // While a list goes out only the progress panel takes mouse and keys.
+    m_blocker->setActive(busy);
 }
 
 void StationPrinter::BarPrintEnter2Cmd_Click()
@@ -344,36 +344,138 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
         (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
         return;
 
+    // One job per row in grid order; rows with no count or no format print nothing.
+    QList<PrintJob> jobs;
     QList<int> rows;
     for (int r = 1; r <= goods->rows(); ++r) {
-        if (m_listSel == 1 || goods->mark(r))
+        PrintJob job;
+        if ((m_listSel == 1 || goods->mark(r)) && planRow(r, rowCount(r), m_listOverride, &job)) {
+            jobs << job;
             rows << r;
+        }
     }
     if (!confirmScans(rows))
         return;
+    sendJobs(jobs, rows, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), [this] {
+        BarPrint2Fme->hide();
+        m_station->focusGrid();
+    });
+}
+
+bool StationPrinter::planRow(int row, int count, bool override, PrintJob *job) const
+{
+    const PrinterDriver &printer = m_station->driver();
+    LabelJob plan;
+    if (!LabelJob::plan(printer, m_station->formatSet(), *m_station->goods(), row, count,
+                        override ? m_station->currentFormat() : 0, m_station->blackMarkStock(),
+                        &plan))
+        return false;
+    *job =
+        PrintJob{QStringLiteral("goods ") + m_station->goods()->cell(row, GoodsTable::NumberColumn),
+                 plan.text, m_station->printCopyFilePath(), printer.printWaitSeconds()};
+    return true;
+}
+
+bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows,
+                              QPushButton *button, bool wholeStation, const QString &heading,
+                              std::function<void()> after)
+{
+    if (m_printing)
+        return false;
+    const FormatSet &set = m_station->formatSet();
+    // The port number takes effect now; the line settings only for a speed 1..6 (else the
+    // last ones stay).
+    LineSettings::parse(LineSettings::textForSpeed(set.BarComSpeed), &m_lineSettings);
+    m_queue->setLineSettings(m_lineSettings);
+    PortMap map;
+    map.load(PortMap::path());
+    QString why;
+    const PortTarget target = map.target(set.BarComPort, &why);
+    const QString name = set.BarComPort == 0 ? QString() : PortMap::portName(set.BarComPort);
+    if (target.isValid())
+        m_queue->setTarget(target, QStringLiteral("%1 (%2)").arg(name, target.text()));
+    else
+        m_queue->setTargetError(
+            SendError(SendError::Kind::NoPort, name, set.BarComPort == 0 ? QString() : why));
+
     m_printing = true;
-    m_stop = false;
+    m_rows = rows;
+    m_button = button;
+    m_wholeStation = wholeStation;
+    m_after = std::move(after);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    BarPrintEnter2Cmd->setEnabled(false);
-    setBusy(true);
-    PrintProgressBar->setRange(0, int(rows.size()));
-    PrintProgressBar->setValue(0);
-    PrintCancelCmd->setEnabled(true);
-    if (rows.size() > 1)
-        placePanel(PrintProgressFme);
-    for (int i = 0; i < rows.size() && !m_stop; ++i) {
-        PrintProgressLbl->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(rows.size()));
-        PrintProgressBar->setValue(i);
-        printRow(rows[i], rowCount(rows[i]), m_listOverride);
+    if (m_button)
+        m_button->setEnabled(false);
+    if (m_wholeStation) {
+        setBusy(true);
+        PrintProgressHeadLbl->setText(heading);
+        PrintProgressBar->setRange(0, int(jobs.size()) * 100);
+        PrintProgressBar->setValue(0);
+        PrintCancelCmd->setEnabled(true);
+        if (jobs.size() > 1) {
+            placePanel(PrintProgressFme);
+            PrintCancelCmd->setFocus();
+        }
     }
-    PrintProgressBar->setValue(int(rows.size()));
+    m_queue->start(jobs);
+    return true;
+}
+
+bool StationPrinter::isInputBlocked() const
+{
+    return m_blocker->isActive();
+}
+
+void StationPrinter::requestStop()
+{
+    if (!m_printing)
+        return;
+    m_queue->cancel();
+    PrintCancelCmd->setEnabled(false);
+    PrintProgressLbl->setText(m_progressText + QStringLiteral(" (중지중)"));
+}
+
+void StationPrinter::onJobStarted(int index, int count)
+{
+    if (index < m_rows.size())
+        m_station->setActiveRow(m_rows[index]);
+    if (!m_wholeStation)
+        return;
+    m_progressText = QStringLiteral("%1 / %2").arg(index + 1).arg(count);
+    m_progressClock.invalidate();
+    PrintProgressLbl->setText(m_progressText);
+    PrintProgressBar->setValue(index * 100);
+}
+
+void StationPrinter::onBytesWritten(int index, qint64 written, qint64 total)
+{
+    if (!m_wholeStation || m_queue->isCancelled())
+        return;
+    // A slow printer takes a few bytes at a time: the panel shows them ten times a second.
+    if (written < total && m_progressClock.isValid() && m_progressClock.elapsed() < 100)
+        return;
+    m_progressClock.start();
+    // Large jobs (an AL-300 goods table) show their bytes as they go.
+    if (total >= 4096)
+        PrintProgressLbl->setText(m_progressText +
+                                  QStringLiteral(" (%L1 / %L2 바이트)").arg(written).arg(total));
+    PrintProgressBar->setValue(index * 100 + int(written * 100 / qMax<qint64>(1, total)));
+}
+
+void StationPrinter::onFinished()
+{
+    PrintProgressBar->setValue(PrintProgressBar->maximum());
     PrintProgressFme->hide();
-    setBusy(false);
-    BarPrintEnter2Cmd->setEnabled(true);
+    if (m_wholeStation)
+        setBusy(false);
+    if (m_button)
+        m_button->setEnabled(true);
     QApplication::restoreOverrideCursor();
     m_printing = false;
-    BarPrint2Fme->hide();
-    m_station->focusGrid();
+    report();
+    if (m_after)
+        m_after();
+    m_after = nullptr;
     Q_EMIT printingFinished();
 }
 
@@ -382,46 +484,27 @@ bool StationPrinter::confirmScans(const QList<int> &rows)
     QList<LabelJob> plan;
     for (int r : rows) {
         LabelJob job;
-        if (LabelJob::plan(m_station->profile().model, m_station->formatSet(), *m_station->goods(),
-                           r, rowCount(r), m_listOverride ? m_station->currentFormat() : 0,
+        if (LabelJob::plan(m_station->driver(), m_station->formatSet(), *m_station->goods(), r,
+                           rowCount(r), m_listOverride ? m_station->currentFormat() : 0,
                            m_station->blackMarkStock(), &job))
             plan << job;
     }
     return ScanGate::confirm(m_station, plan, *m_station->goods(), QStringLiteral("발행"));
 }
 
-bool StationPrinter::printRow(int row, int count, bool override)
+void StationPrinter::report()
 {
-    LabelJob job;
-    if (!LabelJob::plan(m_station->profile().model, m_station->formatSet(), *m_station->goods(),
-                        row, count, override ? m_station->currentFormat() : 0,
-                        m_station->blackMarkStock(), &job))
-        return false;
-    m_station->setActiveRow(row);
-    return sendText(job.text, m_station->printCopyFilePath(),
-                    m_station->profile().printWaitSeconds);
-}
-
-bool StationPrinter::sendText(const QString &text, const QString &copyFile, int waitSeconds)
-{
-    const FormatSet &set = m_station->formatSet();
-    QString error;
-    const SendResult r =
-        SendJob(*m_link, text, copyFile, set.BarComPort, set.BarComSpeed, waitSeconds, &error);
-    switch (r) {
-    case SendResult::Sent:
-        return true;
-    case SendResult::PortInUse:
-        Dialogs::inform(m_station, QStringLiteral("이미 포트가 사용중입니다 !"),
-                        QStringLiteral("포트에러"));
-        return false;
-    case SendResult::CannotOpen:
-        Dialogs::inform(m_station,
-                        QStringLiteral("* COM%1 포트를 열 수 없습니다 !\n%2")
-                            .arg(set.BarComPort)
-                            .arg(SystemError::inKorean(error)),
-                        QStringLiteral("포트에러"));
-        return false;
+    const SendQueue::Summary &s = m_queue->summary();
+    if (s.firstError.isError()) {
+        QString text = s.firstError.korean();
+        if (s.total > 1)
+            text +=
+                QStringLiteral("\n(%1개 중 %2개를 보내지 못했습니다)").arg(s.total).arg(s.failed);
+        Dialogs::inform(m_station, text, SendError::title());
     }
-    return false;
+    if (!s.copyErrors.isEmpty())
+        Dialogs::inform(m_station,
+                        QStringLiteral("* 출력 사본 파일을 저장하지 못했습니다 !\n%1")
+                            .arg(s.copyErrors.first()),
+                        QStringLiteral("저장오류"), QMessageBox::Warning);
 }

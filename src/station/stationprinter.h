@@ -1,9 +1,13 @@
 #pragma once
 
+#include "sending/linesettings.h"
+#include "sending/printjob.h"
+
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 
-#include <array>
-#include <memory>
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -13,12 +17,15 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QWidget;
-class SerialLink;
+class InputBlocker;
+class SendQueue;
 class StationFrm;
 
 // The two print panels of a station (one goods item, or all / the marked items) and the
-// print loop that sends one label job per goods row over the serial port. While a list is
-// being sent the station shows which label goes out and offers to stop after it.
+// sending of the station's jobs through its send queue: one label job per goods row, or the
+// AL-300 transfer. The window stays responsive while jobs go out; the command that started
+// them is disabled meanwhile. While a list or a transfer is sent the station shows which job
+// goes out and offers to stop after it.
 class StationPrinter : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +50,7 @@ public:
     QPushButton *BarPrintExit2Cmd = nullptr;
     // Progress of a list print.
     QFrame *PrintProgressFme = nullptr;
+    QLabel *PrintProgressHeadLbl = nullptr;
     QLabel *PrintProgressLbl = nullptr;
     QProgressBar *PrintProgressBar = nullptr;
     QPushButton *PrintCancelCmd = nullptr;
@@ -54,13 +62,24 @@ public:
     void BarPrintExitCmd_Click();
     void BarPrintExit2Cmd_Click();
 
+    // True from the start of a send until its end (jobs in flight).
     bool isPrinting() const { return m_printing; }
-    // Stops a running list print after the label being sent.
-    void requestStop() { m_stop = true; }
+    // Whether the station takes no input now but in its progress panel.
+    bool isInputBlocked() const;
+    // Stops a running send after the job being sent.
+    void requestStop();
 
-    // Sends one job text: the copy file, the port cycle and the port messages.
-    // False when nothing was sent.
-    bool sendText(const QString &text, const QString &copyFile, int waitSeconds);
+    // Sends `jobs` to the station's port (BarComPort, at the line speed of BarComSpeed when
+    // it is 1..6) unless a send is going on (false). `button` stays disabled and the pointer
+    // shows the hourglass until the end; `rows` (empty, or one goods row per job) become the
+    // grid's current row as their jobs start. A list (`wholeStation`) keeps mouse and keys
+    // from the station and shows the progress panel, captioned `heading`, when there is more
+    // than one job.
+    // At the end: the button and pointer come back, failures are reported (Korean, under
+    // "포트에러"), then `after` runs.
+    bool sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows, QPushButton *button,
+                  bool wholeStation, const QString &heading, std::function<void()> after);
+    SendQueue *queue() const { return m_queue; }
 
 Q_SIGNALS:
     void printingFinished();
@@ -73,16 +92,28 @@ private:
     QFrame *buildListPanel(QWidget *parent);
     QFrame *buildProgressPanel(QWidget *parent);
     void placePanel(QFrame *panel);
-    // Prints row r with count c; false when the row was skipped or nothing was sent.
-    bool printRow(int row, int count, bool override);
+    // The job of row r printed c times; false when the row prints nothing.
+    bool planRow(int row, int count, bool override, PrintJob *job) const;
     int rowCount(int row) const;
     // Asks once when labels of these rows hold barcodes that do not scan; true to print.
     bool confirmScans(const QList<int> &rows);
+    void onJobStarted(int index, int count);
+    void onBytesWritten(int index, qint64 written, qint64 total);
+    void onFinished();
+    void report();
     void storeQuantity(QLineEdit *box);
     void setBusy(bool busy);
 
     StationFrm *m_station;
-    std::unique_ptr<SerialLink> m_link;
+    SendQueue *m_queue;
+    InputBlocker *m_blocker = nullptr;
+    LineSettings m_lineSettings; // kept between jobs, as a port control keeps them
+    QList<int> m_rows;
+    QPushButton *m_button = nullptr;
+    bool m_wholeStation = false;
+    std::function<void()> m_after;
+    QString m_progressText;
+    QElapsedTimer m_progressClock; // since the panel last showed the bytes
     qint16 m_singleQty = 0;
     qint16 m_listSel = 0;
     qint16 m_listQtyMode = 0;
@@ -91,5 +122,4 @@ private:
     bool m_listOverride = false;
     bool m_armed = false;
     bool m_printing = false;
-    bool m_stop = false;
 };

@@ -1,27 +1,16 @@
 #pragma once
 
-#include "model/formatset.h"
+#include "model/printerdriver.h"
 
 #include <QString>
-#include <QStringList>
 
-// What differs between the two label stations that share one window.
+// What differs between the two label stations that share one window: the printer's driver
+// and the station's own captions and screen hints.
 struct StationProfile {
-    PrinterModel model = PrinterModel::SRP770;
-    QString formName;      // "SRP770Frm" / "AL300Frm"
-    QString caption;       // window caption
-    QString filePrefix;    // "SRP770" / "AL300": file names <prefix>Frm[nn].Txt, ...
-    QString printCopyFile; // "SRP770Print.Txt" / "AL300Print.Txt"
-    int printWaitSeconds = 3;
+    const PrinterDriver *printer = nullptr;
+    QString caption; // window caption
+    // The AL-300 station sorts its goods by number before it saves them.
     bool sortBeforeSave = false;
-
-    // Value sets of the element editors (index 1..n; index 0 unused).
-    QStringList symbologyNames; // label texts
-    QStringList fontNames;      // label texts
-    QStringList fontOptionCaptions;
-    int maxMagnification = 4;
-    QStringList reversalLabels;   // label text per TxtRvs value
-    QStringList reversalCaptions; // option captions per TxtRvs value
 
     // Screen hints.
     QString unitHint;

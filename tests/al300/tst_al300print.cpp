@@ -6,9 +6,11 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -184,7 +186,7 @@ void TestAl300Print::cleanup()
 
 std::unique_ptr<AL300Frm> TestAl300Print::openStation()
 {
-    if (!FormatFile::save(stationFormats(), path("AL300Frm[00].Txt"), PrinterModel::AL300))
+    if (!FormatFile::save(stationFormats(), path("AL300Frm[00].Txt"), Printers::al300()))
         qFatal("cannot write the format file");
     GoodsTable goods;
     struct Row {
@@ -227,6 +229,7 @@ void TestAl300Print::transferSendsFormatsLinksAndItems()
     // Goods 003 has a wrong check digit: asked once, the operator goes on.
     Dialogs::queueAnswer(true);
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QCOMPARE(m_bed->printer().readAll(),
              wire(FormatDownload) + wire(LinkDownload) + wire(ItemDownload));
     QVERIFY(!w->BarSaveFme->isVisible());
@@ -258,6 +261,7 @@ void TestAl300Print::transferOfGoodsOnly()
     QVERIFY(!QFile::exists(path("AL300Save3.Txt")));
     Dialogs::queueAnswer(true);
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QCOMPARE(m_bed->printer().readAll(), wire(ItemDownload));
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(!QFile::exists(path("AL300Save2.Txt")));
@@ -269,6 +273,7 @@ void TestAl300Print::transferWithNothingTicked()
     auto w = openStation();
     w->Al300SaveCmd->click();
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer()));
     QVERIFY(w->BarSaveFme->isVisible());
     QCOMPARE(m_bed->printer().readAll(100), QByteArray());
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
@@ -288,6 +293,7 @@ void TestAl300Print::directPrintOfMarkedRows()
     p->BarPrtSel2Opt->click();
     p->BarPrtSu1Opt->click();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(), wire(PrintRow1) + wire(PrintRow2));
     QVERIFY(!p->BarPrint2Fme->isVisible());
     QCOMPARE(fileBytes(path("AL300Print.Txt")), wire(PrintRow2) + "\r\n");
@@ -326,6 +332,7 @@ void TestAl300Print::rowsThatPrintNothing()
     if (override)
         p->BarPrtFormChk->click();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE(QFile::exists(path("AL300Print.Txt")), !sent.isEmpty());
     QVERIFY(!p->BarPrint2Fme->isVisible());

@@ -1,12 +1,15 @@
 #pragma once
 
-// Runs the program's command line as a process, as an integrator's script would.
+// Runs the program's command line as a process, as an integrator's script would. The program
+// is its test build, whose waits the variable LABELSTATION_TEST_WAIT_SCALE shortens.
 
 #include <QByteArray>
+#include <QEventLoop>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 struct CliResult {
     int status = -1;
@@ -20,7 +23,7 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("LABELSTATION_WAIT_SCALE"), QString::number(waitScale));
+    env.insert(QStringLiteral("LABELSTATION_TEST_WAIT_SCALE"), QString::number(waitScale));
     env.remove(QStringLiteral("LABELSTATION_DATA_DIR"));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(LABELSTATION_BIN), arguments);
@@ -30,7 +33,14 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     if (!input.isEmpty())
         p.write(input);
     p.closeWriteChannel();
-    if (!p.waitForFinished(60000)) {
+    // Events go on meanwhile, so that printers of the test (a local TCP server) take the
+    // program's jobs.
+    QEventLoop loop;
+    QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    if (p.state() != QProcess::NotRunning)
+        loop.exec();
+    if (p.state() != QProcess::NotRunning) {
         p.kill();
         p.waitForFinished();
         return r;

@@ -9,6 +9,7 @@
 #include "leo60d/leo60dfrm.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "support/labelsetfixture.h"
 
 #include <QFile>
@@ -267,7 +268,7 @@ private Q_SLOTS:
         set.Fmt[4].Bar[1].BarCode = 3; // I2of5
         set.Fmt[5] = set.Fmt[1];
         set.Fmt[5].Bar[1].BarCode = 4; // Codabar
-        QVERIFY(FormatFile::save(set, data() + "/SRP770Frm[05].Txt", PrinterModel::SRP770));
+        QVERIFY(FormatFile::save(set, data() + "/SRP770Frm[05].Txt", Printers::srp770()));
         GoodsTable goods;
         struct R {
             const char *number, *format, *bar1, *bar2, *text2;
@@ -327,7 +328,7 @@ private Q_SLOTS:
         // A label that breaks no other rule but does not scan fails the check too.
         FormatSet tight = LabelSetFixture::srp770Formats();
         tight.Fmt[1].Bar[1].BarXx = 1;
-        QVERIFY(FormatFile::save(tight, data() + "/SRP770Frm[06].Txt", PrinterModel::SRP770));
+        QVERIFY(FormatFile::save(tight, data() + "/SRP770Frm[06].Txt", Printers::srp770()));
         goods.clear();
         goods.setCell(goods.appendRow(), GoodsTable::NumberColumn, "001");
         goods.setCell(1, GoodsTable::FormatColumn, "1");
@@ -362,6 +363,9 @@ private Q_SLOTS:
         QTest::newRow("two targets")
             << QStringList{"print", "srp770", "--set", "0", "--all", "--out", "-", "--port", "3"}
             << 2 << "give one of";
+        QTest::newRow("device that is no target")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--device", "tcp://:9100"} << 2
+            << "--device: 'tcp://:9100': no host";
         QTest::newRow("quantity 0")
             << QStringList{"print", "srp770", "--set", "0", "--all", "--qty", "0", "--out", "-"}
             << 2 << "--qty";
@@ -401,11 +405,36 @@ private Q_SLOTS:
         QVERIFY(r.out.isEmpty());
     }
 
+    void portsListsTheMapping()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TextFile::writeLines(dir.filePath("ComPorts.Txt"),
+                                     {"COM3'/dev/ttyUSB0", "COM4'tcp://192.168.0.50",
+                                      "com5'file:/dev/usb/lp0", "COM6'tcp://"}));
+        const CliResult r = runCli({"--data-dir", dir.path(), "ports"});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = QString::fromUtf8(r.out).split('\n');
+        QVERIFY(lines.first().startsWith("Serial ports found:"));
+        auto line = [&](const QString &port) {
+            for (const QString &l : lines) {
+                if (l.startsWith("  " + port + "  "))
+                    return l.simplified();
+            }
+            return QString();
+        };
+        QCOMPARE(line("COM1"), QStringLiteral("COM1 /dev/ttyS0 own device"));
+        QCOMPARE(line("COM3"), QStringLiteral("COM3 /dev/ttyUSB0 mapped"));
+        QCOMPARE(line("COM4"), QStringLiteral("COM4 tcp://192.168.0.50:9100 mapped"));
+        QCOMPARE(line("COM5"), QStringLiteral("COM5 file:/dev/usb/lp0 mapped"));
+        QVERIFY(line("COM6").startsWith("COM6 tcp:// not a target"));
+        QVERIFY(line("COM9").startsWith("COM9 "));
+    }
+
     void helpOfEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
         for (const char *c :
-             {"print", "transfer", "convert-pre", "report", "ean", "check", "render"})
+             {"print", "transfer", "convert-pre", "report", "ean", "check", "render", "ports"})
             QTest::newRow(c) << QString::fromLatin1(c);
     }
     void helpOfEveryCommand()

@@ -13,6 +13,8 @@
 #include "support/labelsetfixture.h"
 #include "support/labeltools.h"
 #include "support/ptyprinter.h"
+#include "support/sendwait.h"
+#include "support/tcpprinter.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -83,6 +85,8 @@ class TestCliPrint : public QObject {
         Dialogs::queueAnswer(true);
         p->BarPrintEnter2Cmd->click();
         Dialogs::clearQueue();
+        if (!waitUntilSent(p))
+            return "<still sending>";
         const QByteArray sent = m_printer.readAll(1000);
         for (int r = 1; r <= w->goods()->rows(); ++r)
             w->goods()->setMark(r, false);
@@ -186,6 +190,7 @@ private Q_SLOTS:
         w.SelFormChk[2]->setChecked(true);
         w.SelGodsChk->setChecked(true);
         w.BarSaveCmd->click();
+        QVERIFY(waitUntilSent(w.printer()));
         const QByteArray window = m_printer.readAll(1000);
         QVERIFY(window.startsWith("{N,D,001,F}\r\n"));
         QCOMPARE(fileBytes(out), window);
@@ -213,7 +218,7 @@ private Q_SLOTS:
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("LABELSTATION_WAIT_SCALE", "0.2");
+        env.insert("LABELSTATION_TEST_WAIT_SCALE", "0.2");
         p.setProcessEnvironment(env);
         p.start(LABELSTATION_BIN, {"--data-dir", data(), "print", "srp770", "--set", "00",
                                    "--items", "1,2", "--device", m_printer.device()});
@@ -238,6 +243,67 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(copy), expected.out.mid(firstJob) + "\r\n");
     }
 
+    void shippedProgramWaitsTheFullTime()
+    {
+        // The program as shipped has no wait seam: neither the variable it once honoured nor
+        // the test build's variable shortens the 3 seconds after an SRP-770 label.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LABELSTATION_WAIT_SCALE", "0.01");
+        env.insert("LABELSTATION_TEST_WAIT_SCALE", "0.01");
+        p.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        p.start(LABELSTATION_SHIPPED_BIN, {"--data-dir", data(), "print", "srp770", "--set", "00",
+                                           "--items", "1", "--device", m_printer.device()});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(m_printer.readAll(500).startsWith("CB\r\n"));
+    }
+
+    void everyTargetGetsWhatOutWrites_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("kind");
+        const QList<QPair<const char *, QStringList>> commands{
+            {"srp770 print", {"print", "srp770", "--set", "00", "--all"}},
+            {"al300 print", {"print", "al300", "--set", "00", "--items", "1,2,7"}},
+            {"transfer", {"transfer", "--set", "00", "--formats", "1,2", "--goods"}}};
+        for (const auto &c : commands) {
+            for (const char *kind : {"serial", "file", "network"})
+                QTest::addRow("%s, %s", c.first, kind) << c.second << QString::fromLatin1(kind);
+        }
+    }
+
+    void everyTargetGetsWhatOutWrites()
+    {
+        // The same bytes reach a serial printer, a device file and a network printer as
+        // --out writes, job after job.
+        QFETCH(QStringList, command);
+        QFETCH(QString, kind);
+        const QStringList base = QStringList{"--data-dir", data()} + command;
+        const CliResult expected = runCli(base + QStringList{"--out", "-"});
+        QCOMPARE(expected.status, 0);
+        QVERIFY(expected.out.size() > 100);
+
+        TcpPrinter network;
+        const QString file = m_dir.filePath("lp0");
+        QFile::remove(file);
+        QFile(file).open(QIODevice::WriteOnly); // the "device" exists, empty
+        const QString target = kind == "serial" ? m_printer.device()
+                               : kind == "file" ? "file:" + file
+                                                : network.target();
+        const CliResult r = runCli(base + QStringList{"--device", target});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QByteArray got = kind == "serial" ? m_printer.readAll(500)
+                               : kind == "file" ? fileBytes(file)
+                                                : network.bytes(expected.out.size());
+        QCOMPARE(got, expected.out);
+        QVERIFY(QString::fromUtf8(r.out).contains(" job(s) to " + target));
+    }
+
     void portThroughTheMapping()
     {
         const CliResult r = runCli(
@@ -254,7 +320,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing device")
             << QStringList{"--device", m_dir.filePath("nodevice")} << "cannot send to";
-        QTest::newRow("unmapped port") << QStringList{"--port", "42"} << "names no serial device";
+        QTest::newRow("unmapped port") << QStringList{"--port", "42"} << "COM42 names no port here";
     }
 
     void portFailures()

@@ -1,5 +1,6 @@
 #include "common/cp949codec.h"
 #include "model/formatfile.h"
+#include "printers/printers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,8 +87,6 @@ private Q_SLOTS:
     void missingFile_data();
     void missingFile();
     void saveFailureKeepsOldFile();
-    void fileName_data();
-    void fileName();
 };
 
 void TestFormatFile::roundTrip_data()
@@ -101,6 +100,7 @@ void TestFormatFile::roundTrip_data()
 void TestFormatFile::roundTrip()
 {
     QFETCH(PrinterModel, model);
+    const PrinterDriver &printer = Printers::of(model);
     QFETCH(int, lineCount);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -109,7 +109,7 @@ void TestFormatFile::roundTrip()
 
     const FormatSet original = distinctSet(model);
     QString error;
-    QVERIFY2(FormatFile::save(original, first, model, &error), qPrintable(error));
+    QVERIFY2(FormatFile::save(original, first, printer, &error), qPrintable(error));
     const QByteArray bytes = readBytes(first);
     QCOMPARE(bytes.count("\r\n"), lineCount);
     QCOMPARE(bytes.count('\n'), lineCount);
@@ -120,9 +120,9 @@ void TestFormatFile::roundTrip()
 
     FormatSet loaded;
     loaded.BarComPort = 9; // must be reset by the load
-    QVERIFY(FormatFile::load(loaded, first, model));
+    QVERIFY(FormatFile::load(loaded, first, printer));
     QVERIFY(loaded == original);
-    QVERIFY(FormatFile::save(loaded, second, model, &error));
+    QVERIFY(FormatFile::save(loaded, second, printer, &error));
     QCOMPARE(readBytes(second), bytes);
 }
 
@@ -165,9 +165,10 @@ void TestFormatFile::lineLayout_data()
 void TestFormatFile::lineLayout()
 {
     QFETCH(PrinterModel, model);
+    const PrinterDriver &printer = Printers::of(model);
     QFETCH(int, line);
     QFETCH(QString, expected);
-    const QStringList lines = FormatFile::toLines(FormatSet(), model);
+    const QStringList lines = FormatFile::toLines(FormatSet(), printer);
     QVERIFY(line < lines.size());
     QCOMPARE(lines.at(line), expected);
 }
@@ -266,10 +267,11 @@ void TestFormatFile::reading_data()
 void TestFormatFile::reading()
 {
     QFETCH(PrinterModel, model);
+    const PrinterDriver &printer = Printers::of(model);
     QFETCH(QStringList, lines);
     QFETCH(FormatSet, expected);
     FormatSet set = distinctSet(model); // fromLines must reset first
-    FormatFile::fromLines(set, lines, model);
+    FormatFile::fromLines(set, lines, printer);
     QVERIFY(set == expected);
 }
 
@@ -279,10 +281,10 @@ void TestFormatFile::fixedTextStaysOneField()
     FormatSet s;
     s.Fmt[1].Txt[2].TxtString = QStringLiteral("A'B\"C\r\nD");
     s.Fmt[2].Bar[1].BarString = QStringLiteral("1'2");
-    const QStringList lines = FormatFile::toLines(s, PrinterModel::AL300);
+    const QStringList lines = FormatFile::toLines(s, Printers::al300());
     QVERIFY(lines.contains(QStringLiteral("<TxtString(1:02)>'A`B`C  D")));
     FormatSet back;
-    FormatFile::fromLines(back, lines, PrinterModel::AL300);
+    FormatFile::fromLines(back, lines, Printers::al300());
     QCOMPARE(back.Fmt[1].Txt[2].TxtString, QStringLiteral("A`B`C  D"));
     QCOMPARE(back.Fmt[2].Bar[1].BarString, QStringLiteral("1`2"));
 }
@@ -297,9 +299,10 @@ void TestFormatFile::missingFile_data()
 void TestFormatFile::missingFile()
 {
     QFETCH(PrinterModel, model);
+    const PrinterDriver &printer = Printers::of(model);
     QTemporaryDir dir;
     FormatSet set = distinctSet(model);
-    QVERIFY(FormatFile::load(set, dir.filePath(QStringLiteral("none.Txt")), model));
+    QVERIFY(FormatFile::load(set, dir.filePath(QStringLiteral("none.Txt")), printer));
     QVERIFY(set == FormatSet());
 }
 
@@ -308,27 +311,8 @@ void TestFormatFile::saveFailureKeepsOldFile()
     QTemporaryDir dir;
     QString error;
     QVERIFY(!FormatFile::save(FormatSet(), dir.filePath(QStringLiteral("no/such/dir/f.Txt")),
-                              PrinterModel::SRP770, &error));
+                              Printers::srp770(), &error));
     QVERIFY(!error.isEmpty());
-}
-
-void TestFormatFile::fileName_data()
-{
-    QTest::addColumn<PrinterModel>("model");
-    QTest::addColumn<QString>("set");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("srp 00") << PrinterModel::SRP770 << "00"
-                            << "SRP770Frm[00].Txt";
-    QTest::newRow("al 21") << PrinterModel::AL300 << "21"
-                           << "AL300Frm[21].Txt";
-}
-
-void TestFormatFile::fileName()
-{
-    QFETCH(PrinterModel, model);
-    QFETCH(QString, set);
-    QFETCH(QString, expected);
-    QCOMPARE(FormatFile::fileName(model, set), expected);
 }
 
 QTEST_GUILESS_MAIN(TestFormatFile)

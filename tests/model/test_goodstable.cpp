@@ -87,8 +87,6 @@ private Q_SLOTS:
     void deleteOnlyRow();
     void marks();
     void modelSide();
-    void fileName_data();
-    void fileName();
 };
 
 void TestGoodsTable::writerExampleLine()
@@ -496,23 +494,6 @@ void TestGoodsTable::modelSide()
     QCOMPARE(table.data(markIndex, Qt::CheckStateRole).toInt(), int(Qt::Checked));
     QVERIFY(!table.setData(table.index(0, 2), QStringLiteral("x"), Qt::EditRole));
     QCOMPARE(table.cell(1, 3), QStringLiteral("이름"));
-}
-
-void TestGoodsTable::fileName_data()
-{
-    QTest::addColumn<bool>("al300");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("SRP-770") << false << "SRP770Dat[07].Txt";
-    QTest::newRow("AL-300") << true << "AL300Dat[07].Txt";
-}
-
-void TestGoodsTable::fileName()
-{
-    QFETCH(bool, al300);
-    QFETCH(QString, expected);
-    QCOMPARE(GoodsTable::fileName(al300 ? PrinterModel::AL300 : PrinterModel::SRP770,
-                                  QStringLiteral("07")),
-             expected);
 }
 
 QTEST_GUILESS_MAIN(TestGoodsTable)

@@ -2,6 +2,8 @@
 #include "printers/labeljobreader.h"
 
 #include "common/textutil.h"
+#include "printers/al300/al300driver.h"
+#include "printers/printers.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -150,7 +152,7 @@ void compareWithFormat(PrinterModel model, const FormatSet &set, int f, const Ro
             QCOMPARE(o.symbology, alSymbology(e.BarCode));
             QCOMPARE(o.ratio, int(e.BarDen));
             int narrow = 0, wide = 0;
-            QVERIFY(LabelJobReader::al300Ratio(e.BarDen, &narrow, &wide));
+            QVERIFY(Al300Driver::ratioBars(e.BarDen, &narrow, &wide));
             QCOMPARE(o.narrow, narrow);
             QCOMPARE(o.wide, wide);
             QCOMPARE(o.readable, Readable(e.BarHmRead));
@@ -418,7 +420,7 @@ private Q_SLOTS:
 
         const auto m = PrinterModel(model);
         const QString job =
-            LabelJob::buildText(m, set, format, row.barcodes, row.texts, count, blackMark);
+            Printers::of(m).labelJob(set, format, row.barcodes, row.texts, count, blackMark);
         QVERIFY(!job.isEmpty());
         compareWithFormat(m, set, format, row, count, blackMark, LabelJobReader::read(job));
         // The same through readAll, and with LF line ends as an edited copy may have.
@@ -656,8 +658,8 @@ private Q_SLOTS:
         QFETCH(bool, korean);
         int w = 0, h = 0;
         bool k = false;
-        QVERIFY(al300 ? LabelJobReader::al300Font(code, &w, &h, &k)
-                      : LabelJobReader::srp770Font(code, &w, &h, &k));
+        QVERIFY(al300 ? Printers::al300().fontCell(code, &w, &h, &k)
+                      : Printers::srp770().fontCell(code, &w, &h, &k));
         QCOMPARE(w, width);
         QCOMPARE(h, height);
         QCOMPARE(k, korean);
@@ -667,17 +669,17 @@ private Q_SLOTS:
     {
         int w = 0, h = 0;
         bool k = false;
-        QVERIFY(!LabelJobReader::srp770Font("4", &w, &h, &k));
-        QVERIFY(!LabelJobReader::al300Font("0", &w, &h, &k));
-        QVERIFY(!LabelJobReader::al300Font("a", &w, &h, &k));
-        QVERIFY(!LabelJobReader::al300Ratio(0, &w, &h));
-        QVERIFY(!LabelJobReader::al300Ratio(11, &w, &h));
-        QCOMPARE(LabelJobReader::srp770Symbology(10), Symbology::Unknown);
-        QCOMPARE(LabelJobReader::al300Symbology(0), Symbology::Unknown);
-        QCOMPARE(LabelJobReader::al300Symbology(9), Symbology::Unknown);
+        QVERIFY(!Printers::srp770().fontCell("4", &w, &h, &k));
+        QVERIFY(!Printers::al300().fontCell("0", &w, &h, &k));
+        QVERIFY(!Printers::al300().fontCell("a", &w, &h, &k));
+        QVERIFY(!Al300Driver::ratioBars(0, &w, &h));
+        QVERIFY(!Al300Driver::ratioBars(11, &w, &h));
+        QCOMPARE(Printers::srp770().symbologyOfCode(10), Symbology::Unknown);
+        QCOMPARE(Printers::al300().symbologyOfCode(0), Symbology::Unknown);
+        QCOMPARE(Printers::al300().symbologyOfCode(9), Symbology::Unknown);
         // Every ratio code has a narrow bar narrower than its wide bar.
         for (int code = 1; code <= 10; ++code) {
-            QVERIFY(LabelJobReader::al300Ratio(code, &w, &h));
+            QVERIFY(Al300Driver::ratioBars(code, &w, &h));
             QVERIFY(w >= 1 && h > w);
         }
     }

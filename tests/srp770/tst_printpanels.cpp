@@ -5,9 +5,11 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/printertestbed.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -107,7 +109,7 @@ void TestPrintPanels::cleanup()
 
 std::unique_ptr<SRP770Frm> TestPrintPanels::openStation()
 {
-    if (!FormatFile::save(formats(), path("SRP770Frm[00].Txt"), PrinterModel::SRP770))
+    if (!FormatFile::save(formats(), path("SRP770Frm[00].Txt"), Printers::srp770()))
         qFatal("cannot write the format file");
     GoodsTable goods;
     const QStringList names{"사과", "배", "포도"};
@@ -236,6 +238,7 @@ void TestPrintPanels::quantityKeys()
         w->vaSpread1->setFocus();
     else
         QTest::keyClick(box, Qt::Key(finish));
+    QVERIFY(waitUntilSent(p));
     if (shown != "*")
         QCOMPARE(box->text(), shown);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), open);
@@ -291,6 +294,7 @@ void TestPrintPanels::confirmNeedsEverything()
     (list ? p->BarPrintSu2Txt : p->BarPrintSuTxt)
         ->setText(missing.startsWith("quantity") ? "0" : "4");
     (list ? p->BarPrintEnter2Cmd : p->BarPrintEnterCmd)->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), sent.isEmpty());
     QCOMPARE(Dialogs::shown(), QStringList());
@@ -325,6 +329,7 @@ void TestPrintPanels::formatOverride()
         p->BarLptFormChk->click();
     p->BarPrintSuTxt->setText("2");
     p->BarPrintEnterCmd->click();
+    QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QVERIFY(!p->BarPrintFme->isVisible());
 }
@@ -364,13 +369,17 @@ void TestPrintPanels::listProgressAndStop()
         if (labels.isEmpty() || labels.last() != text)
             labels << text;
         if (stopAt > 0 && !stopped && text == QStringLiteral("%1 / 3").arg(stopAt)) {
-            cancelUsable = p->PrintCancelCmd->isEnabled() && !w->vaSpread1->isEnabled();
+            // Only the progress panel takes clicks: a click on a format option does nothing.
+            QTest::mouseClick(w->BarFormOpt[2], Qt::LeftButton);
+            cancelUsable = p->PrintCancelCmd->isEnabled() && p->isInputBlocked() &&
+                           !w->BarFormOpt[2]->isChecked();
             p->PrintCancelCmd->click();
             stopped = true;
         }
     });
     watch.start();
     p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
     watch.stop();
 
     QCOMPARE(labels, seen);
@@ -379,7 +388,7 @@ void TestPrintPanels::listProgressAndStop()
     QVERIFY(!p->PrintProgressFme->isVisible());
     QVERIFY(!p->BarPrint2Fme->isVisible());
     QVERIFY(p->BarPrintEnter2Cmd->isEnabled());
-    QVERIFY(w->vaSpread1->isEnabled());
+    QVERIFY(!p->isInputBlocked());
     QVERIFY(!p->isPrinting());
 }
 
@@ -393,6 +402,7 @@ void TestPrintPanels::labelStockOfLaterJobs()
         w->GdsBarPrtCmd->click();
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
+        waitUntilSent(p);
         return m_bed->printer().readAll();
     };
     QCOMPARE(printRow1(), job(1, 1, 'G'));

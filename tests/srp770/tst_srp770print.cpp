@@ -4,9 +4,11 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/ptyprinter.h"
+#include "support/sendwait.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -65,7 +67,7 @@ class TestSrp770Print : public QObject {
     std::unique_ptr<SRP770Frm> openStation(int port)
     {
         if (!FormatFile::save(exampleFormats(port), m_dir.filePath("SRP770Frm[00].Txt"),
-                              PrinterModel::SRP770))
+                              Printers::srp770()))
             qFatal("cannot write the format file");
         GoodsTable goods;
         const QStringList names{"사과", "배", "포도"};
@@ -105,6 +107,7 @@ private Q_SLOTS:
         QVERIFY(p->BarPrintFme->isVisible());
         p->BarPrintSuTxt->setText("2");
         p->BarPrintEnterCmd->click();
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll(), job("880123456781", "배", 2));
         QVERIFY(!p->BarPrintFme->isVisible());
         QFile copy(m_dir.filePath("SRP770Print.Txt"));
@@ -119,10 +122,12 @@ private Q_SLOTS:
         w->setActiveRow(1);
         w->GdsBarPrtCmd->click();
         p->BarPrintEnterCmd->click(); // empty quantity
+        QVERIFY(waitUntilSent(p));
         QVERIFY(p->BarPrintFme->isVisible());
         w->formatSet().BarComSpeed = 0;
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
+        QVERIFY(waitUntilSent(p));
         QVERIFY(p->BarPrintFme->isVisible());
         QCOMPARE(m_printer.readAll(100), QByteArray());
     }
@@ -136,10 +141,12 @@ private Q_SLOTS:
         w->GdsAllBarCmd->click();
         QVERIFY(p->BarPrint2Fme->isVisible());
         p->BarPrintEnter2Cmd->click(); // nothing chosen yet
+        QVERIFY(waitUntilSent(p));
         QVERIFY(p->BarPrint2Fme->isVisible());
         p->BarPrtSel2Opt->click();
         p->BarPrtSu1Opt->click();
         p->BarPrintEnter2Cmd->click();
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll(),
                  job("880123456780", "사과", 1) + job("880123456782", "포도", 3));
         QVERIFY(w->goods()->mark(1)); // marks stay
@@ -159,6 +166,7 @@ private Q_SLOTS:
         p->BarPrtSu2Opt->click();
         p->BarPrintSu2Txt->setText("1234"); // three characters count: 123
         p->BarPrintEnter2Cmd->click();
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll(), job("880123456780", "사과", 123) +
                                           job("880123456781", "배", 123) +
                                           job("880123456782", "포도", 123));
@@ -197,6 +205,7 @@ private Q_SLOTS:
         Dialogs::clearShown();
         Dialogs::queueAnswer(true);
         QTest::mouseClick(p->BarPrintEnter2Cmd, Qt::LeftButton);
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll().count("CB\r\n"), 3);
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(!p->BarPrint2Fme->isVisible());
@@ -211,13 +220,15 @@ private Q_SLOTS:
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         p->BarPrintEnter2Cmd->click();
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll(100), QByteArray());
-        // One message per label tried; the list goes on with its next row.
-        QCOMPARE(Dialogs::shown().size(), 3);
-        QVERIFY(Dialogs::shown().first().startsWith("포트에러|"));
-        // The system's reason in Korean words, its own text as the detail.
-        QVERIFY(Dialogs::shown().first().contains("포트 장치가 없습니다"));
-        QVERIFY(Dialogs::shown().first().contains("(자세히: "));
+        // Every label is tried; one message at the end names the port and the count.
+        QCOMPARE(Dialogs::shown().size(), 1);
+        const QString shown = Dialogs::shown().first();
+        QVERIFY2(shown.startsWith("포트에러|* COM4 (") &&
+                     shown.contains("포트를 찾을 수 없습니다 !") && shown.contains("(자세히: ") &&
+                     shown.endsWith("(3개 중 3개를 보내지 못했습니다)"),
+                 qPrintable(shown));
         // The copy file still keeps the last job.
         QFile copy(m_dir.filePath("SRP770Print.Txt"));
         QVERIFY(copy.open(QIODevice::ReadOnly));

@@ -8,6 +8,7 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/barcodesymbol.h"
 #include "station/labelpainter.h"
@@ -65,7 +66,7 @@ QString job(const FormatSet &set, int n)
     barcodes[3] = QStringLiteral("C39-%1").arg(n);
     for (int t = 1; t <= 10; ++t)
         texts[t] = QStringLiteral("사과 %1-%2").arg(t).arg(n);
-    return LabelJob::buildText(PrinterModel::SRP770, set, 1, barcodes, texts, 1, false);
+    return Printers::of(PrinterModel::SRP770).labelJob(set, 1, barcodes, texts, 1, false);
 }
 
 double redraw(const FormatSet &base, int rounds, bool newData, QImage &pane)
@@ -113,7 +114,7 @@ int main(int argc, char **argv)
         Program().DataDirOverride = data.path();
         Dialogs::setTestMode(true);
         FormatFile::save(set, data.filePath(QStringLiteral("SRP770Frm[00].Txt")),
-                         PrinterModel::SRP770);
+                         Printers::srp770());
         SRP770Frm station;
         GoodsItem item;
         item.reset();

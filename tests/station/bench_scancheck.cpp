@@ -5,6 +5,7 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "srp770/srp770frm.h"
+#include "printers/printers.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
@@ -63,7 +64,7 @@ QString job(const FormatSet &set, int n)
     barcodes[3] = QStringLiteral("C39-%1").arg(n);
     for (int t = 1; t <= 4; ++t)
         texts[t] = QStringLiteral("사과 %1-%2").arg(t).arg(n);
-    return LabelJob::buildText(PrinterModel::SRP770, set, 1, barcodes, texts, 1, false);
+    return Printers::of(PrinterModel::SRP770).labelJob(set, 1, barcodes, texts, 1, false);
 }
 
 double median(QList<double> v)
@@ -148,7 +149,7 @@ int main(int argc, char **argv)
     QTemporaryDir data;
     Program().DataDirOverride = data.path();
     Dialogs::setTestMode(true);
-    FormatFile::save(set, data.filePath(QStringLiteral("SRP770Frm[00].Txt")), PrinterModel::SRP770);
+    FormatFile::save(set, data.filePath(QStringLiteral("SRP770Frm[00].Txt")), Printers::srp770());
     SRP770Frm station;
     GoodsItem item;
     item.reset();

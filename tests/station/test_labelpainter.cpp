@@ -3,6 +3,7 @@
 #include "station/barcodesymbol.h"
 #include "station/labelpainter.h"
 
+#include "printers/printers.h"
 #include "support/labeltools.h"
 
 #include <QPainter>
@@ -35,7 +36,7 @@ LabelDescription barcodeLabel(PrinterModel model, int barCode, int den, const QS
     b.BarHeight = 15 * unit;
     std::array<QString, 4> barcodes;
     barcodes[1] = data;
-    return LabelJobReader::read(LabelJob::buildText(model, set, 1, barcodes, {}, 1, false));
+    return LabelJobReader::read(Printers::of(model).labelJob(set, 1, barcodes, {}, 1, false));
 }
 
 LabelDescription blankLabel(int width = 480, int length = 320)
@@ -55,7 +56,7 @@ LabelObject textObject(int x, int y, const QString &data, const QString &font = 
     o.x = x;
     o.y = y;
     o.font = font;
-    LabelJobReader::srp770Font(font, &o.cellWidth, &o.cellHeight, &o.koreanFont);
+    Printers::srp770().fontCell(font, &o.cellWidth, &o.cellHeight, &o.koreanFont);
     o.xMagnification = xm;
     o.yMagnification = ym;
     o.data = data;

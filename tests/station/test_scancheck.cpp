@@ -1,6 +1,7 @@
-#include "station/barcodesymbol.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
+#include "printers/printers.h"
+#include "station/barcodesymbol.h"
 #include "station/labelpainter.h"
 #include "station/scancheck.h"
 
@@ -45,7 +46,8 @@ struct Design {
         barcodes[2] = data2;
         if (edit)
             edit(f, texts);
-        return LabelJobReader::read(LabelJob::buildText(model, set, 1, barcodes, texts, 1, false));
+        return LabelJobReader::read(
+            Printers::of(model).labelJob(set, 1, barcodes, texts, 1, false));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/textutil.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
@@ -87,7 +88,8 @@ class TestLabelPreview : public QObject {
     void writeFiles(bool withGoods = true)
     {
         const QString prefix = al() ? QStringLiteral("AL300") : QStringLiteral("SRP770");
-        QVERIFY(FormatFile::save(formats(), m_dir->filePath(prefix + "Frm[00].Txt"), m_model));
+        QVERIFY(FormatFile::save(formats(), m_dir->filePath(prefix + "Frm[00].Txt"),
+                                 Printers::of(m_model)));
         GoodsTable goods;
         struct Item {
             const char *name;

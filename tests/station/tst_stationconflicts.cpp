@@ -15,6 +15,7 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "support/labelsetfixture.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ QByteArray goodsOf(AL300Frm &station)
 
 QByteArray formatOf(AL300Frm &station)
 {
-    return TextFile::toBytes(FormatFile::toLines(station.formatSet(), PrinterModel::AL300));
+    return TextFile::toBytes(FormatFile::toLines(station.formatSet(), Printers::al300()));
 }
 
 // The boxes shown since the last clear whose title is `title`.
@@ -242,7 +243,7 @@ void TestStationConflicts::changeNoticedWhileEditing()
     const QByteArray mine = formatOf(*station);
     FormatSet other = LabelSetFixture::al300Formats();
     other.Fmt[2].LblWidth = 321;
-    QVERIFY(FormatFile::save(other, path("AL300Frm[00].Txt"), PrinterModel::AL300));
+    QVERIFY(FormatFile::save(other, path("AL300Frm[00].Txt"), Printers::al300()));
     const QByteArray theirs = fileBytes(path("AL300Frm[00].Txt"));
     // Mine would be lost by reading theirs: the three choices at once, not only a reload.
     Dialogs::queueAnswer(2);

@@ -9,6 +9,7 @@
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 
 #include <QDir>
 #include <QString>
@@ -157,9 +158,9 @@ inline bool write(const QString &dir, const QString &device)
     GoodsTable g;
     fillGoods(g);
     return FormatFile::save(srp770Formats(), d.filePath(QStringLiteral("SRP770Frm[00].Txt")),
-                            PrinterModel::SRP770) &&
+                            Printers::srp770()) &&
            FormatFile::save(al300Formats(), d.filePath(QStringLiteral("AL300Frm[00].Txt")),
-                            PrinterModel::AL300) &&
+                            Printers::al300()) &&
            g.save(d.filePath(QStringLiteral("SRP770Dat[00].Txt"))) &&
            g.save(d.filePath(QStringLiteral("AL300Dat[00].Txt"))) &&
            TextFile::writeLines(d.filePath(QStringLiteral("ComPorts.Txt")),

@@ -31,6 +31,8 @@ public:
     PtyPrinter &operator=(const PtyPrinter &) = delete;
 
     bool isValid() const { return !m_device.isEmpty(); }
+    // The printer's end, for a reader of its own (a slow printer).
+    int masterFd() const { return m_master; }
     QString device() const { return m_device; }
 
     // Everything that has arrived, waiting up to `ms` for the first byte and a short while

@@ -7,6 +7,7 @@
 #include "model/fieldfilter.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "printers/printers.h"
 #include "station/goodscheck.h"
 #include "tools/helppictures.h"
 #include "tools/sampledata.h"
@@ -78,11 +79,11 @@ void TestHelpPictures::sampleFormatsRoundTrip()
     // Every value of the sample formats fits its field in the format file: nothing is
     // dropped on the way through the file.
     QFETCH(int, model);
-    const auto m = PrinterModel(model);
+    const PrinterDriver &printer = Printers::of(PrinterModel(model));
     const QString dir = sampleDataDir();
     FormatSet read;
-    QVERIFY(FormatFile::load(read, QDir(dir).filePath(FormatFile::fileName(m, "00")), m));
-    QVERIFY(read == SampleData::formats(m));
+    QVERIFY(FormatFile::load(read, QDir(dir).filePath(printer.formatFileName("00")), printer));
+    QVERIFY(read == SampleData::formats(printer));
     QCOMPARE(read.Fmt[1].Bar[1].BarSelt, qint16(1));
     QVERIFY(read.Fmt[1].LblLeng > 0);
 }
@@ -99,7 +100,7 @@ void TestHelpPictures::sampleGoods()
     QFETCH(int, model);
     const QString dir = sampleDataDir();
     GoodsTable goods;
-    QVERIFY(goods.load(QDir(dir).filePath(GoodsTable::fileName(PrinterModel(model), "00"))));
+    QVERIFY(goods.load(QDir(dir).filePath(Printers::of(PrinterModel(model)).goodsFileName("00"))));
     QCOMPARE(goods.rows(), 15);
     const QRegularExpression hangul(QStringLiteral("[가-힣]"));
     for (int r = 1; r <= goods.rows(); ++r) {
@@ -120,12 +121,12 @@ void TestHelpPictures::sampleGoods()
             QCOMPARE(goods.cell(r, c), GoodsDataText(goods.cell(r, c)));
     }
     // Nothing the goods check would point out, and saved again byte for byte the same.
-    const auto m = PrinterModel(model);
+    const PrinterDriver &printer = Printers::of(PrinterModel(model));
     FormatSet formats;
-    QVERIFY(FormatFile::load(formats, QDir(dir).filePath(FormatFile::fileName(m, "00")), m));
-    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(m, formats, goods);
+    QVERIFY(FormatFile::load(formats, QDir(dir).filePath(printer.formatFileName("00")), printer));
+    const QList<GoodsCheck::Problem> problems = GoodsCheck::run(printer, formats, goods);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).message));
-    const QString path = QDir(dir).filePath(GoodsTable::fileName(m, "00"));
+    const QString path = QDir(dir).filePath(printer.goodsFileName("00"));
     const QString again = QDir(dir).filePath(QStringLiteral("again.Txt"));
     QVERIFY(goods.save(again));
     QFile a(path), b(again);

@@ -1,6 +1,7 @@
 #include "al300protocol.h"
 
 #include "common/textutil.h"
+#include "printers/al300/al300driver.h"
 
 namespace {
 
@@ -21,20 +22,6 @@ QString plain(qint64 n)
 QString ratioChar(qint16 den)
 {
     return den < 10 ? plain(den) : QStringLiteral("A");
-}
-
-QString fontLetter(qint16 font)
-{
-    switch (font) {
-    case 1:
-        return QStringLiteral("1");
-    case 2:
-        return QStringLiteral("J");
-    case 3:
-        return QStringLiteral("K");
-    default: // 0 (no font) and anything unknown
-        return QStringLiteral("0");
-    }
 }
 
 QString colourLetter(qint16 rvs)
@@ -88,7 +75,7 @@ QString barcodeGeometry(const BarcodeElement &e)
 
 QString textStyle(const TextElement &e)
 {
-    return fontLetter(e.TxtFont) + QStringLiteral(",0,0,") + colourLetter(e.TxtRvs) +
+    return Al300Driver::fontCode(e.TxtFont) + QStringLiteral(",0,0,") + colourLetter(e.TxtRvs) +
            QStringLiteral(",D,0|") + CrLf;
 }
 

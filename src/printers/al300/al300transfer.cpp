@@ -3,22 +3,30 @@
 #include "common/textutil.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "printers/al300/al300driver.h"
 #include "printers/al300/al300protocol.h"
 
-QList<Al300Transfer::Job> Al300Transfer::jobs(const FormatSet &set,
-                                              const std::array<bool, 6> &formats, bool sendGoods,
-                                              const QList<QStringList> &goodsRows)
+#include <QDir>
+
+QList<PrintJob> Al300Transfer::jobs(const FormatSet &set, const std::array<bool, 6> &formats,
+                                    bool sendGoods, const QList<QStringList> &goodsRows,
+                                    const QString &dataDir)
 {
-    QList<Job> out;
+    const QDir dir(dataDir);
+    auto job = [&dir](const char *name, const QString &text, const char *copy) {
+        return PrintJob{QString::fromLatin1(name), text, dir.filePath(QString::fromLatin1(copy)),
+                        Al300Driver::TransferWaitSeconds};
+    };
+    QList<PrintJob> out;
     bool anyFormat = false;
     for (int i = 1; i <= FormatSet::FormatCount; ++i)
         anyFormat = anyFormat || formats[size_t(i)];
     if (anyFormat) {
-        out.append({BuildFormatDownload(set, formats), QStringLiteral("AL300Save1.Txt")});
-        out.append({BuildLinkDownload(set, formats), QStringLiteral("AL300Save2.Txt")});
+        out << job("format download", BuildFormatDownload(set, formats), "AL300Save1.Txt");
+        out << job("link download", BuildLinkDownload(set, formats), "AL300Save2.Txt");
     }
     if (sendGoods)
-        out.append({BuildItemTableDownload(goodsRows), QStringLiteral("AL300Save3.Txt")});
+        out << job("goods table download", BuildItemTableDownload(goodsRows), "AL300Save3.Txt");
     return out;
 }
 
@@ -42,7 +50,7 @@ QList<LabelJob> Al300Transfer::labels(const FormatSet &set, const std::array<boo
             (!sendGoods && !formats[size_t(format)]))
             continue;
         LabelJob job;
-        if (LabelJob::plan(PrinterModel::AL300, stored, goods, r, 1, 0, false, &job))
+        if (LabelJob::plan(Al300Driver::instance(), stored, goods, r, 1, 0, false, &job))
             out << job;
     }
     return out;

@@ -1,0 +1,68 @@
+#include "portscommand.h"
+
+#include "cli/clicontext.h"
+#include "sending/detectedports.h"
+#include "sending/portmap.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+
+const QString About = QStringLiteral(
+    "Lists the serial ports this computer offers now (device, description, maker) and where\n"
+    "the stations' ports COM1 to COM9 send: the port's own serial device, or what the file\n"
+    "ComPorts.Txt in the data folder maps it to, one line each such as\n"
+    "  COM3'/dev/ttyUSB0   COM4'tcp://192.168.0.50:9100   COM5'file:/dev/usb/lp0\n"
+    "(a serial device, a network printer taking raw TCP, port 9100 when omitted, or a device\n"
+    "file). The windows set the map up in \"포트 설정\". print and transfer take the same\n"
+    "targets with --device.\n"
+    "\n"
+    "Example:\n"
+    "  labelstation ports");
+
+} // namespace
+
+int PortsCommand::run(const QStringList &arguments)
+{
+    CliContext cx(QStringLiteral("ports"));
+    QCommandLineParser parser;
+    int code = 0;
+    if (!cx.parse(parser, arguments, QString(), About, &code))
+        return code;
+    if (!cx.positional().isEmpty())
+        return cx.usageError(QStringLiteral("unexpected '%1'").arg(cx.positional().first()));
+
+    const QList<DetectedPort> found = DetectedPorts::list();
+    cx.out() << "Serial ports found:" << (found.isEmpty() ? " none" : "") << "\n";
+    for (const DetectedPort &p : found) {
+        QStringList about;
+        for (const QString &s : {p.description, p.manufacturer}) {
+            if (!s.isEmpty())
+                about << s;
+        }
+        if (about.isEmpty())
+            cx.out() << "  " << p.location << "\n";
+        else
+            cx.out() << "  " << QString(p.location).leftJustified(16) << ' '
+                     << about.join(QStringLiteral(", ")) << "\n";
+    }
+
+    const QString mapPath = PortMap::path();
+    PortMap map;
+    if (!map.load(mapPath))
+        cx.warning(QStringLiteral("cannot read %1").arg(mapPath));
+    cx.out() << "Station ports (" << QDir::toNativeSeparators(mapPath) << "):\n";
+    for (int port = 1; port <= PortMap::PortCount; ++port) {
+        const QString entry = map.entry(port);
+        QString why;
+        const PortTarget target = map.target(port, &why);
+        const QString where = target.isValid() ? target.text() : entry;
+        QString note = entry.isEmpty() ? QStringLiteral("own device") : QStringLiteral("mapped");
+        if (!target.isValid())
+            note = QStringLiteral("not a target: ") + why;
+        cx.out() << "  " << PortMap::portName(port) << "  " << where.leftJustified(28) << ' '
+                 << note << "\n";
+    }
+    return CliContext::Done;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// labelstation ports
+// The serial ports the system offers and where the stations' COM1..COM9 send.
+class PortsCommand {
+public:
+    static int run(const QStringList &arguments);
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Reading a printer job text back, line by line and field by field. Every failure becomes
+// one problem line in Korean that names the line ("3행: ..."); nothing is guessed.
+struct JobLine {
+    int number = 0; // 1-based line of the text
+    QString text;   // trimmed
+};
+
+class JobFields {
+public:
+    JobFields(const JobLine &line, QStringList *problems) : m_line(line), m_problems(problems) {}
+
+    // The lines of a text (LF or CR LF); a final line ending gives no extra line.
+    static QList<JobLine> lines(const QString &text);
+    // "n행: ", the start of a problem about line n.
+    static QString at(int line);
+    // A plain decimal number: digits only, at most nine of them.
+    static bool number(const QString &text, int *value);
+
+    // The field as a number; a problem naming `name` when it is none.
+    int number(const QString &field, const QString &name);
+    // A field this program always writes with the same value (its meaning is the printer's);
+    // `index` is 0-based in `fields`.
+    void constant(const QStringList &fields, int index, const QString &expected);
+    // A field whose value the printer does not know.
+    void unknown(const QString &field, const QString &name);
+    bool fieldCount(const QStringList &fields, int expected);
+    bool ok() const { return m_ok; }
+
+private:
+    const JobLine &m_line;
+    QStringList *m_problems;
+    bool m_ok = true;
+};

@@ -1,0 +1,224 @@
+#include "sendqueue.h"
+
+#include "common/cp949codec.h"
+#include "common/waiting.h"
+#include "sending/printerport.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <limits>
+
+namespace {
+
+// The targets that a queue of this program has open now.
+QSet<QString> &heldTargets()
+{
+    static QSet<QString> held;
+    return held;
+}
+
+} // namespace
+
+SendQueue::SendQueue(QObject *parent) : QObject(parent)
+{
+    m_writeTimer.setSingleShot(true);
+    m_waitTimer.setSingleShot(true);
+    m_waitTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_writeTimer, &QTimer::timeout, this, [this] {
+        if (m_stage == Stage::Writing)
+            onFailed(SendError(SendError::Kind::Timeout, m_portName,
+                               QStringLiteral("the port took the bytes too slowly")));
+    });
+    connect(&m_waitTimer, &QTimer::timeout, this, &SendQueue::onWaitTimer);
+}
+
+SendQueue::~SendQueue()
+{
+    m_writeTimer.stop();
+    m_waitTimer.stop();
+    releasePort();
+}
+
+void SendQueue::setTarget(const PortTarget &target, const QString &portName)
+{
+    m_target = target;
+    m_portName = portName.isEmpty() ? target.text() : portName;
+    m_targetError = SendError();
+}
+
+void SendQueue::setTargetError(const SendError &error)
+{
+    m_target = PortTarget();
+    m_portName = error.port;
+    m_targetError = error;
+}
+
+bool SendQueue::start(const QList<PrintJob> &jobs)
+{
+    if (m_busy)
+        return false;
+    m_busy = true;
+    m_cancel = false;
+    m_jobs = jobs;
+    m_index = -1;
+    m_summary = Summary();
+    m_summary.total = int(jobs.size());
+    QMetaObject::invokeMethod(this, &SendQueue::next, Qt::QueuedConnection);
+    return true;
+}
+
+void SendQueue::cancel()
+{
+    if (m_busy)
+        m_cancel = true;
+}
+
+bool SendQueue::writeCopy(const PrintJob &job, const QByteArray &bytes)
+{
+    if (job.copyFile.isEmpty())
+        return true;
+    // A record of the last job sent, not operator data: a plain write, no sync per job. The
+    // file is overwritten in place and cut to the new length (cheaper than emptying it
+    // first, as the jobs of one operation are often of one length).
+    QFile f(job.copyFile);
+    const QByteArray content = bytes + "\r\n";
+    if (f.open(QIODevice::ReadWrite) && f.write(content) == content.size() &&
+        f.resize(content.size()) && f.flush()) {
+        f.close();
+        if (f.error() == QFileDevice::NoError)
+            return true;
+    }
+    m_summary.copyErrors << job.copyFile + QStringLiteral(": ") + f.errorString();
+    return false;
+}
+
+void SendQueue::next()
+{
+    m_stage = Stage::Idle;
+    ++m_index;
+    if (m_index >= m_jobs.size() || m_cancel) {
+        m_summary.cancelled += int(m_jobs.size()) - qMin(m_index, int(m_jobs.size()));
+        m_busy = false;
+        m_jobs.clear();
+        Q_EMIT finished();
+        return;
+    }
+    const PrintJob &job = m_jobs[m_index];
+    Q_EMIT jobStarted(m_index, int(m_jobs.size()));
+    if (job.text.isEmpty()) {
+        ++m_summary.skipped;
+        Q_EMIT jobFinished(m_index, false);
+        QMetaObject::invokeMethod(this, &SendQueue::next, Qt::QueuedConnection);
+        return;
+    }
+    m_bytes = Cp949Codec::encode(job.text);
+    if (m_bytes.isEmpty()) {
+        onFailed(SendError(SendError::Kind::Encoding, m_portName));
+        return;
+    }
+    // The copy comes first: a job that cannot be sent still leaves it.
+    writeCopy(job, m_bytes);
+
+    if (m_targetError.isError()) {
+        onFailed(m_targetError);
+        return;
+    }
+    if (!m_target.isValid()) {
+        onFailed(SendError(SendError::Kind::NoPort, m_portName));
+        return;
+    }
+    if (heldTargets().contains(m_target.text())) {
+        onFailed(SendError(SendError::Kind::Busy, m_portName));
+        return;
+    }
+    PrinterPort *port = PrinterPort::create(m_target, m_settings, this);
+    port->setName(m_portName);
+    m_port = port;
+    heldTargets().insert(m_target.text());
+    m_holding = true;
+    connect(port, &PrinterPort::opened, this, &SendQueue::onOpened);
+    connect(port, &PrinterPort::allWritten, this, &SendQueue::onAllWritten);
+    connect(port, &PrinterPort::failed, this, &SendQueue::onFailed);
+    connect(port, &PrinterPort::progress, this,
+            [this](qint64 written, qint64 total) { Q_EMIT bytesWritten(m_index, written, total); });
+    m_stage = Stage::Opening;
+    port->open();
+}
+
+void SendQueue::onOpened()
+{
+    if (m_stage != Stage::Opening || !m_port)
+        return;
+    m_stage = Stage::Writing;
+    // Twice the line time of the bytes, and a margin.
+    const qint64 lineMs = qint64(m_bytes.size()) * 1000 / qMax<qint64>(1, m_port->bytesPerSecond());
+    m_writeTimer.start(
+        int(qMin<qint64>(2 * lineMs + WriteMarginMs, std::numeric_limits<int>::max())));
+    m_port->write(m_bytes);
+}
+
+void SendQueue::onAllWritten()
+{
+    if (m_stage != Stage::Writing)
+        return;
+    m_writeTimer.stop();
+    m_stage = Stage::Waiting;
+    // The printer's mandated wait, on one timer against a deadline of the monotonic clock.
+    m_deadline = QDeadlineTimer(MandatedWaitMs(m_jobs[m_index].waitSeconds), Qt::PreciseTimer);
+    m_waitTimer.start(int(qMax<qint64>(0, m_deadline.remainingTime())));
+}
+
+void SendQueue::onWaitTimer()
+{
+    if (m_stage != Stage::Waiting)
+        return;
+    const qint64 left = m_deadline.remainingTime();
+    if (left > 0) { // never early
+        m_waitTimer.start(int(left));
+        return;
+    }
+    endJob(true);
+}
+
+void SendQueue::onFailed(const SendError &error)
+{
+    if (m_index < 0 || m_index >= m_jobs.size())
+        return;
+    m_writeTimer.stop();
+    m_waitTimer.stop();
+    if (!m_summary.firstError.isError()) {
+        m_summary.firstError = error;
+        m_summary.firstFailedJob = m_jobs[m_index].name;
+    }
+    if (m_stopOnFailure)
+        m_cancel = true;
+    endJob(false);
+}
+
+void SendQueue::endJob(bool sent)
+{
+    releasePort();
+    m_stage = Stage::Idle;
+    if (sent)
+        ++m_summary.sent;
+    else
+        ++m_summary.failed;
+    Q_EMIT jobFinished(m_index, sent);
+    QMetaObject::invokeMethod(this, &SendQueue::next, Qt::QueuedConnection);
+}
+
+void SendQueue::releasePort()
+{
+    if (m_port) {
+        PrinterPort *port = m_port;
+        m_port = nullptr;
+        port->disconnect(this);
+        port->close();
+        port->deleteLater();
+    }
+    if (m_holding) {
+        heldTargets().remove(m_target.text());
+        m_holding = false;
+    }
+}
