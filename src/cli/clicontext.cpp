@@ -42,6 +42,15 @@ bool CliContext::parse(QCommandLineParser &parser, const QStringList &arguments,
         *exitCode = Done;
         return false;
     }
+    // An option given with an empty value ("--out ''") names nothing.
+    for (const QString &name : parser.optionNames()) {
+        for (const QString &value : parser.values(name)) {
+            if (value.isEmpty()) {
+                *exitCode = usageError(QStringLiteral("--%1 needs a value").arg(name));
+                return false;
+            }
+        }
+    }
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
     m_positional = parser.positionalArguments();
@@ -75,17 +84,30 @@ void CliContext::note(const QString &message)
     m_err.flush();
 }
 
+bool CliContext::dataFolder(QString *path)
+{
+    *path = DataDirectory();
+    if (QFileInfo(*path).isDir())
+        return true;
+    failure(QStringLiteral("the data folder %1 does not exist").arg(*path));
+    return false;
+}
+
 bool CliContext::loadStation(PrinterModel model, const QString &setText, FormatSet *set,
                              GoodsTable *goods)
 {
-    const QDir dir(DataDirectory());
+    QString folder;
+    if (!dataFolder(&folder))
+        return false;
+    const QDir dir(folder);
     const QString formatPath = dir.filePath(FormatFile::fileName(model, setText));
     if (!QFileInfo::exists(formatPath)) {
         failure(QStringLiteral("no format file %1 for set %2").arg(formatPath, setText));
         return false;
     }
-    if (!FormatFile::load(*set, formatPath, model)) {
-        failure(QStringLiteral("cannot read %1").arg(formatPath));
+    QString why;
+    if (!FormatFile::load(*set, formatPath, model, &why)) {
+        failure(QStringLiteral("cannot read %1: %2").arg(formatPath, why));
         return false;
     }
     if (!goods)
@@ -95,8 +117,8 @@ bool CliContext::loadStation(PrinterModel model, const QString &setText, FormatS
         failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
         return false;
     }
-    if (!goods->load(goodsPath)) {
-        failure(QStringLiteral("cannot read %1").arg(goodsPath));
+    if (!goods->load(goodsPath, &why)) {
+        failure(QStringLiteral("cannot read %1: %2").arg(goodsPath, why));
         return false;
     }
     return true;
@@ -178,14 +200,21 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
 
 bool CliContext::loadPre(const QString &path, PreFile *file)
 {
-    switch (file->load(path)) {
+    QString why;
+    switch (file->load(path, &why)) {
     case PreFile::Status::Ok:
+        if (file->omittedRecords() > 0)
+            warning(QStringLiteral("%1 holds %2 goods records; only the first %3 are read (the "
+                                   "AL-300 station keeps goods 1 to %3)")
+                        .arg(path)
+                        .arg(file->recordCount() + file->omittedRecords())
+                        .arg(PreFile::MaxRecords));
         return true;
     case PreFile::Status::Unreadable:
-        failure(QStringLiteral("cannot read %1").arg(path));
+        failure(QStringLiteral("cannot read %1: %2").arg(path, why));
         return false;
     case PreFile::Status::Unknown:
-        failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
+        failure(QStringLiteral("%1 is not a LEO-60D+ goods file (%2)").arg(path, why));
         return false;
     }
     return false;

@@ -57,8 +57,11 @@ public:
     static QList<QCommandLineOption> outputOptions();
     std::unique_ptr<JobOutput> output(const QCommandLineParser &parser, int *exitCode);
 
+    // The data folder in *path; false (reported) when it does not exist.
+    bool dataFolder(QString *path);
     // Reads the station's format file and, when `goods` is given, its goods file of barcode
-    // set `setText` ("00".."21"). A missing or unreadable file is a failure (reported).
+    // set `setText` ("00".."21"). A missing data folder, a missing or unreadable file is a
+    // failure (reported).
     bool loadStation(PrinterModel model, const QString &setText, FormatSet *set, GoodsTable *goods);
 
     // Reads a LEO-60D+ goods file; a missing, unreadable or foreign file is a failure

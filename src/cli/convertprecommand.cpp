@@ -95,6 +95,8 @@ int ConvertPreCommand::run(const QStringList &arguments)
         }
     }
 
+    // The one command that writes into the data folder: it makes the folder when missing.
+    Program().CreateDataDir = true;
     const QString target = LeoGoodsWriter::targetPath(DataDirectory(), setText);
     if (!LeoGoodsWriter::write(target, file.rows(), barcodes + texts, &why))
         return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));

@@ -46,10 +46,14 @@ bool JobOutput::send(const QString &text, const QString &copyFilePath, int waitS
         return false;
     }
     const int port = m_kind == Kind::Port ? m_target.toInt() : 0;
-    if (m_kind == Kind::Port && SerialLink::deviceName(port).isEmpty()) {
+    QString mapError;
+    if (m_kind == Kind::Port && SerialLink::deviceName(port, &mapError).isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1 names no serial device here; map it in ComPorts.Txt")
-                         .arg(describe());
+            *error = mapError.isEmpty()
+                         ? QStringLiteral("%1 names no serial device here; map it in ComPorts.Txt")
+                               .arg(describe())
+                         : QStringLiteral("cannot read the port map %1; nothing sent to %2")
+                               .arg(mapError, describe());
         return false;
     }
     QString why;

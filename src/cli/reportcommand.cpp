@@ -2,6 +2,7 @@
 
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/safesave.h"
 #include "leo60d/prefile.h"
 #include "leo60d/textgridmodel.h"
 #include "report/gridpagepainter.h"
@@ -13,13 +14,12 @@
 #include "station/goodstable.h"
 #include "station/stationfrm.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTableView>
-#include <QTemporaryFile>
 
 #include <memory>
 
@@ -36,8 +36,7 @@ const QString About = QStringLiteral(
     "  labelstation report srp770 --set 00 --pdf report.pdf --by name\n"
     "  labelstation report leo60d --pre goods.pre --xlsx goods.xlsx");
 
-// Pages of the grid into a PDF file, written beside the target first so that a failure
-// leaves no half file.
+// Pages of the grid into a PDF file, saved whole or not at all (SafeSave).
 bool writePdf(QTableView *grid, const QString &title, const QString &path, QString *error)
 {
     SetReportHeader(grid, title);
@@ -49,26 +48,26 @@ bool writePdf(QTableView *grid, const QString &title, const QString &path, QStri
         *error = QStringLiteral("no folder %1").arg(dir);
         return false;
     }
-    const QString partial = path + QStringLiteral(".part");
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
-                                                             : QPageLayout::Portrait);
-        printer.setDocName(title);
+        QPdfWriter pdf(&pdfBytes);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
+                                                         : QPageLayout::Portrait);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Label Station"));
         const QList<int> which = pages.pagesToPrint(0);
-        if (which.isEmpty() || !pages.print(&printer, which)) {
-            QFile::remove(partial);
+        if (which.isEmpty() || !pages.print(&pdf, which)) {
             *error = QStringLiteral("cannot write %1").arg(path);
             return false;
         }
     }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        *error = QStringLiteral("cannot write %1").arg(path);
+    QString why;
+    if (!SafeSave::write(path, pdfBytes.data(), &why)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, why);
         return false;
     }
     return true;
@@ -146,11 +145,14 @@ int ReportCommand::run(const QStringList &arguments)
             return code;
         const PrinterModel model =
             station == QLatin1String("al300") ? PrinterModel::AL300 : PrinterModel::SRP770;
-        const QString path = QDir(DataDirectory()).filePath(GoodsTable::fileName(model, setText));
+        QString folder;
+        if (!cx.dataFolder(&folder))
+            return CliContext::Failure;
+        const QString path = QDir(folder).filePath(GoodsTable::fileName(model, setText));
         if (!QFileInfo::exists(path))
             return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(path, setText));
-        if (!goods.load(path))
-            return cx.failure(QStringLiteral("cannot read %1").arg(path));
+        if (!goods.load(path, &why))
+            return cx.failure(QStringLiteral("cannot read %1: %2").arg(path, why));
         if (by == QLatin1String("number"))
             goods.sortByNumber();
         else if (by == QLatin1String("name"))

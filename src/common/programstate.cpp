@@ -21,6 +21,7 @@ QString DataDirectory()
         dir = qEnvironmentVariable("LABELSTATION_DATA_DIR");
     if (dir.isEmpty())
         dir = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data"));
-    QDir().mkpath(dir);
+    if (Program().CreateDataDir)
+        QDir().mkpath(dir);
     return QDir::cleanPath(dir);
 }

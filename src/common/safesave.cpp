@@ -109,6 +109,11 @@ bool SafeSave::isDirect() const
     return d->kind == Kind::Direct;
 }
 
+QString SafeSave::writeError() const
+{
+    return d->sink ? d->sink->error() : QString();
+}
+
 namespace {
 
 void setError(QString *error, const QString &text)
@@ -269,7 +274,7 @@ bool SafeSave::write(const QString &path, const QByteArray &bytes, QString *erro
     if (!save.open(error))
         return false;
     if (save.device()->write(bytes) != bytes.size()) {
-        setError(error, static_cast<Sink *>(save.device())->error());
+        setError(error, save.writeError());
         save.cancel();
         return false;
     }

@@ -38,6 +38,8 @@ public:
     void cancel();
     // True when the target is written in place (a device, a FIFO, a path below /dev).
     bool isDirect() const;
+    // Why a write to device() failed ("" while all went through).
+    QString writeError() const;
 
     // The whole of `bytes` into `path`.
     static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -3,6 +3,7 @@
 #include "cp949codec.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -79,6 +80,18 @@ QString LeadingNumberText(const QString &text)
 double LeadingNumber(const QString &text)
 {
     return LeadingNumberText(text).toDouble();
+}
+
+int LeadingInt(const QString &text)
+{
+    const double v = std::trunc(LeadingNumber(text));
+    if (std::isnan(v))
+        return 0;
+    if (v < double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (v > double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return int(v);
 }
 
 qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok)

@@ -15,6 +15,9 @@
 QString LeadingNumberText(const QString &text);
 // The same as a double.
 double LeadingNumber(const QString &text);
+// The whole part (toward zero) of the leading number as an int; a number beyond the int range
+// gives the nearest end of the range ("12.7" 12, "-3.9" -3, "99999999999" 2147483647).
+int LeadingInt(const QString &text);
 // The leading number rounded to a whole number, halves to the even neighbour. *ok is false
 // when the value does not fit into [min, max].
 qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok = nullptr);

@@ -1,9 +1,10 @@
 #include "prefile.h"
 
 #include "common/cp949codec.h"
+#include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -19,34 +20,47 @@ bool isLeadByte(quint8 b)
 
 } // namespace
 
-PreFile::Status PreFile::load(const QString &path)
+PreFile::Status PreFile::load(const QString &path, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return Status::Unreadable;
     // The image holds at most MaxFileSize bytes; a longer file is not a goods file of the
     // LEO-60D+ software and is refused before it is read.
-    if (f.size() > MaxFileSize)
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > MaxFileSize) {
+        if (error)
+            *error = QStringLiteral("larger than %1 bytes").arg(MaxFileSize);
         return Status::Unknown;
-    const QByteArray bytes = f.read(MaxFileSize + 1);
-    if (f.error() != QFileDevice::NoError)
+    }
+    QByteArray bytes;
+    if (TextFile::readBytes(path, MaxFileSize, &bytes, error) != TextFile::Read::Ok) {
+        if (error && error->isEmpty())
+            *error = QStringLiteral("%1 does not exist").arg(path);
         return Status::Unreadable;
-    return parse(bytes);
+    }
+    return parse(bytes, error);
 }
 
-PreFile::Status PreFile::parse(const QByteArray &bytes)
+PreFile::Status PreFile::parse(const QByteArray &bytes, QString *error)
 {
-    if (bytes.size() > MaxFileSize || bytes.size() < HeaderSize)
+    auto refuse = [&](const QString &why) {
+        if (error)
+            *error = why;
         return Status::Unknown;
+    };
+    if (bytes.size() > MaxFileSize)
+        return refuse(QStringLiteral("larger than %1 bytes").arg(MaxFileSize));
+    if (bytes.size() < HeaderSize)
+        return refuse(QStringLiteral("shorter than its %1-byte header").arg(HeaderSize));
     if (Cp949Codec::decode(bytes.left(Signature.size())) != QString::fromLatin1(Signature))
-        return Status::Unknown;
+        return refuse(QStringLiteral("no \"%1\" at its start").arg(QLatin1String(Signature)));
     const int recordLength = byteAt(bytes, RecordLengthOffset);
     if (recordLength == 0)
-        return Status::Unknown;
+        return refuse(QStringLiteral("record length 0"));
 
     m_image = bytes;
     m_recordLength = recordLength;
-    m_recordCount = int((bytes.size() - HeaderSize) / recordLength);
+    const int records = int((bytes.size() - HeaderSize) / recordLength);
+    m_recordCount = qMin(records, MaxRecords);
+    m_omittedRecords = records - m_recordCount;
     for (int i = 0; i < FieldCount; ++i) {
         const qint64 def = DefinitionOffset + qint64(DefinitionSize) * i;
         Field &f = m_fields[size_t(i)];
@@ -73,10 +87,11 @@ QString PreFile::cell(int record, int field) const
     const Field &f = m_fields[size_t(field)];
     if (f.length == 0)
         return {};
-    // A start position of 0 reads from the byte before the record, as the position is
-    // counted from 1.
-    const qint64 offset = HeaderSize + qint64(record - 1) * m_recordLength + (qint64(f.start) - 1);
-    return extractText(m_image, offset, f.length);
+    // A start position of 0 would read the byte before the record (positions count from 1):
+    // like every byte outside the record it reads as NUL.
+    const qint64 recordStart = HeaderSize + qint64(record - 1) * m_recordLength;
+    const qint64 offset = recordStart + (qint64(f.start) - 1);
+    return extractText(m_image, offset, f.length, recordStart, recordStart + m_recordLength);
 }
 
 QList<QStringList> PreFile::rows() const
@@ -92,13 +107,17 @@ QList<QStringList> PreFile::rows() const
     return out;
 }
 
-QString PreFile::extractText(const QByteArray &image, qint64 offset, int length)
+QString PreFile::extractText(const QByteArray &image, qint64 offset, int length, qint64 from,
+                             qint64 to)
 {
     if (length <= 0)
         return {};
     QByteArray buffer(length, '\0');
-    for (int k = 0; k < length; ++k)
-        buffer[k] = char(byteAt(image, offset + k));
+    for (int k = 0; k < length; ++k) {
+        const qint64 pos = offset + k;
+        if (pos >= from && (to < 0 || pos < to))
+            buffer[k] = char(byteAt(image, pos));
+    }
     // Walk the double-byte structure: a lead byte in the last position has lost its trail
     // byte to the field length and would decode to a replacement mark.
     for (int k = 0; k < length; ++k) {
@@ -108,5 +127,11 @@ QString PreFile::extractText(const QByteArray &image, qint64 offset, int length)
             ++k;
         }
     }
-    return AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    QString text = AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    // A line break or any other control character would break the goods data file.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    return text;
 }

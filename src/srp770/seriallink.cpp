@@ -85,22 +85,31 @@ bool SerialLink::setSettings(const QString &settings)
     return true;
 }
 
-QString SerialLink::deviceName(int port)
+QString SerialLink::deviceName(int port, QString *mapError)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(mapError);
     if (port < 1 || port > 9)
         return {};
     return portLabel(port);
 #else
-    // A line "COMn'device" of the data directory's port map wins; the first one counts.
-    const QStringList lines =
-        TextFile::readLines(QDir(DataDirectory()).filePath(QLatin1String(PortMapFile)));
-    for (const QString &line : lines) {
-        const QStringList fields = SplitFields(line, 0);
-        if (fields.size() != 2 || fields[1].isEmpty())
-            continue;
-        if (fields[0].compare(portLabel(port), Qt::CaseInsensitive) == 0)
-            return fields[1];
+    // A line "COMn'device" of the data directory's port map wins.
+    const QString mapPath = QDir(DataDirectory()).filePath(QLatin1String(PortMapFile));
+    QByteArray map;
+    QString why;
+    switch (TextFile::readBytes(mapPath, TextFile::MaxDataFileBytes, &map, &why)) {
+    case TextFile::Read::Failed:
+        if (mapError)
+            *mapError = QStringLiteral("%1: %2").arg(mapPath, why);
+        return {};
+    case TextFile::Read::Ok: {
+        const QString device = mappedDevice(TextFile::splitLines(map), port);
+        if (!device.isEmpty())
+            return device;
+        break;
+    }
+    case TextFile::Read::Missing:
+        break;
     }
     if (port < 1 || port > 9)
         return {};
@@ -108,14 +117,31 @@ QString SerialLink::deviceName(int port)
 #endif
 }
 
+QString SerialLink::mappedDevice(const QStringList &lines, int port)
+{
+    for (const QString &line : lines) {
+        const QStringList fields = SplitFields(line, 0);
+        if (fields.size() != 2 || fields[1].isEmpty())
+            continue;
+        if (fields[0].compare(portLabel(port), Qt::CaseInsensitive) == 0)
+            return fields[1];
+    }
+    return {};
+}
+
 bool SerialLink::open(QString *error)
 {
     if (m_serial.isOpen())
         return true;
-    const QString device = this->device();
+    QString mapError;
+    const QString device = m_device.isEmpty() ? deviceName(m_port, &mapError) : m_device;
     if (device.isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1: 사용할 수 없는 포트 번호입니다").arg(portLabel(m_port));
+            *error =
+                mapError.isEmpty()
+                    ? QStringLiteral("%1: 사용할 수 없는 포트 번호입니다").arg(portLabel(m_port))
+                    : QStringLiteral("%1: 포트 지정 파일을 읽을 수 없어 보내지 않습니다 (%2)")
+                          .arg(portLabel(m_port), mapError);
         return false;
     }
     m_serial.setPortName(device);

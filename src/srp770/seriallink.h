@@ -34,8 +34,13 @@ public:
     static QString settingsForSpeed(int speed);
 
     // The device the port number stands for (see above); "" for a number outside 1..9
-    // that ComPorts.Txt does not map.
-    static QString deviceName(int port);
+    // that ComPorts.Txt does not map. A ComPorts.Txt that is there but cannot be read (a
+    // folder, no permission) maps nothing and falls back to nothing: the answer is "" and
+    // *mapError says why, so that no label goes to another real port.
+    static QString deviceName(int port, QString *mapError = nullptr);
+    // The device of `port` in the lines of a port map ("COM3'/dev/ttyUSB0"; the first
+    // mapping of a port counts); "" when the lines do not map it.
+    static QString mappedDevice(const QStringList &lines, int port);
 
     bool isOpen() const { return m_serial.isOpen(); }
     // Opens the port for writing with the current settings. False with a reason in *error

@@ -7,9 +7,7 @@
 
 #include <QHash>
 
-namespace {
-
-bool formatInUse(const LabelFormat &f)
+bool GoodsCheck::formatInUse(const LabelFormat &f)
 {
     for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
         if (f.Bar[b].BarSelt == 1)
@@ -21,8 +19,6 @@ bool formatInUse(const LabelFormat &f)
     }
     return false;
 }
-
-} // namespace
 
 QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &set,
                                            const GoodsTable &goods)
@@ -54,7 +50,7 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
         }
 
         const QString formatText = goods.cell(r, GoodsTable::FormatColumn).trimmed();
-        const int format = int(LeadingNumber(formatText));
+        const int format = LeadingInt(formatText);
         if (format < 1 || format > FormatSet::FormatCount) {
             add(formatText.isEmpty()
                     ? QStringLiteral("no format number: the item prints only with a chosen "

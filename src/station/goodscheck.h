@@ -20,4 +20,6 @@ public:
     };
 
     static QList<Problem> run(PrinterModel model, const FormatSet &set, const GoodsTable &goods);
+    // True when the format uses a barcode or one of the texts a station prints.
+    static bool formatInUse(const LabelFormat &format);
 };

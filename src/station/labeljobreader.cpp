@@ -41,10 +41,16 @@ bool number(const QString &text, int *value)
     return true;
 }
 
+// The largest number a field is read with: sizes and positions (dots or tenths of a
+// millimetre, 12 m and more) and counts; magnifications and bar widths. A larger number is a
+// problem and reads as the largest, so that nothing later computes with absurd values.
+constexpr int MaxValue = 99999;
+constexpr int MaxFactor = 99;
+
 // Tenths of a millimetre to the nearest printer dot (8 dots per mm).
 int tenthsToDots(int tenths)
 {
-    return (tenths * 4 + 2) / 5;
+    return int((qint64(tenths) * 4 + 2) / 5);
 }
 
 // Reads the numbered fields of a line; every failure is one problem naming the field.
@@ -52,7 +58,7 @@ class FieldReader {
 public:
     FieldReader(const Line &line, QStringList *problems) : m_line(line), m_problems(problems) {}
 
-    int number(const QString &field, const QString &name)
+    int number(const QString &field, const QString &name, int max = MaxValue)
     {
         int v = 0;
         if (!::number(field, &v)) {
@@ -60,9 +66,18 @@ public:
                                QStringLiteral("%1이(가) 숫자가 아닙니다 (\"%2\"): %3")
                                    .arg(name, field, m_line.text));
             m_ok = false;
+        } else if (v > max) {
+            m_problems->append(at(m_line.number) +
+                               QStringLiteral("%1 %2이(가) 너무 큽니다 (최대 %3): %4")
+                                   .arg(name, field)
+                                   .arg(max)
+                                   .arg(m_line.text));
+            m_ok = false;
+            v = max;
         }
         return v;
     }
+    int factor(const QString &field, const QString &name) { return number(field, name, MaxFactor); }
     // A field this program always writes with the same value (its meaning is the
     // printer's); `index` is 0-based in `fields`.
     void constant(const QStringList &fields, int index, const QString &expected)
@@ -136,8 +151,8 @@ void readSrpBarcode(const Line &line, LabelDescription &d)
     o.xUnits = o.x = r.number(f[0], QStringLiteral("X"));
     o.yUnits = o.y = r.number(f[1], QStringLiteral("Y"));
     o.symbologyCode = r.number(f[2], QStringLiteral("바코드 종류"));
-    o.narrow = r.number(f[3], QStringLiteral("좁은 바 폭"));
-    o.wide = r.number(f[4], QStringLiteral("넓은 바 폭"));
+    o.narrow = r.factor(f[3], QStringLiteral("좁은 바 폭"));
+    o.wide = r.factor(f[4], QStringLiteral("넓은 바 폭"));
     o.heightUnits = o.height = r.number(f[5], QStringLiteral("높이"));
     r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("1"))
@@ -171,8 +186,8 @@ void readSrpText(const Line &line, LabelDescription &d)
     o.font = f[2];
     if (!LabelJobReader::srp770Font(f[2], &o.cellWidth, &o.cellHeight, &o.koreanFont))
         r.unknown(f[2], QStringLiteral("폰트"));
-    o.xMagnification = r.number(f[3], QStringLiteral("가로 배율"));
-    o.yMagnification = r.number(f[4], QStringLiteral("세로 배율"));
+    o.xMagnification = r.factor(f[3], QStringLiteral("가로 배율"));
+    o.yMagnification = r.factor(f[4], QStringLiteral("세로 배율"));
     r.constant(f, 5, QStringLiteral("0"));
     r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("R"))
@@ -324,7 +339,7 @@ void readAlBarcode(const Line &line, const QStringList &f, QList<Al300Object> &o
     if (ratio == QLatin1String("A"))
         o.ratio = 10;
     else
-        o.ratio = r.number(ratio, QStringLiteral("비율"));
+        o.ratio = r.factor(ratio, QStringLiteral("비율"));
     o.symbologyCode = r.number(f[6], QStringLiteral("바코드 종류"));
     r.constant(f, 7, QStringLiteral("0"));
     o.heightUnits = r.number(f[8], QStringLiteral("높이"));

@@ -14,8 +14,9 @@ struct CliResult {
     QString err;
 };
 
+// A run that does not end within `timeoutMs` is killed and answers status -1.
 inline CliResult runCli(const QStringList &arguments, const QByteArray &input = QByteArray(),
-                        double waitScale = 0.01)
+                        double waitScale = 0.01, int timeoutMs = 60000)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -30,7 +31,7 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     if (!input.isEmpty())
         p.write(input);
     p.closeWriteChannel();
-    if (!p.waitForFinished(60000)) {
+    if (!p.waitForFinished(timeoutMs)) {
         p.kill();
         p.waitForFinished();
         return r;

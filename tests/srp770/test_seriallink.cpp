@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -119,6 +121,10 @@ private Q_SLOTS:
             << QByteArray("COM2'/dev/a'x\r\n") << 2 << "/dev/ttyS1";
         QTest::newRow("empty device ignored") << QByteArray("COM2'\r\n") << 2 << "/dev/ttyS1";
         QTest::newRow("COM1 is not COM12") << QByteArray("COM12'/dev/a\r\n") << 1 << "/dev/ttyS0";
+        // A map that is there but cannot be read names no port at all: a fallback could
+        // send the labels to another real port.
+        QTest::newRow("map is a folder") << QByteArray("<folder>") << 3 << "";
+        QTest::newRow("map is a FIFO") << QByteArray("<fifo>") << 3 << "";
     }
 
     void deviceName()
@@ -129,11 +135,28 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         Program().DataDirOverride = dir.path();
-        if (map != "<none>")
-            writeFile(dir.filePath("ComPorts.Txt"), map);
-        const QString device = SerialLink::deviceName(port);
+        const QString mapPath = dir.filePath("ComPorts.Txt");
+        if (map == "<folder>")
+            QVERIFY(QDir(dir.path()).mkdir("ComPorts.Txt"));
+        else if (map == "<fifo>")
+            QVERIFY(::mkfifo(QFile::encodeName(mapPath).constData(), 0600) == 0);
+        else if (map != "<none>")
+            writeFile(mapPath, map);
+        QString mapError;
+        const QString device = SerialLink::deviceName(port, &mapError);
         Program().DataDirOverride = m_dir.path();
         QCOMPARE(device, expected);
+        QCOMPARE(mapError.contains("ComPorts.Txt"), map == "<folder>" || map == "<fifo>");
+        if (!mapError.isEmpty()) {
+            // Opening the port says why and sends nothing.
+            Program().DataDirOverride = dir.path();
+            SerialLink link;
+            link.setPort(port);
+            QString why;
+            QVERIFY(!link.open(&why));
+            Program().DataDirOverride = m_dir.path();
+            QVERIFY2(why.contains("ComPorts.Txt") && !why.contains("ttyS"), qPrintable(why));
+        }
     }
 
     void settings_data()
