@@ -11,10 +11,12 @@ namespace {
 const QString About = QStringLiteral(
     "Reads the format file and the goods file of barcode set NN and lists, one line per\n"
     "problem with the goods number and what to do, what would print wrongly or not at all:\n"
-    "goods numbers outside 1 to 999 or used twice, format numbers outside 1 to 5 or naming a\n"
-    "format with nothing in use, barcode data the format's symbology cannot encode (check\n"
-    "digits, lengths, characters), and texts longer than their right-aligned field. The\n"
-    "status is 1 when anything is found.\n"
+    "goods numbers outside 1 to 999 or used twice, quantities above 9999 (more than one\n"
+    "label job carries: such a row is not printed), format numbers outside 1 to 5 or naming\n"
+    "a format with nothing in use, barcode data the format's symbology cannot encode (check\n"
+    "digits, lengths, characters), texts longer than their right-aligned field, and for the\n"
+    "AL-300 every value holding , ; | { } (its records cannot carry them: they are sent as\n"
+    "?). The status is 1 when anything is found.\n"
     "\n"
     "Example:\n"
     "  labelstation check srp770 --set 00");

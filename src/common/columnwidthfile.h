@@ -7,6 +7,9 @@
 // widths in the grid's unit (characters of the grid's font) separated by single spaces.
 class ColumnWidthFile {
 public:
+    // A width read is held within 0 to MaxWidth characters (a grid column cannot be wider).
+    static constexpr double MaxWidth = 1000;
+
     static QString pathFor(const QString &dataDir, const QString &formName);
     // The widths when the file holds exactly `columnCount` of them; otherwise empty (a
     // missing file, an empty first line or another column count leave the grid as designed).

@@ -2,10 +2,13 @@
 
 #include "common/textutil.h"
 #include "station/barcodevalidator.h"
+#include "station/fieldfilter.h"
 #include "station/goodstable.h"
 #include "station/labeljob.h"
 
 #include <QHash>
+
+#include <array>
 
 bool GoodsCheck::formatInUse(const LabelFormat &f)
 {
@@ -24,6 +27,9 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
                                            const GoodsTable &goods)
 {
     QList<Problem> out;
+    std::array<bool, FormatSet::FormatCount + 1> fixedChecked{};
+    const QString delimiters = QStringLiteral("its records cannot carry , ; | { } and take \"?\" "
+                                              "instead; write the value without them");
     QHash<int, QList<int>> rowsOfNumber;
     for (int r = 1; r <= goods.rows(); ++r)
         rowsOfNumber[goods.numberAt(r)] << r;
@@ -49,6 +55,31 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
                     }()));
         }
 
+        const int qty = LeadingInt(goods.cell(r, GoodsTable::QtyColumn));
+        if (qty > LabelJob::MaxCount)
+            add(QStringLiteral("the quantity %1 is more than one label job carries (%2): the "
+                               "item is not printed with its own quantity; give it a quantity "
+                               "from 1 to %2")
+                    .arg(qty)
+                    .arg(LabelJob::MaxCount));
+
+        // Every cell the AL-300 jobs send: barcodes 1..3 and texts 1..10 (the item table).
+        if (model == PrinterModel::AL300) {
+            for (int c = GoodsTable::FirstBarcodeColumn;
+                 c < GoodsTable::FirstTextColumn + FormatSet::ShownTextCount; ++c) {
+                const QString cell = goods.cell(r, c).trimmed();
+                const QString sent = FieldFilter(cell);
+                if (sent == cell)
+                    continue;
+                const bool barcode = c < GoodsTable::FirstTextColumn;
+                add(QStringLiteral("%1 %2 '%3' is sent to the AL-300 as '%4': %5")
+                        .arg(barcode ? QStringLiteral("barcode") : QStringLiteral("text"))
+                        .arg(barcode ? c - GoodsTable::FirstBarcodeColumn + 1
+                                     : c - GoodsTable::FirstTextColumn + 1)
+                        .arg(cell, sent, delimiters));
+            }
+        }
+
         const QString formatText = goods.cell(r, GoodsTable::FormatColumn).trimmed();
         const int format = LeadingInt(formatText);
         if (format < 1 || format > FormatSet::FormatCount) {
@@ -66,6 +97,25 @@ QList<GoodsCheck::Problem> GoodsCheck::run(PrinterModel model, const FormatSet &
                                "blank; set up format %1 or choose another format")
                     .arg(format));
             continue;
+        }
+
+        // The format's fixed values, once per format, at the first row printed with it.
+        if (model == PrinterModel::AL300 && !fixedChecked[size_t(format)]) {
+            fixedChecked[size_t(format)] = true;
+            auto fixed = [&](const QString &kind, int element, bool used, const QString &value) {
+                if (!used || value.isEmpty() || FieldFilter(value) == value)
+                    return;
+                add(QStringLiteral("the fixed %1 %2 of format %3 '%4' is sent to the AL-300 as "
+                                   "'%5': %6")
+                        .arg(kind)
+                        .arg(element)
+                        .arg(format)
+                        .arg(value, FieldFilter(value), delimiters));
+            };
+            for (int b = 1; b <= FormatSet::BarcodeCount; ++b)
+                fixed(QStringLiteral("barcode"), b, f.Bar[b].BarSelt == 1, f.Bar[b].BarString);
+            for (int t = 1; t <= FormatSet::ShownTextCount; ++t)
+                fixed(QStringLiteral("text"), t, f.Txt[t].TxtSelt == 1, f.Txt[t].TxtString);
         }
 
         const auto barcodes = LabelJob::rowBarcodes(goods, r);

@@ -8,9 +8,11 @@
 class GoodsTable;
 
 // Looks through a station's goods list against its formats for what would print wrongly or
-// not at all: numbers outside 1 to 999 or used twice, format numbers outside 1 to 5 or
-// naming a format with nothing in use, barcode data the format's symbology cannot encode,
-// and texts longer than their right-aligned field (their left part is cut).
+// not at all: numbers outside 1 to 999 or used twice, quantities beyond one label job,
+// format numbers outside 1 to 5 or naming a format with nothing in use, barcode data the
+// format's symbology cannot encode, texts longer than their right-aligned field (their left
+// part is cut), and on the AL-300 every value (goods cell or fixed value) whose record
+// delimiters , ; | { } are sent as "?".
 class GoodsCheck {
 public:
     struct Problem {

@@ -357,10 +357,18 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     PrintCancelCmd->setEnabled(true);
     if (rows.size() > 1)
         placePanel(PrintProgressFme);
+    QStringList tooMany; // rows whose quantity no label job carries: never cut, not printed
     for (int i = 0; i < rows.size() && !m_stop; ++i) {
         PrintProgressLbl->setText(QStringLiteral("%1 / %2").arg(i + 1).arg(rows.size()));
         PrintProgressBar->setValue(i);
-        printRow(rows[i], rowCount(rows[i]), m_listOverride);
+        const int count = rowCount(rows[i]);
+        if (count > LabelJob::MaxCount) {
+            tooMany << QStringLiteral("%1 (%2)")
+                           .arg(goods->cell(rows[i], GoodsTable::NumberColumn))
+                           .arg(count);
+            continue;
+        }
+        printRow(rows[i], count, m_listOverride);
     }
     PrintProgressBar->setValue(int(rows.size()));
     PrintProgressFme->hide();
@@ -369,6 +377,12 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     QApplication::restoreOverrideCursor();
     m_printing = false;
     BarPrint2Fme->hide();
+    if (!tooMany.isEmpty())
+        Dialogs::inform(m_station,
+                        QStringLiteral("* 수량이 %1장을 넘는 품목은 발행하지 않았습니다 !\n%2")
+                            .arg(LabelJob::MaxCount)
+                            .arg(tooMany.join(QStringLiteral(", "))),
+                        QStringLiteral("발행"));
     m_station->focusGrid();
     Q_EMIT printingFinished();
 }

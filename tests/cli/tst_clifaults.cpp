@@ -6,6 +6,7 @@
 #include "clirunner.h"
 #include "common/cp949codec.h"
 #include "common/textfile.h"
+#include "leo60d/prefile.h"
 #include "support/labelsetfixture.h"
 #include "support/smalldisk.h"
 
@@ -300,6 +301,43 @@ private Q_SLOTS:
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("ComPorts.Txt") && !r.err.contains("ttyS2"), qPrintable(r.err));
         QVERIFY(!QFile::exists(dir.filePath("SRP770Print.Txt")));
+    }
+
+    void checkListsAl300Delimiters()
+    {
+        // Goods 1 and 5 of the fixture hold "1,000" and "15,000" in text 2.
+        const CliResult r = runCli({"--data-dir", data(), "check", "al300", "--set", "0"});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains("goods 001 (row 1): text 2 '1,000' is sent to the AL-300 as '1?000'"),
+                 qPrintable(out));
+        QVERIFY(
+            out.contains("goods 005 (row 4): text 2 '15,000' is sent to the AL-300 as '15?000'"));
+        QVERIFY(!runCli({"--data-dir", data(), "check", "srp770", "--set", "0"})
+                     .out.contains("AL-300"));
+    }
+
+    void hostilePreConvertsQuickly()
+    {
+        // One-byte records up to the largest .pre: 299,233 records, 999 of them read.
+        QByteArray pre(PreFile::MaxFileSize, 'x');
+        pre.replace(0, 13, "LEO_60D Ver 3");
+        for (int i = 0; i < PreFile::FieldCount; ++i) {
+            pre[PreFile::DefinitionOffset + 8 * i] = 1;
+            pre[PreFile::DefinitionOffset + 8 * i + 2] = char(255);
+        }
+        pre[PreFile::RecordLengthOffset] = 1;
+        QTemporaryDir dir;
+        QVERIFY(TextFile::writeBytes(dir.filePath("big.pre"), pre));
+        QElapsedTimer clock;
+        clock.start();
+        const CliResult r =
+            runCli({"--data-dir", dir.path(), "convert-pre", dir.filePath("big.pre"), "--set", "0",
+                    "--texts", "1,25", "--yes"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(r.err.contains("only the first 999 are read"), qPrintable(r.err));
+        QCOMPARE(TextFile::readLines(dir.filePath("AL300Dat[00].Txt")).size(), 999);
     }
 
     void hugeLabelsAreRefused_data()
