@@ -17,9 +17,16 @@ QList<double> ColumnWidthFile::read(const QString &path, int columnCount)
 {
     bool ok = false;
     const QStringList lines = TextFile::readLines(path, &ok);
-    if (!ok || lines.isEmpty() || lines.first().isEmpty())
+    if (!ok || lines.isEmpty())
         return {};
-    const QStringList words = SplitWords(lines.first());
+    return fromLine(lines.first(), columnCount);
+}
+
+QList<double> ColumnWidthFile::fromLine(const QString &line, int columnCount)
+{
+    if (line.isEmpty())
+        return {};
+    const QStringList words = SplitWords(line);
     if (words.isEmpty() || words.size() != columnCount)
         return {};
     QList<double> widths;

@@ -14,6 +14,8 @@ public:
     // The widths when the file holds exactly `columnCount` of them; otherwise empty (a
     // missing file, an empty first line or another column count leave the grid as designed).
     static QList<double> read(const QString &path, int columnCount);
+    // The widths of the file's first line when it holds exactly `columnCount` of them.
+    static QList<double> fromLine(const QString &line, int columnCount);
     // Writes the widths as one line; false with a reason when the file cannot be written.
     static bool write(const QString &path, const QList<double> &widths, QString *error = nullptr);
     // Plain decimal text of a width ("8.5", "12").

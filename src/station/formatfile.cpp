@@ -167,40 +167,58 @@ bool storeValue(const FieldRef &ref, const QString &value)
     return true;
 }
 
+// Every tag with its prefix "<" + name, made once: a file of a thousand lines compares each
+// line with them without making a text per comparison.
+struct Prefix {
+    QString text;
+    const TagDef *def;
+};
+
+const QList<Prefix> &prefixes()
+{
+    static const QList<Prefix> all = [] {
+        QList<Prefix> out;
+        auto add = [&out](const auto &tags) {
+            for (const TagDef &def : tags)
+                out.append({QLatin1Char('<') + QLatin1String(def.name), &def});
+        };
+        add(StationTags);
+        add(FormatTags);
+        add(BarcodeTags);
+        add(TextTags);
+        return out;
+    }();
+    return all;
+}
+
 // Applies one "tag'value" pair to the set when the tag is known to the model and its
 // indices lie within the model.
 void applyLine(FormatSet &set, const QString &tag, const QString &value, PrinterModel model)
 {
-    auto tryLevel = [&](const auto &tags) {
-        for (const TagDef &def : tags) {
-            const QString prefix = QLatin1Char('<') + QLatin1String(def.name);
-            if (!tag.startsWith(prefix))
-                continue;
-            if (!usedBy(def, model))
-                return true; // known tag of the other model: ignored
-            const int formatPos = int(prefix.size()) + 2;
-            int f = 0;
-            int e = 0;
-            if (def.level != Level::Station) {
-                f = indexAt(tag, formatPos, 1, FormatSet::FormatCount);
-                if (f < 0)
-                    return true;
-            }
-            if (def.level == Level::Barcode || def.level == Level::Text) {
-                const int max =
-                    def.level == Level::Barcode ? FormatSet::BarcodeCount : FormatSet::TextCount;
-                e = indexAt(tag, formatPos + 2, 2, max);
-                if (e < 0)
-                    return true;
-            }
-            storeValue(def.field(set, f, e), value);
-            return true;
+    for (const Prefix &p : prefixes()) {
+        if (!tag.startsWith(p.text))
+            continue;
+        const TagDef &def = *p.def;
+        if (!usedBy(def, model))
+            return; // known tag of the other model: ignored
+        const int formatPos = int(p.text.size()) + 2;
+        int f = 0;
+        int e = 0;
+        if (def.level != Level::Station) {
+            f = indexAt(tag, formatPos, 1, FormatSet::FormatCount);
+            if (f < 0)
+                return;
         }
-        return false;
-    };
-    if (tryLevel(StationTags) || tryLevel(FormatTags) || tryLevel(BarcodeTags))
+        if (def.level == Level::Barcode || def.level == Level::Text) {
+            const int max =
+                def.level == Level::Barcode ? FormatSet::BarcodeCount : FormatSet::TextCount;
+            e = indexAt(tag, formatPos + 2, 2, max);
+            if (e < 0)
+                return;
+        }
+        storeValue(def.field(set, f, e), value);
         return;
-    tryLevel(TextTags);
+    }
 }
 
 } // namespace
