@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
 #include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
 
@@ -81,6 +82,16 @@ int ConvertPreCommand::run(const QStringList &arguments)
     if (file.recordCount() == 0)
         return cx.failure(QStringLiteral("%1 holds no goods").arg(path));
 
+    // The goods file is replaced as a whole; one that is there but cannot be read is named,
+    // so that the answer (or --yes) replaces it knowingly.
+    {
+        const QString existing = LeoGoodsWriter::targetPath(DataDirectory(), setText);
+        QByteArray old;
+        if (TextFile::readBytes(existing, TextFile::MaxDataFileBytes, &old, &why) ==
+            TextFile::Read::Failed)
+            cx.warning(QStringLiteral("the goods file %1 cannot be read (%2); it is replaced")
+                           .arg(existing, why));
+    }
     if (!parser.isSet(yesOpt)) {
         cx.err() << QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(setText)
                  << " (y/n) ";

@@ -131,9 +131,42 @@ QString tagText(const TagDef &tag, int f, int e)
     }
 }
 
-void writeTag(QStringList &out, FormatSet &set, const TagDef &tag, int f, int e)
+// One line of the file in writing order: "<tag>'" and the field it carries.
+struct Entry {
+    QString head;
+    const TagDef *def;
+    int f;
+    int e;
+};
+
+// The lines of a model's file, made once.
+const QList<Entry> &entries(PrinterModel model)
 {
-    out << tagText(tag, f, e) + QLatin1Char('\'') + valueText(tag.field(set, f, e));
+    auto make = [](PrinterModel m) {
+        QList<Entry> out;
+        auto add = [&](const TagDef &tag, int f, int e) {
+            if (usedBy(tag, m))
+                out.append({tagText(tag, f, e) + QLatin1Char('\''), &tag, f, e});
+        };
+        for (const TagDef &tag : StationTags)
+            add(tag, 0, 0);
+        for (int f = 1; f <= FormatSet::FormatCount; ++f) {
+            for (const TagDef &tag : FormatTags)
+                add(tag, f, 0);
+            for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
+                for (const TagDef &tag : BarcodeTags)
+                    add(tag, f, b);
+            }
+            for (int t = 1; t <= FormatSet::TextCount; ++t) {
+                for (const TagDef &tag : TextTags)
+                    add(tag, f, t);
+            }
+        }
+        return out;
+    };
+    static const QList<Entry> srp770 = make(PrinterModel::SRP770);
+    static const QList<Entry> al300 = make(PrinterModel::AL300);
+    return model == PrinterModel::AL300 ? al300 : srp770;
 }
 
 // The index at the 1-based character position `pos`, `count` characters long, read with
@@ -141,7 +174,7 @@ void writeTag(QStringList &out, FormatSet &set, const TagDef &tag, int f, int e)
 int indexAt(const QString &tag, int pos, int count, int max)
 {
     bool ok = false;
-    const qint64 v = LeadingWholeNumber(tag.mid(pos - 1, count), 0, max, &ok);
+    const qint64 v = LeadingWholeNumber(QStringView(tag).mid(pos - 1, count), 0, max, &ok);
     return ok ? int(v) : -1;
 }
 
@@ -228,26 +261,9 @@ QStringList FormatFile::toLines(const FormatSet &set, PrinterModel model)
     // The field accessors hand out writable pointers, so they work on a copy.
     FormatSet s = set;
     QStringList out;
-    for (const TagDef &tag : StationTags)
-        writeTag(out, s, tag, 0, 0);
-    for (int f = 1; f <= FormatSet::FormatCount; ++f) {
-        for (const TagDef &tag : FormatTags) {
-            if (usedBy(tag, model))
-                writeTag(out, s, tag, f, 0);
-        }
-        for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
-            for (const TagDef &tag : BarcodeTags) {
-                if (usedBy(tag, model))
-                    writeTag(out, s, tag, f, b);
-            }
-        }
-        for (int t = 1; t <= FormatSet::TextCount; ++t) {
-            for (const TagDef &tag : TextTags) {
-                if (usedBy(tag, model))
-                    writeTag(out, s, tag, f, t);
-            }
-        }
-    }
+    out.reserve(entries(model).size());
+    for (const Entry &line : entries(model))
+        out << line.head + valueText(line.def->field(s, line.f, line.e));
     return out;
 }
 

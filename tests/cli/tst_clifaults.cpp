@@ -303,6 +303,19 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("SRP770Print.Txt")));
     }
 
+    void convertNamesAnUnreadableTarget()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("AL300Dat[00].Txt");
+        QVERIFY(TextFile::writeBytes(target, QByteArray(TextFile::MaxDataFileBytes + 1, 'x')));
+        const CliResult r = runCli({"--data-dir", dir.path(), "convert-pre",
+                                    QStringLiteral(TEST_DATA_DIR "/sample.pre"), "--set", "0",
+                                    "--barcodes", "1", "--yes"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(r.err.contains("cannot be read") && r.err.contains("it is replaced"),
+                 qPrintable(r.err));
+    }
+
     void checkListsAl300Delimiters()
     {
         // Goods 1 and 5 of the fixture hold "1,000" and "15,000" in text 2.
