@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace {
 
 int byteAt(const QByteArray &image, qint64 pos)
@@ -113,21 +115,38 @@ QString PreFile::extractText(const QByteArray &image, qint64 offset, int length,
     if (length <= 0)
         return {};
     QByteArray buffer(length, '\0');
-    for (int k = 0; k < length; ++k) {
-        const qint64 pos = offset + k;
-        if (pos >= from && (to < 0 || pos < to))
-            buffer[k] = char(byteAt(image, pos));
-    }
+    char *b = buffer.data();
+    const qint64 first = qMax(qMax<qint64>(offset, from), 0);
+    const qint64 last = qMin(offset + length, to < 0 ? image.size() : qMin(to, image.size()));
+    if (last > first)
+        std::memcpy(b + (first - offset), image.constData() + first, size_t(last - first));
     // Walk the double-byte structure: a lead byte in the last position has lost its trail
     // byte to the field length and would decode to a replacement mark.
-    for (int k = 0; k < length; ++k) {
-        if (isLeadByte(quint8(buffer[k]))) {
+    int pairEnd = 0; // one past the last byte that begins or ends a double-byte pair
+    // Past the copied bytes there are only NULs, which begin no pair.
+    const int copiedEnd = last > first ? int(last - offset) : 0;
+    for (int k = 0; k < length && k < copiedEnd; ++k) {
+        if (isLeadByte(quint8(b[k]))) {
             if (k + 1 == length)
-                buffer[k] = '\0';
+                b[k] = '\0';
             ++k;
+            pairEnd = k + 1;
         }
     }
-    QString text = AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    // NUL padding reads as spaces: only the bytes before it are converted (a field of a short
+    // record is mostly padding). The same text as converting the whole field.
+    int used = qMin(length, qMax(copiedEnd, pairEnd));
+    while (used > 0 && b[used - 1] == '\0')
+        --used;
+    QString text;
+    if (used < length && used >= pairEnd) {
+        if (used > 0)
+            text = Cp949Codec::decode(Cp949Codec::encode(Cp949Codec::decode(buffer.left(used))));
+        text.replace(QChar(0), QLatin1Char(' '));
+        text += QString(length - used, QLatin1Char(' '));
+    } else {
+        text = AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    }
     // A line break or any other control character would break the goods data file.
     for (QChar &c : text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)

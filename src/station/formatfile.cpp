@@ -100,13 +100,13 @@ bool usedBy(const TagDef &tag, PrinterModel model)
 }
 
 // A stored text must stay one line with one apostrophe: quotes become backticks and line
-// breaks spaces, so that whatever the model holds reads back.
+// breaks spaces, trimmed as the reader trims, so that whatever the model holds reads back.
 QString safeValue(const QString &text)
 {
     QString out = QuotesToBackticks(text);
     out.replace(QLatin1Char('\r'), QLatin1Char(' '));
     out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return out;
+    return TrimSpaces(out);
 }
 
 QString valueText(const FieldRef &ref)
