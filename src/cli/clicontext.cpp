@@ -219,3 +219,17 @@ bool CliContext::loadPre(const QString &path, PreFile *file)
     }
     return false;
 }
+
+bool CliContext::isStandardOutput(const QString &path)
+{
+    if (path == QLatin1String("-"))
+        return true;
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return clean == QLatin1String("/dev/stdout") || clean == QLatin1String("/dev/fd/1") ||
+           clean == QLatin1String("/proc/self/fd/1");
+}
+
+void CliContext::writesTo(const QString &path)
+{
+    m_quiet = m_quiet || isStandardOutput(path);
+}

@@ -26,7 +26,9 @@ public:
     explicit CliContext(const QString &command);
 
     const QString &command() const { return m_command; }
-    QTextStream &out() { return m_out; }
+    // The command's own lines on standard output (off when the command's output file is
+    // standard output, see writesTo()).
+    QTextStream &out() { return m_quiet ? m_discard : m_out; }
     QTextStream &err() { return m_err; }
 
     // Parses `arguments` (those after the command word). Adds "--help" and "--data-dir".
@@ -68,6 +70,11 @@ public:
     // (reported).
     bool loadPre(const QString &path, PreFile *file);
 
+    // The command writes its output file to `path`: when that is standard output ("-",
+    // /dev/stdout, /dev/fd/1), out() stays off it so that the file's bytes come alone.
+    void writesTo(const QString &path);
+    static bool isStandardOutput(const QString &path);
+
     // One line typed on standard input; false at its end.
     bool readLine(QString *line);
 
@@ -75,5 +82,8 @@ private:
     QString m_command;
     QTextStream m_out;
     QTextStream m_err;
+    QString m_discarded;
+    QTextStream m_discard{&m_discarded};
+    bool m_quiet = false;
     QStringList m_positional;
 };

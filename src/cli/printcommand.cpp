@@ -106,6 +106,7 @@ int PrintCommand::run(const QStringList &arguments)
         blackMark = s == QLatin1String("B");
     }
     const bool toPdf = parser.isSet(pdfOpt);
+    cx.writesTo(parser.value(toPdf ? pdfOpt.names().first() : QStringLiteral("out")));
     std::unique_ptr<JobOutput> output;
     if (toPdf) {
         for (const QString &other : {"port", "device", "out"}) {

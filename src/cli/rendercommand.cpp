@@ -65,6 +65,7 @@ int RenderCommand::run(const QStringList &arguments)
     if (parser.isSet(dpiOpt) && !CliArguments::number(parser.value(dpiOpt), 25, 1200, &dpi, &why))
         return cx.usageError(QStringLiteral("--dpi: ") + why);
 
+    cx.writesTo(parser.value(pngOpt));
     const QString path = cx.positional().first();
     QByteArray bytes;
     if (TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, &why) != TextFile::Read::Ok)

@@ -164,6 +164,7 @@ int ReportCommand::run(const QStringList &arguments)
     }
 
     const QString title = RegistrationReportTitle(formName);
+    cx.writesTo(parser.value(parser.isSet(xlsxOpt) ? xlsxOpt : pdfOpt));
     if (parser.isSet(xlsxOpt)) {
         const QString path = parser.value(xlsxOpt);
         if (!SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"),

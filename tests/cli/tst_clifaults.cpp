@@ -263,6 +263,42 @@ private Q_SLOTS:
 #endif
     }
 
+    void standardOutputRedirectedToAFile_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("print --out")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--out", "/dev/stdout"}
+            << QByteArray("CB\r\n");
+        QTest::newRow("report --pdf")
+            << QStringList{"report", "srp770", "--set", "0", "--pdf", "/dev/fd/1"}
+            << QByteArray("%PDF");
+        QTest::newRow("render --png")
+            << QStringList{"render", file("job.Txt"), "--png", "/dev/stdout"}
+            << QByteArray("\x89PNG");
+    }
+    void standardOutputRedirectedToAFile()
+    {
+        // The bytes alone, never overwritten by the command's own summary line.
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, start);
+        const QString out = file("stdout.bin");
+        QFile::remove(out);
+        QProcess p;
+        p.setProcessEnvironment([] {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            return env;
+        }());
+        p.setStandardOutputFile(out);
+        p.start(QStringLiteral(LABELSTATION_BIN), QStringList{"--data-dir", data()} + args);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        const QByteArray bytes = fileBytes(out);
+        QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+        QVERIFY(!bytes.contains("written to") && !bytes.contains("job(s)"));
+    }
+
     void fifoAsInputIsRefused()
     {
 #ifndef Q_OS_UNIX
