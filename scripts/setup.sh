@@ -16,6 +16,11 @@ PACKAGES=(
   xvfb xauth
   help2man librsvg2-bin desktop-file-utils appstream man-db
 )
+# The fuzzing build (scripts/fuzz.sh) needs clang and its sanitizer runtimes as well.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+if [ "${LABELSTATION_SETUP_FUZZ:-}" = 1 ]; then
+  PACKAGES+=("${FUZZ_PACKAGES[@]}")
+fi
 
 install_missing_packages() {
   local missing=()
@@ -37,9 +42,12 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# LABELSTATION_CMAKE_ARGS: further configure options of the build folder (a checked build).
 configure_and_build() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # shellcheck disable=SC2086
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      ${LABELSTATION_CMAKE_ARGS:-}
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }

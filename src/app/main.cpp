@@ -23,11 +23,17 @@ namespace {
 QtMessageHandler qtHandler = nullptr;
 
 // Qt's remark about a missing runtime folder means nothing to a script reading standard
-// error; everything else goes through.
+// error, nor do the libraries' remarks on a failed picture or PDF (the command says what
+// failed in its own words); everything else goes through.
 void commandMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
+    for (const char *noise :
+         {"libpng error", "libpng warning", "QPainter::begin", "QPainter::end", "QPdfWriter"}) {
+        if (message.startsWith(QLatin1String(noise)))
+            return;
+    }
     if (qtHandler)
         qtHandler(type, context, message);
     else
@@ -41,6 +47,8 @@ int runCommand(int argc, char *argv[], const QString &command, const QStringList
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(commandMessages);
+    // Read-only commands leave a missing data folder missing; the writers make it themselves.
+    Program().CreateDataDir = false;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("labelstation"));
     QApplication::setApplicationVersion(QStringLiteral(LABELSTATION_VERSION));
@@ -63,11 +71,18 @@ int main(int argc, char *argv[])
         QStringList arguments;
         for (int i = 1; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
-        QStringList rest;
-        QString dataDir;
-        const QString command = CommandLine::commandOf(arguments, &rest, &dataDir);
-        if (!command.isEmpty())
-            return runCommand(argc, argv, command, rest, dataDir);
+        const CommandLine::Invocation inv = CommandLine::classify(arguments);
+        switch (inv.kind) {
+        case CommandLine::Invocation::Kind::Command:
+            return runCommand(argc, argv, inv.command, inv.rest, inv.dataDir);
+        case CommandLine::Invocation::Kind::BadUsage:
+            // Decided before any window or display is needed.
+            std::fprintf(stderr, "labelstation: %s\nTry 'labelstation --help'.\n",
+                         qPrintable(inv.error));
+            return 2;
+        case CommandLine::Invocation::Kind::Windows:
+            break;
+        }
     }
     // --help and --version answer without a display.
     for (int i = 1; i < argc; ++i) {

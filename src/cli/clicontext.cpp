@@ -43,6 +43,15 @@ bool CliContext::parse(QCommandLineParser &parser, const QStringList &arguments,
         *exitCode = Done;
         return false;
     }
+    // An option given with an empty value ("--out ''") names nothing.
+    for (const QString &name : parser.optionNames()) {
+        for (const QString &value : parser.values(name)) {
+            if (value.isEmpty()) {
+                *exitCode = usageError(QStringLiteral("--%1 needs a value").arg(name));
+                return false;
+            }
+        }
+    }
     if (parser.isSet(dataDir))
         Program().DataDirOverride = QDir(parser.value(dataDir)).absolutePath();
     m_positional = parser.positionalArguments();
@@ -76,17 +85,30 @@ void CliContext::note(const QString &message)
     m_err.flush();
 }
 
+bool CliContext::dataFolder(QString *path)
+{
+    *path = DataDirectory();
+    if (QFileInfo(*path).isDir())
+        return true;
+    failure(QStringLiteral("the data folder %1 does not exist").arg(*path));
+    return false;
+}
+
 bool CliContext::loadStation(const PrinterDriver &printer, const QString &setText, FormatSet *set,
                              GoodsTable *goods)
 {
-    const QDir dir(DataDirectory());
+    QString folder;
+    if (!dataFolder(&folder))
+        return false;
+    const QDir dir(folder);
     const QString formatPath = dir.filePath(printer.formatFileName(setText));
     if (!QFileInfo::exists(formatPath)) {
         failure(QStringLiteral("no format file %1 for set %2").arg(formatPath, setText));
         return false;
     }
-    if (!FormatFile::load(*set, formatPath, printer)) {
-        failure(QStringLiteral("cannot read %1").arg(formatPath));
+    QString why;
+    if (!FormatFile::load(*set, formatPath, printer, &why)) {
+        failure(QStringLiteral("cannot read %1: %2").arg(formatPath, why));
         return false;
     }
     if (!goods)
@@ -96,8 +118,8 @@ bool CliContext::loadStation(const PrinterDriver &printer, const QString &setTex
         failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
         return false;
     }
-    if (!goods->load(goodsPath)) {
-        failure(QStringLiteral("cannot read %1").arg(goodsPath));
+    if (!goods->load(goodsPath, &why)) {
+        failure(QStringLiteral("cannot read %1: %2").arg(goodsPath, why));
         return false;
     }
     return true;
@@ -189,15 +211,36 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
 
 bool CliContext::loadPre(const QString &path, PreFile *file)
 {
-    switch (file->load(path)) {
+    QString why;
+    switch (file->load(path, &why)) {
     case PreFile::Status::Ok:
+        if (file->omittedRecords() > 0)
+            warning(QStringLiteral("%1 holds %2 goods records; only the first %3 are read (the "
+                                   "AL-300 station keeps goods 1 to %3)")
+                        .arg(path)
+                        .arg(file->recordCount() + file->omittedRecords())
+                        .arg(PreFile::MaxRecords));
         return true;
     case PreFile::Status::Unreadable:
-        failure(QStringLiteral("cannot read %1").arg(path));
+        failure(QStringLiteral("cannot read %1: %2").arg(path, why));
         return false;
     case PreFile::Status::Unknown:
-        failure(QStringLiteral("%1 is not a LEO-60D+ goods file").arg(path));
+        failure(QStringLiteral("%1 is not a LEO-60D+ goods file (%2)").arg(path, why));
         return false;
     }
     return false;
+}
+
+bool CliContext::isStandardOutput(const QString &path)
+{
+    if (path == QLatin1String("-"))
+        return true;
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return clean == QLatin1String("/dev/stdout") || clean == QLatin1String("/dev/fd/1") ||
+           clean == QLatin1String("/proc/self/fd/1");
+}
+
+void CliContext::writesTo(const QString &path)
+{
+    m_quiet = m_quiet || isStandardOutput(path);
 }

@@ -26,7 +26,9 @@ public:
     explicit CliContext(const QString &command);
 
     const QString &command() const { return m_command; }
-    QTextStream &out() { return m_out; }
+    // The command's own lines on standard output (off when the command's output file is
+    // standard output, see writesTo()).
+    QTextStream &out() { return m_quiet ? m_discard : m_out; }
     QTextStream &err() { return m_err; }
 
     // Parses `arguments` (those after the command word). Adds "--help" and "--data-dir".
@@ -57,14 +59,22 @@ public:
     static QList<QCommandLineOption> outputOptions();
     std::unique_ptr<JobOutput> output(const QCommandLineParser &parser, int *exitCode);
 
+    // The data folder in *path; false (reported) when it does not exist.
+    bool dataFolder(QString *path);
     // Reads the station's format file and, when `goods` is given, its goods file of barcode
-    // set `setText` ("00".."21"). A missing or unreadable file is a failure (reported).
+    // set `setText` ("00".."21"). A missing data folder, a missing or unreadable file is a
+    // failure (reported).
     bool loadStation(const PrinterDriver &printer, const QString &setText, FormatSet *set,
                      GoodsTable *goods);
 
     // Reads a LEO-60D+ goods file; a missing, unreadable or foreign file is a failure
     // (reported).
     bool loadPre(const QString &path, PreFile *file);
+
+    // The command writes its output file to `path`: when that is standard output ("-",
+    // /dev/stdout, /dev/fd/1), out() stays off it so that the file's bytes come alone.
+    void writesTo(const QString &path);
+    static bool isStandardOutput(const QString &path);
 
     // One line typed on standard input; false at its end.
     bool readLine(QString *line);
@@ -73,5 +83,8 @@ private:
     QString m_command;
     QTextStream m_out;
     QTextStream m_err;
+    QString m_discarded;
+    QTextStream m_discard{&m_discarded};
+    bool m_quiet = false;
     QStringList m_positional;
 };

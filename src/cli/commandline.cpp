@@ -33,28 +33,118 @@ const Command Commands[] = {
 
 } // namespace
 
-QString CommandLine::commandOf(const QStringList &arguments, QStringList *rest, QString *dataDir)
+namespace {
+
+// Options of the windows that take a value, and those that do not.
+const char *const WindowValueOptions[] = {"open", "grab", "sample-data", "screenshots"};
+const char *const WindowFlags[] = {"help", "h", "help-all", "version", "v", "?"};
+// Qt's own options (QGuiApplication, QApplication, X11), with one or two dashes.
+const char *const QtValueOptions[] = {"platform",        "platformpluginpath",
+                                      "platformtheme",   "plugin",
+                                      "qwindowgeometry", "geometry",
+                                      "qwindowtitle",    "title",
+                                      "qwindowicon",     "icon",
+                                      "session",         "style",
+                                      "stylesheet",      "display",
+                                      "qmljsdebugger"};
+const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+bool listed(const QString &name, const auto &list)
 {
+    for (const char *n : list) {
+        if (name == QLatin1String(n))
+            return true;
+    }
+    return false;
+}
+
+CommandLine::Invocation bad(const QString &error)
+{
+    CommandLine::Invocation inv;
+    inv.kind = CommandLine::Invocation::Kind::BadUsage;
+    inv.error = error;
+    return inv;
+}
+
+} // namespace
+
+CommandLine::Invocation CommandLine::classify(const QStringList &arguments)
+{
+    Invocation inv;
+    bool windowOptions = false; // an option that only the windows take was given
+    bool help = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
-        if (a == QLatin1String("--data-dir") || a == QLatin1String("-data-dir")) {
-            if (dataDir)
-                *dataDir = arguments.value(i + 1);
-            ++i;
+        if (a.isEmpty())
+            return bad(QStringLiteral("empty argument"));
+        if (a == QLatin1String("--")) {
+            if (i + 1 >= arguments.size())
+                return bad(QStringLiteral("no command after --"));
+            const QString word = arguments[i + 1];
+            if (!isCommand(word))
+                return bad(QStringLiteral("unknown command '%1'").arg(word));
+            inv.kind = Invocation::Kind::Command;
+            inv.command = word;
+            inv.rest = arguments.mid(i + 2);
+            return inv;
+        }
+        if (!a.startsWith(QLatin1Char('-'))) {
+            if (!isCommand(a))
+                return bad(QStringLiteral("unknown command '%1'").arg(a));
+            if (windowOptions)
+                return bad(QStringLiteral("the options before '%1' belong to the windows; give "
+                                          "a command's options after it")
+                               .arg(a));
+            inv.kind = Invocation::Kind::Command;
+            inv.command = a;
+            inv.rest = arguments.mid(i + 1);
+            if (help)
+                inv.rest.prepend(QStringLiteral("--help"));
+            return inv;
+        }
+        // "--name", "-name" or "--name=value".
+        QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        QString value;
+        const qsizetype eq = name.indexOf(QLatin1Char('='));
+        const bool inlineValue = eq >= 0;
+        if (inlineValue) {
+            value = name.mid(eq + 1);
+            name = name.left(eq);
+        }
+        const bool takesValue = name == QLatin1String("data-dir") ||
+                                listed(name, WindowValueOptions) || listed(name, QtValueOptions);
+        if (takesValue) {
+            if (!inlineValue) {
+                if (i + 1 >= arguments.size())
+                    return bad(QStringLiteral("%1 needs a value").arg(a));
+                value = arguments[++i];
+            }
+            if (value.isEmpty())
+                return bad(QStringLiteral("--%1 needs a value").arg(name));
+            if (name == QLatin1String("data-dir")) {
+                if (isCommand(value))
+                    return bad(QStringLiteral("--data-dir %1: '%1' is a command; give the data "
+                                              "folder first (labelstation --data-dir DIR %1 ...; "
+                                              "./%1 for a folder of that name)")
+                                   .arg(value));
+                inv.dataDir = value;
+            } else {
+                windowOptions = true;
+            }
             continue;
         }
-        if (a.startsWith(QLatin1String("--data-dir="))) {
-            if (dataDir)
-                *dataDir = a.mid(11);
+        if (!inlineValue && listed(name, WindowFlags)) {
+            help = help || name.startsWith(QLatin1Char('h')) || name == QLatin1String("?");
+            windowOptions = windowOptions || !help;
             continue;
         }
-        if (a.startsWith(QLatin1Char('-')))
-            return QString();
-        if (rest)
-            *rest = arguments.mid(i + 1);
-        return a;
+        if (!inlineValue && listed(name, QtFlags)) {
+            windowOptions = true;
+            continue;
+        }
+        return bad(QStringLiteral("unknown option '%1'").arg(a));
     }
-    return QString();
+    return inv;
 }
 
 bool CommandLine::isCommand(const QString &word)

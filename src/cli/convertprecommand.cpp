@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
 #include "common/writerlock.h"
 #include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
@@ -96,6 +97,15 @@ int ConvertPreCommand::run(const QStringList &arguments)
     if (lock.acquire(force) != WriterLock::Result::Locked)
         return cx.failure(lock.englishMessage());
 
+    // The goods file is replaced as a whole; one that is there but cannot be read is named,
+    // so that the answer (or --yes) replaces it knowingly.
+    {
+        QByteArray old;
+        if (TextFile::readBytes(target, TextFile::MaxDataFileBytes, &old, &why) ==
+            TextFile::Read::Failed)
+            cx.warning(QStringLiteral("the goods file %1 cannot be read (%2); it is replaced")
+                           .arg(target, why));
+    }
     if (!parser.isSet(yesOpt)) {
         lock.release(); // nobody waits for the answer typed here
         cx.err() << QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(setText)
@@ -111,6 +121,9 @@ int ConvertPreCommand::run(const QStringList &arguments)
         }
     }
 
+    // A command that writes into the data folder makes the folder when it is missing.
+    Program().CreateDataDir = true;
+    DataDirectory();
     if (!lock.isLocked() && lock.acquire(force) != WriterLock::Result::Locked)
         return cx.failure(lock.englishMessage());
     if (lock.openInStation())

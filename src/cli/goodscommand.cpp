@@ -250,6 +250,9 @@ int runImport(const QStringList &arguments)
         cx.note(QStringLiteral("%1 is open in a station of %2; the station offers to read it "
                                "again")
                     .arg(goodsPath, DataLock::englishHolder(lock.holder())));
+    // A command that writes into the data folder makes the folder when it is missing.
+    Program().CreateDataDir = true;
+    DataDirectory();
     if (!writeGoodsFile(result, goodsPath, &why))
         return cx.failure(QStringLiteral("cannot write %1: %2").arg(goodsPath, why));
     cx.out() << "written: " << goodsPath << "\n";

@@ -8,6 +8,7 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
+#include "station/goodscheck.h"
 #include "station/labelpainter.h"
 #include "station/labelpdf.h"
 
@@ -22,8 +23,10 @@ const QString About = QStringLiteral(
     "Prints labels of the goods list of barcode set NN (00 to 21) on the SRP-770 or AL-300,\n"
     "exactly as the station's list print does: one job per goods row, in list order, with the\n"
     "row's own quantity (or --qty for every row) and the row's own format (or --format).\n"
-    "Rows with quantity 0 or without a format 1 to 5 are skipped. Goods numbers in --items\n"
-    "that the list does not hold are reported and skipped; the status is then 1.\n"
+    "Rows with quantity 0 or without a format 1 to 5 are skipped. Rows whose quantity is\n"
+    "above 9999 (more than one job carries) and goods numbers in --items that the list does\n"
+    "not hold are reported and skipped; the status is then 1. When nothing is printable,\n"
+    "nothing is sent or written (an existing --out or --pdf file stays) and the status is 1.\n"
     "Each job is one port cycle (copy file SRP770Print.Txt or AL300Print.Txt in the data\n"
     "folder, open, write, wait, close) at the set's line speed. --out writes the jobs'\n"
     "exact bytes one after another to FILE (- for standard output) instead of sending them;\n"
@@ -100,6 +103,7 @@ int PrintCommand::run(const QStringList &arguments)
         blackMark = s == QLatin1String("B");
     }
     const bool toPdf = parser.isSet(pdfOpt);
+    cx.writesTo(parser.value(toPdf ? pdfOpt.names().first() : QStringLiteral("out")));
     std::unique_ptr<JobOutput> output;
     if (toPdf) {
         for (const QString &other : {"port", "device", "out"}) {
@@ -117,6 +121,10 @@ int PrintCommand::run(const QStringList &arguments)
         return CliContext::Failure;
     if (output)
         output->setSpeed(set.BarComSpeed);
+    if (format != 0 && !GoodsCheck::formatInUse(set.Fmt[format]))
+        cx.warning(QStringLiteral("format %1 has no barcode or text in use: its labels come out "
+                                  "blank")
+                       .arg(format));
 
     // The rows in list order.
     QList<int> rows;
@@ -142,6 +150,15 @@ int PrintCommand::run(const QStringList &arguments)
     for (int r : std::as_const(rows)) {
         const QString number = goods.cell(r, GoodsTable::NumberColumn);
         const int count = LabelJob::listCount(goods, r, qty);
+        if (count > LabelJob::MaxCount) {
+            cx.warning(QStringLiteral("goods %1: quantity %2 is more than one label job carries "
+                                      "(%3); nothing printed")
+                           .arg(number)
+                           .arg(count)
+                           .arg(LabelJob::MaxCount));
+            missing = true;
+            continue;
+        }
         LabelJob job;
         if (!LabelJob::plan(*printer, set, goods, r, count, format, blackMark, &job)) {
             cx.note(
@@ -165,12 +182,18 @@ int PrintCommand::run(const QStringList &arguments)
     if (toPdf) {
         const QString path = parser.value(pdfOpt);
         if (labels.isEmpty())
-            return cx.failure(QStringLiteral("no label to draw; %1 not written").arg(path));
+            return cx.failure(
+                QStringLiteral("nothing to print: no label to draw; %1 not written").arg(path));
         if (!LabelPdf::write(path, labels, &why))
             return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
         cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";
         return missing ? CliContext::Failure : CliContext::Done;
     }
+    if (sent == 0)
+        return cx.failure(
+            output->kind() == JobOutput::Kind::File
+                ? QStringLiteral("nothing to print; %1 not written").arg(output->describe())
+                : QStringLiteral("nothing to print"));
     const bool done = output->finish(&why);
     for (const QString &w : output->warnings())
         cx.warning(w);

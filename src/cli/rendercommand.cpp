@@ -3,15 +3,15 @@
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/cp949codec.h"
+#include "common/safesave.h"
+#include "common/textfile.h"
 #include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/scancheck.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 namespace {
 
@@ -73,12 +73,13 @@ int RenderCommand::run(const QStringList &arguments)
     if (parser.isSet(dpiOpt) && !CliArguments::number(parser.value(dpiOpt), 25, 1200, &dpi, &why))
         return cx.usageError(QStringLiteral("--dpi: ") + why);
 
+    cx.writesTo(parser.value(pngOpt));
     const QString path = cx.positional().first();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cx.failure(QStringLiteral("cannot read %1").arg(path));
-    const QList<LabelDescription> labels =
-        LabelJobReader::readAll(Cp949Codec::decode(file.readAll()));
+    QByteArray bytes;
+    if (TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, &why) != TextFile::Read::Ok)
+        return cx.failure(QStringLiteral("cannot read %1%2")
+                              .arg(path, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+    const QList<LabelDescription> labels = LabelJobReader::readAll(Cp949Codec::decode(bytes));
     if (labels.isEmpty())
         return cx.failure(QStringLiteral("%1 holds no label job").arg(path));
 
@@ -87,11 +88,24 @@ int RenderCommand::run(const QStringList &arguments)
         QStringList problems; // the reader's and the drawing's
         const QImage picture = LabelPainter::render(labels[i], dpi, &problems);
         const QString target = pictureName(parser.value(pngOpt), i);
-        QSaveFile out(target);
-        if (picture.isNull() || !out.open(QIODevice::WriteOnly) || !picture.save(&out, "PNG") ||
-            !out.commit())
-            return cx.failure(QStringLiteral("cannot write %1").arg(target));
         problems.removeDuplicates();
+        if (picture.isNull()) {
+            for (const QString &p : std::as_const(problems))
+                cx.warning(p);
+            return cx.failure(
+                QStringLiteral("%1 not written: the picture would be too large").arg(target));
+        }
+        SafeSave out(target);
+        if (!out.open(&why))
+            return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));
+        if (!picture.save(out.device(), "PNG")) {
+            why = out.writeError();
+            out.cancel();
+            return cx.failure(QStringLiteral("cannot write %1: %2")
+                                  .arg(target, why.isEmpty() ? QStringLiteral("PNG error") : why));
+        }
+        if (!out.commit(&why))
+            return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));
         for (const QString &p : std::as_const(problems))
             cx.warning(labels.size() > 1 ? QStringLiteral("label %1: %2").arg(i + 1).arg(p) : p);
         anyProblem = anyProblem || !problems.isEmpty();

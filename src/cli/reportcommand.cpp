@@ -2,6 +2,7 @@
 
 #include "cli/clicontext.h"
 #include "common/programstate.h"
+#include "common/safesave.h"
 #include "leo60d/prefile.h"
 #include "leo60d/textgridmodel.h"
 #include "model/formatfile.h"
@@ -14,13 +15,12 @@
 #include "report/spreadsheetexport.h"
 #include "station/stationfrm.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTableView>
-#include <QTemporaryFile>
 
 #include <memory>
 
@@ -37,8 +37,7 @@ const QString About = QStringLiteral(
     "  labelstation report srp770 --set 00 --pdf report.pdf --by name\n"
     "  labelstation report leo60d --pre goods.pre --xlsx goods.xlsx");
 
-// Pages of the grid into a PDF file, written beside the target first so that a failure
-// leaves no half file.
+// Pages of the grid into a PDF file, saved whole or not at all (SafeSave).
 bool writePdf(QTableView *grid, const QString &title, const QString &path, QString *error)
 {
     SetReportHeader(grid, title);
@@ -50,26 +49,26 @@ bool writePdf(QTableView *grid, const QString &title, const QString &path, QStri
         *error = QStringLiteral("no folder %1").arg(dir);
         return false;
     }
-    const QString partial = path + QStringLiteral(".part");
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
-                                                             : QPageLayout::Portrait);
-        printer.setDocName(title);
+        QPdfWriter pdf(&pdfBytes);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(settings.orientation == 2 ? QPageLayout::Landscape
+                                                         : QPageLayout::Portrait);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Label Station"));
         const QList<int> which = pages.pagesToPrint(0);
-        if (which.isEmpty() || !pages.print(&printer, which)) {
-            QFile::remove(partial);
+        if (which.isEmpty() || !pages.print(&pdf, which)) {
             *error = QStringLiteral("cannot write %1").arg(path);
             return false;
         }
     }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        *error = QStringLiteral("cannot write %1").arg(path);
+    QString why;
+    if (!SafeSave::write(path, pdfBytes.data(), &why)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, why);
         return false;
     }
     return true;
@@ -146,11 +145,14 @@ int ReportCommand::run(const QStringList &arguments)
         if (!cx.setText(parser, &setText, &code))
             return code;
         const PrinterDriver &printer = *Printers::byKey(station);
-        const QString path = QDir(DataDirectory()).filePath(printer.goodsFileName(setText));
+        QString folder;
+        if (!cx.dataFolder(&folder))
+            return CliContext::Failure;
+        const QString path = QDir(folder).filePath(printer.goodsFileName(setText));
         if (!QFileInfo::exists(path))
             return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(path, setText));
-        if (!goods.load(path))
-            return cx.failure(QStringLiteral("cannot read %1").arg(path));
+        if (!goods.load(path, &why))
+            return cx.failure(QStringLiteral("cannot read %1: %2").arg(path, why));
         if (by == QLatin1String("number"))
             goods.sortByNumber();
         else if (by == QLatin1String("name"))
@@ -162,6 +164,7 @@ int ReportCommand::run(const QStringList &arguments)
     }
 
     const QString title = RegistrationReportTitle(formName);
+    cx.writesTo(parser.value(parser.isSet(xlsxOpt) ? xlsxOpt : pdfOpt));
     if (parser.isSet(xlsxOpt)) {
         const QString path = parser.value(xlsxOpt);
         if (!SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"),

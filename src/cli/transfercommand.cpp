@@ -63,6 +63,7 @@ int TransferCommand::run(const QStringList &arguments)
     const bool sendGoods = parser.isSet(goodsOpt);
     if (!parser.isSet(formatsOpt) && !sendGoods)
         return cx.usageError(QStringLiteral("nothing to send: give --formats LIST and/or --goods"));
+    cx.writesTo(parser.value(QStringLiteral("out")));
     const std::unique_ptr<JobOutput> output = cx.output(parser, &code);
     if (!output)
         return code;

@@ -5,6 +5,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <cmath>
+
 QString ColumnWidthFile::pathFor(const QString &dataDir, const QString &formName)
 {
     return QDir(dataDir).filePath(formName + QStringLiteral("ColSize.Txt"));
@@ -21,14 +24,23 @@ QList<double> ColumnWidthFile::read(const QString &path, int columnCount)
 
 QList<double> ColumnWidthFile::fromLines(const QStringList &lines, int columnCount)
 {
-    if (lines.isEmpty() || lines.first().isEmpty())
+    if (lines.isEmpty())
         return {};
-    const QStringList words = SplitWords(lines.first());
+    return fromLine(lines.first(), columnCount);
+}
+
+QList<double> ColumnWidthFile::fromLine(const QString &line, int columnCount)
+{
+    if (line.isEmpty())
+        return {};
+    const QStringList words = SplitWords(line);
     if (words.isEmpty() || words.size() != columnCount)
         return {};
     QList<double> widths;
-    for (const QString &w : words)
-        widths << LeadingNumber(w);
+    for (const QString &w : words) {
+        const double v = LeadingNumber(w);
+        widths << (std::isfinite(v) ? std::clamp(v, 0.0, MaxWidth) : (v > 0 ? MaxWidth : 0.0));
+    }
     return widths;
 }
 

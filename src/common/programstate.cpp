@@ -18,6 +18,7 @@ QString BarcodeSetText()
 QString DataDirectory()
 {
     const QString dir = ProgramFolders::currentData().path;
-    QDir().mkpath(dir);
+    if (Program().CreateDataDir)
+        QDir().mkpath(dir);
     return dir;
 }

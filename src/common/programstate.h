@@ -34,8 +34,10 @@ struct ProgramState {
     qint16 PreviewRequested = 0;
     qint16 PreviewZoom = 0; // index 0..13 into the preview zoom list
 
-    // Folder of the data files (created on demand by DataDirectory()).
+    // Folder of the data files (created on demand by DataDirectory() unless CreateDataDir
+    // is off: the command line's read-only commands leave a missing folder missing).
     QString DataDirOverride;
+    bool CreateDataDir = true;
 };
 
 ProgramState &Program();
@@ -43,5 +45,6 @@ ProgramState &Program();
 // "nn" for the current barcode set.
 QString BarcodeSetText();
 // The data directory: --data-dir / LABELSTATION_DATA_DIR, else "<program dir>/Data" for a
-// portable copy, else the user's data location (ProgramFolders). Created when missing.
+// portable copy, else the user's data location (ProgramFolders). Created when missing (see
+// CreateDataDir).
 QString DataDirectory();

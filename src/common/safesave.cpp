@@ -1,11 +1,14 @@
 #include "safesave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <array>
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -72,7 +75,36 @@ private:
     QString m_error;
 };
 
-enum class Kind { Replace, Direct, Refused };
+enum class Kind { Replace, Direct };
+
+// The descriptor a path names when it is one of this process's own streams (/dev/stdout,
+// /dev/stderr, /dev/fd/N, /proc/self/fd/N); -1 otherwise.
+int ownStreamOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    static const QRegularExpression own(QStringLiteral(
+        "^/(?:dev/(stdin|stdout|stderr|fd/([0-9]+))|proc/(self|[0-9]+)/fd/([0-9]+))$"));
+    const QRegularExpressionMatch m =
+        own.match(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!m.hasMatch())
+        return -1;
+    if (m.captured(1) == QLatin1String("stdin"))
+        return 0;
+    if (m.captured(1) == QLatin1String("stdout"))
+        return 1;
+    if (m.captured(1) == QLatin1String("stderr"))
+        return 2;
+    if (!m.captured(2).isEmpty())
+        return m.captured(2).toInt();
+    if (m.captured(3) != QLatin1String("self") &&
+        m.captured(3).toLongLong() != qint64(QCoreApplication::applicationPid()))
+        return -1;
+    return m.captured(4).toInt();
+#else
+    Q_UNUSED(path);
+    return -1;
+#endif
+}
 
 } // namespace
 
@@ -109,6 +141,11 @@ bool SafeSave::isDirect() const
     return d->kind == Kind::Direct;
 }
 
+QString SafeSave::writeError() const
+{
+    return d->sink ? d->sink->error() : QString();
+}
+
 namespace {
 
 void setError(QString *error, const QString &text)
@@ -130,41 +167,43 @@ bool SafeSave::open(QString *error)
         setError(error, NoSpace);
         return false;
     }
-    const QString absolute = QFileInfo(d->path).absoluteFilePath();
-    bool inPlace =
-        absolute.startsWith(QLatin1String("/dev/")) || absolute.startsWith(QLatin1String("/proc/"));
-    bool append = inPlace; // a regular file reached through /dev or /proc
+    int fd = -1; // a descriptor to write in place
 #ifdef Q_OS_UNIX
     const QByteArray native = QFile::encodeName(d->path);
+    const int stream = ownStreamOf(d->path);
     struct stat st {};
-    int fd = -1;
-    if (::stat(native.constData(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            setError(error, QStringLiteral("%1 is a folder").arg(d->path));
+    if (::stat(native.constData(), &st) != 0) {
+        if (stream >= 0) {
+            setError(error, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
-        if (S_ISFIFO(st.st_mode)) {
-            // Opening a FIFO for writing waits for a reader: ask without waiting.
-            fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd < 0) {
-                setError(
-                    error,
-                    errno == ENXIO
-                        ? QStringLiteral("%1 is a FIFO that no program reads from").arg(d->path)
-                        : QString::fromLocal8Bit(std::strerror(errno)));
-                return false;
-            }
+    } else if (S_ISDIR(st.st_mode)) {
+        setError(error, QStringLiteral("%1 is a folder").arg(d->path));
+        return false;
+    } else if (stream >= 0) {
+        // The process's own stream (standard output, perhaps redirected to a regular file) is
+        // written through a copy of its descriptor: what the program prints there later comes
+        // after these bytes, not over them.
+        std::fflush(nullptr);
+        fd = ::fcntl(stream, F_DUPFD_CLOEXEC, 0);
+    } else if (S_ISFIFO(st.st_mode)) {
+        // Opening a FIFO for writing waits for a reader: ask without waiting.
+        fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0 && errno == ENXIO) {
+            setError(error, QStringLiteral("%1 is a FIFO that no program reads from").arg(d->path));
+            return false;
+        }
+        if (fd >= 0)
             ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-            inPlace = true;
-            append = false;
-        } else if (S_ISCHR(st.st_mode)) {
-            inPlace = true;
-            append = false;
-        } else if (!S_ISREG(st.st_mode)) {
-            setError(error, QStringLiteral("%1 is not a regular file").arg(d->path));
-            return false;
-        }
-    } else if (inPlace) {
+    } else if (S_ISCHR(st.st_mode)) {
+        fd = ::open(native.constData(), O_WRONLY | O_CLOEXEC);
+    } else if (!S_ISREG(st.st_mode)) {
+        setError(error, QStringLiteral("%1 is not a regular file").arg(d->path));
+        return false;
+    } else {
+        st.st_mode = 0; // a regular file: replaced below
+    }
+    if (fd < 0 && (stream >= 0 || S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))) {
         setError(error, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
@@ -174,23 +213,13 @@ bool SafeSave::open(QString *error)
         return false;
     }
 #endif
-    if (inPlace) {
+    if (fd >= 0) {
         d->kind = Kind::Direct;
-        d->directFile = std::make_unique<QFile>(d->path);
-        bool opened = false;
-#ifdef Q_OS_UNIX
-        if (fd >= 0)
-            opened = d->directFile->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
-        else
-#endif
-            // Append: a redirected standard output keeps what is already in it.
-            opened = d->directFile->open(append ? QIODevice::WriteOnly | QIODevice::Append
-                                                : QIODevice::WriteOnly);
-        if (!opened) {
+        d->directFile = std::make_unique<QFile>();
+        if (!d->directFile->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             setError(error, d->directFile->errorString());
 #ifdef Q_OS_UNIX
-            if (fd >= 0)
-                ::close(fd);
+            ::close(fd);
 #endif
             d->directFile.reset();
             return false;
@@ -269,7 +298,7 @@ bool SafeSave::write(const QString &path, const QByteArray &bytes, QString *erro
     if (!save.open(error))
         return false;
     if (save.device()->write(bytes) != bytes.size()) {
-        setError(error, static_cast<Sink *>(save.device())->error());
+        setError(error, save.writeError());
         save.cancel();
         return false;
     }

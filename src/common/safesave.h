@@ -17,9 +17,9 @@ class QIODevice;
 //
 // A character device or a FIFO is never replaced by a regular file: it is written directly
 // (`--out /dev/stdout`, a printer's device node). A FIFO that no program reads from is
-// refused at once rather than waited for. Paths below /dev and /proc are written in place
-// as well (/dev/stdout may stand for a redirected regular file). Anything else that is not a
-// regular file (a folder, a block device, a socket) is refused.
+// refused at once rather than waited for. The process's own streams (/dev/stdout, /dev/fd/N)
+// are written in place as well, also when they stand for a redirected regular file. Anything
+// else that is not a regular file (a folder, a block device, a socket) is refused.
 class SafeSave {
 public:
     explicit SafeSave(const QString &path);
@@ -38,6 +38,8 @@ public:
     void cancel();
     // True when the target is written in place (a device, a FIFO, a path below /dev).
     bool isDirect() const;
+    // Why a write to device() failed ("" while all went through).
+    QString writeError() const;
 
     // The whole of `bytes` into `path`.
     static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -34,7 +34,8 @@ TextFile::Read TextFile::readBytes(const QString &path, qint64 maxBytes, QByteAr
     // Opened without waiting (a FIFO would wait for a writer), then looked at.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        // No such file, or a folder on its path that is a file: either way there is none.
+        if (errno == ENOENT || errno == ENOTDIR)
             return Read::Missing;
         return failed(error, QString::fromLocal8Bit(std::strerror(errno)));
     }
@@ -59,13 +60,22 @@ TextFile::Read TextFile::readBytes(const QString &path, qint64 maxBytes, QByteAr
     if (!f.open(QIODevice::ReadOnly))
         return failed(error, f.errorString());
 #endif
+    const QString tooLarge = QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes);
     if (f.size() > maxBytes)
-        return failed(error, QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
-    QByteArray all = f.read(maxBytes + 1);
-    if (f.error() != QFileDevice::NoError)
-        return failed(error, f.errorString());
-    if (all.size() > maxBytes)
-        return failed(error, QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes));
+        return failed(error, tooLarge);
+    // In pieces up to the end: the file may still grow while it is read.
+    QByteArray all;
+    all.reserve(f.size());
+    for (;;) {
+        const QByteArray piece = f.read(64 * 1024);
+        if (f.error() != QFileDevice::NoError)
+            return failed(error, f.errorString());
+        if (piece.isEmpty())
+            break;
+        all += piece;
+        if (all.size() > maxBytes)
+            return failed(error, tooLarge);
+    }
     *bytes = std::move(all);
     return Read::Ok;
 }

@@ -2,7 +2,11 @@
 
 #include "cp949codec.h"
 
+#include <QVarLengthArray>
+
+#include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -78,10 +82,69 @@ QString LeadingNumberText(const QString &text)
 
 double LeadingNumber(const QString &text)
 {
-    return LeadingNumberText(text).toDouble();
+    return LeadingNumber(QStringView(text));
 }
 
-qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok)
+double LeadingNumber(QStringView text)
+{
+    // The characters LeadingNumberText() keeps, read in place: most numbers of the files are
+    // short, and reading them makes no text.
+    QVarLengthArray<char, 64> number;
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        if (text[i] == QLatin1Char('-'))
+            number.append('-');
+        ++i;
+    }
+    bool whole = false; // a digit before the point
+    bool any = false;
+    while (i < text.size() && isDigit(text[i])) {
+        number.append(char(text[i++].unicode()));
+        whole = any = true;
+    }
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        number.append('.');
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            number.append(char(text[i++].unicode()));
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    const char *first = number.constData();
+    if (*first == '-')
+        ++first;
+    double v = 0;
+    const auto r = std::from_chars(first, number.constData() + number.size(), v);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too many digits for a double: past the largest number it is infinite, below the
+        // smallest it is 0 (as a text's own conversion answers).
+        bool nonZeroWhole = false;
+        for (const char *c = first; c < number.constData() + number.size() && *c != '.'; ++c)
+            nonZeroWhole = nonZeroWhole || *c != '0';
+        if (!whole || !nonZeroWhole)
+            return 0;
+        v = std::numeric_limits<double>::infinity();
+    }
+    return number[0] == '-' ? -v : v;
+}
+
+int LeadingInt(const QString &text)
+{
+    const double v = std::trunc(LeadingNumber(text));
+    if (std::isnan(v))
+        return 0;
+    if (v < double(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (v > double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return int(v);
+}
+
+qint64 LeadingWholeNumber(QStringView text, qint64 min, qint64 max, bool *ok)
 {
     const double v = std::nearbyint(LeadingNumber(text)); // default mode: halves to even
     const bool fits = std::isfinite(v) && v >= double(min) && v <= double(max);

@@ -13,11 +13,15 @@
 // and further digits; stop at the first character that does not fit. Answers the number
 // part as a plain text ("-12.5", "0" when nothing readable).
 QString LeadingNumberText(const QString &text);
-// The same as a double.
+// The same as a double (a number beyond a double's range is infinite, one too small 0).
 double LeadingNumber(const QString &text);
+double LeadingNumber(QStringView text);
+// The whole part (toward zero) of the leading number as an int; a number beyond the int range
+// gives the nearest end of the range ("12.7" 12, "-3.9" -3, "99999999999" 2147483647).
+int LeadingInt(const QString &text);
 // The leading number rounded to a whole number, halves to the even neighbour. *ok is false
 // when the value does not fit into [min, max].
-qint64 LeadingWholeNumber(const QString &text, qint64 min, qint64 max, bool *ok = nullptr);
+qint64 LeadingWholeNumber(QStringView text, qint64 min, qint64 max, bool *ok = nullptr);
 
 // Trimmed of spaces only (tabs stay), as the program's texts are trimmed everywhere.
 QString TrimSpaces(const QString &text);

@@ -343,6 +343,12 @@ void LEO60DFrm::ChtViewCmd_Click()
             switch (file.load(name)) {
             case PreFile::Status::Ok:
                 showFile(file);
+                // Goods numbers are 1 to 999: the records beyond them are not read.
+                if (file.omittedRecords() > 0)
+                    message =
+                        QStringLiteral("* 파일에 품목이 %1개 있습니다. 처음 %2개만 읽었습니다 !")
+                            .arg(file.recordCount() + file.omittedRecords())
+                            .arg(PreFile::MaxRecords);
                 break;
             case PreFile::Status::Unreadable:
                 message = QStringLiteral("파일명 오류발생 !");

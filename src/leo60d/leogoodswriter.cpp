@@ -20,7 +20,13 @@ bool isBlankRow(const QStringList &row)
 
 QString LeoGoodsWriter::fieldText(const QString &cell)
 {
-    QString text = QuotesToBackticks(TrimSpaces(cell));
+    QString text = cell;
+    // A line break or other control character would split the goods line.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    text = QuotesToBackticks(TrimSpaces(text));
     for (QChar c : {u',', u';', u'|', u'{', u'}'})
         text.replace(c, QLatin1Char('?'));
     return text;

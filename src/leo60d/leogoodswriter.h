@@ -11,7 +11,8 @@
 //
 // r is the grid row (from 1), so rows skipped as blank leave gaps in the numbers. A barcode
 // or text whose column is not chosen is a single space; a chosen column gives its cell,
-// trimmed, with ' and " turned into ` and the delimiters , ; | { } into ?.
+// trimmed, with control characters (line breaks) turned into spaces, ' and " into ` and the
+// delimiters , ; | { } into ?.
 class LeoGoodsWriter {
 public:
     static constexpr int BarcodeCount = 3;

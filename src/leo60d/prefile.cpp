@@ -1,9 +1,12 @@
 #include "prefile.h"
 
 #include "common/cp949codec.h"
+#include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
 
 namespace {
 
@@ -19,34 +22,47 @@ bool isLeadByte(quint8 b)
 
 } // namespace
 
-PreFile::Status PreFile::load(const QString &path)
+PreFile::Status PreFile::load(const QString &path, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return Status::Unreadable;
     // The image holds at most MaxFileSize bytes; a longer file is not a goods file of the
     // LEO-60D+ software and is refused before it is read.
-    if (f.size() > MaxFileSize)
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > MaxFileSize) {
+        if (error)
+            *error = QStringLiteral("larger than %1 bytes").arg(MaxFileSize);
         return Status::Unknown;
-    const QByteArray bytes = f.read(MaxFileSize + 1);
-    if (f.error() != QFileDevice::NoError)
+    }
+    QByteArray bytes;
+    if (TextFile::readBytes(path, MaxFileSize, &bytes, error) != TextFile::Read::Ok) {
+        if (error && error->isEmpty())
+            *error = QStringLiteral("%1 does not exist").arg(path);
         return Status::Unreadable;
-    return parse(bytes);
+    }
+    return parse(bytes, error);
 }
 
-PreFile::Status PreFile::parse(const QByteArray &bytes)
+PreFile::Status PreFile::parse(const QByteArray &bytes, QString *error)
 {
-    if (bytes.size() > MaxFileSize || bytes.size() < HeaderSize)
+    auto refuse = [&](const QString &why) {
+        if (error)
+            *error = why;
         return Status::Unknown;
+    };
+    if (bytes.size() > MaxFileSize)
+        return refuse(QStringLiteral("larger than %1 bytes").arg(MaxFileSize));
+    if (bytes.size() < HeaderSize)
+        return refuse(QStringLiteral("shorter than its %1-byte header").arg(HeaderSize));
     if (Cp949Codec::decode(bytes.left(Signature.size())) != QString::fromLatin1(Signature))
-        return Status::Unknown;
+        return refuse(QStringLiteral("no \"%1\" at its start").arg(QLatin1String(Signature)));
     const int recordLength = byteAt(bytes, RecordLengthOffset);
     if (recordLength == 0)
-        return Status::Unknown;
+        return refuse(QStringLiteral("record length 0"));
 
     m_image = bytes;
     m_recordLength = recordLength;
-    m_recordCount = int((bytes.size() - HeaderSize) / recordLength);
+    const int records = int((bytes.size() - HeaderSize) / recordLength);
+    m_recordCount = qMin(records, MaxRecords);
+    m_omittedRecords = records - m_recordCount;
     for (int i = 0; i < FieldCount; ++i) {
         const qint64 def = DefinitionOffset + qint64(DefinitionSize) * i;
         Field &f = m_fields[size_t(i)];
@@ -73,10 +89,11 @@ QString PreFile::cell(int record, int field) const
     const Field &f = m_fields[size_t(field)];
     if (f.length == 0)
         return {};
-    // A start position of 0 reads from the byte before the record, as the position is
-    // counted from 1.
-    const qint64 offset = HeaderSize + qint64(record - 1) * m_recordLength + (qint64(f.start) - 1);
-    return extractText(m_image, offset, f.length);
+    // A start position of 0 would read the byte before the record (positions count from 1):
+    // like every byte outside the record it reads as NUL.
+    const qint64 recordStart = HeaderSize + qint64(record - 1) * m_recordLength;
+    const qint64 offset = recordStart + (qint64(f.start) - 1);
+    return extractText(m_image, offset, f.length, recordStart, recordStart + m_recordLength);
 }
 
 QList<QStringList> PreFile::rows() const
@@ -92,21 +109,48 @@ QList<QStringList> PreFile::rows() const
     return out;
 }
 
-QString PreFile::extractText(const QByteArray &image, qint64 offset, int length)
+QString PreFile::extractText(const QByteArray &image, qint64 offset, int length, qint64 from,
+                             qint64 to)
 {
     if (length <= 0)
         return {};
     QByteArray buffer(length, '\0');
-    for (int k = 0; k < length; ++k)
-        buffer[k] = char(byteAt(image, offset + k));
+    char *b = buffer.data();
+    const qint64 first = qMax(qMax<qint64>(offset, from), 0);
+    const qint64 last = qMin(offset + length, to < 0 ? image.size() : qMin(to, image.size()));
+    if (last > first)
+        std::memcpy(b + (first - offset), image.constData() + first, size_t(last - first));
     // Walk the double-byte structure: a lead byte in the last position has lost its trail
     // byte to the field length and would decode to a replacement mark.
-    for (int k = 0; k < length; ++k) {
-        if (isLeadByte(quint8(buffer[k]))) {
+    int pairEnd = 0; // one past the last byte that begins or ends a double-byte pair
+    // Past the copied bytes there are only NULs, which begin no pair.
+    const int copiedEnd = last > first ? int(last - offset) : 0;
+    for (int k = 0; k < length && k < copiedEnd; ++k) {
+        if (isLeadByte(quint8(b[k]))) {
             if (k + 1 == length)
-                buffer[k] = '\0';
+                b[k] = '\0';
             ++k;
+            pairEnd = k + 1;
         }
     }
-    return AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    // NUL padding reads as spaces: only the bytes before it are converted (a field of a short
+    // record is mostly padding). The same text as converting the whole field.
+    int used = qMin(length, qMax(copiedEnd, pairEnd));
+    while (used > 0 && b[used - 1] == '\0')
+        --used;
+    QString text;
+    if (used < length && used >= pairEnd) {
+        if (used > 0)
+            text = Cp949Codec::decode(Cp949Codec::encode(Cp949Codec::decode(buffer.left(used))));
+        text.replace(QChar(0), QLatin1Char(' '));
+        text += QString(length - used, QLatin1Char(' '));
+    } else {
+        text = AnsiLeftBytes(Cp949Codec::decode(buffer), length);
+    }
+    // A line break or any other control character would break the goods data file.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    return text;
 }

@@ -19,11 +19,18 @@
 //
 // A file that does not fit this layout is refused as a whole: a refused load leaves the
 // object exactly as it was, and an accepted one replaces everything.
+//
+// What a file can produce is bounded: a field reads only bytes of its own record (bytes
+// beyond the record's end read as NUL, that is blank), and only the first MaxRecords records
+// are read (goods numbers are 1 to 999; omittedRecords() tells how many more the file
+// holds). Control characters in a field (line breaks, tabs) read as spaces, so that no cell
+// can break a line of the goods data file.
 class PreFile {
 public:
     static constexpr int FieldCount = 25;
     static constexpr int HeaderSize = 768;
     static constexpr qint64 MaxFileSize = 300001;
+    static constexpr int MaxRecords = 999;
     static constexpr int RecordLengthOffset = 246;
     static constexpr int DefinitionOffset = 30;
     static constexpr int DefinitionSize = 8;
@@ -45,12 +52,15 @@ public:
         Unknown,    // not a LEO-60D+ goods file (signature, size or record length)
     };
 
-    Status load(const QString &path);
-    Status parse(const QByteArray &bytes);
+    // *error tells why a file is refused.
+    Status load(const QString &path, QString *error = nullptr);
+    Status parse(const QByteArray &bytes, QString *error = nullptr);
 
     bool isLoaded() const { return m_recordLength > 0; }
     int recordLength() const { return m_recordLength; }
+    // Records read (at most MaxRecords) and records of the file beyond them.
     int recordCount() const { return m_recordCount; }
+    int omittedRecords() const { return m_omittedRecords; }
     const Field &field(int i) const { return m_fields[size_t(i)]; }
     QStringList fieldNames() const;
 
@@ -60,13 +70,16 @@ public:
     // Every record with its 25 cells trimmed, ready for the goods grid.
     QList<QStringList> rows() const;
 
-    // The text of `length` bytes at `offset` of the image. Bytes past the end of the image
-    // read as NUL; a double-byte character cut by the length is dropped, not half-decoded.
-    static QString extractText(const QByteArray &image, qint64 offset, int length);
+    // The text of `length` bytes at `offset` of the image. Bytes outside the image, and
+    // outside [from, to) when `to` is given, read as NUL; a double-byte character cut by the
+    // length is dropped, not half-decoded; control characters become spaces.
+    static QString extractText(const QByteArray &image, qint64 offset, int length, qint64 from = 0,
+                               qint64 to = -1);
 
 private:
     QByteArray m_image;
     int m_recordLength = 0;
     int m_recordCount = 0;
+    int m_omittedRecords = 0;
     std::array<Field, FieldCount> m_fields{};
 };

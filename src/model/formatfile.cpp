@@ -132,9 +132,42 @@ QString tagText(const TagDef &tag, int f, int e)
     }
 }
 
-void writeTag(QStringList &out, FormatSet &set, const TagDef &tag, int f, int e)
+// One line of the file in writing order: "<tag>'" and the field it carries.
+struct Entry {
+    QString head;
+    const TagDef *def;
+    int f;
+    int e;
+};
+
+// The lines of a printer's file, made once for each of the two kinds of format file.
+const QList<Entry> &entries(const PrinterDriver &printer)
 {
-    out << tagText(tag, f, e) + QLatin1Char('\'') + valueText(tag.field(set, f, e));
+    auto make = [](bool extended) {
+        QList<Entry> out;
+        auto add = [&](const TagDef &tag, int f, int e) {
+            if (!tag.extended || extended)
+                out.append({tagText(tag, f, e) + QLatin1Char('\''), &tag, f, e});
+        };
+        for (const TagDef &tag : StationTags)
+            add(tag, 0, 0);
+        for (int f = 1; f <= FormatSet::FormatCount; ++f) {
+            for (const TagDef &tag : FormatTags)
+                add(tag, f, 0);
+            for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
+                for (const TagDef &tag : BarcodeTags)
+                    add(tag, f, b);
+            }
+            for (int t = 1; t <= FormatSet::TextCount; ++t) {
+                for (const TagDef &tag : TextTags)
+                    add(tag, f, t);
+            }
+        }
+        return out;
+    };
+    static const QList<Entry> plain = make(false);
+    static const QList<Entry> extended = make(true);
+    return printer.keepsExtendedFormat() ? extended : plain;
 }
 
 // The index at the 1-based character position `pos`, `count` characters long, read with
@@ -142,7 +175,7 @@ void writeTag(QStringList &out, FormatSet &set, const TagDef &tag, int f, int e)
 int indexAt(const QString &tag, int pos, int count, int max)
 {
     bool ok = false;
-    const qint64 v = LeadingWholeNumber(tag.mid(pos - 1, count), 0, max, &ok);
+    const qint64 v = LeadingWholeNumber(QStringView(tag).mid(pos - 1, count), 0, max, &ok);
     return ok ? int(v) : -1;
 }
 
@@ -168,41 +201,59 @@ bool storeValue(const FieldRef &ref, const QString &value)
     return true;
 }
 
+// Every tag with its prefix "<" + name, made once: a file of a thousand lines compares each
+// line with them without making a text per comparison.
+struct Prefix {
+    QString text;
+    const TagDef *def;
+};
+
+const QList<Prefix> &prefixes()
+{
+    static const QList<Prefix> all = [] {
+        QList<Prefix> out;
+        auto add = [&out](const auto &tags) {
+            for (const TagDef &def : tags)
+                out.append({QLatin1Char('<') + QLatin1String(def.name), &def});
+        };
+        add(StationTags);
+        add(FormatTags);
+        add(BarcodeTags);
+        add(TextTags);
+        return out;
+    }();
+    return all;
+}
+
 // Applies one "tag'value" pair to the set when the printer keeps the tag and its
 // indices lie within the set.
 void applyLine(FormatSet &set, const QString &tag, const QString &value,
                const PrinterDriver &printer)
 {
-    auto tryLevel = [&](const auto &tags) {
-        for (const TagDef &def : tags) {
-            const QString prefix = QLatin1Char('<') + QLatin1String(def.name);
-            if (!tag.startsWith(prefix))
-                continue;
-            if (!usedBy(def, printer))
-                return true; // a tag this printer does not keep: ignored
-            const int formatPos = int(prefix.size()) + 2;
-            int f = 0;
-            int e = 0;
-            if (def.level != Level::Station) {
-                f = indexAt(tag, formatPos, 1, FormatSet::FormatCount);
-                if (f < 0)
-                    return true;
-            }
-            if (def.level == Level::Barcode || def.level == Level::Text) {
-                const int max =
-                    def.level == Level::Barcode ? FormatSet::BarcodeCount : FormatSet::TextCount;
-                e = indexAt(tag, formatPos + 2, 2, max);
-                if (e < 0)
-                    return true;
-            }
-            storeValue(def.field(set, f, e), value);
-            return true;
+    for (const Prefix &p : prefixes()) {
+        if (!tag.startsWith(p.text))
+            continue;
+        const TagDef &def = *p.def;
+        if (!usedBy(def, printer))
+            return; // a tag this printer does not keep: ignored
+        const int formatPos = int(p.text.size()) + 2;
+        int f = 0;
+        int e = 0;
+        if (def.level != Level::Station) {
+            f = indexAt(tag, formatPos, 1, FormatSet::FormatCount);
+            if (f < 0)
+                return;
         }
-        return false;
-    };
-    if (tryLevel(StationTags) || tryLevel(FormatTags) || tryLevel(BarcodeTags))
+        if (def.level == Level::Barcode || def.level == Level::Text) {
+            const int max =
+                def.level == Level::Barcode ? FormatSet::BarcodeCount : FormatSet::TextCount;
+            e = indexAt(tag, formatPos + 2, 2, max);
+            if (e < 0)
+                return;
+        }
+        storeValue(def.field(set, f, e), value);
         return;
-    tryLevel(TextTags);
+    }
 }
 
 } // namespace
@@ -212,26 +263,9 @@ QStringList FormatFile::toLines(const FormatSet &set, const PrinterDriver &print
     // The field accessors hand out writable pointers, so they work on a copy.
     FormatSet s = set;
     QStringList out;
-    for (const TagDef &tag : StationTags)
-        writeTag(out, s, tag, 0, 0);
-    for (int f = 1; f <= FormatSet::FormatCount; ++f) {
-        for (const TagDef &tag : FormatTags) {
-            if (usedBy(tag, printer))
-                writeTag(out, s, tag, f, 0);
-        }
-        for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
-            for (const TagDef &tag : BarcodeTags) {
-                if (usedBy(tag, printer))
-                    writeTag(out, s, tag, f, b);
-            }
-        }
-        for (int t = 1; t <= FormatSet::TextCount; ++t) {
-            for (const TagDef &tag : TextTags) {
-                if (usedBy(tag, printer))
-                    writeTag(out, s, tag, f, t);
-            }
-        }
-    }
+    out.reserve(entries(printer).size());
+    for (const Entry &line : entries(printer))
+        out << line.head + valueText(line.def->field(s, line.f, line.e));
     return out;
 }
 

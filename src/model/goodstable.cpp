@@ -4,8 +4,8 @@
 #include "common/textfile.h"
 #include "common/textutil.h"
 
-
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
 #include <set>
@@ -28,6 +28,17 @@ qint16 cellNumber16(const QString &text)
     const qint64 v = LeadingWholeNumber(text, std::numeric_limits<qint16>::min(),
                                         std::numeric_limits<qint16>::max(), &ok);
     return ok ? qint16(v) : 0;
+}
+
+// A quantity cell for the item editor: rounded like the other numbers, a number beyond 16
+// bits held at the 16-bit end (so that the editor sees it is too large instead of 0).
+qint16 quantity16(const QString &text)
+{
+    const double v = std::nearbyint(LeadingNumber(text));
+    if (std::isnan(v))
+        return 0;
+    return qint16(std::clamp(v, double(std::numeric_limits<qint16>::min()),
+                             double(std::numeric_limits<qint16>::max())));
 }
 
 // A text read as a number by the leading-number rule, as a currency value (0 when the
@@ -229,7 +240,7 @@ GoodsItem GoodsTable::itemAt(int row) const
     item.No = qint32(cellNumber(r.cells[NumberColumn]));
     item.Name = r.cells[NameColumn].trimmed();
     item.Format = cellNumber16(r.cells[FormatColumn]);
-    item.Qty = cellNumber16(r.cells[QtyColumn]);
+    item.Qty = quantity16(r.cells[QtyColumn]);
     for (int b = 1; b <= 3; ++b)
         item.Barcodes[b] = r.cells[FirstBarcodeColumn + b - 1].trimmed();
     for (int t = 1; t <= 20; ++t)

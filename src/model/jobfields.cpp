@@ -29,7 +29,7 @@ bool JobFields::number(const QString &text, int *value)
     return true;
 }
 
-int JobFields::number(const QString &field, const QString &name)
+int JobFields::number(const QString &field, const QString &name, int max)
 {
     int v = 0;
     if (!number(field, &v)) {
@@ -37,6 +37,14 @@ int JobFields::number(const QString &field, const QString &name)
             at(m_line.number) +
             QStringLiteral("%1이(가) 숫자가 아닙니다 (\"%2\"): %3").arg(name, field, m_line.text));
         m_ok = false;
+    } else if (v > max) {
+        m_problems->append(at(m_line.number) +
+                           QStringLiteral("%1 %2이(가) 너무 큽니다 (최대 %3): %4")
+                               .arg(name, field)
+                               .arg(max)
+                               .arg(m_line.text));
+        m_ok = false;
+        v = max;
     }
     return v;
 }

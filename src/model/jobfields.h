@@ -22,8 +22,18 @@ public:
     // A plain decimal number: digits only, at most nine of them.
     static bool number(const QString &text, int *value);
 
-    // The field as a number; a problem naming `name` when it is none.
-    int number(const QString &field, const QString &name);
+    // The largest number a field is read with: sizes and positions (dots or tenths of a
+    // millimetre, 12 m and more) and counts; magnifications, bar widths and ratios. A larger
+    // number is a problem and reads as the largest, so that nothing later computes with
+    // absurd values.
+    static constexpr int MaxValue = 99999;
+    static constexpr int MaxFactor = 99;
+
+    // The field as a number of at most `max`; a problem naming `name` when it is none or
+    // larger.
+    int number(const QString &field, const QString &name, int max = MaxValue);
+    // A magnification, bar width or ratio: a number of at most MaxFactor.
+    int factor(const QString &field, const QString &name) { return number(field, name, MaxFactor); }
     // A field this program always writes with the same value (its meaning is the printer's);
     // `index` is 0-based in `fields`.
     void constant(const QStringList &fields, int index, const QString &expected);

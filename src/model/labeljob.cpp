@@ -22,9 +22,9 @@ std::array<QString, 11> LabelJob::rowTexts(const GoodsTable &goods, int row)
 bool LabelJob::plan(const PrinterDriver &printer, const FormatSet &set, const GoodsTable &goods,
                     int row, int count, int overrideFormat, bool blackMark, LabelJob *job)
 {
-    if (count <= 0 || row < 1 || row > goods.rows())
+    if (count <= 0 || count > MaxCount || row < 1 || row > goods.rows())
         return false;
-    int format = int(LeadingNumber(goods.cell(row, GoodsTable::FormatColumn)));
+    int format = LeadingInt(goods.cell(row, GoodsTable::FormatColumn));
     if (overrideFormat >= 1 && overrideFormat <= FormatSet::FormatCount)
         format = overrideFormat;
     // A format outside 1..5 (only a hand-edited goods file holds one) has nothing to print.
@@ -46,6 +46,6 @@ bool LabelJob::plan(const PrinterDriver &printer, const FormatSet &set, const Go
 int LabelJob::listCount(const GoodsTable &goods, int row, int typedQuantity)
 {
     if (typedQuantity == 0)
-        return int(LeadingNumber(goods.cell(row, GoodsTable::QtyColumn)));
+        return LeadingInt(goods.cell(row, GoodsTable::QtyColumn));
     return typedQuantity;
 }

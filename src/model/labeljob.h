@@ -14,6 +14,11 @@ class GoodsTable;
 // printer command text that does it. The windows and the command line build their jobs
 // here, so both send the same bytes for the same rows.
 struct LabelJob {
+    // The most labels one job carries: the AL-300's batch count has four digits, and the
+    // SRP-770 station keeps to the same. A larger quantity is never cut: such a row is not
+    // printed (and the goods check lists it).
+    static constexpr int MaxCount = 9999;
+
     int row = 0;    // goods row, 1-based
     int format = 0; // 1..5
     int count = 0;  // labels
@@ -26,11 +31,11 @@ struct LabelJob {
 
     // The job of goods row `row` printed `count` times. The format is the row's own (column
     // 4) unless `overrideFormat` is 1..5. Rows that print nothing answer false: count 0 or
-    // less, no format 1..5, or a row that does not exist.
+    // less or above MaxCount, no format 1..5, or a row that does not exist.
     static bool plan(const PrinterDriver &printer, const FormatSet &set, const GoodsTable &goods,
                      int row, int count, int overrideFormat, bool blackMark, LabelJob *job);
 
-    // The count of a list print: the row's own quantity (column 5 read as a number) when
-    // `typedQuantity` is 0, else the typed quantity.
+    // The count of a list print: the row's own quantity (column 5 read as a number, its whole
+    // part, held within the int range) when `typedQuantity` is 0, else the typed quantity.
     static int listCount(const GoodsTable &goods, int row, int typedQuantity);
 };

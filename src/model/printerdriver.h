@@ -39,6 +39,11 @@ public:
     // barcode values (their tags are read and written only then).
     virtual bool keepsExtendedFormat() const = 0;
 
+    // A goods or fixed value as the printer's jobs carry it. The AL-300's records carry values
+    // unquoted, so its record delimiters , ; | { } go as "?" (the goods editor's field
+    // filter); the SRP-770 sends every value as it is.
+    virtual QString sentValue(const QString &value) const { return value; }
+
     // Lengths and positions of the format set per millimetre (SRP-770 1: millimetres, sent
     // as dots; AL-300 10: tenths of a millimetre, sent unchanged). The heads of both print 8
     // dots a millimetre.

@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
@@ -355,6 +356,23 @@ void GridPagePainter::paintPage(QPainter &p, int page) const
         p.drawRect(QRectF(left, tableTop, tableWidth, tableBottom - tableTop));
     }
     p.restore();
+}
+
+bool GridPagePainter::print(QPdfWriter *pdf, const QList<int> &pages) const
+{
+    QPainter p;
+    if (!p.begin(pdf))
+        return false;
+    const double scale = pdf->resolution() / 72.0;
+    p.scale(scale, scale);
+    bool first = true;
+    for (int page : pages) {
+        if (!first)
+            pdf->newPage();
+        first = false;
+        paintPage(p, page);
+    }
+    return p.end();
 }
 
 bool GridPagePainter::print(QPrinter *printer, const QList<int> &pages) const

@@ -10,6 +10,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 // Lays a grid out on pages and draws them: the page header on every page, then the column
@@ -42,6 +43,8 @@ public:
     // Prints the given pages on the printer (full page, its own resolution). false when
     // the painter cannot start on it.
     bool print(QPrinter *printer, const QList<int> &pages) const;
+    // The same into a PDF writer (its page size, orientation and resolution set, no margins).
+    bool print(QPdfWriter *pdf, const QList<int> &pages) const;
 
 private:
     struct Page {

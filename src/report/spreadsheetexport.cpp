@@ -2,21 +2,27 @@
 
 #include "common/cp949codec.h"
 #include "common/currency.h"
+#include "common/safesave.h"
 #include "common/settingsstore.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <atomic>
-#include <filesystem>
+#include <cstdio>
 #include <functional>
-#include <system_error>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -34,7 +40,41 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-// Builds a workbook under a temporary name beside `path` and moves it into place.
+// Keeps the library's own error lines off standard error while it writes: a failure is
+// reported in the program's words instead.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+#ifdef Q_OS_UNIX
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+#endif
+    }
+    ~QuietStandardError()
+    {
+#ifdef Q_OS_UNIX
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+        }
+#endif
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved = -1;
+};
+
+// Builds the workbook in a private temporary folder (the library's scratch files too), then
+// saves its bytes to `path` whole or not at all (SafeSave). Nothing is left behind.
 bool writeWorkbook(const QString &path, const QString &sheetName,
                    const std::function<void(lxw_workbook *, lxw_worksheet *)> &fill, QString *error)
 {
@@ -43,33 +83,42 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
         setError(error, QStringLiteral("폴더를 만들 수 없습니다: %1").arg(target.absolutePath()));
         return false;
     }
-    static std::atomic<int> counter{0};
-    const QString temp =
-        target.absoluteDir().filePath(QStringLiteral(".labelstation-%1-%2.xlsx.part")
-                                          .arg(QCoreApplication::applicationPid())
-                                          .arg(++counter));
-    lxw_workbook *wb = workbook_new(QFile::encodeName(temp).constData());
-    if (!wb) {
-        setError(error, QStringLiteral("파일을 만들 수 없습니다: %1").arg(path));
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        setError(error,
+                 QStringLiteral("임시 폴더를 만들 수 없습니다: %1").arg(scratch.errorString()));
         return false;
     }
-    lxw_worksheet *ws = workbook_add_worksheet(wb, sheetName.toUtf8().constData());
-    if (ws)
-        fill(wb, ws);
-    const lxw_error rc = workbook_close(wb);
-    if (!ws || rc != LXW_NO_ERROR) {
-        QFile::remove(temp);
+    const QByteArray scratchDir = QFile::encodeName(scratch.path());
+    const QString temp = scratch.filePath(QStringLiteral("book.xlsx"));
+    lxw_workbook_options options{};
+    options.tmpdir = const_cast<char *>(scratchDir.constData());
+    lxw_error rc = LXW_NO_ERROR;
+    bool sheet = false;
+    {
+        QuietStandardError quiet;
+        lxw_workbook *wb = workbook_new_opt(QFile::encodeName(temp).constData(), &options);
+        if (!wb) {
+            setError(error, QStringLiteral("파일을 만들 수 없습니다: %1").arg(path));
+            return false;
+        }
+        lxw_worksheet *ws = workbook_add_worksheet(wb, sheetName.toUtf8().constData());
+        sheet = ws != nullptr;
+        if (ws)
+            fill(wb, ws);
+        rc = workbook_close(wb);
+    }
+    if (!sheet || rc != LXW_NO_ERROR) {
         setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)")
                             .arg(path, QString::fromUtf8(lxw_strerror(rc))));
         return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), ec);
-    if (ec) {
-        QFile::remove(temp);
-        setError(error, QStringLiteral("파일을 바꿀 수 없습니다 (사용 중?): %1 (%2)")
-                            .arg(path, QString::fromStdString(ec.message())));
+    QByteArray bytes;
+    QString why;
+    if (TextFile::readBytes(temp, std::numeric_limits<qint64>::max() / 2, &bytes, &why) !=
+            TextFile::Read::Ok ||
+        !SafeSave::write(path, bytes, &why)) {
+        setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)").arg(path, why));
         return false;
     }
     return true;

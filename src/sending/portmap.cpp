@@ -43,14 +43,25 @@ PortTarget PortMap::defaultTarget(int port)
 #endif
 }
 
-bool PortMap::load(const QString &path)
+bool PortMap::load(const QString &path, QString *error)
 {
     m_lines.clear();
-    if (!QFileInfo::exists(path))
+    m_loadError.clear();
+    QByteArray bytes;
+    QString why;
+    switch (TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, &why)) {
+    case TextFile::Read::Missing:
         return true;
-    bool ok = false;
-    m_lines = TextFile::readLines(path, &ok);
-    return ok;
+    case TextFile::Read::Failed:
+        m_loadError = why.isEmpty() ? QStringLiteral("cannot be read") : why;
+        if (error)
+            *error = m_loadError;
+        return false;
+    case TextFile::Read::Ok:
+        break;
+    }
+    m_lines = TextFile::splitLines(bytes);
+    return true;
 }
 
 QString PortMap::entry(int port) const
@@ -81,6 +92,12 @@ void PortMap::setEntry(int port, const QString &text)
 
 PortTarget PortMap::target(int port, QString *error) const
 {
+    if (!m_loadError.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be read (%2); nothing is sent")
+                         .arg(fileName(), m_loadError);
+        return {};
+    }
     const QString text = entry(port);
     if (text.isEmpty()) {
         const PortTarget t = defaultTarget(port);

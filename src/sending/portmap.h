@@ -23,17 +23,26 @@ public:
     // The device of an unmapped port 1..9; no target for any other number.
     static PortTarget defaultTarget(int port);
 
-    // Reads the map; a missing file is an empty map. False when the file exists but cannot
-    // be read (the map is then empty).
-    bool load(const QString &path);
+    // Reads the map; a missing file is an empty map. False (with the reason in *error) when
+    // the file exists but cannot be read: the map then resolves no port at all, so that no
+    // label goes to a port's default device the operator may have mapped elsewhere.
+    bool load(const QString &path, QString *error = nullptr);
+    // The map of these lines, as a readable file holds them.
+    void setLines(const QStringList &lines)
+    {
+        m_lines = lines;
+        m_loadError.clear();
+    }
+    // Why the last load() failed; "" after a good one.
+    QString loadError() const { return m_loadError; }
     // The target text mapped for COMn, "" when the map has none.
     QString entry(int port) const;
     // Maps COMn (1..9) to `text`; "" returns it to its own device.
     void setEntry(int port, const QString &text);
 
     // Where COMn's jobs go: the mapped target or the port's own device. No target (with the
-    // reason in *error) for a number that is neither mapped nor 1..9, or a mapped text that
-    // is no target.
+    // reason in *error) for a number that is neither mapped nor 1..9, a mapped text that is
+    // no target, or any port of a map whose file could not be read.
     PortTarget target(int port, QString *error = nullptr) const;
 
     // Writes the map atomically: the entries of COM1..COM9 in order, then the file's other
@@ -42,4 +51,5 @@ public:
 
 private:
     QStringList m_lines; // the file's lines, entries of COM1..COM9 replaced by setEntry()
+    QString m_loadError; // why the file could not be read
 };

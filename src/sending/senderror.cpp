@@ -12,6 +12,11 @@ QString SendError::korean() const
         text = port.isEmpty() ? QStringLiteral("* 포트가 선택되지 않았습니다 !")
                               : QStringLiteral("* %1 포트가 설정되어 있지 않습니다 !").arg(port);
         break;
+    case Kind::PortMapUnreadable:
+        text = QStringLiteral("* 포트 설정 파일(ComPorts.Txt)을 읽을 수 없어 %1 포트로 보내지 "
+                              "않았습니다 !")
+                   .arg(port);
+        break;
     case Kind::DeviceMissing:
         text = QStringLiteral("* %1 포트를 찾을 수 없습니다 !").arg(port);
         break;
@@ -59,6 +64,10 @@ QString SendError::english() const
                (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail));
     case Kind::Encoding:
         return QStringLiteral("the job text gives no bytes in CP949");
+    case Kind::PortMapUnreadable:
+        return QStringLiteral("cannot read the port map ComPorts.Txt; nothing sent to %1")
+                   .arg(port) +
+               (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail));
     case Kind::DeviceMissing:
         reason = QStringLiteral("no such device");
         break;

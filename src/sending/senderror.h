@@ -8,13 +8,14 @@
 struct SendError {
     enum class Kind {
         None,
-        NoPort,           // no port chosen, or a port number that names no target
-        DeviceMissing,    // no such device or host, or nothing answers there
-        PermissionDenied, // the program may not open the device
-        Busy,             // the port is held by this or another program
-        Timeout,          // the port took no bytes (or no connection) in the time allowed
-        PeerClosed,       // the network printer closed the connection during the job
-        Encoding,         // the job's text gave no bytes in CP949
+        NoPort,            // no port chosen, or a port number that names no target
+        PortMapUnreadable, // ComPorts.Txt is there but cannot be read: no port is resolved
+        DeviceMissing,     // no such device or host, or nothing answers there
+        PermissionDenied,  // the program may not open the device
+        Busy,              // the port is held by this or another program
+        Timeout,           // the port took no bytes (or no connection) in the time allowed
+        PeerClosed,        // the network printer closed the connection during the job
+        Encoding,          // the job's text gave no bytes in CP949
         Other,
     };
 

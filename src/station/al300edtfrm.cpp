@@ -3,10 +3,12 @@
 
 #include "barnew/barnewfrm.h"
 #include "common/currency.h"
+#include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/vbcolour.h"
 #include "model/fieldfilter.h"
+#include "model/labeljob.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -273,6 +275,12 @@ void AL300EdtFrm::TxtDataTxt_LostFocus(int k)
 
 void AL300EdtFrm::GdsSuTxt_LostFocus()
 {
+    // A quantity the list handed over that the three-character rule would cut (a
+    // hand-edited list) is kept while the box still shows it; confirm refuses it when no
+    // label job carries it.
+    const qint16 listed = Program().EditItem.Qty;
+    if (listed > 999 && GdsSuTxt->text() == BlankZeroText(listed))
+        return;
     const qint16 qty = QuantityFromText(GdsSuTxt->text());
     Program().EditItem.Qty = qty;
     GdsSuTxt->setText(BlankZeroText(qty));
@@ -328,6 +336,12 @@ void AL300EdtFrm::GdsEnterCmd_Click()
     GoodsItem &item = Program().EditItem;
     if (item.Name.isEmpty()) {
         GdsNameTxt->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (item.Qty > LabelJob::MaxCount) {
+        Dialogs::inform(this, QStringLiteral("* 수량은 %1장까지입니다 !").arg(LabelJob::MaxCount),
+                        QStringLiteral("수량"));
+        GdsSuTxt->setFocus(Qt::OtherFocusReason);
         return;
     }
     Program().EditResult = 1;

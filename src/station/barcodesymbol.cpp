@@ -255,6 +255,11 @@ BarcodeSymbol encode(Symbology symbology, const QString &data, int narrow, int w
 BarcodeSymbol BarcodeSymbol::make(LabelObject::Symbology symbology, const QString &data, int narrow,
                                   int wide)
 {
+    // Bar widths come from a job text: beyond 99 dots a bar is no printer's.
+    if (narrow < 0 || narrow > 99 || wide < 0 || wide > 99)
+        return failure(
+            QStringLiteral("바 폭 %1, %2은(는) 0에서 99 점이어야 합니다").arg(narrow).arg(wide),
+            QStringLiteral("bar widths %1 and %2 are not 0 to 99 dots").arg(narrow).arg(wide));
     // Wide widths do not matter to the one-width symbologies.
     if (!twoWidth(symbology))
         wide = 0;

@@ -7,9 +7,9 @@
 
 #include <QHash>
 
-namespace {
+#include <array>
 
-bool formatInUse(const LabelFormat &f)
+bool GoodsCheck::formatInUse(const LabelFormat &f)
 {
     for (int b = 1; b <= FormatSet::BarcodeCount; ++b) {
         if (f.Bar[b].BarSelt == 1)
@@ -22,12 +22,13 @@ bool formatInUse(const LabelFormat &f)
     return false;
 }
 
-} // namespace
-
 QList<GoodsCheck::Problem> GoodsCheck::run(const PrinterDriver &printer, const FormatSet &set,
                                            const GoodsTable &goods)
 {
     QList<Problem> out;
+    std::array<bool, FormatSet::FormatCount + 1> fixedChecked{};
+    const QString delimiters = QStringLiteral("its records cannot carry , ; | { } and take \"?\" "
+                                              "instead; write the value without them");
     QHash<int, QList<int>> rowsOfNumber;
     for (int r = 1; r <= goods.rows(); ++r)
         rowsOfNumber[goods.numberAt(r)] << r;
@@ -55,8 +56,36 @@ QList<GoodsCheck::Problem> GoodsCheck::run(const PrinterDriver &printer, const F
                     }()));
         }
 
+        const int qty = LeadingInt(goods.cell(r, GoodsTable::QtyColumn));
+        kind = Kind::Quantity;
+        if (qty > LabelJob::MaxCount)
+            add(QStringLiteral("the quantity %1 is more than one label job carries (%2): the "
+                               "item is not printed with its own quantity; give it a quantity "
+                               "from 1 to %2")
+                    .arg(qty)
+                    .arg(LabelJob::MaxCount));
+
+        // Every cell the jobs send (barcodes 1..3 and texts 1..10, the AL-300's item table
+        // too) that goes out otherwise than the list holds it.
+        kind = Kind::SentChanged;
+        {
+            for (int c = GoodsTable::FirstBarcodeColumn;
+                 c < GoodsTable::FirstTextColumn + FormatSet::ShownTextCount; ++c) {
+                const QString cell = goods.cell(r, c).trimmed();
+                const QString sent = printer.sentValue(cell);
+                if (sent == cell)
+                    continue;
+                const bool barcode = c < GoodsTable::FirstTextColumn;
+                add(QStringLiteral("%1 %2 '%3' is sent to the %4 as '%5': %6")
+                        .arg(barcode ? QStringLiteral("barcode") : QStringLiteral("text"))
+                        .arg(barcode ? c - GoodsTable::FirstBarcodeColumn + 1
+                                     : c - GoodsTable::FirstTextColumn + 1)
+                        .arg(cell, printer.name(), sent, delimiters));
+            }
+        }
+
         const QString formatText = goods.cell(r, GoodsTable::FormatColumn).trimmed();
-        const int format = int(LeadingNumber(formatText));
+        const int format = LeadingInt(formatText);
         kind = Kind::Format;
         if (format < 1 || format > FormatSet::FormatCount) {
             add(formatText.isEmpty()
@@ -73,6 +102,27 @@ QList<GoodsCheck::Problem> GoodsCheck::run(const PrinterDriver &printer, const F
                                "blank; set up format %1 or choose another format")
                     .arg(format));
             continue;
+        }
+
+        // The format's fixed values, once per format, at the first row printed with it.
+        if (!fixedChecked[size_t(format)]) {
+            fixedChecked[size_t(format)] = true;
+            kind = Kind::SentChanged;
+            auto fixed = [&](const QString &kind, int element, bool used, const QString &value) {
+                const QString sent = printer.sentValue(value);
+                if (!used || value.isEmpty() || sent == value)
+                    return;
+                add(QStringLiteral("the fixed %1 %2 of format %3 '%4' is sent to the %5 as "
+                                   "'%6': %7")
+                        .arg(kind)
+                        .arg(element)
+                        .arg(format)
+                        .arg(value, printer.name(), sent, delimiters));
+            };
+            for (int b = 1; b <= FormatSet::BarcodeCount; ++b)
+                fixed(QStringLiteral("barcode"), b, f.Bar[b].BarSelt == 1, f.Bar[b].BarString);
+            for (int t = 1; t <= FormatSet::ShownTextCount; ++t)
+                fixed(QStringLiteral("text"), t, f.Txt[t].TxtSelt == 1, f.Txt[t].TxtString);
         }
 
         const auto barcodes = LabelJob::rowBarcodes(goods, r);
@@ -125,11 +175,18 @@ QStringList GoodsCheck::countLines(const QList<Problem> &problems, bool korean)
     for (const Problem &p : problems)
         ++counts[int(p.kind)];
     static const char *const ko[KindCount] = {
-        "번호가 1~999 밖인 품목 %1건", "번호 중복 %1건", "포멧 번호가 없거나 빈 포멧 %1건",
+        "번호가 1~999 밖인 품목 %1건",
+        "번호 중복 %1건",
+        "한 번에 발행할 수 있는 수량을 넘는 품목 %1건",
+        "프린터로 보낼 때 , ; | { } 가 ?로 바뀌는 값 %1건",
+        "포멧 번호가 없거나 빈 포멧 %1건",
         "포멧의 바코드로 인쇄할 수 없는 데이터 (EAN 체크 숫자, 길이, 문자) %1건",
         "필드보다 긴 텍스트 (앞부분이 잘림) %1건"};
     static const char *const en[KindCount] = {
-        "%1 goods number(s) outside 1 to 999", "%1 duplicate goods number(s)",
+        "%1 goods number(s) outside 1 to 999",
+        "%1 duplicate goods number(s)",
+        "%1 quantity(ies) above what one label job carries",
+        "%1 value(s) whose , ; | { } are sent as ?",
         "%1 missing format number(s) or empty format(s)",
         "%1 barcode(s) the format's symbology cannot print (EAN check digit, length, characters)",
         "%1 text(s) longer than their field (their left part is cut)"};

@@ -356,12 +356,45 @@ QSizeF LabelPainter::labelSize(const LabelDescription &label)
     return layoutLabel(label).size;
 }
 
+namespace {
+
+QSize pixelsOf(const QSizeF &dots, double dpi, QString *problem)
+{
+    const double s = LabelPainter::pixelsPerDot(dpi > 0 && std::isfinite(dpi) ? dpi : DotsPerInch);
+    const double w = std::ceil(dots.width() * s - 1e-6);
+    const double h = std::ceil(dots.height() * s - 1e-6);
+    if (!(w <= LabelPainter::MaxPictureSide && h <= LabelPainter::MaxPictureSide &&
+          w * h <= double(LabelPainter::MaxPicturePixels))) {
+        if (problem)
+            *problem = QStringLiteral("그림이 너무 큽니다: %1 x %2 픽셀, 한 변 %3 "
+                                      "픽셀, 모두 %4 픽셀까지; 해상도를 낮추세요")
+                           .arg(w, 0, 'f', 0)
+                           .arg(h, 0, 'f', 0)
+                           .arg(LabelPainter::MaxPictureSide)
+                           .arg(LabelPainter::MaxPicturePixels);
+        return {};
+    }
+    return QSize(qMax(1, int(w)), qMax(1, int(h)));
+}
+
+} // namespace
+
+QSize LabelPainter::pictureSize(const LabelDescription &label, double dpi, QString *problem)
+{
+    return pixelsOf(layoutLabel(label).size, dpi, problem);
+}
+
 QImage LabelPainter::render(const LabelDescription &label, double dpi, QStringList *problems)
 {
     const Layout lay = layoutLabel(label);
     const double s = pixelsPerDot(dpi > 0 ? dpi : DotsPerInch);
-    const QSize px(qMax(1, int(std::ceil(lay.size.width() * s - 1e-6))),
-                   qMax(1, int(std::ceil(lay.size.height() * s - 1e-6))));
+    QString tooLarge;
+    const QSize px = pixelsOf(lay.size, dpi, &tooLarge);
+    if (px.isEmpty()) {
+        if (problems)
+            *problems << label.problems << lay.problems << tooLarge;
+        return {};
+    }
     QImage image(px, QImage::Format_RGB32);
     image.fill(Qt::white);
     const int dpm = int(std::lround(dpi / 0.0254));

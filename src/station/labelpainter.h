@@ -20,10 +20,19 @@ public:
     // Fills `target` (device coordinates; aspect ratio kept, centred) with the label.
     static void paint(QPainter &painter, const LabelDescription &label, const QRectF &target,
                       QStringList *problems = nullptr);
+    // The largest picture render() makes: a side of MaxPictureSide pixels and MaxPicturePixels
+    // pixels in all (a 150 x 100 mm label at 1200 dpi is 33 million).
+    static constexpr int MaxPictureSide = 20000;
+    static constexpr qint64 MaxPicturePixels = 50'000'000;
+
     // The label alone as a picture at `dpi` (203 dpi is the printer's own 8 dots per mm),
-    // white background.
+    // white background. A picture beyond the limits above is not made: the image is null and
+    // the problems say so.
     static QImage render(const LabelDescription &label, double dpi,
                          QStringList *problems = nullptr);
+    // The picture's size in pixels at `dpi`; an empty size with *problem set when it is
+    // beyond the limits.
+    static QSize pictureSize(const LabelDescription &label, double dpi, QString *problem = nullptr);
     // The problems paint() would list, without drawing: the reader's and the painter's own.
     static QStringList problems(const LabelDescription &label);
 

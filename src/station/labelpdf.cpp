@@ -1,12 +1,14 @@
 #include "labelpdf.h"
 
+#include "common/safesave.h"
 #include "station/labelpainter.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+#include <limits>
 
 namespace {
 
@@ -22,24 +24,32 @@ void fail(QString *error, const QString &why)
 
 int LabelPdf::pageCount(const QList<LabelDescription> &labels)
 {
-    int n = 0;
+    qint64 n = 0;
     for (const LabelDescription &l : labels)
         n += qMax(0, l.count);
-    return n;
+    return int(qMin<qint64>(n, std::numeric_limits<int>::max()));
 }
 
 bool LabelPdf::write(const QString &path, const QList<LabelDescription> &labels, QString *error)
 {
-    if (pageCount(labels) == 0) {
+    const int pages = pageCount(labels);
+    if (pages == 0) {
         fail(error, QStringLiteral("인쇄할 라벨이 없습니다"));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(error, file.errorString());
+    if (pages > MaxPages) {
+        fail(error, QStringLiteral("라벨이 너무 많습니다 (%1장, 한 PDF에 %2장까지)")
+                        .arg(pages)
+                        .arg(MaxPages));
         return false;
     }
-    QPdfWriter pdf(&file);
+    SafeSave file(path);
+    QString why;
+    if (!file.open(&why)) {
+        fail(error, why);
+        return false;
+    }
+    QPdfWriter pdf(file.device());
     pdf.setResolution(Resolution);
     pdf.setCreator(QStringLiteral("Label Station"));
     pdf.setTitle(QStringLiteral("라벨"));
@@ -59,7 +69,7 @@ bool LabelPdf::write(const QString &path, const QList<LabelDescription> &labels,
         if (first) {
             pdf.setPageLayout(page);
             if (!painter.begin(&pdf)) {
-                file.cancelWriting();
+                file.cancel();
                 fail(error, QStringLiteral("PDF를 만들 수 없습니다"));
                 return false;
             }
@@ -70,7 +80,7 @@ bool LabelPdf::write(const QString &path, const QList<LabelDescription> &labels,
                 pdf.setPageLayout(page);
                 if (!pdf.newPage()) {
                     painter.end();
-                    file.cancelWriting();
+                    file.cancel();
                     fail(error, QStringLiteral("PDF 쪽을 더할 수 없습니다"));
                     return false;
                 }
@@ -80,8 +90,8 @@ bool LabelPdf::write(const QString &path, const QList<LabelDescription> &labels,
         }
     }
     painter.end();
-    if (!file.commit()) {
-        fail(error, file.errorString());
+    if (!file.commit(&why)) {
+        fail(error, why);
         return false;
     }
     return true;

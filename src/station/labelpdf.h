@@ -9,8 +9,11 @@
 // count n gives n pages), drawn by LabelPainter.
 class LabelPdf {
 public:
-    // Writes the whole file or nothing: on failure the previous file (if any) stays and
-    // *error says why.
+    // The most pages one PDF takes; more labels are refused rather than drawn for minutes.
+    static constexpr int MaxPages = 10000;
+
+    // Writes the whole file or nothing (see SafeSave): on failure the previous file (if any)
+    // stays and *error says why. No label, or more than MaxPages pages, is a failure.
     static bool write(const QString &path, const QList<LabelDescription> &labels,
                       QString *error = nullptr);
     // Pages the labels give (the sum of their counts).

@@ -344,22 +344,40 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
         (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
         return;
 
-    // One job per row in grid order; rows with no count or no format print nothing.
+    // One job per row in grid order; rows with no count or no format print nothing, and a
+    // quantity no label job carries is never cut: that row is not printed and is named.
     QList<PrintJob> jobs;
     QList<int> rows;
+    QStringList tooMany;
     for (int r = 1; r <= goods->rows(); ++r) {
+        if (m_listSel != 1 && !goods->mark(r))
+            continue;
+        const int count = rowCount(r);
+        if (count > LabelJob::MaxCount) {
+            tooMany << QStringLiteral("%1 (%2)")
+                           .arg(goods->cell(r, GoodsTable::NumberColumn))
+                           .arg(count);
+            continue;
+        }
         PrintJob job;
-        if ((m_listSel == 1 || goods->mark(r)) && planRow(r, rowCount(r), m_listOverride, &job)) {
+        if (planRow(r, count, m_listOverride, &job)) {
             jobs << job;
             rows << r;
         }
     }
     if (!confirmScans(rows))
         return;
-    sendJobs(jobs, rows, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), [this] {
+    auto finish = [this, tooMany] {
         BarPrint2Fme->hide();
+        if (!tooMany.isEmpty())
+            Dialogs::inform(m_station,
+                            QStringLiteral("* 수량이 %1장을 넘는 품목은 발행하지 않았습니다 !\n%2")
+                                .arg(LabelJob::MaxCount)
+                                .arg(tooMany.join(QStringLiteral(", "))),
+                            QStringLiteral("발행"));
         m_station->focusGrid();
-    });
+    };
+    sendJobs(jobs, rows, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), finish);
 }
 
 bool StationPrinter::planRow(int row, int count, bool override, PrintJob *job) const
@@ -388,11 +406,14 @@ bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &row
     LineSettings::parse(LineSettings::textForSpeed(set.BarComSpeed), &m_lineSettings);
     m_queue->setLineSettings(m_lineSettings);
     PortMap map;
-    map.load(PortMap::path());
+    QString mapError;
+    const bool mapRead = map.load(PortMap::path(), &mapError);
     QString why;
     const PortTarget target = map.target(set.BarComPort, &why);
     const QString name = set.BarComPort == 0 ? QString() : PortMap::portName(set.BarComPort);
-    if (target.isValid())
+    if (!mapRead)
+        m_queue->setTargetError(SendError(SendError::Kind::PortMapUnreadable, name, mapError));
+    else if (target.isValid())
         m_queue->setTarget(target, QStringLiteral("%1 (%2)").arg(name, target.text()));
     else
         m_queue->setTargetError(

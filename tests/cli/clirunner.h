@@ -17,8 +17,9 @@ struct CliResult {
     QString err;
 };
 
+// A run that does not end within `timeoutMs` is killed and answers status -1.
 inline CliResult runCli(const QStringList &arguments, const QByteArray &input = QByteArray(),
-                        double waitScale = 0.01)
+                        double waitScale = 0.01, int timeoutMs = 60000)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,7 +38,7 @@ inline CliResult runCli(const QStringList &arguments, const QByteArray &input = 
     // program's jobs.
     QEventLoop loop;
     QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     if (p.state() != QProcess::NotRunning)
         loop.exec();
     if (p.state() != QProcess::NotRunning) {

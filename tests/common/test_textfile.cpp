@@ -348,6 +348,9 @@ void TestTextFile::readWidths_data()
     addRow("empty file", true, QByteArray(), none);
     addRow("runs of spaces, LF", true, QByteArray("  8.5   12 3 \n"), QList<double>{8.5, 12, 3});
     addRow("word not a number", true, QByteArray("8.5 x 3"), QList<double>{8.5, 0, 3});
+    // Widths a grid cannot have are held within 0 to 1000 characters.
+    addRow("absurd widths held", true, QByteArray("-5 ") + QByteArray(400, '9') + " 1e9",
+           QList<double>{0, 1000, 1});
 }
 
 void TestTextFile::readWidths()

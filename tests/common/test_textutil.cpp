@@ -98,6 +98,13 @@ void TestTextUtil::textAndNumber_data()
     addRow("leading sign only", "Leading", "-", 0, "0");
     addRow("leading nothing", "Leading", "abc", 0, "0");
     addRow("byte length empty", "ByteLen", "", 0, "0");
+    addRow("int whole part", "LeadingInt", "12.7", 0, "12");
+    addRow("int toward zero", "LeadingInt", "-3.9", 0, "-3");
+    addRow("int ten digits held", "LeadingInt", "1234567890123", 0, "2147483647");
+    addRow("int negative held", "LeadingInt", "-99999999999", 0, "-2147483648");
+    addRow("int nothing", "LeadingInt", "x", 0, "0");
+    addRow("int four hundred digits", "LeadingInt", QString(400, QLatin1Char('9')), 0,
+           "2147483647");
 }
 
 void TestTextUtil::textAndNumber()
@@ -117,6 +124,7 @@ void TestTextUtil::textAndNumber()
         {"DigitsToLong", [](const QString &t, int) { return QString::number(DigitsToLong(t)); }},
         {"Leading", [](const QString &t, int) { return LeadingNumberText(t); }},
         {"ByteLen", [](const QString &t, int) { return QString::number(AnsiByteLen(t)); }},
+        {"LeadingInt", [](const QString &t, int) { return QString::number(LeadingInt(t)); }},
     };
     QFETCH(QString, helper);
     QFETCH(QString, text);

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 namespace {
@@ -70,6 +72,7 @@ private Q_SLOTS:
     void openStationTakesTheConversion();
     void refusedFilesKeepTheGrids_data();
     void refusedFilesKeepTheGrids();
+    void onlyTheFirst999RecordsAreRead();
     void headerOnlyFileOpensNoCopyPanel();
     void saveFailureIsReported();
     void settingsPanel();
@@ -298,6 +301,9 @@ void TestLeo60DFrm::refusedFilesKeepTheGrids_data()
                               << good + QByteArray(300001 - good.size() + 1, ' ') << unknown;
     QTest::newRow("other file") << QStringLiteral("other.pre")
                                 << QByteArray("MZ").leftJustified(2000, '\0') << unknown;
+    // Nothing waits for a FIFO's writer.
+    QTest::newRow("FIFO") << QStringLiteral("fifo.pre") << QByteArray("<fifo>")
+                          << QStringLiteral("오류|파일명 오류발생 !");
 }
 
 void TestLeo60DFrm::refusedFilesKeepTheGrids()
@@ -306,7 +312,9 @@ void TestLeo60DFrm::refusedFilesKeepTheGrids()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     const QString path = m_dir.filePath(file);
-    if (!bytes.isEmpty()) {
+    if (bytes == "<fifo>") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (!bytes.isEmpty()) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
@@ -346,6 +354,22 @@ void TestLeo60DFrm::openStationTakesTheConversion()
     QVERIFY(kept.load(m_frm->targetFileName()));
     QCOMPARE(kept.rows(), 2);
     QCOMPARE(kept.cell(1, 6), QStringLiteral("8801111111111"));
+}
+
+void TestLeo60DFrm::onlyTheFirst999RecordsAreRead()
+{
+    PreBuilder pre;
+    pre.setRecordLength(2);
+    pre.setField(0, 1, 2, 0, QStringLiteral("코드"));
+    for (int r = 1; r <= 1200; ++r)
+        pre.appendRaw(QByteArray::number(r % 100).rightJustified(2, '0'));
+    QVERIFY(pre.save(m_dir.filePath(QStringLiteral("many.pre"))));
+    openWindow();
+    loadFile(m_dir.filePath(QStringLiteral("many.pre")));
+    QCOMPARE(Dialogs::shown(),
+             QStringList{QStringLiteral(
+                 "오류|* 파일에 품목이 1200개 있습니다. 처음 999개만 읽었습니다 !")});
+    QCOMPARE(m_frm->goodsModel()->rowCount(), 999);
 }
 
 void TestLeo60DFrm::headerOnlyFileOpensNoCopyPanel()

@@ -1,8 +1,12 @@
 #include "prebuilder.h"
 
 #include "common/cp949codec.h"
+#include "common/textfile.h"
+#include "leo60d/leogoodswriter.h"
 #include "leo60d/prefile.h"
+#include "model/goodstable.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,6 +46,9 @@ private Q_SLOTS:
     void hangulCutByFieldLength_data();
     void hangulCutByFieldLength();
     void fieldPastEndOfFileReadsBlank();
+    void fieldStaysInsideItsRecord();
+    void lineBreaksInFieldsKeepGoodsLines();
+    void recordLengthOneIsBounded();
     void sampleFile();
 };
 
@@ -248,6 +255,69 @@ void TestPreFile::fieldPastEndOfFileReadsBlank()
     PreFile file;
     QCOMPARE(file.parse(pre.build()), PreFile::Status::Ok);
     QCOMPARE(file.cell(1, 0), QStringLiteral("CD        "));
+}
+
+void TestPreFile::fieldStaysInsideItsRecord()
+{
+    // Field 0 reaches 2 bytes past its 4-byte record; field 1 starts at position 0.
+    PreBuilder pre;
+    pre.setRecordLength(4);
+    pre.setField(0, 3, 4, 0, QStringLiteral("넘침"));
+    pre.setField(1, 0, 2, 0, QStringLiteral("영"));
+    pre.appendRaw("abCDefGH");
+    PreFile file;
+    QCOMPARE(file.parse(pre.build()), PreFile::Status::Ok);
+    QCOMPARE(file.cell(1, 0), QStringLiteral("CD  "));
+    QCOMPARE(file.cell(2, 0), QStringLiteral("GH  "));
+    QCOMPARE(file.cell(2, 1), QStringLiteral(" e"));
+}
+
+void TestPreFile::lineBreaksInFieldsKeepGoodsLines()
+{
+    PreBuilder pre;
+    pre.setRecordLength(12);
+    pre.setField(0, 1, 12, 0, QStringLiteral("이름"));
+    pre.appendRaw("AB\r\nCD\tEF\x01"
+                  "GH");
+    pre.appendRaw("second line ");
+    PreFile file;
+    QCOMPARE(file.parse(pre.build()), PreFile::Status::Ok);
+    QCOMPARE(file.rows()[0][0], QStringLiteral("AB  CD EF GH"));
+    // Two goods written, two goods read back.
+    QTemporaryDir dir;
+    const QString goodsPath = dir.filePath("AL300Dat[00].Txt");
+    QVERIFY(LeoGoodsWriter::write(goodsPath, file.rows(), {1, 0, 0, 1}));
+    QCOMPARE(TextFile::readLines(goodsPath).size(), 2);
+    GoodsTable goods;
+    QVERIFY(goods.load(goodsPath));
+    QCOMPARE(goods.rows(), 2);
+    QCOMPARE(goods.cell(1, GoodsTable::FirstTextColumn), QStringLiteral("AB  CD EF GH"));
+    // A cell that holds a line break however it came there is written on one line.
+    QCOMPARE(LeoGoodsWriter::fieldText(QStringLiteral("a\nb")), QStringLiteral("a b"));
+}
+
+void TestPreFile::recordLengthOneIsBounded()
+{
+    // The largest file with one-byte records and every field as long as it can be.
+    PreBuilder pre;
+    pre.setRecordLength(1);
+    for (int i = 0; i < PreFile::FieldCount; ++i)
+        pre.setField(i, 1, 255, 0, QStringLiteral("F%1").arg(i));
+    QByteArray records(int(PreFile::MaxFileSize - PreFile::HeaderSize), 'x');
+    pre.appendRaw(records);
+    QElapsedTimer clock;
+    clock.start();
+    PreFile file;
+    QCOMPARE(file.parse(pre.build()), PreFile::Status::Ok);
+    QCOMPARE(file.recordCount(), PreFile::MaxRecords);
+    QCOMPARE(file.omittedRecords(), int(records.size()) - PreFile::MaxRecords);
+    const QList<QStringList> rows = file.rows();
+    QCOMPARE(rows.size(), PreFile::MaxRecords);
+    QCOMPARE(rows.last()[24], QStringLiteral("x"));
+    const QStringList lines = LeoGoodsWriter::buildLines(rows, {1, 2, 3, 4});
+    QCOMPARE(lines.size(), PreFile::MaxRecords);
+    QVERIFY(lines.last().startsWith("<000999>'999'"));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestPreFile::sampleFile()

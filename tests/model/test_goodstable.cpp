@@ -342,10 +342,13 @@ void TestGoodsTable::itemAtReadsCells()
     QCOMPARE(item.Texts[1], QStringLiteral("t1"));
     QCOMPARE(item.Texts[20], QStringLiteral("t20"));
 
-    // Blank format and quantity read as 0; a quantity beyond 16 bits as 0.
-    fill(table, {rowOf({"001", "", "n", "", "99999"})});
+    // Blank format and quantity read as 0; a quantity beyond 16 bits is held at 32767 (the
+    // item editor refuses it rather than the list losing it as 0).
+    fill(table, {rowOf({"001", "", "n", ""})});
     QCOMPARE(table.itemAt(1).Format, qint16(0));
     QCOMPARE(table.itemAt(1).Qty, qint16(0));
+    fill(table, {rowOf({"001", "", "n", "", "99999"})});
+    QCOMPARE(table.itemAt(1).Qty, qint16(32767));
 }
 
 void TestGoodsTable::renumber_data()

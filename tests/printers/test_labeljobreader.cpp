@@ -571,6 +571,21 @@ private Q_SLOTS:
         QTest::newRow("al download is no print job")
             << lines({"{N,D,001,F}"}) << QStringList{"1행", "인쇄 작업이 아닙니다"} << 0;
         QTest::newRow("empty text") << QString() << QStringList{"작업 내용이 없습니다"} << 0;
+        // Numbers no label has are problems and read as the largest (99999; 99 for
+        // magnifications and bar widths), never computed with.
+        QTest::newRow("nine-digit width")
+            << lines({"CB", "SW999999999", "SL320,24,G", "P1"})
+            << QStringList{"2행", "라벨 폭 999999999", "너무 큽니다 (최대 99999)"} << 0;
+        QTest::newRow("huge magnification") << srp({"T40,200,a,999999,1,0,0,N,N,'AB'"})
+                                            << QStringList{"7행", "가로 배율", "최대 99"} << 0;
+        QTest::newRow("huge bar width") << srp({"B140,80,7,123456,5,80,0,1,'123'"})
+                                        << QStringList{"7행", "좁은 바 폭", "최대 99"} << 0;
+        QTest::newRow("al nine-digit length")
+            << lines({"{F001,999999999,350;QELFF001|", "}", alBatch, "}"})
+            << QStringList{"1행", "라벨 길이", "너무 큽니다"} << 0;
+        QTest::newRow("al nine-digit position")
+            << lines({alHead, "B01,I,000,999999999,080,1,7,0,80,2|", "}", alBatch, "B01;1|", "}"})
+            << QStringList{"2행", "Y", "너무 큽니다"} << 0;
     }
 
     void problems()
@@ -588,6 +603,7 @@ private Q_SLOTS:
             from = at;
         }
         QCOMPARE(d.objects.size(), objects);
+        QVERIFY(d.widthDots <= 99999 && d.lengthDots <= 99999 && d.count <= 99999);
     }
 
     // Random damage to real jobs never crashes the reader and always reports something.

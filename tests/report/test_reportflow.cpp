@@ -264,7 +264,7 @@ private Q_SLOTS:
             Dialogs::shown().first().section(QLatin1Char('|'), 1).split(QLatin1Char('\n'));
         QVERIFY2(lines.first().startsWith(QStringLiteral("* ")) &&
                      lines.first().endsWith(QStringLiteral(" !")) && lines.size() > 1 &&
-                     lines.last().contains(QStringLiteral("파일을 바꿀 수 없습니다")),
+                     lines.last().contains(QStringLiteral("파일을 쓸 수 없습니다")),
                  qPrintable(lines.join(QLatin1Char('/'))));
         QDir(blocked).removeRecursively();
     }

@@ -4,9 +4,12 @@
 #include "sending/portmap.h"
 #include "sending/porttarget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -128,6 +131,10 @@ private Q_SLOTS:
                "tcp://192.168.0.50:9100");
         addRow("device file", QByteArray("COM5'file:/dev/usb/lp0\r\n"), 5, "file:/dev/usb/lp0");
         addRow("no target in the map", QByteArray("COM6'tcp://\r\n"), 6, "");
+        // A map that is there but cannot be read names no port at all: a fallback to the
+        // port's own device could send the labels to another real printer.
+        addRow("map is a folder", QByteArray("<folder>"), 3, "");
+        addRow("map is a FIFO", QByteArray("<fifo>"), 3, "");
     }
 
     void mapReading()
@@ -137,12 +144,19 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(PortMap::fileName());
-        if (map != "<none>")
+        const bool unreadable = map == "<folder>" || map == "<fifo>";
+        if (map == "<folder>")
+            QVERIFY(QDir(dir.path()).mkdir(PortMap::fileName()));
+        else if (map == "<fifo>")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (map != "<none>")
             writeFile(path, map);
         PortMap m;
-        QVERIFY(m.load(path));
+        QCOMPARE(m.load(path), !unreadable);
         QString error;
         const PortTarget t = m.target(port, &error);
+        if (unreadable)
+            QVERIFY2(error.contains("ComPorts.Txt") && !error.contains("ttyS"), qPrintable(error));
 #ifndef Q_OS_WIN
         QCOMPARE(t.text(), expected);
 #endif

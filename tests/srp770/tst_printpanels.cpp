@@ -88,6 +88,7 @@ private Q_SLOTS:
     void listProgressAndStop_data();
     void listProgressAndStop();
     void labelStockOfLaterJobs();
+    void quantityBeyondAJobIsSkipped();
 
 private:
     std::unique_ptr<SRP770Frm> openStation();
@@ -411,6 +412,25 @@ void TestPrintPanels::labelStockOfLaterJobs()
     QCOMPARE(printRow1(), job(1, 1, 'B'));
     w->GapBlack0Opt->click();
     QCOMPARE(printRow1(), job(1, 1, 'G'));
+}
+
+void TestPrintPanels::quantityBeyondAJobIsSkipped()
+{
+    // Row 2 holds a quantity no label job carries (a hand-edited list): it is not printed, not
+    // cut, and the operator is told.
+    auto w = openStation();
+    w->goods()->setCell(2, GoodsTable::QtyColumn, QStringLiteral("12345"));
+    StationPrinter *p = w->printer();
+    Dialogs::clearShown();
+    w->GdsAllBarCmd->click();
+    p->BarPrtSel1Opt->click();
+    p->BarPrtSu1Opt->click();
+    p->BarPrintEnter2Cmd->click();
+    QVERIFY(waitUntilSent(p));
+    QCOMPARE(m_bed->printer().readAll(), job(1, 1) + job(3, 3));
+    const QStringList shown = Dialogs::shown();
+    QVERIFY2(shown.size() == 1 && shown[0].contains("002") && shown[0].contains("12345"),
+             qPrintable(shown.join(" / ")));
 }
 
 QTEST_MAIN(TestPrintPanels)

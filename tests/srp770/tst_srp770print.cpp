@@ -11,6 +11,7 @@
 #include "support/sendwait.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -233,6 +234,29 @@ private Q_SLOTS:
         QFile copy(m_dir.filePath("SRP770Print.Txt"));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), job("880123456782", "포도", 3) + "\r\n");
+    }
+
+    // A port map that is there but cannot be read maps no port: the labels do not go to a
+    // port's own device, which may be another printer.
+    void unreadablePortMapSendsNothing()
+    {
+        auto w = openStation(3);
+        const QString map = m_dir.filePath("ComPorts.Txt");
+        QVERIFY(QFile::remove(map) && QDir(m_dir.path()).mkdir("ComPorts.Txt"));
+        StationPrinter *p = w->printer();
+        Dialogs::clearShown();
+        w->GdsAllBarCmd->click();
+        p->BarPrtSel1Opt->click();
+        p->BarPrtSu1Opt->click();
+        p->BarPrintEnter2Cmd->click();
+        QVERIFY(waitUntilSent(p));
+        QVERIFY(QDir(map).removeRecursively());
+        QCOMPARE(m_printer.readAll(100), QByteArray());
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY2(Dialogs::shown().first().startsWith(
+                     "포트에러|* 포트 설정 파일(ComPorts.Txt)을 읽을 수 없어 COM3 포트로 보내지 "
+                     "않았습니다 !"),
+                 qPrintable(Dialogs::shown().first()));
     }
 };
 

@@ -345,6 +345,33 @@ private Q_SLOTS:
         QVERIFY(qAbs(image.dotsPerMeterX() - dpi / 0.0254) < 1);
     }
 
+    // A picture beyond the limits is not made (it would take seconds and gigabytes).
+    void pictureTooLarge_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("500 mm square at 1200 dpi") << 4000 << 4000 << 1200.0 << false;
+        QTest::newRow("500 mm square at 203 dpi") << 4000 << 4000 << 203.0 << true;
+        QTest::newRow("largest side at 203 dpi") << 99999 << 80 << 203.0 << false;
+        QTest::newRow("a long roll") << 480 << 20000 << 203.0 << true;
+    }
+    void pictureTooLarge()
+    {
+        QFETCH(int, width);
+        QFETCH(int, length);
+        QFETCH(double, dpi);
+        QFETCH(bool, made);
+        QStringList problems;
+        QString why;
+        QCOMPARE(LabelPainter::pictureSize(blankLabel(width, length), dpi, &why).isEmpty(), !made);
+        const QImage image = LabelPainter::render(blankLabel(width, length), dpi, &problems);
+        QCOMPARE(image.isNull(), !made);
+        QCOMPARE(problems.join(' ').contains("그림이 너무 큽니다"), !made);
+        QCOMPARE(why.isEmpty(), made);
+    }
+
     // Drawing into any rectangle keeps the label's proportions and centres it.
     void paintFitsTarget()
     {

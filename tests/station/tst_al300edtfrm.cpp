@@ -89,6 +89,8 @@ private Q_SLOTS:
     void escapeAfterGeneratorGivesNoResult();
     void emptyNameKeepsWindowOpen();
     void confirmGivesItem();
+    void quantityBeyondAJobIsRefused_data();
+    void quantityBeyondAJobIsRefused();
     void cancelButton();
     void editHelper();
     void editHelperWhileModalOpening();
@@ -108,6 +110,7 @@ private:
 
 void TestAL300EdtFrm::init()
 {
+    Dialogs::setTestMode(true);
     ProgramState &p = Program();
     p.ModalOpening = 0;
     p.EditResult = 0;
@@ -630,6 +633,51 @@ void TestAL300EdtFrm::confirmGivesItem()
     QCOMPARE(item.Format, qint16(1));
     QCOMPARE(item.Qty, qint16(3));
     QCOMPARE(item.Barcodes[1], QStringLiteral("A?B"));
+}
+
+void TestAL300EdtFrm::quantityBeyondAJobIsRefused_data()
+{
+    QTest::addColumn<int>("listed");    // the quantity the list holds
+    QTest::addColumn<QString>("typed"); // typed into the quantity box, "-" for nothing
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("stored");
+    // A quantity the editor was handed is kept as it is, never cut to three characters.
+    QTest::newRow("1500 kept") << 1500 << "-" << true << 1500;
+    QTest::newRow("9999 kept") << 9999 << "-" << true << 9999;
+    QTest::newRow("12345 refused") << 12345 << "-" << false << 12345;
+    // What the operator types follows the three-character rule.
+    QTest::newRow("12345, then 7 typed") << 12345 << "7" << true << 7;
+    QTest::newRow("12, then 1500 typed") << 12 << "1500" << true << 150;
+}
+
+void TestAL300EdtFrm::quantityBeyondAJobIsRefused()
+{
+    QFETCH(int, listed);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(int, stored);
+    ProgramState &p = Program();
+    p.EditMode = EditUpdate;
+    p.EditItem.No = 7;
+    p.EditItem.Name = QStringLiteral("사과");
+    p.EditItem.Qty = qint16(listed);
+    AL300EdtFrm frm;
+    showActive(frm);
+    QCOMPARE(QApplication::focusWidget(), frm.GdsSuTxt);
+    QCOMPARE(frm.GdsSuTxt->text(), QString::number(listed));
+    if (typed != "-")
+        QTest::keyClicks(frm.GdsSuTxt, typed);
+    Dialogs::clearShown();
+    QTest::mouseClick(frm.GdsEnterCmd, Qt::LeftButton);
+    QCOMPARE(frm.isVisible(), !accepted);
+    QCOMPARE(p.EditResult, qint16(accepted ? 1 : 0));
+    QCOMPARE(p.EditItem.Qty, qint16(stored));
+    QCOMPARE(Dialogs::shown().size(), accepted ? 0 : 1);
+    if (!accepted) {
+        QVERIFY(Dialogs::shown()[0].contains("9999"));
+        QCOMPARE(QApplication::focusWidget(), frm.GdsSuTxt);
+        frm.reject();
+    }
 }
 
 void TestAL300EdtFrm::cancelButton()

@@ -1,5 +1,6 @@
 #include "al300driver.h"
 
+#include "model/fieldfilter.h"
 #include "printers/al300/al300jobreader.h"
 #include "printers/al300/al300protocol.h"
 
@@ -58,6 +59,11 @@ const Al300Driver &Al300Driver::instance()
 {
     static const Al300Driver driver;
     return driver;
+}
+
+QString Al300Driver::sentValue(const QString &value) const
+{
+    return FieldFilter(value);
 }
 
 QStringList Al300Driver::symbologyNames() const

@@ -18,6 +18,7 @@ public:
     QString key() const override { return QStringLiteral("al300"); }
     QString filePrefix() const override { return QStringLiteral("AL300"); }
     bool keepsExtendedFormat() const override { return true; }
+    QString sentValue(const QString &value) const override;
     int unitsPerMm() const override { return 10; }
     int printWaitSeconds() const override { return 1; }
     // Seconds after each of the transfer's downloads.

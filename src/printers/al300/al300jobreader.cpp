@@ -11,7 +11,7 @@ using Symbology = LabelObject::Symbology;
 // Tenths of a millimetre to the nearest printer dot (8 dots per mm).
 int tenthsToDots(int tenths)
 {
-    return (tenths * 4 + 2) / 5;
+    return int((qint64(tenths) * 4 + 2) / 5);
 }
 
 // "{X...|" opening record: the comma fields before ";" and the name after it.
@@ -74,7 +74,7 @@ void readAlBarcode(const JobLine &line, const QStringList &f, QList<Al300Object>
     if (ratio == QLatin1String("A"))
         o.ratio = 10;
     else
-        o.ratio = r.number(ratio, QStringLiteral("비율"));
+        o.ratio = r.factor(ratio, QStringLiteral("비율"));
     o.symbologyCode = r.number(f[6], QStringLiteral("바코드 종류"));
     r.constant(f, 7, QStringLiteral("0"));
     o.heightUnits = r.number(f[8], QStringLiteral("높이"));
@@ -113,8 +113,8 @@ void readAlText(const JobLine &line, const QStringList &f, QList<Al300Object> &o
     // Magnification "0Y0X": vertical then horizontal, each one digit after a "0".
     const QString size = f[5];
     if (size.size() == 4 && size[0] == QLatin1Char('0') && size[2] == QLatin1Char('0')) {
-        o.yMagnification = r.number(size.mid(1, 1), QStringLiteral("세로 배율"));
-        o.xMagnification = r.number(size.mid(3, 1), QStringLiteral("가로 배율"));
+        o.yMagnification = r.factor(size.mid(1, 1), QStringLiteral("세로 배율"));
+        o.xMagnification = r.factor(size.mid(3, 1), QStringLiteral("가로 배율"));
     } else {
         r.unknown(size, QStringLiteral("배율"));
     }

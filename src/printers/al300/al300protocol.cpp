@@ -1,6 +1,7 @@
 #include "al300protocol.h"
 
 #include "common/textutil.h"
+#include "model/fieldfilter.h"
 #include "printers/al300/al300driver.h"
 
 namespace {
@@ -55,6 +56,14 @@ QString textInputCode(qint16 edit)
     }
 }
 
+// A value as the AL-300's records can carry it: values go unquoted, so the record delimiters
+// , ; | { } are sent as "?" (the field filter of the goods editor), whatever the goods file
+// or the format holds.
+QString recordValue(const QString &value)
+{
+    return FieldFilter(value);
+}
+
 bool isFixedText(const TextElement &e)
 {
     return !e.TxtString.trimmed().isEmpty();
@@ -102,7 +111,7 @@ QString BuildPrintJob(const FormatSet &set, int k, const std::array<QString, 4> 
     int n = 0; // printed objects so far
     for (int j = 1; j <= FormatSet::BarcodeCount; ++j) {
         const BarcodeElement &e = f.Bar[j];
-        const QString value = e.BarString.isEmpty() ? barcodes[j] : e.BarString;
+        const QString value = recordValue(e.BarString.isEmpty() ? barcodes[j] : e.BarString);
         if (e.BarSelt != 1 || value.isEmpty())
             continue;
         ++n;
@@ -111,7 +120,7 @@ QString BuildPrintJob(const FormatSet &set, int k, const std::array<QString, 4> 
     }
     for (int j = 1; j <= FormatSet::ShownTextCount; ++j) {
         const TextElement &e = f.Txt[j];
-        QString value = e.TxtString.isEmpty() ? texts[j] : e.TxtString;
+        QString value = recordValue(e.TxtString.isEmpty() ? texts[j] : e.TxtString);
         // Aligned before the emptiness test: a text with a width is sent even when blank.
         if (e.TxtRight > 0)
             value = AlignRightByBytes(value, e.TxtRight, 1);
@@ -184,7 +193,7 @@ QString BuildFormatDownload(const FormatSet &set, const std::array<bool, 6> &sel
             for (int j = 1; j <= FormatSet::ShownTextCount; ++j) {
                 const TextElement &e = f.Txt[j];
                 if (e.TxtSelt == 1 && isFixedText(e))
-                    out += fixedField(j) + ',' + e.TxtString + '|' + CrLf;
+                    out += fixedField(j) + ',' + recordValue(e.TxtString) + '|' + CrLf;
             }
         }
 
@@ -267,7 +276,7 @@ QString BuildItemTableDownload(const QList<QStringList> &rows)
             continue;
         QString line = padded(number, 3);
         for (int column = 6; column <= 18; ++column) {
-            const QString value = cell(row, column);
+            const QString value = recordValue(cell(row, column));
             line += ',' + (value.isEmpty() ? QStringLiteral(" ") : value);
         }
         out += line + '|' + CrLf;

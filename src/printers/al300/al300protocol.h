@@ -10,9 +10,10 @@
 
 // The command texts of the AL-300 label printer, built from the station's format set (AL-300
 // lengths and positions are tenths of a millimetre and are sent unchanged). Every record ends
-// with CR LF. Values are sent as they are, without quoting or escaping. None of the builders
-// checks values against the printer's limits: a number too long for its zero-padded field
-// keeps its rightmost digits.
+// with CR LF. Values (goods cells, fixed texts and barcodes) go without quoting, so each of
+// the record delimiters , ; | { } in a value is sent as "?" (the goods field filter). None of
+// the builders checks numbers against the printer's limits: a number too long for its
+// zero-padded field keeps its rightmost digits (callers keep quantities within four digits).
 
 // Direct print job: an ad-hoc format 001 for format k (1..5) followed by one batch of data
 // with the quantity. barcodes[1..3] and texts[1..10] are the goods row's trimmed values.

@@ -36,8 +36,8 @@ void readSrpBarcode(const JobLine &line, LabelDescription &d)
     o.xUnits = o.x = r.number(f[0], QStringLiteral("X"));
     o.yUnits = o.y = r.number(f[1], QStringLiteral("Y"));
     o.symbologyCode = r.number(f[2], QStringLiteral("바코드 종류"));
-    o.narrow = r.number(f[3], QStringLiteral("좁은 바 폭"));
-    o.wide = r.number(f[4], QStringLiteral("넓은 바 폭"));
+    o.narrow = r.factor(f[3], QStringLiteral("좁은 바 폭"));
+    o.wide = r.factor(f[4], QStringLiteral("넓은 바 폭"));
     o.heightUnits = o.height = r.number(f[5], QStringLiteral("높이"));
     r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("1"))
@@ -71,8 +71,8 @@ void readSrpText(const JobLine &line, LabelDescription &d)
     o.font = f[2];
     if (!Srp770Driver::instance().fontCell(f[2], &o.cellWidth, &o.cellHeight, &o.koreanFont))
         r.unknown(f[2], QStringLiteral("폰트"));
-    o.xMagnification = r.number(f[3], QStringLiteral("가로 배율"));
-    o.yMagnification = r.number(f[4], QStringLiteral("세로 배율"));
+    o.xMagnification = r.factor(f[3], QStringLiteral("가로 배율"));
+    o.yMagnification = r.factor(f[4], QStringLiteral("세로 배율"));
     r.constant(f, 5, QStringLiteral("0"));
     r.constant(f, 6, QStringLiteral("0"));
     if (f[7] == QLatin1String("R"))

@@ -481,8 +481,16 @@ private Q_SLOTS:
             << QStringList{"B01;1|", "T02;    |", "T03;가격|"};
         QTest::newRow("width counts bytes") << QStringList{"1", "", ""} << "" << 5 << "사과"
                                             << QStringList{"B01;1|", "T02; 사과|", "T03;가격|"};
-        QTest::newRow("values unescaped") << QStringList{"1,2|3", "", ""} << "" << 0 << "a;b"
-                                          << QStringList{"B01;1,2|3|", "T02;a;b|", "T03;가격|"};
+        // The records carry values unquoted: their delimiters are sent as "?".
+        QTest::newRow("delimiters become ?")
+            << QStringList{"1,2|3", "", ""} << "" << 0 << "a;b{c}"
+            << QStringList{"B01;1?2?3|", "T02;a?b?c?|", "T03;가격|"};
+        QTest::newRow("fixed barcode with a comma")
+            << QStringList{"111", "", ""} << "9,9" << 0 << "A"
+            << QStringList{"B01;9?9|", "T02;A|", "T03;가격|"};
+        QTest::newRow("comma in a right-aligned text")
+            << QStringList{"1", "", ""} << "" << 6 << "1,000"
+            << QStringList{"B01;1|", "T02; 1?000|", "T03;가격|"};
     }
 
     void printJobValues()
@@ -550,9 +558,18 @@ private Q_SLOTS:
         };
         QCOMPARE(BuildItemTableDownload(rows),
                  lines({"{I,D,001,F}", "{I,R,001,F,014;3,30,30,30,30,30,30,30,30,30,30,30,30,30|",
-                        "007,8801234567893, ,2,사과, ,1,000, , , , , , , |",
+                        "007,8801234567893, ,2,사과, ,1?000, , , , , , , |",
                         "999, , , ,t1,t2,t3,t4,t5,t6,t7,t8,t9,t10|",
                         "012, , , , , , , , , , , , , |", "}"}));
+    }
+
+    void fixedTextDelimiters()
+    {
+        // A fixed text goes into the format download's F record and the print job's data.
+        FormatSet set = referenceSet();
+        set.Fmt[1].Txt[2].TxtString = QStringLiteral("1,000원;");
+        QVERIFY(BuildFormatDownload(set, {false, true}).contains("\r\nF006,1?000원?|\r\n"));
+        QCOMPARE(dataLines(BuildPrintJob(set, 1, {}, {}, 1)), QStringList{"T01;1?000원?|"});
     }
 
     void itemTableShortRowsAndLongValues()
