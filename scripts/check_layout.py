@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Checks the shape of the source tree: no folder of src/ includes a folder that includes it
+back (directly or through others), and no source file under src/, tools/ or tests/ is longer
+than 800 lines.
+
+Usage: scripts/check_layout.py [REPOSITORY]     (the repository this script lives in by default)
+Prints every folder cycle with the includes that close it and every file over the limit;
+exit status 1 when there is any, 0 otherwise."""
+import os
+import re
+import sys
+
+MAX_LINES = 800
+SOURCES = (".h", ".hpp", ".cpp", ".cc")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+
+
+def source_files(root):
+    for folder, _, names in os.walk(root):
+        for name in sorted(names):
+            if name.endswith(SOURCES):
+                yield os.path.join(folder, name)
+
+
+def folder_edges(src):
+    """folder -> {included folder: [the includes]} for the includes between files of src."""
+    files = {os.path.relpath(p, src): p for p in source_files(src)}
+    edges = {}
+    for rel, path in files.items():
+        here = os.path.dirname(rel)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            text = f.read()
+        for inc in INCLUDE.findall(text):
+            target = inc if inc in files else os.path.normpath(os.path.join(here, inc))
+            if target not in files:
+                continue
+            there = os.path.dirname(target)
+            if there != here:
+                edges.setdefault(here, {}).setdefault(there, []).append(rel + " -> " + target)
+    return edges
+
+
+def cycles(edges):
+    """The strongly connected groups of more than one folder (Tarjan)."""
+    index, low, stack, on, groups = {}, {}, [], set(), []
+
+    def visit(v):
+        index[v] = low[v] = len(index)
+        stack.append(v)
+        on.add(v)
+        for w in edges.get(v, {}):
+            if w not in index:
+                visit(w)
+                low[v] = min(low[v], low[w])
+            elif w in on:
+                low[v] = min(low[v], index[w])
+        if low[v] == index[v]:
+            group = []
+            while True:
+                w = stack.pop()
+                on.discard(w)
+                group.append(w)
+                if w == v:
+                    break
+            if len(group) > 1:
+                groups.append(sorted(group))
+
+    sys.setrecursionlimit(10000)
+    nodes = set(edges) | {w for targets in edges.values() for w in targets}
+    for v in sorted(nodes):
+        if v not in index:
+            visit(v)
+    return groups
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.dirname(
+        os.path.abspath(__file__)))
+    problems = 0
+    edges = folder_edges(os.path.join(root, "src"))
+    for group in cycles(edges):
+        problems += 1
+        print("folder cycle: " + " <-> ".join(group))
+        for a in group:
+            for b, includes in sorted(edges.get(a, {}).items()):
+                if b in group:
+                    for line in includes[:3]:
+                        print("  " + line)
+    for top in ("src", "tools", "tests"):
+        for path in source_files(os.path.join(root, top)):
+            with open(path, encoding="utf-8", errors="replace") as f:
+                count = sum(1 for _ in f)
+            if count > MAX_LINES:
+                problems += 1
+                print("%s: %d lines (at most %d)" % (os.path.relpath(path, root), count,
+                                                      MAX_LINES))
+    print("%d problem(s)" % problems)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
