@@ -61,37 +61,33 @@ void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &fo
 
 void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName)
 {
-    ProgramState &p = Program();
-    const qint16 level = OutputRightLevel(p.UserCode);
-    if (!(level == 1 || level == 3 || level == -1 || level == -3) ||
-        OutputPermitted(p.UserCode) != 1)
+    const QString userCode = Program().UserCode;
+    const qint16 level = OutputRightLevel(userCode);
+    if (!(level == 1 || level == 3 || level == -1 || level == -3) || OutputPermitted(userCode) != 1)
         return;
 
     // The request: only plain white A4 paper, no range values, one print kind.
-    PrintRequest &req = p.Request;
-    req = PrintRequest();
-    req.PaperAllowed[1] = true;
-    req.ListKind = formName.chopped(3);
+    PrintRequest request;
+    request.PaperAllowed[1] = true;
+    request.ListKind = formName.chopped(3);
     const auto *byName =
         station ? station->findChild<QRadioButton *>(QStringLiteral("GdsSelt1Opt")) : nullptr;
-    req.RangeKind =
+    request.RangeKind =
         (formName != QLatin1String("LEO60DFrm") && byName && byName->isChecked()) ? 5 : 1;
-    req.KindCaptions[1] = QStringLiteral("등록현황");
+    request.KindCaptions[1] = QStringLiteral("등록현황");
 
     QPushButton *printCmd =
         station ? station->findChild<QPushButton *>(QStringLiteral("ChtPrintCmd")) : nullptr;
     if (printCmd)
         printCmd->setEnabled(false);
-    if (!OpenModal([station] {
-            PrnSeltFrm dialog(station);
-            dialog.exec();
-        }))
-        p.PrintChoice = 0;
+    PrintRequest answer = request;
+    if (!OpenModal([&] { answer = PrnSeltFrm::ask(request, station); }))
+        answer.PrintChoice = PrintExit::Nothing;
     if (printCmd)
         printCmd->setEnabled(true);
 
-    switch (p.PrintChoice) {
-    case 2: {
+    switch (answer.PrintChoice) {
+    case PrintExit::SheetPrint: {
         SetReportHeader(grid, RegistrationReportTitle(formName));
         delete PrintPreview::instance(); // a fresh preview for each sheet print
         auto *preview = new PrintPreview(grid, station);
@@ -99,18 +95,17 @@ void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &fo
         preview->show();
         break;
     }
-    case 3:
+    case PrintExit::SpreadsheetFile:
         WriteRegistrationFile(station, grid, formName);
         break;
-    case 4:
+    case PrintExit::SpreadsheetView:
         SendToExcel(grid, station);
         break;
     default:
         break;
     }
-    if (p.PrintChoice == 0 || (p.PrintChoice == 1 && p.PreviewRequested == 0)) {
-        if (grid && grid->isEnabled() && grid->isVisible())
-            grid->setFocus();
-    }
-    p.PreviewRequested = 0;
+    const bool nothingDone = answer.PrintChoice == PrintExit::Nothing ||
+                             (answer.PrintChoice == PrintExit::Confirm && !answer.PreviewRequested);
+    if (nothingDone && grid && grid->isEnabled() && grid->isVisible())
+        grid->setFocus();
 }

@@ -100,7 +100,7 @@ private Q_SLOTS:
             windows.emplace_back(new AL300EdtFrm);
             windows.emplace_back(new BarNewFrm);
         }
-        windows.emplace_back(new PrnSeltFrm);
+        windows.emplace_back(new PrnSeltFrm(PrintRequest()));
         windows.emplace_back(new PrintPreview(&grid));
         windows.emplace_back(new PrintPageSetup(&grid));
         windows.emplace_back(new PrinSetup(&grid));

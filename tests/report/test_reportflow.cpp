@@ -70,6 +70,8 @@ struct Seen {
     qint16 rangeKind = 0;
     QString listKind;
     QString visiblePanel;
+    QString kindCaption;
+    bool onlyWhitePaper = false;
     qint16 modalOpening = -1;
 };
 
@@ -82,8 +84,11 @@ void answerDialogWith(const QString &button, Seen *seen, Station *station)
             return;
         seen->opened = true;
         seen->printCmdEnabled = station->ChtPrintCmd->isEnabled();
-        seen->rangeKind = Program().Request.RangeKind;
-        seen->listKind = Program().Request.ListKind;
+        seen->rangeKind = dialog->answer().RangeKind;
+        seen->listKind = dialog->answer().ListKind;
+        seen->kindCaption = dialog->PrnSel21Cmd->text();
+        seen->onlyWhitePaper =
+            dialog->PrnSel11Cmd->isEnabled() && !dialog->PrnSel12Cmd->isEnabled();
         seen->modalOpening = Program().ModalOpening;
         for (QFrame *f :
              {dialog->Frame6, dialog->Frame8, dialog->Frame334, dialog->Frame86, dialog->Frame20s})
@@ -178,9 +183,8 @@ private Q_SLOTS:
         QCOMPARE(seen.visiblePanel, panel);
         QCOMPARE(seen.listKind, listKind);
         QVERIFY(station.ChtPrintCmd->isEnabled());
-        QCOMPARE(Program().Request.KindCaptions[1], QStringLiteral("등록현황"));
-        QVERIFY(Program().Request.PaperAllowed[1]);
-        QVERIFY(!Program().Request.PaperAllowed[2]);
+        QCOMPARE(seen.kindCaption, QStringLiteral("등록현황"));
+        QVERIFY(seen.onlyWhitePaper);
     }
 
     void sheetPrintOpensThePreview()
@@ -207,7 +211,6 @@ private Q_SLOTS:
         RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
         QVERIFY(first.isNull());
         QVERIFY(PrintPreview::instance());
-        QCOMPARE(Program().PreviewRequested, qint16(0));
     }
 
     void spreadsheetFileInTheBackupFolder()
@@ -306,7 +309,6 @@ private Q_SLOTS:
         QVERIFY(m_opener.opened.isEmpty());
         QVERIFY(!QFileInfo::exists(
             m_dir.filePath(QStringLiteral("QelBackup/SRP770바코드등록현황.xlsx"))));
-        QCOMPARE(Program().PreviewRequested, qint16(0));
         // The grid is the station's focus widget again (it has the focus once the station
         // is the active window).
         QCOMPARE(station.focusWidget() == station.vaSpread1, gridFocus);
@@ -317,13 +319,11 @@ private Q_SLOTS:
         Station station;
         station.show();
         Program().ModalOpening = 1;
-        Program().PrintChoice = 3;
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
         RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
         QCoreApplication::processEvents();
         QVERIFY(!seen.opened);
-        QCOMPARE(Program().PrintChoice, qint16(0));
         QVERIFY(station.ChtPrintCmd->isEnabled());
         QVERIFY(!QFileInfo::exists(
             m_dir.filePath(QStringLiteral("QelBackup/SRP770바코드등록현황.xlsx"))));
