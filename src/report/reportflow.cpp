@@ -3,23 +3,36 @@
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
-#include "gridprintsettings.h"
-#include "gridsnapshot.h"
 #include "outputrights.h"
 #include "printpreview.h"
 #include "prnseltfrm.h"
+#include "reportsource.h"
 #include "sendtoexcel.h"
 #include "spreadsheetexport.h"
 #include "spreadsheetopener.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 
 namespace {
 const QString ExportTitle = QStringLiteral("엑셀출력");
+QHash<const QObject *, SharedPrintSettings> windowSettings;
+} // namespace
+
+SharedPrintSettings ReportPrintSettings(QObject *window)
+{
+    if (!window)
+        return std::make_shared<GridPrintSettings>();
+    SharedPrintSettings &kept = windowSettings[window];
+    if (!kept) {
+        kept = std::make_shared<GridPrintSettings>();
+        QObject::connect(window, &QObject::destroyed, [window] { windowSettings.remove(window); });
+    }
+    return kept;
 }
 
 QString RegistrationReportTitle(const QString &formName)
@@ -33,11 +46,16 @@ QString RegistrationReportTitle(const QString &formName)
     return QString();
 }
 
-void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &formName)
+void RunRegistrationReport(QWidget *station, const QAbstractItemModel *model, QTableView *grid,
+                           const QString &formName)
+{
+    RunRegistrationReport(station, ReportSource::fromGrid(model, grid), formName, grid);
+}
+
+void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, const QString &formName)
 {
     QString path, error;
-    const bool written = SpreadsheetExport::writeRegistrationFile(
-        formName, GridSnapshot::take(grid).toTable(), &path, &error);
+    const bool written = SpreadsheetExport::writeRegistrationFile(formName, table, &path, &error);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!written) {
         Dialogs::inform(
@@ -59,7 +77,8 @@ void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &fo
             ExportTitle, QMessageBox::Warning);
 }
 
-void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName)
+void RunRegistrationReport(QWidget *station, const ReportSource &source, const QString &formName,
+                           QWidget *grid)
 {
     const QString userCode = Program().UserCode;
     const qint16 level = OutputRightLevel(userCode);
@@ -88,18 +107,19 @@ void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &fo
 
     switch (answer.PrintChoice) {
     case PrintExit::SheetPrint: {
-        SetReportHeader(grid, RegistrationReportTitle(formName));
+        const SharedPrintSettings settings = ReportPrintSettings(station);
+        *settings = settings->withReportTitle(RegistrationReportTitle(formName));
         delete PrintPreview::instance(); // a fresh preview for each sheet print
-        auto *preview = new PrintPreview(grid, station);
+        auto *preview = new PrintPreview(source, settings, station);
         preview->lngPageCount = preview->gridPageCount();
         preview->show();
         break;
     }
     case PrintExit::SpreadsheetFile:
-        WriteRegistrationFile(station, grid, formName);
+        WriteRegistrationFile(station, source.snapshot().toTable(), formName);
         break;
     case PrintExit::SpreadsheetView:
-        SendToExcel(grid, station);
+        SendToExcel(source.snapshot().toTable(), station);
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "report/gridprintsettings.h"
 #include "report/previewpages.h"
 #include "report/printheader.h"
+#include "report/printpagesetup.h"
 #include "report/printpreview.h"
 #include "report/prnseltfrm.h"
 #include "report/reportflow.h"
@@ -57,6 +58,11 @@ public:
         for (QWidget *w : {static_cast<QWidget *>(ChtPrintCmd), static_cast<QWidget *>(GdsSelt0Opt),
                            static_cast<QWidget *>(GdsSelt1Opt), static_cast<QWidget *>(vaSpread1)})
             l->addWidget(w);
+    }
+    // The report button's call.
+    void report(const QString &form)
+    {
+        RunRegistrationReport(this, vaSpread1->model(), vaSpread1, form);
     }
     QPushButton *ChtPrintCmd;
     QRadioButton *GdsSelt0Opt, *GdsSelt1Opt;
@@ -175,7 +181,7 @@ private Q_SLOTS:
         (byName ? station.GdsSelt1Opt : station.GdsSelt0Opt)->setChecked(true);
         Seen seen;
         answerDialogWith(QStringLiteral("PrnCancelCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, form);
+        station.report(form);
         QVERIFY(seen.opened);
         QVERIFY(!seen.printCmdEnabled);
         QCOMPARE(seen.modalOpening, qint16(0)); // the dialog cleared it when it loaded
@@ -193,7 +199,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QVERIFY(seen.opened);
         PrintPreview *preview = PrintPreview::instance();
         QVERIFY(preview);
@@ -201,16 +207,30 @@ private Q_SLOTS:
         QVERIFY(!preview->isModal());
         QCOMPARE(preview->windowTitle(), QStringLiteral("출력 미리보기"));
         QCOMPARE(preview->lngPageCount, 1);
-        QCOMPARE(preview->grid(), station.vaSpread1);
-        QCOMPARE(GridPrintSettings::of(station.vaSpread1).header,
+        QCOMPARE(preview->source().model(), station.vaSpread1->model());
+        QCOMPARE(preview->printSettings(), ReportPrintSettings(&station));
+        QCOMPARE(preview->printSettings()->header,
                  PrintHeader::forTitle(QStringLiteral("AL-300 바코드 등록 현황")));
         QCOMPARE(preview->fpSpreadPreview1->zoomState(), 4); // "Page 높이"
-        // A second sheet print replaces the window.
+        // The page setup of the preview: landscape.
+        QTest::mouseClick(preview->toolbarButton(PrintPreview::SetupCol), Qt::LeftButton);
+        QVERIFY(PrintPageSetup::instance());
+        QTest::mouseClick(PrintPageSetup::instance()->porientation[1], Qt::LeftButton);
+        QTest::mouseClick(PrintPageSetup::instance()->cmdAction[0], Qt::LeftButton);
+        // A second sheet print replaces the window and keeps what the operator set.
         QPointer<PrintPreview> first = preview;
         answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QVERIFY(first.isNull());
         QVERIFY(PrintPreview::instance());
+        QCOMPARE(PrintPreview::instance()->printSettings()->orientation, 2);
+        // Another window reports with settings of its own.
+        Station other;
+        other.show();
+        answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &other);
+        other.report(QStringLiteral("AL300Frm"));
+        QCOMPARE(PrintPreview::instance()->printSettings()->orientation, 1);
+        delete PrintPreview::instance();
     }
 
     void spreadsheetFileInTheBackupFolder()
@@ -219,7 +239,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("LEO60DFrm"));
+        station.report(QStringLiteral("LEO60DFrm"));
         const QString path = m_dir.filePath(QStringLiteral("QelBackup/LEO-60D바코드등록현황.xlsx"));
         QVERIFY(QFileInfo::exists(path));
         QVERIFY(QFileInfo::exists(
@@ -247,7 +267,7 @@ private Q_SLOTS:
         Seen seen;
         Dialogs::queueAnswer(true);
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QCOMPARE(m_opener.opened, QStringList{m_dir.filePath(QStringLiteral("QelBackup"))});
     }
 
@@ -260,7 +280,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCOMPARE(Dialogs::shown().size(), 1);
         // The file, then the reason on the lines below.
         const QStringList lines =
@@ -278,7 +298,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelViewCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCOMPARE(m_opener.opened.size(), 1);
         const QJsonObject cells =
             ReadXlsx(m_opener.opened.first()).value(QStringLiteral("cells")).toObject();
@@ -303,7 +323,7 @@ private Q_SLOTS:
         station.ChtPrintCmd->setFocus();
         Seen seen;
         answerDialogWith(button, &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QVERIFY(seen.opened);
         QVERIFY(!PrintPreview::instance());
         QVERIFY(m_opener.opened.isEmpty());
@@ -321,7 +341,7 @@ private Q_SLOTS:
         Program().ModalOpening = 1;
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCoreApplication::processEvents();
         QVERIFY(!seen.opened);
         QVERIFY(station.ChtPrintCmd->isEnabled());
