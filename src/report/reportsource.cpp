@@ -21,9 +21,11 @@ ReportSource::ReportSource(const QAbstractItemModel *model, QList<int> widths, Q
 
 namespace {
 
-// Width of a cell text as an item view lays it out: the widest line, fractions rounded up.
-int layoutWidth(const QString &text, const QFont &font)
+// Width of a cell text as an item view lays it out: the widest line (a line feed starts a
+// new one), fractions rounded up.
+int layoutWidth(QString text, const QFont &font)
 {
+    text.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
     QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
@@ -56,6 +58,9 @@ QList<int> ReportSource::fittedWidths(const QAbstractItemModel *model, const QFo
     const int textMargin = styleMetric(QStyle::PM_FocusFrameHMargin, 2) + 1;
     const int headerMargin = styleMetric(QStyle::PM_HeaderMargin, 2);
     const QFontMetrics fm(font);
+    QFont bold = font; // a header measures its titles in bold, as a highlighted title shows
+    bold.setBold(true);
+    const QFontMetrics titleMetrics(bold);
     const int smallestSection = fm.maxWidth() + 2 * headerMargin;
     const int rows = std::min(model->rowCount(), MeasuredRows);
     for (int c = 0; c < model->columnCount(); ++c) {
@@ -64,7 +69,9 @@ QList<int> ReportSource::fittedWidths(const QAbstractItemModel *model, const QFo
             content = std::max(content, layoutWidth(model->index(r, c).data().toString(), font) +
                                             2 * textMargin);
         const QString title = model->headerData(c, Qt::Horizontal).toString();
-        const int header = std::max(smallestSection, fm.size(0, title).width() + 2 * headerMargin);
+        const int titleWidth = (title.isNull() ? 0 : headerMargin) +
+                               titleMetrics.size(0, title).width() + headerMargin;
+        const int header = std::max(smallestSection, titleWidth);
         widths << std::max(content + GridLine, header);
     }
     return widths;

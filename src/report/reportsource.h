@@ -26,9 +26,9 @@ public:
     static ReportSource fromGrid(const QAbstractItemModel *model, const QTableView *grid);
 
     // The widths a grid in `font` gives the model's columns when it fits them to their
-    // contents (QTableView::resizeColumnsToContents): the widest of the first 1000 cells
-    // with the item margins and the grid line, at least the column title with the header
-    // margins, and at least the header's smallest section. The style's margins are used
+    // contents (QTableView::resizeColumnsToContents): the widest of the first 1000 cell
+    // texts with the item margins and the grid line, at least the column title in bold
+    // with the header margins, and at least the header's smallest section. The style's margins are used
     // when the program has a style (Fusion's otherwise), so no widget is needed.
     static QList<int> fittedWidths(const QAbstractItemModel *model, const QFont &font);
 
