@@ -28,8 +28,8 @@ public:
     // The widths a grid in `font` gives the model's columns when it fits them to their
     // contents (QTableView::resizeColumnsToContents): the widest of the first 1000 cell
     // texts with the item margins and the grid line, at least the column title in bold
-    // with the header margins, and at least the header's smallest section. The style's margins are
-    // used when the program has a style (Fusion's otherwise), so no widget is needed.
+    // with the header margins, and at least the header's smallest section. The margins are
+    // the program's style's when it has one (Fusion's otherwise), so no widget is needed.
     static QList<int> fittedWidths(const QAbstractItemModel *model, const QFont &font);
 
     const QAbstractItemModel *model() const { return m_model; }
