@@ -42,14 +42,14 @@ const QList<int> MarkedRows{2, 5, 6};
 constexpr int ActiveRow = 3;
 
 // The print request a station's report button hands to the print-condition dialog.
-void FillReportRequest(const QString &listKind)
+PrintRequest reportRequest(const QString &listKind)
 {
-    PrintRequest &req = Program().Request;
-    req = PrintRequest();
+    PrintRequest req;
     req.PaperAllowed[1] = true;
     req.ListKind = listKind;
     req.RangeKind = 1;
     req.KindCaptions[1] = QStringLiteral("등록현황");
+    return req;
 }
 
 } // namespace
@@ -266,8 +266,7 @@ bool HelpPictures::runSrp770()
     station->printer()->BarPrintExit2Cmd_Click();
 
     // 8: the print-condition dialog of the report button.
-    FillReportRequest(Srp770);
-    auto *report = new PrnSeltFrm;
+    auto *report = new PrnSeltFrm(reportRequest(Srp770));
     QMdiSubWindow *reportSub = showAsChild(report);
     const bool ok = save(Srp770, picture());
     closeChild(reportSub);

@@ -10,8 +10,8 @@
 #include "printers/printers.h"
 #include "report/gridpagepainter.h"
 #include "report/gridprintsettings.h"
-#include "report/gridsnapshot.h"
 #include "report/reportflow.h"
+#include "report/reportsource.h"
 #include "report/spreadsheetexport.h"
 #include "station/stationfrm.h"
 
@@ -19,8 +19,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPdfWriter>
-#include <QTableView>
 
 #include <memory>
 
@@ -37,13 +37,11 @@ const QString About = QStringLiteral(
     "  labelstation report srp770 --set 00 --pdf report.pdf --by name\n"
     "  labelstation report leo60d --pre goods.pre --xlsx goods.xlsx");
 
-// Pages of the grid into a PDF file, saved whole or not at all (SafeSave).
-bool writePdf(QTableView *grid, const QString &title, const QString &path, QString *error)
+// Pages of the report into a PDF file, saved whole or not at all (SafeSave).
+bool writePdf(const ReportSource &source, const QString &title, const QString &path, QString *error)
 {
-    SetReportHeader(grid, title);
-    const GridPrintSettings settings = GridPrintSettings::of(grid);
-    const GridPagePainter pages(GridSnapshot::take(grid), settings,
-                                GridPagePainter::a4Paper(settings));
+    const GridPrintSettings settings = GridPrintSettings().withReportTitle(title);
+    const GridPagePainter pages(source.snapshot(), settings, GridPagePainter::a4Paper(settings));
     const QString dir = QFileInfo(path).absolutePath();
     if (!QFileInfo(dir).isDir()) {
         *error = QStringLiteral("no folder %1").arg(dir);
@@ -125,10 +123,11 @@ int ReportCommand::run(const QStringList &arguments)
     if (parser.isSet(byOpt) && by != QLatin1String("number") && by != QLatin1String("name"))
         return cx.usageError(QStringLiteral("--by: number or name"));
 
-    QTableView grid;
+    // The report is made from the model alone: no grid, no widget.
     GoodsTable goods;
     TextGridModel leoGoods(PreFile::FieldCount);
     QString why;
+    ReportSource source;
     if (leo) {
         PreFile file;
         const QString path = parser.value(preOpt);
@@ -136,10 +135,9 @@ int ReportCommand::run(const QStringList &arguments)
             return CliContext::Failure;
         leoGoods.setHeaders(file.fieldNames());
         leoGoods.setRows(file.rows());
-        grid.setModel(&leoGoods);
-        for (int c = 0; c < PreFile::FieldCount; ++c)
-            grid.setColumnWidth(c, file.field(c).length == 0 ? 60 : 90);
-        grid.resizeColumnsToContents();
+        // The conversion window fits its grid's columns to their contents.
+        source =
+            ReportSource(&leoGoods, ReportSource::fittedWidths(&leoGoods, QGuiApplication::font()));
     } else {
         QString setText;
         if (!cx.setText(parser, &setText, &code))
@@ -157,10 +155,7 @@ int ReportCommand::run(const QStringList &arguments)
             goods.sortByNumber();
         else if (by == QLatin1String("name"))
             goods.sortByName();
-        grid.setModel(&goods);
-        const QList<int> widths = StationFrm::designedColumnWidths();
-        for (int c = 0; c < GoodsTable::ColumnCount; ++c)
-            grid.setColumnWidth(c, widths[c]);
+        source = ReportSource(&goods, StationFrm::designedColumnWidths());
     }
 
     const QString title = RegistrationReportTitle(formName);
@@ -168,15 +163,15 @@ int ReportCommand::run(const QStringList &arguments)
     if (parser.isSet(xlsxOpt)) {
         const QString path = parser.value(xlsxOpt);
         if (!SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"),
-                                          GridSnapshot::take(&grid).toTable(),
+                                          source.snapshot().toTable(),
                                           SpreadsheetExport::numberConversionSetting(), &why))
             return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
-        cx.out() << grid.model()->rowCount() << " goods written to " << path << "\n";
+        cx.out() << source.rowCount() << " goods written to " << path << "\n";
         return CliContext::Done;
     }
     const QString path = parser.value(pdfOpt);
-    if (!writePdf(&grid, title, path, &why))
+    if (!writePdf(source, title, path, &why))
         return cx.failure(why);
-    cx.out() << grid.model()->rowCount() << " goods written to " << path << "\n";
+    cx.out() << source.rowCount() << " goods written to " << path << "\n";
     return CliContext::Done;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "edititem.h"
-#include "printrequest.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,9 +28,6 @@ struct ProgramState {
     QString GeneratedCode; // the generator's 13-digit result
 
     // Report.
-    PrintRequest Request;
-    qint16 PrintChoice = 0;
-    qint16 PreviewRequested = 0;
     qint16 PreviewZoom = 0; // index 0..13 into the preview zoom list
 
     // Folder of the data files (created on demand by DataDirectory() unless CreateDataDir

@@ -462,7 +462,7 @@ void LEO60DFrm::SetExitCmd_Click()
 
 void LEO60DFrm::ChtPrintCmd_Click()
 {
-    RunRegistrationReport(this, vaSpread1, QStringLiteral("LEO60DFrm"));
+    RunRegistrationReport(this, m_goods, vaSpread1, QStringLiteral("LEO60DFrm"));
 }
 
 void LEO60DFrm::ChtHelpCmd_Click()

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QMetaType>
 #include <QString>
 
-class QObject;
-class QTableView;
+#include <memory>
 
 // How a grid prints: the options of the print options window, the page range, the margins
-// and the orientation of the page setup window, and the page header. Kept with each grid
-// (as a property of the view), so a later print or preview of that grid uses them.
+// and the orientation of the page setup window, and the page header. A window that reports
+// keeps one value of these for as long as it lives (see ReportPrintSettings), so a later
+// print or preview from that window uses what the operator set.
 struct GridPrintSettings {
     enum PrintType { All = 0, CellRange = 1, CurrentPage = 2, PageRange = 3 };
 
@@ -28,12 +27,11 @@ struct GridPrintSettings {
     double marginLeft = 14.4, marginRight = 14.4, marginTop = 14.4, marginBottom = 14.4;
     int orientation = 1; // 1 portrait, 2 landscape
 
-    static GridPrintSettings of(const QObject *grid);
-    static void store(QObject *grid, const GridPrintSettings &settings);
+    // The settings of a registration report: these with the report's page header (the
+    // title centred in 16-point bold, then an empty 10-point line).
+    GridPrintSettings withReportTitle(const QString &title) const;
 };
 
-Q_DECLARE_METATYPE(GridPrintSettings)
-
-// Sets the page header of a grid's report: the title centred in 16-point bold, then an empty
-// 10-point line.
-void SetReportHeader(QTableView *grid, const QString &title);
+// The print settings a preview shares with the page setup and print options windows it
+// opens: what one of them sets, the others and the next preview of the same window see.
+using SharedPrintSettings = std::shared_ptr<GridPrintSettings>;

@@ -1,20 +1,20 @@
 #include "gridsnapshot.h"
 
 #include <QAbstractItemModel>
-#include <QTableView>
+#include <QBrush>
 
-GridSnapshot GridSnapshot::take(const QTableView *grid)
+GridSnapshot GridSnapshot::fromModel(const QAbstractItemModel *model, const QList<int> &widths,
+                                     const QList<bool> &hidden)
 {
     GridSnapshot s;
-    const QAbstractItemModel *model = grid ? grid->model() : nullptr;
     if (!model)
         return s;
     const int cols = model->columnCount();
     const int rows = model->rowCount();
     for (int c = 0; c < cols; ++c) {
         s.m_header << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        s.m_hidden << grid->isColumnHidden(c);
-        s.m_widths << grid->columnWidth(c);
+        s.m_hidden << hidden.value(c, false);
+        s.m_widths << widths.value(c, 64);
     }
     s.m_rows.reserve(rows);
     for (int r = 0; r < rows; ++r) {

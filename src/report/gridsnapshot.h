@@ -7,12 +7,12 @@
 #include <QString>
 #include <QStringList>
 
-class QTableView;
+class QAbstractItemModel;
 
-// What a grid shows, taken once from its view and model: header captions (headerData),
-// cell texts (DisplayRole), check boxes (CheckStateRole), alignment (TextAlignmentRole),
-// colours, hidden columns and column widths. Report printing and spreadsheet export work
-// on this copy, so they treat every station's grid alike.
+// What a grid shows, taken once from its model: header captions (headerData), cell texts
+// (DisplayRole), check boxes (CheckStateRole), alignment (TextAlignmentRole) and colours,
+// with the hidden columns and column widths the caller gives. Report printing and spreadsheet
+// export work on this copy, so they treat every station's grid alike.
 class GridSnapshot {
 public:
     struct Cell {
@@ -23,7 +23,10 @@ public:
         QColor foreground;
     };
 
-    static GridSnapshot take(const QTableView *grid);
+    // widths: per column in pixels at 96 dpi (a missing entry is 64); hidden: per column
+    // (a missing entry is shown).
+    static GridSnapshot fromModel(const QAbstractItemModel *model, const QList<int> &widths,
+                                  const QList<bool> &hidden = {});
 
     int rowCount() const { return int(m_rows.size()); }
     int columnCount() const { return int(m_header.size()); }

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -19,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,7 +25,9 @@ QPointer<PrinSetup> current;
 PrinSetup::PrinterHook printerHook;
 } // namespace
 
-PrinSetup::PrinSetup(QTableView *grid, QWidget *parent) : QWidget(parent), m_grid(grid)
+PrinSetup::PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent)
+    : QWidget(parent), m_source(std::move(source)),
+      m_settings(settings ? std::move(settings) : std::make_shared<GridPrintSettings>())
 {
     setObjectName(QStringLiteral("PrinSetup"));
     setWindowTitle(QStringLiteral("인쇄 설정"));
@@ -120,12 +120,12 @@ void PrinSetup::option1_Click(int index)
 
 bool PrinSetup::PrintSpread()
 {
-    if (!m_grid || !m_grid->model()) {
+    if (!m_source.model()) {
         Dialogs::inform(this, QStringLiteral("* 인쇄할 자료가 없습니다 !"), QString(),
                         QMessageBox::Warning);
         return false;
     }
-    GridPrintSettings s = GridPrintSettings::of(m_grid);
+    GridPrintSettings s = *m_settings;
     s.colHeaders = Check1[0]->isChecked();
     s.rowHeaders = Check1[1]->isChecked();
     s.border = Check1[3]->isChecked();
@@ -136,20 +136,9 @@ bool PrinSetup::PrintSpread()
     if (option1[1]->isChecked()) {
         // The selected block of the grid.
         s.printType = GridPrintSettings::CellRange;
-        s.blockRow = s.blockCol = 0;
-        s.blockRow2 = s.blockCol2 = -1;
-        const QModelIndexList sel = m_grid->selectionModel()
-                                        ? m_grid->selectionModel()->selectedIndexes()
-                                        : QModelIndexList();
-        if (!sel.isEmpty()) {
-            s.blockRow = s.blockCol = INT_MAX;
+        if (!m_source.selectedBlock(&s.blockRow, &s.blockCol, &s.blockRow2, &s.blockCol2)) {
+            s.blockRow = s.blockCol = 0;
             s.blockRow2 = s.blockCol2 = -1;
-            for (const QModelIndex &i : sel) {
-                s.blockRow = std::min(s.blockRow, i.row());
-                s.blockRow2 = std::max(s.blockRow2, i.row());
-                s.blockCol = std::min(s.blockCol, i.column());
-                s.blockCol2 = std::max(s.blockCol2, i.column());
-            }
         }
     } else if (option1[2]->isChecked()) {
         s.printType = GridPrintSettings::CurrentPage;
@@ -168,7 +157,7 @@ bool PrinSetup::PrintSpread()
     } else {
         s.printType = GridPrintSettings::All;
     }
-    GridPrintSettings::store(m_grid, s);
+    *m_settings = s;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -184,10 +173,9 @@ bool PrinSetup::PrintSpread()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // Printing always goes through the full layout (selected block included); the print
     // type then picks the pages.
-    const GridPagePainter pages(GridSnapshot::take(m_grid), s,
+    const GridPagePainter pages(m_source.snapshot(), s,
                                 printer.pageLayout().fullRectPoints().size());
-    const int currentRow = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : 0;
-    const QList<int> which = pages.pagesToPrint(currentRow);
+    const QList<int> which = pages.pagesToPrint(m_source.currentRow());
     const bool ok = !which.isEmpty() && pages.print(&printer, which);
     QGuiApplication::restoreOverrideCursor();
     if (!ok)
@@ -207,7 +195,7 @@ void PrinSetup::cmdAction_Click(int index)
         break;
     case 2:
         OpenModal([this] {
-            PrintPageSetup setup(m_grid, this);
+            PrintPageSetup setup(m_settings, this);
             setup.exec();
         });
         break;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPointer>
-#include <QTableView>
+#include "gridprintsettings.h"
+#include "reportsource.h"
+
 #include <QWidget>
 
 #include <array>
@@ -16,11 +17,12 @@ class QRadioButton;
 // "인쇄 설정": the print options of a grid (column titles, row numbers, lines, border, data
 // cells only, colour, shadows), what to print (all, the selected block, the current page,
 // a page range) and the buttons print, close, page setup and printer choice. PrintSpread()
-// prints the grid with these options through the system's print dialog.
+// prints the report with these options through the system's print dialog and keeps them in
+// the print settings it was given.
 class PrinSetup : public QWidget {
     Q_OBJECT
 public:
-    explicit PrinSetup(QTableView *grid, QWidget *parent = nullptr);
+    PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent = nullptr);
     ~PrinSetup() override;
 
     static PrinSetup *instance();
@@ -43,5 +45,6 @@ public Q_SLOTS:
     void cmdAction_Click(int index);
 
 private:
-    QPointer<QTableView> m_grid;
+    ReportSource m_source;
+    SharedPrintSettings m_settings;
 };

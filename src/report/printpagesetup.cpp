@@ -2,7 +2,6 @@
 
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "gridprintsettings.h"
 #include "printpreview.h"
 
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -36,7 +34,9 @@ double PrintPageSetup::textToTwips(const QString &text)
     return std::isfinite(mm) && mm > 0 ? mm * TwipsPerMillimetre : 0.0;
 }
 
-PrintPageSetup::PrintPageSetup(QTableView *grid, QWidget *parent) : QDialog(parent), m_grid(grid)
+PrintPageSetup::PrintPageSetup(SharedPrintSettings settings, QWidget *parent)
+    : QDialog(parent),
+      m_settings(settings ? std::move(settings) : std::make_shared<GridPrintSettings>())
 {
     setObjectName(QStringLiteral("PrintPageSetup"));
     setWindowTitle(QStringLiteral("출력 페이지 설정"));
@@ -51,7 +51,7 @@ PrintPageSetup::PrintPageSetup(QTableView *grid, QWidget *parent) : QDialog(pare
     auto *ml = new QGridLayout(margins);
     const QStringList labels{QStringLiteral("왼쪽:"), QStringLiteral("오른쪽:"),
                              QStringLiteral("위:"), QStringLiteral("아래:")};
-    const GridPrintSettings s = GridPrintSettings::of(m_grid);
+    const GridPrintSettings s = *m_settings;
     m_loaded = {s.marginLeft, s.marginRight, s.marginTop, s.marginBottom};
     for (int i = 0; i < 4; ++i) {
         pagemargin[i] = new QLineEdit(margins);
@@ -151,7 +151,7 @@ void PrintPageSetup::cmdAction_Click(int index)
     if (index == 0) {
         const int zoom = Combo1->currentIndex();
         ApplyPreviewZoom(zoom);
-        GridPrintSettings s = GridPrintSettings::of(m_grid);
+        GridPrintSettings s = *m_settings;
         auto margin = [&](int i) {
             // An unchanged field keeps the exact margin it showed.
             return pagemargin[i]->text() == m_shown[i] ? m_loaded[i]
@@ -162,9 +162,10 @@ void PrintPageSetup::cmdAction_Click(int index)
         s.marginLeft = margin(0);
         s.marginRight = margin(1);
         s.orientation = porientation[0]->isChecked() ? 1 : 2;
-        GridPrintSettings::store(m_grid, s);
+        *m_settings = s;
         Program().PreviewZoom = qint16(zoom);
-        if (PrintPreview *preview = PrintPreview::instance(); preview && preview->grid() == m_grid)
+        if (PrintPreview *preview = PrintPreview::instance();
+            preview && preview->printSettings() == m_settings)
             preview->refresh();
         accept();
         return;

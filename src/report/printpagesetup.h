@@ -1,8 +1,8 @@
 #pragma once
 
+#include "gridprintsettings.h"
+
 #include <QDialog>
-#include <QPointer>
-#include <QTableView>
 
 #include <array>
 
@@ -12,13 +12,15 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// "출력 페이지 설정": margins (shown and typed in millimetres, kept in twips on the grid),
-// orientation and the zoom of the preview window. Confirm (cmdAction 0) applies all three
-// and keeps the zoom as the program's choice; any other button closes without a change.
+// "출력 페이지 설정": margins (shown and typed in millimetres, kept in twips in the print
+// settings), orientation and the zoom of the preview window. Confirm (cmdAction 0) applies
+// all three to the settings it was given and keeps the zoom as the program's choice; the
+// preview that shares these settings shows its pages afresh. Any other button closes
+// without a change.
 class PrintPageSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintPageSetup(QTableView *grid, QWidget *parent = nullptr);
+    explicit PrintPageSetup(SharedPrintSettings settings, QWidget *parent = nullptr);
     ~PrintPageSetup() override;
 
     static PrintPageSetup *instance();
@@ -39,7 +41,7 @@ public Q_SLOTS:
 private:
     void drawOrientation();
 
-    QPointer<QTableView> m_grid;
+    SharedPrintSettings m_settings;
     std::array<double, 4> m_loaded{}; // twips as loaded, kept when a field is not changed
     std::array<QString, 4> m_shown;
     QLabel *m_picture;

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,7 +48,9 @@ void ApplyPreviewZoom(int index)
     }
 }
 
-PrintPreview::PrintPreview(QTableView *grid, QWidget *parent) : QWidget(parent), m_grid(grid)
+PrintPreview::PrintPreview(ReportSource source, SharedPrintSettings settings, QWidget *parent)
+    : QWidget(parent), m_source(std::move(source)),
+      m_settings(settings ? std::move(settings) : std::make_shared<GridPrintSettings>())
 {
     setObjectName(QStringLiteral("PrintPreview"));
     setWindowTitle(QStringLiteral("출력 미리보기"));
@@ -87,15 +88,15 @@ PrintPreview *PrintPreview::instance()
 
 int PrintPreview::gridPageCount() const
 {
-    const GridPrintSettings s = GridPrintSettings::of(m_grid);
-    return GridPagePainter(GridSnapshot::take(m_grid), s, GridPagePainter::a4Paper(s)).pageCount();
+    const GridPrintSettings &s = *m_settings;
+    return GridPagePainter(m_source.snapshot(), s, GridPagePainter::a4Paper(s)).pageCount();
 }
 
 void PrintPreview::refresh()
 {
-    const GridPrintSettings s = GridPrintSettings::of(m_grid);
-    auto pages = std::make_shared<GridPagePainter>(GridSnapshot::take(m_grid), s,
-                                                   GridPagePainter::a4Paper(s));
+    const GridPrintSettings &s = *m_settings;
+    auto pages =
+        std::make_shared<GridPagePainter>(m_source.snapshot(), s, GridPagePainter::a4Paper(s));
     lngPageCount = pages->pageCount();
     fpSpreadPreview1->setPages(pages);
     if (m_activated) {
@@ -201,14 +202,14 @@ void PrintPreview::fpSpread1_ButtonClicked(int column, int row)
         break;
     case SetupCol: {
         delete PrintPageSetup::instance();
-        auto *setup = new PrintPageSetup(m_grid, this);
+        auto *setup = new PrintPageSetup(m_settings, this);
         setup->setAttribute(Qt::WA_DeleteOnClose);
         setup->show();
         break;
     }
     case PrintCol: {
         delete PrinSetup::instance();
-        auto *options = new PrinSetup(m_grid, this);
+        auto *options = new PrinSetup(m_source, m_settings, this);
         options->setAttribute(Qt::WA_DeleteOnClose);
         options->show();
         break;

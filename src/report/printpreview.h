@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPointer>
-#include <QTableView>
+#include "gridprintsettings.h"
+#include "reportsource.h"
+
 #include <QWidget>
 
 #include <array>
@@ -13,7 +14,8 @@ class QPushButton;
 // one window at a time (instance()). Its toolbar pages through the report ("다음",
 // "이전"), zooms ("확대"), opens the page setup ("설정") and the print options ("출력"),
 // or closes ("닫기"); Escape closes too. The pages are drawn by the same GridPagePainter
-// that prints them, so the preview shows exactly the printed pages.
+// that prints them, so the preview shows exactly the printed pages. The print settings are
+// shared with the page setup and print options windows it opens.
 class PrintPreview : public QWidget {
     Q_OBJECT
 public:
@@ -27,17 +29,18 @@ public:
         CloseCol = 16
     };
 
-    explicit PrintPreview(QTableView *grid, QWidget *parent = nullptr);
+    PrintPreview(ReportSource source, SharedPrintSettings settings, QWidget *parent = nullptr);
     ~PrintPreview() override;
 
     // The open preview window, if any.
     static PrintPreview *instance();
 
-    QTableView *grid() const { return m_grid; }
-    // Takes the grid and its print settings afresh (after the page setup changed them) and
-    // sets lngPageCount to the new count.
+    const ReportSource &source() const { return m_source; }
+    const SharedPrintSettings &printSettings() const { return m_settings; }
+    // Lays the report out afresh with the present settings (after the page setup changed
+    // them) and sets lngPageCount to the new count.
     void refresh();
-    // Pages the grid prints with its present settings.
+    // Pages the report prints with the present settings.
     int gridPageCount() const;
 
     qint32 lngPageCount = 0; // set by the caller before showing
@@ -57,7 +60,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPointer<QTableView> m_grid;
+    ReportSource m_source;
+    SharedPrintSettings m_settings;
     std::array<QPushButton *, 18> m_buttons{}; // by toolbar column, 1..17
     bool m_activated = false;
 };

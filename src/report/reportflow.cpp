@@ -3,23 +3,36 @@
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
-#include "gridprintsettings.h"
-#include "gridsnapshot.h"
 #include "outputrights.h"
 #include "printpreview.h"
 #include "prnseltfrm.h"
+#include "reportsource.h"
 #include "sendtoexcel.h"
 #include "spreadsheetexport.h"
 #include "spreadsheetopener.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 
 namespace {
 const QString ExportTitle = QStringLiteral("엑셀출력");
+QHash<const QObject *, SharedPrintSettings> windowSettings;
+} // namespace
+
+SharedPrintSettings ReportPrintSettings(QObject *window)
+{
+    if (!window)
+        return std::make_shared<GridPrintSettings>();
+    SharedPrintSettings &kept = windowSettings[window];
+    if (!kept) {
+        kept = std::make_shared<GridPrintSettings>();
+        QObject::connect(window, &QObject::destroyed, [window] { windowSettings.remove(window); });
+    }
+    return kept;
 }
 
 QString RegistrationReportTitle(const QString &formName)
@@ -33,11 +46,16 @@ QString RegistrationReportTitle(const QString &formName)
     return QString();
 }
 
-void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &formName)
+void RunRegistrationReport(QWidget *station, const QAbstractItemModel *model, QTableView *grid,
+                           const QString &formName)
+{
+    RunRegistrationReport(station, ReportSource::fromGrid(model, grid), formName, grid);
+}
+
+void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, const QString &formName)
 {
     QString path, error;
-    const bool written = SpreadsheetExport::writeRegistrationFile(
-        formName, GridSnapshot::take(grid).toTable(), &path, &error);
+    const bool written = SpreadsheetExport::writeRegistrationFile(formName, table, &path, &error);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!written) {
         Dialogs::inform(
@@ -59,58 +77,55 @@ void WriteRegistrationFile(QWidget *station, QTableView *grid, const QString &fo
             ExportTitle, QMessageBox::Warning);
 }
 
-void RunRegistrationReport(QWidget *station, QTableView *grid, const QString &formName)
+void RunRegistrationReport(QWidget *station, const ReportSource &source, const QString &formName,
+                           QWidget *grid)
 {
-    ProgramState &p = Program();
-    const qint16 level = OutputRightLevel(p.UserCode);
-    if (!(level == 1 || level == 3 || level == -1 || level == -3) ||
-        OutputPermitted(p.UserCode) != 1)
+    const QString userCode = Program().UserCode;
+    const qint16 level = OutputRightLevel(userCode);
+    if (!(level == 1 || level == 3 || level == -1 || level == -3) || OutputPermitted(userCode) != 1)
         return;
 
     // The request: only plain white A4 paper, no range values, one print kind.
-    PrintRequest &req = p.Request;
-    req = PrintRequest();
-    req.PaperAllowed[1] = true;
-    req.ListKind = formName.chopped(3);
+    PrintRequest request;
+    request.PaperAllowed[1] = true;
+    request.ListKind = formName.chopped(3);
     const auto *byName =
         station ? station->findChild<QRadioButton *>(QStringLiteral("GdsSelt1Opt")) : nullptr;
-    req.RangeKind =
+    request.RangeKind =
         (formName != QLatin1String("LEO60DFrm") && byName && byName->isChecked()) ? 5 : 1;
-    req.KindCaptions[1] = QStringLiteral("등록현황");
+    request.KindCaptions[1] = QStringLiteral("등록현황");
 
     QPushButton *printCmd =
         station ? station->findChild<QPushButton *>(QStringLiteral("ChtPrintCmd")) : nullptr;
     if (printCmd)
         printCmd->setEnabled(false);
-    if (!OpenModal([station] {
-            PrnSeltFrm dialog(station);
-            dialog.exec();
-        }))
-        p.PrintChoice = 0;
+    PrintRequest answer = request;
+    if (!OpenModal([&] { answer = PrnSeltFrm::ask(request, station); }))
+        answer.PrintChoice = PrintExit::Nothing;
     if (printCmd)
         printCmd->setEnabled(true);
 
-    switch (p.PrintChoice) {
-    case 2: {
-        SetReportHeader(grid, RegistrationReportTitle(formName));
+    switch (answer.PrintChoice) {
+    case PrintExit::SheetPrint: {
+        const SharedPrintSettings settings = ReportPrintSettings(station);
+        *settings = settings->withReportTitle(RegistrationReportTitle(formName));
         delete PrintPreview::instance(); // a fresh preview for each sheet print
-        auto *preview = new PrintPreview(grid, station);
+        auto *preview = new PrintPreview(source, settings, station);
         preview->lngPageCount = preview->gridPageCount();
         preview->show();
         break;
     }
-    case 3:
-        WriteRegistrationFile(station, grid, formName);
+    case PrintExit::SpreadsheetFile:
+        WriteRegistrationFile(station, source.snapshot().toTable(), formName);
         break;
-    case 4:
-        SendToExcel(grid, station);
+    case PrintExit::SpreadsheetView:
+        SendToExcel(source.snapshot().toTable(), station);
         break;
     default:
         break;
     }
-    if (p.PrintChoice == 0 || (p.PrintChoice == 1 && p.PreviewRequested == 0)) {
-        if (grid && grid->isEnabled() && grid->isVisible())
-            grid->setFocus();
-    }
-    p.PreviewRequested = 0;
+    const bool nothingDone = answer.PrintChoice == PrintExit::Nothing ||
+                             (answer.PrintChoice == PrintExit::Confirm && !answer.PreviewRequested);
+    if (nothingDone && grid && grid->isEnabled() && grid->isVisible())
+        grid->setFocus();
 }

@@ -1,7 +1,6 @@
 #include "sendtoexcel.h"
 
 #include "common/dialogs.h"
-#include "gridsnapshot.h"
 #include "spreadsheetexport.h"
 #include "spreadsheetopener.h"
 
@@ -40,9 +39,8 @@ void sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QSt
 
 } // namespace
 
-void SendToExcel(const QTableView *grid, QWidget *parent)
+void SendToExcel(const SpreadsheetTable &table, QWidget *parent)
 {
-    const SpreadsheetTable table = GridSnapshot::take(grid).toTable();
     sendWorkbook(parent, [&](const QString &path, QString *error) {
         return SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"), table,
                                             SpreadsheetExport::numberConversionSetting(), error);

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-class QTableView;
 class QWidget;
+struct SpreadsheetTable;
 
 // Shows data in the desktop's spreadsheet program: the data is written to a new workbook in
 // the temporary folder and handed to SpreadsheetOpener. When the workbook cannot be written
@@ -12,7 +12,7 @@ class QWidget;
 
 // The grid form: header row, rows, hidden columns empty, formatting as the registration
 // file ("PrinterExcelView" decides number conversion).
-void SendToExcel(const QTableView *grid, QWidget *parent = nullptr);
+void SendToExcel(const SpreadsheetTable &table, QWidget *parent = nullptr);
 // The text form: CR-separated lines of TAB-separated fields, no formatting.
 void SendToExcel(const QString &text, QWidget *parent = nullptr);
 // The recordset form: field names in row 1, then the records as in the text form.

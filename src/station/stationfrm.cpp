@@ -615,7 +615,7 @@ void StationFrm::buildGoodsArea()
     connect(ChtViewCmd, &QPushButton::clicked, this, &StationFrm::ChtViewCmd_Click);
     connect(ChtExitCmd, &QPushButton::clicked, this, &StationFrm::ChtExitCmd_Click);
     connect(ChtPrintCmd, &QPushButton::clicked, this,
-            [this] { RunRegistrationReport(this, vaSpread1, driver().formName()); });
+            [this] { RunRegistrationReport(this, goods(), vaSpread1, driver().formName()); });
     connect(ChtHelpCmd, &QPushButton::clicked, this, [this] {
         QString topic = driver().formName();
         topic.chop(3); // "SRP770Frm" -> "SRP770"

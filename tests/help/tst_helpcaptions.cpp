@@ -1,7 +1,6 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "help/qelhelpfrm.h"
@@ -12,12 +11,12 @@
 #include "report/prnseltfrm.h"
 #include "srp770/srp770frm.h"
 #include "station/al300edtfrm.h"
+#include "tools/sampledata.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,7 +86,6 @@ private Q_SLOTS:
         const QStringList quoted = quotedButtons(QString::fromUtf8(file.readAll()));
         QVERIFY(quoted.size() >= 5);
 
-        QTableView grid;
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.emplace_back(new mdiMain);
         if (topic == QLatin1String("SRP770"))
@@ -100,10 +98,10 @@ private Q_SLOTS:
             windows.emplace_back(new AL300EdtFrm);
             windows.emplace_back(new BarNewFrm);
         }
-        windows.emplace_back(new PrnSeltFrm);
-        windows.emplace_back(new PrintPreview(&grid));
-        windows.emplace_back(new PrintPageSetup(&grid));
-        windows.emplace_back(new PrinSetup(&grid));
+        windows.emplace_back(new PrnSeltFrm(PrintRequest()));
+        windows.emplace_back(new PrintPreview({}, {}));
+        windows.emplace_back(new PrintPageSetup({}));
+        windows.emplace_back(new PrinSetup({}, {}));
         windows.emplace_back(new QelHelpFrm(topic));
         const QSet<QString> buttons = captions(windows);
         Program().ModalOpening = 0;

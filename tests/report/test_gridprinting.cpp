@@ -8,6 +8,7 @@
 #include "report/printpagesetup.h"
 #include "report/printpreview.h"
 #include "report/prnviewfrm.h"
+#include "report/reportsource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,8 +32,14 @@ QString goodsName(int row)
     return QStringLiteral("사과주스%1").arg(row + 1, 3, 10, QLatin1Char('0'));
 }
 
+// A grid with the print settings its window keeps for its reports.
+struct ReportGrid : QTableView {
+    SharedPrintSettings settings = std::make_shared<GridPrintSettings>();
+    ReportSource source() const { return ReportSource::fromGrid(model(), this); }
+};
+
 // A goods grid: number, mark, name, quantity, a hidden column.
-void fillGrid(QTableView &view, int rows)
+void fillGrid(ReportGrid &view, int rows)
 {
     auto *m = new QStandardItemModel(rows, 5, &view);
     m->setHorizontalHeaderLabels({QStringLiteral("번호"), QStringLiteral("선택"),
@@ -54,7 +61,7 @@ void fillGrid(QTableView &view, int rows)
     view.setModel(m);
     view.setColumnWidth(2, 160);
     view.setColumnHidden(4, true);
-    SetReportHeader(&view, Title);
+    *view.settings = view.settings->withReportTitle(Title);
 }
 
 QString run(const QString &program, const QStringList &args)
@@ -81,7 +88,7 @@ class TestGridPrinting : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString printToPdf(QTableView &view, const std::function<void(PrinSetup &)> &choose,
+    QString printToPdf(ReportGrid &view, const std::function<void(PrinSetup &)> &choose,
                        const QString &name, bool *printed = nullptr)
     {
         const QString pdf = m_dir.filePath(name);
@@ -90,7 +97,7 @@ class TestGridPrinting : public QObject {
             printer.setOutputFileName(pdf);
             return true;
         });
-        PrinSetup setup(&view);
+        PrinSetup setup(view.source(), view.settings);
         if (choose)
             choose(setup);
         const bool ok = setup.PrintSpread();
@@ -172,7 +179,7 @@ private Q_SLOTS:
 
     void printedPdfHoldsEveryGoodsItem()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
         bool printed = false;
         const QString pdf = printToPdf(view, {}, QStringLiteral("all.pdf"), &printed);
@@ -190,7 +197,7 @@ private Q_SLOTS:
         const int pages = pdfPages(pdf);
         QVERIFY(pages > 1);
         // The preview shows exactly the printed pages.
-        PrintPreview preview(&view);
+        PrintPreview preview(view.source(), view.settings);
         QCOMPARE(preview.lngPageCount, pages);
         QCOMPARE(preview.fpSpreadPreview1->pageCount(), pages);
         // The title is on every page.
@@ -199,13 +206,13 @@ private Q_SLOTS:
 
     void landscapeAndMarginsChangeThePages()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
-        PrintPreview preview(&view);
+        PrintPreview preview(view.source(), view.settings);
         const int portrait = preview.lngPageCount;
-        GridPrintSettings s = GridPrintSettings::of(&view);
+        GridPrintSettings s = *view.settings;
         s.orientation = 2;
-        GridPrintSettings::store(&view, s);
+        *view.settings = s;
         preview.refresh();
         QVERIFY(preview.lngPageCount > portrait);
         const QString pdf = printToPdf(view, {}, QStringLiteral("landscape.pdf"));
@@ -214,7 +221,7 @@ private Q_SLOTS:
 
     void pageRangeAndCurrentPage()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
         const QString pdf = printToPdf(
             view,
@@ -240,7 +247,7 @@ private Q_SLOTS:
 
     void selectedBlockOnly()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
         view.selectionModel()->select(
             QItemSelection(view.model()->index(4, 2), view.model()->index(6, 3)),
@@ -258,7 +265,7 @@ private Q_SLOTS:
 
     void optionsReachTheGrid()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 3);
         printToPdf(
             view,
@@ -268,7 +275,7 @@ private Q_SLOTS:
                 w.Check1[5]->setChecked(true);
             },
             QStringLiteral("options.pdf"));
-        const GridPrintSettings s = GridPrintSettings::of(&view);
+        const GridPrintSettings s = *view.settings;
         QVERIFY(!s.colHeaders);
         QVERIFY(s.colour);
         QVERIFY(s.rowHeaders);
@@ -282,7 +289,7 @@ private Q_SLOTS:
 
     void pageFieldThatIsNoNumberStopsPrinting()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 10);
         bool printed = true;
         const QString pdf = printToPdf(
@@ -317,12 +324,13 @@ private Q_SLOTS:
         QFETCH(int, pages);
         QFETCH(QString, forward);
         QFETCH(QString, backward);
-        QTableView view;
+        ReportGrid view;
         int rows = 1;
-        for (fillGrid(view, rows); PrintPreview(&view).lngPageCount < pages; fillGrid(view, rows))
+        for (fillGrid(view, rows); PrintPreview(view.source(), view.settings).lngPageCount < pages;
+             fillGrid(view, rows))
             rows += 5;
         Program().PreviewZoom = qint16(zoom);
-        auto *preview = new PrintPreview(&view);
+        auto *preview = new PrintPreview(view.source(), view.settings);
         QCOMPARE(preview->lngPageCount, pages);
         preview->show();
         QPushButton *next = preview->toolbarButton(PrintPreview::NextCol);
@@ -353,9 +361,9 @@ private Q_SLOTS:
 
     void onePageReportHasNoPaging()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 5);
-        auto *preview = new PrintPreview(&view);
+        auto *preview = new PrintPreview(view.source(), view.settings);
         preview->show();
         QCOMPARE(preview->lngPageCount, 1);
         QVERIFY(!preview->toolbarButton(PrintPreview::NextCol)->isEnabled());
@@ -368,16 +376,16 @@ private Q_SLOTS:
     void pageButtonsFollowPageSetup()
     {
         // Two pages under a deep top margin; the page setup then takes the margin away.
-        QTableView view;
+        ReportGrid view;
         for (int rows = 10;; rows += 5) {
             fillGrid(view, rows);
-            GridPrintSettings s = GridPrintSettings::of(&view);
+            GridPrintSettings s = *view.settings;
             s.marginTop = 7000;
-            GridPrintSettings::store(&view, s);
-            if (PrintPreview(&view).lngPageCount >= 2)
+            *view.settings = s;
+            if (PrintPreview(view.source(), view.settings).lngPageCount >= 2)
                 break;
         }
-        auto *preview = new PrintPreview(&view);
+        auto *preview = new PrintPreview(view.source(), view.settings);
         QCOMPARE(preview->lngPageCount, 2);
         preview->show();
         QPushButton *next = preview->toolbarButton(PrintPreview::NextCol);
@@ -387,7 +395,7 @@ private Q_SLOTS:
         QVERIFY(prev->isEnabled());
         QVERIFY(!next->isEnabled());
         {
-            PrintPageSetup setup(&view);
+            PrintPageSetup setup(view.settings);
             setup.pagemargin[2]->setText(QStringLiteral("0"));
             QTest::mouseClick(setup.cmdAction[0], Qt::LeftButton);
         }
@@ -424,10 +432,10 @@ private Q_SLOTS:
         QFETCH(int, across);
         QFETCH(int, down);
         QCOMPARE(PreviewZoomItems().size(), 14);
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 5);
         Program().PreviewZoom = 8;
-        PrintPreview preview(&view);
+        PrintPreview preview(view.source(), view.settings);
         ApplyPreviewZoom(index);
         PreviewPages *v = preview.fpSpreadPreview1;
         QCOMPARE(v->zoomState(), state);
@@ -442,9 +450,9 @@ private Q_SLOTS:
 
     void zoomButtonFitsWidth()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 5);
-        PrintPreview preview(&view);
+        PrintPreview preview(view.source(), view.settings);
         preview.toolbarButton(PrintPreview::ZoomCol)->click();
         QCOMPARE(preview.fpSpreadPreview1->zoomState(), 3);
     }
@@ -470,32 +478,32 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, typed);
         QFETCH(double, stored);
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 5);
-        GridPrintSettings s = GridPrintSettings::of(&view);
+        GridPrintSettings s = *view.settings;
         s.marginLeft = twips;
         s.marginTop = 100;
-        GridPrintSettings::store(&view, s);
-        PrintPageSetup setup(&view);
+        *view.settings = s;
+        PrintPageSetup setup(view.settings);
         QCOMPARE(setup.pagemargin[0]->text(), shown);
         QCOMPARE(setup.pagemargin[2]->text(), QStringLiteral("1.76"));
         if (!typed.isEmpty())
             setup.pagemargin[0]->setText(typed);
         setup.cmdAction[0]->click();
-        const GridPrintSettings after = GridPrintSettings::of(&view);
+        const GridPrintSettings after = *view.settings;
         QCOMPARE(after.marginLeft, stored);
         QCOMPARE(after.marginTop, 100.0);
     }
 
     void pageSetupConfirmAndCancel()
     {
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
         Program().PreviewZoom = 3;
-        auto *preview = new PrintPreview(&view);
+        auto *preview = new PrintPreview(view.source(), view.settings);
         const int portraitPages = preview->lngPageCount;
         {
-            PrintPageSetup setup(&view);
+            PrintPageSetup setup(view.settings);
             QCOMPARE(setup.windowTitle(), QStringLiteral("출력 페이지 설정"));
             QCOMPARE(setup.Combo1->currentIndex(), 3);
             QVERIFY(setup.porientation[0]->isChecked());
@@ -504,23 +512,23 @@ private Q_SLOTS:
             setup.pagemargin[1]->setText(QStringLiteral("99"));
             setup.cmdAction[1]->click(); // cancel
         }
-        GridPrintSettings s = GridPrintSettings::of(&view);
+        GridPrintSettings s = *view.settings;
         QCOMPARE(s.orientation, 1);
         QCOMPARE(s.marginRight, 14.4);
         QCOMPARE(Program().PreviewZoom, qint16(3));
         QCOMPARE(preview->fpSpreadPreview1->zoomState(), 2);
         {
-            PrintPageSetup setup(&view);
+            PrintPageSetup setup(view.settings);
             setup.porientation[1]->setChecked(true);
             setup.Combo1->setCurrentIndex(8);
             setup.cmdAction[0]->click();
         }
-        s = GridPrintSettings::of(&view);
+        s = *view.settings;
         QCOMPARE(s.orientation, 2);
         QCOMPARE(Program().PreviewZoom, qint16(8));
         QCOMPARE(preview->fpSpreadPreview1->zoomState(), 4);
         QVERIFY(preview->lngPageCount > portraitPages); // the preview follows the setup
-        PrintPageSetup again(&view);
+        PrintPageSetup again(view.settings);
         QCOMPARE(again.Combo1->currentIndex(), 8);
         QVERIFY(again.porientation[1]->isChecked());
         delete preview;
@@ -567,19 +575,19 @@ private Q_SLOTS:
     {
         // Grabs of the windows; written out when LABELSTATION_SCREENSHOTS names a folder.
         const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS");
-        QTableView view;
+        ReportGrid view;
         fillGrid(view, 120);
         Program().PreviewZoom = 8;
-        auto *preview = new PrintPreview(&view);
+        auto *preview = new PrintPreview(view.source(), view.settings);
         preview->show();
         const QImage height = preview->grab().toImage();
         ApplyPreviewZoom(12);
         const QImage four = preview->grab().toImage();
         QVERIFY(height != four);
-        PrintPageSetup setup(&view);
+        PrintPageSetup setup(view.settings);
         const QImage page = setup.grab().toImage();
         QVERIFY(!page.isNull());
-        PrinSetup options(&view);
+        PrinSetup options(view.source(), view.settings);
         if (!dir.isEmpty()) {
             height.save(dir + QStringLiteral("/preview_height.png"));
             four.save(dir + QStringLiteral("/preview_four.png"));

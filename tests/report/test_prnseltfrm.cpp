@@ -1,5 +1,6 @@
 #include "common/dialogs.h"
 #include "common/programstate.h"
+#include "report/printersettingspanel.h"
 #include "report/prnseltfrm.h"
 
 #include <QCheckBox>
@@ -24,11 +25,10 @@ private:
         req.RangeKind = rangeKind;
         req.PaperAllowed[1] = true;
         req.KindCaptions[1] = QStringLiteral("등록현황");
-        Program().Request = req;
+        req.PrintChoice = PrintExit::SpreadsheetView; // the answer starts afresh
+        req.PreviewRequested = true;
         Program().ModalOpening = 1;
-        Program().PrintChoice = 7;
-        Program().PreviewRequested = 0;
-        auto w = std::make_unique<PrnSeltFrm>();
+        auto w = std::make_unique<PrnSeltFrm>(req);
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -65,7 +65,8 @@ private Q_SLOTS:
         QFETCH(QString, panel);
         auto w = open(qint16(kind));
         QCOMPARE(Program().ModalOpening, qint16(0));
-        QCOMPARE(Program().PrintChoice, qint16(0));
+        QCOMPARE(w->answer().PrintChoice, PrintExit::Nothing);
+        QVERIFY(!w->answer().PreviewRequested);
         for (const char *name : {"Frame6", "Frame8", "Frame334", "Frame86", "Frame20s"}) {
             auto *f = w->findChild<QFrame *>(QLatin1String(name));
             QVERIFY(f);
@@ -75,8 +76,8 @@ private Q_SLOTS:
         QVERIFY(w->PrnSel11Cmd->isEnabled());
         for (QPushButton *b : {w->PrnSel12Cmd, w->PrnSel13Cmd, w->PrnSel14Cmd, w->PrnSel15Cmd})
             QVERIFY(!b->isEnabled());
-        QVERIFY(!w->SetInkFme->isVisible());
-        QVERIFY(!w->PrintSpcFme->isVisible());
+        QVERIFY(!w->printerPanel()->SetInkFme->isVisible());
+        QVERIFY(!w->printerPanel()->PrintSpcFme->isVisible());
         QVERIFY(!w->DTPicker1->isVisible());
         QCOMPARE(w->focusWidget(), w->PrnInputCmd);
         const QSize size = w->size();
@@ -106,12 +107,12 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(int, stored);
         auto w = open();
-        w->PrintSpcCmd->click();
-        QVERIFY(w->PrintSpcFme->isVisible());
-        QCOMPARE(w->focusWidget(), w->PspExitCmd);
+        w->printerPanel()->PrintSpcCmd->click();
+        QVERIFY(w->printerPanel()->PrintSpcFme->isVisible());
+        QCOMPARE(w->focusWidget(), w->printerPanel()->PspExitCmd);
         auto *top3 = w->findChild<QLineEdit *>(QStringLiteral("A4Top03Txt"));
         QVERIFY(top3);
-        typeAndLeave(top3, typed, w->PspExitCmd);
+        typeAndLeave(top3, typed, w->printerPanel()->PspExitCmd);
         QCOMPARE(top3->text(), shown);
         QCOMPARE(w->writtenSettings().value(QStringLiteral("PrintA4Top03"), 12345), stored);
         // Every one of the 16 offsets is written together.
@@ -158,12 +159,12 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(int, stored);
         auto w = open();
-        QCOMPARE(w->SetBjYTxt->text(), QStringLiteral("0.00"));
-        w->SetInkCmd->click();
-        QVERIFY(w->SetInkFme->isVisible());
+        QCOMPARE(w->printerPanel()->SetBjYTxt->text(), QStringLiteral("0.00"));
+        w->printerPanel()->SetInkCmd->click();
+        QVERIFY(w->printerPanel()->SetInkFme->isVisible());
         auto *edit = w->findChild<QLineEdit *>(field);
         QVERIFY(edit);
-        typeAndLeave(edit, typed, w->ExitInkCmd);
+        typeAndLeave(edit, typed, w->printerPanel()->ExitInkCmd);
         QCOMPARE(edit->text(), shown);
         QCOMPARE(w->writtenSettings().value(key, 12345), stored);
     }
@@ -211,7 +212,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         auto w = open(field == QLatin1String("St20sTxt") ? 5 : 1);
         if (field == QLatin1String("SetBjYTxt"))
-            w->SetInkCmd->click();
+            w->printerPanel()->SetInkCmd->click();
         auto *edit = w->findChild<QLineEdit *>(field);
         QVERIFY(edit);
         edit->setText(QStringLiteral("42"));
@@ -284,9 +285,9 @@ private Q_SLOTS:
         QFETCH(QString, to);
         auto w = open();
         if (from.startsWith(QLatin1String("SetBj")))
-            w->SetInkCmd->click();
+            w->printerPanel()->SetInkCmd->click();
         else
-            w->PrintSpcCmd->click();
+            w->printerPanel()->PrintSpcCmd->click();
         auto *edit = w->findChild<QLineEdit *>(from);
         QVERIFY(edit);
         edit->setFocus();
@@ -298,27 +299,27 @@ private Q_SLOTS:
     void sidePanelsToggle()
     {
         auto w = open();
-        w->SetInkCmd->click();
-        QVERIFY(w->SetInkFme->isVisible());
-        w->SetInkCmd->click();
-        QVERIFY(!w->SetInkFme->isVisible());
-        w->SetInkCmd->click();
-        w->ExitInkCmd->click();
-        QVERIFY(!w->SetInkFme->isVisible());
-        w->PrintSpcCmd->click();
-        QVERIFY(w->PrintSpcFme->isVisible());
-        w->PspExitCmd->click();
-        QVERIFY(!w->PrintSpcFme->isVisible());
+        w->printerPanel()->SetInkCmd->click();
+        QVERIFY(w->printerPanel()->SetInkFme->isVisible());
+        w->printerPanel()->SetInkCmd->click();
+        QVERIFY(!w->printerPanel()->SetInkFme->isVisible());
+        w->printerPanel()->SetInkCmd->click();
+        w->printerPanel()->ExitInkCmd->click();
+        QVERIFY(!w->printerPanel()->SetInkFme->isVisible());
+        w->printerPanel()->PrintSpcCmd->click();
+        QVERIFY(w->printerPanel()->PrintSpcFme->isVisible());
+        w->printerPanel()->PspExitCmd->click();
+        QVERIFY(!w->printerPanel()->PrintSpcFme->isVisible());
     }
 
     void immediateSaves()
     {
         auto w = open();
-        QVERIFY(w->SelPrt0Opt->isChecked());
-        QTest::mouseClick(w->SelPrt1Opt, Qt::LeftButton);
+        QVERIFY(w->printerPanel()->SelPrt0Opt->isChecked());
+        QTest::mouseClick(w->printerPanel()->SelPrt1Opt, Qt::LeftButton);
         QCOMPARE(w->writtenSettings().value(QStringLiteral("PrinterSet"), -1), 1);
-        w->SetInkCmd->click();
-        QTest::mouseClick(w->SetBxChk, Qt::LeftButton);
+        w->printerPanel()->SetInkCmd->click();
+        QTest::mouseClick(w->printerPanel()->SetBxChk, Qt::LeftButton);
         QCOMPARE(w->writtenSettings().value(QStringLiteral("PrinterBxSel"), -1), 1);
         QVERIFY(!w->writtenSettings().contains(QStringLiteral("PrinterBjSel")));
     }
@@ -343,17 +344,16 @@ private Q_SLOTS:
         QFETCH(int, preview);
         QFETCH(bool, returnsState);
         auto w = open();
-        Program().PreviewRequested = 1;
         w->St6Txt->setText(QStringLiteral("17"));
         QTest::mouseClick(w->PrnSel32Cmd, Qt::LeftButton);
         auto *b = w->findChild<QPushButton *>(button);
         QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(!w->isVisible());
-        QCOMPARE(Program().PrintChoice, qint16(choice));
-        QCOMPARE(Program().PreviewRequested, qint16(preview));
-        QCOMPARE(Program().Request.RangeValues[0] == Currency::fromWhole(17), returnsState);
-        QCOMPARE(Program().Request.Selections[3] == 2, returnsState);
+        QCOMPARE(int(w->answer().PrintChoice), choice);
+        QCOMPARE(int(w->answer().PreviewRequested), preview);
+        QCOMPARE(w->answer().RangeValues[0] == Currency::fromWhole(17), returnsState);
+        QCOMPARE(w->answer().Selections[3] == 2, returnsState);
         // The row selections are written whatever button closed the form.
         QCOMPARE(w->writtenSettings().value(QStringLiteral("[SRP770]PrnSel3"), -1), 2);
         QCOMPARE(w->writtenSettings().value(QStringLiteral("[SRP770]PrnSel1"), -1), 1);
@@ -365,11 +365,11 @@ private Q_SLOTS:
         w->St6Txt->setFocus();
         QTest::keyClick(w->St6Txt, Qt::Key_Escape);
         QVERIFY(!w->isVisible());
-        QCOMPARE(Program().PrintChoice, qint16(0));
+        QCOMPARE(w->answer().PrintChoice, PrintExit::Nothing);
         auto w2 = open();
         QTest::keyClick(w2->PrnInputCmd, Qt::Key_Escape);
         QVERIFY(!w2->isVisible());
-        QCOMPARE(Program().PrintChoice, qint16(0));
+        QCOMPARE(w2->answer().PrintChoice, PrintExit::Nothing);
     }
 
     void closeBoxGivesZero()
@@ -377,8 +377,8 @@ private Q_SLOTS:
         auto w = open();
         QTest::mouseClick(w->PrnSel22Cmd, Qt::LeftButton);
         QVERIFY(w->close());
-        QCOMPARE(Program().PrintChoice, qint16(0));
-        QCOMPARE(Program().PreviewRequested, qint16(0));
+        QCOMPARE(w->answer().PrintChoice, PrintExit::Nothing);
+        QVERIFY(!w->answer().PreviewRequested);
         QCOMPARE(w->writtenSettings().value(QStringLiteral("[SRP770]PrnSel2"), -1), 2);
     }
 
@@ -388,31 +388,32 @@ private Q_SLOTS:
             auto w = open();
             QTest::mouseClick(w->PrnSel32Cmd, Qt::LeftButton);
             QTest::mouseClick(w->PrnSel63Cmd, Qt::LeftButton);
-            QTest::mouseClick(w->SelPrt1Opt, Qt::LeftButton);
-            w->SetInkCmd->click();
-            QTest::mouseClick(w->SetBjChk, Qt::LeftButton);
-            typeAndLeave(w->SetBjYTxt, QStringLiteral("12.5"), w->ExitInkCmd);
+            QTest::mouseClick(w->printerPanel()->SelPrt1Opt, Qt::LeftButton);
+            w->printerPanel()->SetInkCmd->click();
+            QTest::mouseClick(w->printerPanel()->SetBjChk, Qt::LeftButton);
+            typeAndLeave(w->printerPanel()->SetBjYTxt, QStringLiteral("12.5"),
+                         w->printerPanel()->ExitInkCmd);
             QTest::mouseClick(w->PrnInputCmd, Qt::LeftButton);
-            QCOMPARE(Program().Request.Selections[3], qint16(2));
-            QCOMPARE(Program().Request.Selections[6], qint16(3));
-            QCOMPARE(Program().Request.PrinterType, qint16(1));
-            QCOMPARE(Program().Request.FineAdjustOff, qint16(1));
-            QCOMPARE(Program().Request.FineY, Currency::fromRaw(125000));
+            QCOMPARE(w->answer().Selections[3], qint16(2));
+            QCOMPARE(w->answer().Selections[6], qint16(3));
+            QCOMPARE(w->answer().PrinterType, qint16(1));
+            QCOMPARE(w->answer().FineAdjustOff, qint16(1));
+            QCOMPARE(w->answer().FineY, Currency::fromRaw(125000));
         }
         auto w = open();
-        QVERIFY(w->SelPrt0Opt->isChecked());
-        QVERIFY(!w->SetBjChk->isChecked());
-        QCOMPARE(w->SetBjYTxt->text(), QStringLiteral("0.00"));
+        QVERIFY(w->printerPanel()->SelPrt0Opt->isChecked());
+        QVERIFY(!w->printerPanel()->SetBjChk->isChecked());
+        QCOMPARE(w->printerPanel()->SetBjYTxt->text(), QStringLiteral("0.00"));
         QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("A4Top01Txt"))->text(), QString());
         // The selected button carries its row colour, the others the neutral grey.
         QVERIFY(w->PrnSel31Cmd->styleSheet().contains(QStringLiteral("#c0ffff")));
         QVERIFY(w->PrnSel32Cmd->styleSheet().contains(QStringLiteral("#e0e0e0")));
         QVERIFY(w->PrnSel11Cmd->styleSheet().contains(QStringLiteral("#ffc0ff")));
         QTest::mouseClick(w->PrnInputCmd, Qt::LeftButton);
-        QCOMPARE(Program().Request.Selections[3], qint16(1));
-        QCOMPARE(Program().Request.Selections[6], qint16(1));
-        QCOMPARE(Program().Request.PrinterType, qint16(0));
-        QCOMPARE(Program().Request.FineY, Currency());
+        QCOMPARE(w->answer().Selections[3], qint16(1));
+        QCOMPARE(w->answer().Selections[6], qint16(1));
+        QCOMPARE(w->answer().PrinterType, qint16(0));
+        QCOMPARE(w->answer().FineY, Currency());
     }
 
     void compositeNumbers()
@@ -423,8 +424,8 @@ private Q_SLOTS:
         w->St334cTxt->setText(QStringLiteral("45678"));
         w->Ed334aTxt->setText(QStringLiteral("999"));
         QTest::mouseClick(w->PrnInputCmd, Qt::LeftButton);
-        QCOMPARE(Program().Request.StartComposite, Currency::fromWhole(10235678LL));
-        QCOMPARE(Program().Request.EndComposite, Currency::fromWhole(9990000000LL));
+        QCOMPARE(w->answer().StartComposite, Currency::fromWhole(10235678LL));
+        QCOMPARE(w->answer().EndComposite, Currency::fromWhole(9990000000LL));
     }
 
     void pictureOfTheForm()
@@ -432,15 +433,15 @@ private Q_SLOTS:
         auto w = open();
         const QImage plain = w->grab().toImage();
         QCOMPARE(plain.size(), w->size() * plain.devicePixelRatio());
-        w->SetInkCmd->click();
+        w->printerPanel()->SetInkCmd->click();
         const QImage ink = w->grab().toImage();
         QVERIFY(plain != ink); // the panel is drawn over the form
         const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS");
         if (!dir.isEmpty()) {
             plain.save(dir + QStringLiteral("/prnseltfrm.png"));
             ink.save(dir + QStringLiteral("/prnseltfrm_ink.png"));
-            w->SetInkCmd->click();
-            w->PrintSpcCmd->click();
+            w->printerPanel()->SetInkCmd->click();
+            w->printerPanel()->PrintSpcCmd->click();
             w->grab().save(dir + QStringLiteral("/prnseltfrm_margins.png"));
         }
     }

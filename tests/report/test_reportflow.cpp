@@ -3,6 +3,7 @@
 #include "report/gridprintsettings.h"
 #include "report/previewpages.h"
 #include "report/printheader.h"
+#include "report/printpagesetup.h"
 #include "report/printpreview.h"
 #include "report/prnseltfrm.h"
 #include "report/reportflow.h"
@@ -58,6 +59,11 @@ public:
                            static_cast<QWidget *>(GdsSelt1Opt), static_cast<QWidget *>(vaSpread1)})
             l->addWidget(w);
     }
+    // The report button's call.
+    void report(const QString &form)
+    {
+        RunRegistrationReport(this, vaSpread1->model(), vaSpread1, form);
+    }
     QPushButton *ChtPrintCmd;
     QRadioButton *GdsSelt0Opt, *GdsSelt1Opt;
     QTableView *vaSpread1;
@@ -70,6 +76,8 @@ struct Seen {
     qint16 rangeKind = 0;
     QString listKind;
     QString visiblePanel;
+    QString kindCaption;
+    bool onlyWhitePaper = false;
     qint16 modalOpening = -1;
 };
 
@@ -82,8 +90,11 @@ void answerDialogWith(const QString &button, Seen *seen, Station *station)
             return;
         seen->opened = true;
         seen->printCmdEnabled = station->ChtPrintCmd->isEnabled();
-        seen->rangeKind = Program().Request.RangeKind;
-        seen->listKind = Program().Request.ListKind;
+        seen->rangeKind = dialog->answer().RangeKind;
+        seen->listKind = dialog->answer().ListKind;
+        seen->kindCaption = dialog->PrnSel21Cmd->text();
+        seen->onlyWhitePaper =
+            dialog->PrnSel11Cmd->isEnabled() && !dialog->PrnSel12Cmd->isEnabled();
         seen->modalOpening = Program().ModalOpening;
         for (QFrame *f :
              {dialog->Frame6, dialog->Frame8, dialog->Frame334, dialog->Frame86, dialog->Frame20s})
@@ -170,7 +181,7 @@ private Q_SLOTS:
         (byName ? station.GdsSelt1Opt : station.GdsSelt0Opt)->setChecked(true);
         Seen seen;
         answerDialogWith(QStringLiteral("PrnCancelCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, form);
+        station.report(form);
         QVERIFY(seen.opened);
         QVERIFY(!seen.printCmdEnabled);
         QCOMPARE(seen.modalOpening, qint16(0)); // the dialog cleared it when it loaded
@@ -178,9 +189,8 @@ private Q_SLOTS:
         QCOMPARE(seen.visiblePanel, panel);
         QCOMPARE(seen.listKind, listKind);
         QVERIFY(station.ChtPrintCmd->isEnabled());
-        QCOMPARE(Program().Request.KindCaptions[1], QStringLiteral("등록현황"));
-        QVERIFY(Program().Request.PaperAllowed[1]);
-        QVERIFY(!Program().Request.PaperAllowed[2]);
+        QCOMPARE(seen.kindCaption, QStringLiteral("등록현황"));
+        QVERIFY(seen.onlyWhitePaper);
     }
 
     void sheetPrintOpensThePreview()
@@ -189,7 +199,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QVERIFY(seen.opened);
         PrintPreview *preview = PrintPreview::instance();
         QVERIFY(preview);
@@ -197,17 +207,30 @@ private Q_SLOTS:
         QVERIFY(!preview->isModal());
         QCOMPARE(preview->windowTitle(), QStringLiteral("출력 미리보기"));
         QCOMPARE(preview->lngPageCount, 1);
-        QCOMPARE(preview->grid(), station.vaSpread1);
-        QCOMPARE(GridPrintSettings::of(station.vaSpread1).header,
+        QCOMPARE(preview->source().model(), station.vaSpread1->model());
+        QCOMPARE(preview->printSettings(), ReportPrintSettings(&station));
+        QCOMPARE(preview->printSettings()->header,
                  PrintHeader::forTitle(QStringLiteral("AL-300 바코드 등록 현황")));
         QCOMPARE(preview->fpSpreadPreview1->zoomState(), 4); // "Page 높이"
-        // A second sheet print replaces the window.
+        // The page setup of the preview: landscape.
+        QTest::mouseClick(preview->toolbarButton(PrintPreview::SetupCol), Qt::LeftButton);
+        QVERIFY(PrintPageSetup::instance());
+        QTest::mouseClick(PrintPageSetup::instance()->porientation[1], Qt::LeftButton);
+        QTest::mouseClick(PrintPageSetup::instance()->cmdAction[0], Qt::LeftButton);
+        // A second sheet print replaces the window and keeps what the operator set.
         QPointer<PrintPreview> first = preview;
         answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QVERIFY(first.isNull());
         QVERIFY(PrintPreview::instance());
-        QCOMPARE(Program().PreviewRequested, qint16(0));
+        QCOMPARE(PrintPreview::instance()->printSettings()->orientation, 2);
+        // Another window reports with settings of its own.
+        Station other;
+        other.show();
+        answerDialogWith(QStringLiteral("PrnSpreadCmd"), &seen, &other);
+        other.report(QStringLiteral("AL300Frm"));
+        QCOMPARE(PrintPreview::instance()->printSettings()->orientation, 1);
+        delete PrintPreview::instance();
     }
 
     void spreadsheetFileInTheBackupFolder()
@@ -216,7 +239,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("LEO60DFrm"));
+        station.report(QStringLiteral("LEO60DFrm"));
         const QString path = m_dir.filePath(QStringLiteral("QelBackup/LEO-60D바코드등록현황.xlsx"));
         QVERIFY(QFileInfo::exists(path));
         QVERIFY(QFileInfo::exists(
@@ -244,7 +267,7 @@ private Q_SLOTS:
         Seen seen;
         Dialogs::queueAnswer(true);
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("AL300Frm"));
+        station.report(QStringLiteral("AL300Frm"));
         QCOMPARE(m_opener.opened, QStringList{m_dir.filePath(QStringLiteral("QelBackup"))});
     }
 
@@ -257,7 +280,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCOMPARE(Dialogs::shown().size(), 1);
         // The file, then the reason on the lines below.
         const QStringList lines =
@@ -275,7 +298,7 @@ private Q_SLOTS:
         station.show();
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelViewCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCOMPARE(m_opener.opened.size(), 1);
         const QJsonObject cells =
             ReadXlsx(m_opener.opened.first()).value(QStringLiteral("cells")).toObject();
@@ -300,13 +323,12 @@ private Q_SLOTS:
         station.ChtPrintCmd->setFocus();
         Seen seen;
         answerDialogWith(button, &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QVERIFY(seen.opened);
         QVERIFY(!PrintPreview::instance());
         QVERIFY(m_opener.opened.isEmpty());
         QVERIFY(!QFileInfo::exists(
             m_dir.filePath(QStringLiteral("QelBackup/SRP770바코드등록현황.xlsx"))));
-        QCOMPARE(Program().PreviewRequested, qint16(0));
         // The grid is the station's focus widget again (it has the focus once the station
         // is the active window).
         QCOMPARE(station.focusWidget() == station.vaSpread1, gridFocus);
@@ -317,13 +339,11 @@ private Q_SLOTS:
         Station station;
         station.show();
         Program().ModalOpening = 1;
-        Program().PrintChoice = 3;
         Seen seen;
         answerDialogWith(QStringLiteral("ExcelWriteCmd"), &seen, &station);
-        RunRegistrationReport(&station, station.vaSpread1, QStringLiteral("SRP770Frm"));
+        station.report(QStringLiteral("SRP770Frm"));
         QCoreApplication::processEvents();
         QVERIFY(!seen.opened);
-        QCOMPARE(Program().PrintChoice, qint16(0));
         QVERIFY(station.ChtPrintCmd->isEnabled());
         QVERIFY(!QFileInfo::exists(
             m_dir.filePath(QStringLiteral("QelBackup/SRP770바코드등록현황.xlsx"))));

@@ -1,4 +1,5 @@
 #include "common/dialogs.h"
+#include "report/reportsource.h"
 #include "report/sendtoexcel.h"
 #include "report/spreadsheetopener.h"
 #include "xlsxreader.h"
@@ -66,7 +67,7 @@ private Q_SLOTS:
         QTableView view;
         view.setModel(goodsModel(&view, 3));
         view.setColumnHidden(3, true);
-        SendToExcel(&view);
+        SendToExcel(ReportSource::fromGrid(view.model(), &view).snapshot().toTable());
         QCOMPARE(m_opener.opened.size(), 1);
         QCOMPARE(m_opener.opened.first(), LastSendToExcelFile());
         QVERIFY(Dialogs::shown().isEmpty());
@@ -95,7 +96,7 @@ private Q_SLOTS:
     {
         QTableView view;
         view.setModel(goodsModel(&view, 0));
-        SendToExcel(&view);
+        SendToExcel(ReportSource::fromGrid(view.model(), &view).snapshot().toTable());
         QCOMPARE(m_opener.opened.size(), 1);
         const QJsonObject book = ReadXlsx(m_opener.opened.first());
         QCOMPARE(book.value(QStringLiteral("rows")).toInt(), 1);
