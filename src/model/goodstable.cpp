@@ -546,7 +546,11 @@ bool GoodsTable::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (!index.isValid() || index.column() + 1 != MarkColumn || role != Qt::CheckStateRole)
         return false;
-    setMark(index.row() + 1, value.toInt() == Qt::Checked);
+    const bool on = value.toInt() == Qt::Checked;
+    if (m_viewMarkHandler)
+        m_viewMarkHandler(index.row() + 1, on);
+    else
+        setMark(index.row() + 1, on);
     return true;
 }
 

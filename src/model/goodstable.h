@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/edititem.h"
+#include "goodsitem.h"
 #include "formatset.h"
 
 #include <QAbstractTableModel>
@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // A station's goods list: rows 1..n of 29 columns, kept in the goods data file.
 //   1 number ("007")  2 mark (check box)  3 name  4 format ("1".."5", blank = none)
@@ -121,6 +122,14 @@ public:
     // The number as column 1 shows it: at least three digits, zero-filled.
     static QString numberText(qint64 number);
 
+    // A mark a view sets (the check box clicked in a grid) goes to `handler` instead of
+    // straight into the table (a station makes it an undoable step); without a handler the
+    // table sets it.
+    void setViewMarkHandler(std::function<void(int row, bool on)> handler)
+    {
+        m_viewMarkHandler = std::move(handler);
+    }
+
     // QAbstractTableModel
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -141,4 +150,5 @@ private:
     void cellsChanged(int row, int firstCol, int lastCol);
 
     QList<Row> m_rows;
+    std::function<void(int row, bool on)> m_viewMarkHandler;
 };

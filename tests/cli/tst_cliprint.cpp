@@ -1,6 +1,7 @@
 // The command line's print and transfer send exactly what the station windows send for the
 // same rows, to a file, a port or a device.
 
+#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "clirunner.h"
 #include "common/cp949codec.h"
@@ -73,8 +74,8 @@ class TestCliPrint : public QObject {
         for (int n : marked)
             w->goods()->setMark(rowOfNumber(w->goods(), n), true);
         if (overrideFormat)
-            w->BarFormOpt[overrideFormat]->click();
-        w->GdsAllBarCmd->click();
+            Controls::find<QRadioButton>(&*w, "BarForm%1Opt", overrideFormat)->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         (marked.isEmpty() ? p->BarPrtSel1Opt : p->BarPrtSel2Opt)->click();
         (typedQty ? p->BarPrtSu2Opt : p->BarPrtSu1Opt)->click();
         p->BarPrintSu2Txt->setText(typedQty ? QString::number(typedQty) : QString());

@@ -2,6 +2,7 @@
 // which checks on a worker thread after drawing, while the operator types.
 // Built with the tests, run by scripts/bench.sh (or by hand: build/tests/station/bench_scancheck).
 
+#include "support/controls.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "srp770/srp770frm.h"
@@ -162,7 +163,7 @@ int main(int argc, char **argv)
     station.setActiveRow(1);
     station.show();
     station.resize(station.sizeHint());
-    LabelPreviewPane *pane = station.LabelPreviewFme;
+    LabelPreviewPane *pane = Controls::find<LabelPreviewPane>(&station, "LabelPreviewFme");
     LabelPreviewCanvas *canvas = pane->LabelPreviewCnv;
     int checks = 0;
     QElapsedTimer sinceEdit;

@@ -1,6 +1,7 @@
 // Closing a window while its jobs go out: the job being sent is finished, the rest are not
 // sent, then the window closes; nothing is written to a window that is gone.
 
+#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
@@ -92,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(w);
         QPointer<StationFrm> station(w);
         StationPrinter *p = w->printer();
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         closeOnFirstBytes(p, &main);

@@ -1,3 +1,4 @@
+#include "support/controls.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "model/goodsexport.h"
@@ -134,7 +135,7 @@ void TestGoodsImportFrm::stationImportRemembers()
         QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
     };
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), before + 2);
     QCOMPARE(station.goods()->cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
     QCOMPARE(station.activeRow(), before + 1);
@@ -142,7 +143,7 @@ void TestGoodsImportFrm::stationImportRemembers()
 
     // Next week's file has its columns in another order: the captions find them again.
     file = path(QStringLiteral("moved.csv"));
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     const int r = station.goods()->rows();
     QCOMPARE(station.goods()->cell(r, GoodsTable::NameColumn), QStringLiteral("포도"));
     QCOMPARE(station.goods()->cell(r, GoodsTable::FirstBarcodeColumn),
@@ -155,7 +156,7 @@ void TestGoodsImportFrm::stationImportRemembers()
         QTest::mouseClick(f.CancelCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
     };
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), r);
 }
 
@@ -181,7 +182,7 @@ void TestGoodsImportFrm::stationExport()
     station.goods()->setCell(r, GoodsTable::NameColumn, QStringLiteral("뷁"));
     station.goods()->setCell(r, GoodsTable::FirstBarcodeColumn, QStringLiteral("0012345678905"));
     Dialogs::queueAnswer(QStringList{path(name), filter});
-    QTest::mouseClick(station.GdsExportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsExportCmd"), Qt::LeftButton);
     if (filter.startsWith(QLatin1String("CSV"))) {
         const QString written = path(name.endsWith(QLatin1String(".csv")) ? name : name + ".csv");
         QCOMPARE(readBytes(written),

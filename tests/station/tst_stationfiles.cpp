@@ -2,6 +2,8 @@
 // and never saves over that file unless the operator confirms that the old one is replaced.
 // A save that fails leaves the old file and is reported.
 
+#include "support/controls.h"
+#include "support/stationfixture.h"
 #include "common/addrow.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -95,7 +97,7 @@ void TestStationFiles::unreadableFileIsKept()
     // Saving asks first; No keeps the old file, and so does closing without a Yes.
     Dialogs::clearShown();
     Dialogs::queueAnswer(false);
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     QCOMPARE(Dialogs::shown().size(), 1);
     QVERIFY(Dialogs::shown()[0].contains(file));
     frm->close();
@@ -109,8 +111,8 @@ void TestStationFiles::unreadableFileIsKept()
     frm->show();
     Dialogs::clearShown();
     Dialogs::queueAnswer(true);
-    frm->ChtWriteCmd->click();
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     QCOMPARE(Dialogs::shown().size(), 1);
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(fileBytes(target) != old);
@@ -141,9 +143,9 @@ void TestStationFiles::failedSaveIsReported()
     frm->show();
     QVERIFY(Dialogs::shown().isEmpty());
     frm->goods()->setCell(1, GoodsTable::NameColumn, QStringLiteral("pear"));
-    frm->formatSet().Fmt[1].LblLeng = 50;
+    changeFormat(*frm, 1, [](LabelFormat &f) { f.LblLeng = 50; });
     SafeSave::failAt(SafeSave::Step(step), occurrence);
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     SafeSave::clearFaults();
     QVERIFY2(Dialogs::shown().size() == 1 && Dialogs::shown()[0].contains(message) &&
                  Dialogs::shown()[0].contains("No space left on device"),
