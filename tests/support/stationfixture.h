@@ -36,6 +36,7 @@ public:
     }
     void tearDown() { m_dir.reset(); }
 
+    QString dataDir() const { return m_dir->path(); }
     QString dataPath(const QString &name) const { return m_dir->filePath(name); }
 
     // "1:사과,2:배" into the goods file `<model>Dat[set].Txt`.
