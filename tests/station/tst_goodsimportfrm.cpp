@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace GoodsFileFixture;
@@ -138,6 +139,7 @@ void TestGoodsImportFrm::stationImportRemembers()
     QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), before + 2);
     QCOMPARE(station.goods()->cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
+    QCOMPARE(station.undoStack()->count(), 1); // the whole import is one step
     QCOMPARE(station.activeRow(), before + 1);
     QVERIFY(QFile::exists(path(QStringLiteral("SRP770Imp[00].Txt"))));
 
@@ -158,6 +160,12 @@ void TestGoodsImportFrm::stationImportRemembers()
     };
     QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), r);
+
+    // Each import is taken back in one step.
+    QCOMPARE(station.undoStack()->count(), 2);
+    station.undoStack()->undo();
+    station.undoStack()->undo();
+    QCOMPARE(station.goods()->rows(), before);
 }
 
 void TestGoodsImportFrm::stationExport_data()
