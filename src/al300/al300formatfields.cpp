@@ -144,8 +144,8 @@ void Al300FormatFields::buildElementExtras(FormatFieldTable *fields)
         3, hint(QStringLiteral("* [고정] : 모든 바코드에 인쇄 될 고정바코드 번호-온라인전용"),
                 m_editor));
     side->insertWidget(
-        4, hint(QStringLiteral("* [입력] : 단독모드시 입력가능여부 설정 & 입력문자선택"),
-                m_editor));
+        4,
+        hint(QStringLiteral("* [입력] : 단독모드시 입력가능여부 설정 & 입력문자선택"), m_editor));
 }
 
 void Al300FormatFields::show()

@@ -14,8 +14,7 @@
 #include <QVBoxLayout>
 
 Al300RatioChoice::Al300RatioChoice(OptionPanels *panels)
-    : m_panels(panels),
-      m_symbologies(int(Printers::al300().symbologyNames().size()) - 1)
+    : m_panels(panels), m_symbologies(int(Printers::al300().symbologyNames().size()) - 1)
 {
     QFrame *panel = panels->BarCodeFme;
     // The narrow / wide rows of the SRP-770 are replaced by the AL-300 ratio codes.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "goodsitem.h"
 #include "formatset.h"
+#include "goodsitem.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -161,7 +161,7 @@ AL300EdtFrm::AL300EdtFrm(ItemEditMode mode, const GoodsItem &item, QWidget *pare
 }
 
 std::optional<GoodsItem> AL300EdtFrm::edit(QWidget *parent, ItemEditMode mode,
-                                            const GoodsItem &item)
+                                           const GoodsItem &item)
 {
     std::optional<GoodsItem> result;
     OpenModal([&] {

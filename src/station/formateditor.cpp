@@ -209,8 +209,8 @@ void FormatEditor::buildElementRows()
         BarHeightTxt[b] = MakeNumberBox(QStringLiteral("BarHeightTxt%1").arg(b), this);
         BarHmReadCmd[b] = MakeSmallButton(QStringLiteral("BarHmReadCmd%1").arg(b), "?", this);
         BarHmReadLbl[b] = MakeValueLabel(QStringLiteral("BarHmReadLbl%1").arg(b), this, 44);
-        const QList<QWidget *> row{BarSeltChk[b], BarYyTxt[b],    BarXxTxt[b],
-                                   BarCodeCmd[b], BarCodeLbl[b],  BarDenLbl[b],
+        const QList<QWidget *> row{BarSeltChk[b],   BarYyTxt[b],     BarXxTxt[b],
+                                   BarCodeCmd[b],   BarCodeLbl[b],   BarDenLbl[b],
                                    BarHeightTxt[b], BarHmReadCmd[b], BarHmReadLbl[b]};
         for (int c = 0; c < row.size(); ++c)
             bars->addWidget(row[c], b, c + 1);
@@ -256,10 +256,9 @@ void FormatEditor::buildElementRows()
         TxtRvsLbl[t] = MakeValueLabel(QStringLiteral("TxtRvsLbl%1").arg(t), this, 44);
         for (QLabel *l : {TxtYSizeLbl[t], TxtXSizeLbl[t]})
             l->setAlignment(Qt::AlignCenter);
-        const QList<QWidget *> row{TxtSeltChk[t],   TxtYyTxt[t],    TxtXxTxt[t],
-                                   TxtFontCmd[t],   TxtFontLbl[t],  TxtYxSizeCmd[t],
-                                   TxtYSizeLbl[t],  TxtXSizeLbl[t], TxtRvsCmd[t],
-                                   TxtRvsLbl[t]};
+        const QList<QWidget *> row{TxtSeltChk[t], TxtYyTxt[t],     TxtXxTxt[t],    TxtFontCmd[t],
+                                   TxtFontLbl[t], TxtYxSizeCmd[t], TxtYSizeLbl[t], TxtXSizeLbl[t],
+                                   TxtRvsCmd[t],  TxtRvsLbl[t]};
         for (int c = 0; c < row.size(); ++c)
             txts->addWidget(row[c], t, c + 1);
     }

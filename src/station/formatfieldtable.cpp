@@ -136,7 +136,10 @@ bool FormatFieldTable::boxKey(QLineEdit *box, QKeyEvent *event)
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (NumberField *f = numberField(box)) {
-        target = key == Qt::Key_Up ? f->up : key == Qt::Key_Down ? f->down : enter ? f->enter : nullptr;
+        target = key == Qt::Key_Up     ? f->up
+                 : key == Qt::Key_Down ? f->down
+                 : enter               ? f->enter
+                                       : nullptr;
     } else if (TextField *t = textField(box)) {
         target = key == Qt::Key_Up ? t->up : (key == Qt::Key_Down || enter) ? t->down : nullptr;
     }

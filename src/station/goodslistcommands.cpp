@@ -60,8 +60,8 @@ GoodsListCommands::GoodsListCommands(StationDocument *document, QWidget *window)
     });
 
     auto button = [window](const char *name, const char *caption, const char *keys) {
-        QPushButton *b = MakeCommandButton(QString::fromLatin1(name), QString::fromUtf8(caption),
-                                           window);
+        QPushButton *b =
+            MakeCommandButton(QString::fromLatin1(name), QString::fromUtf8(caption), window);
         b->setToolTip(QString::fromLatin1(keys));
         return b;
     };
@@ -71,8 +71,8 @@ GoodsListCommands::GoodsListCommands(StationDocument *document, QWidget *window)
     GdsSelectCmd = button("GdsSelectCmd", "선택", "F1");
     GdsAllSelCmd = button("GdsAllSelCmd", "전체선택", "Ctrl+F1");
     GdsAllDelCmd = button("GdsAllDelCmd", "선택해제", "Ctrl+F2");
-    GdsMoveCmd = MakeCommandButton(QStringLiteral("GdsMoveCmd"), QStringLiteral("F2 : 번호변경"),
-                                   window);
+    GdsMoveCmd =
+        MakeCommandButton(QStringLiteral("GdsMoveCmd"), QStringLiteral("F2 : 번호변경"), window);
     auto *sort = new QGroupBox(QStringLiteral("정렬"), window);
     auto *sortLay = new QHBoxLayout(sort);
     sortLay->setContentsMargins(6, 2, 6, 2);

@@ -94,7 +94,8 @@ void OptionPanels::buildBarcodePanels()
 {
     const PrinterDriver &driver = m_doc->driver();
     // Barcode type with narrow and wide bar widths.
-    BarCodeFme = MakeOptionPanel(QStringLiteral("BarCodeFme"), QStringLiteral("바코드선택"), m_window);
+    BarCodeFme =
+        MakeOptionPanel(QStringLiteral("BarCodeFme"), QStringLiteral("바코드선택"), m_window);
     auto *g = new QGridLayout;
     auto *typeBox = new QWidget(BarCodeFme);
     auto *tg = new QGridLayout(typeBox);
@@ -140,8 +141,8 @@ void OptionPanels::buildBarcodePanels()
     });
 
     // Human-readable digits.
-    BarHmReadFme = MakeOptionPanel(QStringLiteral("BarHmReadFme"), QStringLiteral("바코드번호"),
-                                   m_window);
+    BarHmReadFme =
+        MakeOptionPanel(QStringLiteral("BarHmReadFme"), QStringLiteral("바코드번호"), m_window);
     g = new QGridLayout;
     optionRow(BarHmReadFme, g, QStringLiteral("BarHmRead%1Opt"),
               {QStringLiteral("없음"), QStringLiteral("상단"), QStringLiteral("하단")}, 0,
@@ -167,7 +168,8 @@ void OptionPanels::buildTextPanels()
 {
     const PrinterDriver &driver = m_doc->driver();
     // Text font.
-    TxtFontFme = MakeOptionPanel(QStringLiteral("TxtFontFme"), QStringLiteral("텍스트폰트"), m_window);
+    TxtFontFme =
+        MakeOptionPanel(QStringLiteral("TxtFontFme"), QStringLiteral("텍스트폰트"), m_window);
     auto *g = new QGridLayout;
     optionRow(TxtFontFme, g, QStringLiteral("TxtFont%1Opt"), driver.fontCaptions(), 1, m_fontOpt);
     box(TxtFontFme)->addLayout(g);
@@ -180,13 +182,14 @@ void OptionPanels::buildTextPanels()
         done(TxtFontFme);
     });
     connect(b[1], &QPushButton::clicked, this, [this] {
-        m_doc->editText(m_element[2], QStringLiteral("폰트"), [](TextElement &e) { e.TxtFont = 0; });
+        m_doc->editText(m_element[2], QStringLiteral("폰트"),
+                        [](TextElement &e) { e.TxtFont = 0; });
         done(TxtFontFme);
     });
 
     // Text magnification.
-    TxtYxSizeFme = MakeOptionPanel(QStringLiteral("TxtYxSizeFme"), QStringLiteral("텍스트크기"),
-                                   m_window);
+    TxtYxSizeFme =
+        MakeOptionPanel(QStringLiteral("TxtYxSizeFme"), QStringLiteral("텍스트크기"), m_window);
     g = new QGridLayout;
     g->addWidget(new QLabel(QStringLiteral("Y"), TxtYxSizeFme), 0, 0);
     g->addWidget(new QLabel(QStringLiteral("X"), TxtYxSizeFme), 1, 0);
@@ -224,7 +227,8 @@ void OptionPanels::buildTextPanels()
     });
 
     // Text reversal.
-    TxtRvsFme = MakeOptionPanel(QStringLiteral("TxtRvsFme"), QStringLiteral("텍스트음각"), m_window);
+    TxtRvsFme =
+        MakeOptionPanel(QStringLiteral("TxtRvsFme"), QStringLiteral("텍스트음각"), m_window);
     g = new QGridLayout;
     optionRow(TxtRvsFme, g, QStringLiteral("TxtRvs%1Opt"), driver.reversalCaptions(), 0,
               m_reversalOpt);

@@ -130,7 +130,8 @@ QGridLayout *StationFrm::buildCommands()
 {
     auto *cmds = new QGridLayout;
     cmds->setSpacing(3);
-    auto *single = MakeCommandButton(QStringLiteral("GdsBarPrtCmd"), QStringLiteral("단품발행"), this);
+    auto *single =
+        MakeCommandButton(QStringLiteral("GdsBarPrtCmd"), QStringLiteral("단품발행"), this);
     auto *list =
         MakeCommandButton(QStringLiteral("GdsAllBarCmd"), QStringLiteral("여러품목발행"), this);
     single->setToolTip(QStringLiteral("Shift+F7"));

@@ -8,11 +8,11 @@
 #include "common/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "model/stationdocument.h"
 #include "sending/portmap.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
 #include "station/inputblocker.h"
-#include "model/stationdocument.h"
 #include "station/scangate.h"
 #include "station/stationprinthost.h"
 
@@ -69,8 +69,7 @@ void uncheck(QRadioButton *o)
 } // namespace
 
 StationPrinter::StationPrinter(StationDocument *document, StationPrintHost *host, QWidget *window)
-    : QObject(window), m_doc(document), m_host(host), m_window(window),
-      m_queue(new SendQueue(this))
+    : QObject(window), m_doc(document), m_host(host), m_window(window), m_queue(new SendQueue(this))
 {
     connect(m_queue, &SendQueue::jobStarted, this, &StationPrinter::onJobStarted);
     connect(m_queue, &SendQueue::bytesWritten, this, &StationPrinter::onBytesWritten);
@@ -386,12 +385,10 @@ bool StationPrinter::planRow(int row, int count, bool override, PrintJob *job) c
     const PrinterDriver &printer = m_doc->driver();
     LabelJob plan;
     if (!LabelJob::plan(printer, m_doc->formatSet(), *m_doc->goods(), row, count,
-                        override ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(),
-                        &plan))
+                        override ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(), &plan))
         return false;
-    *job =
-        PrintJob{QStringLiteral("goods ") + m_doc->goods()->cell(row, GoodsTable::NumberColumn),
-                 plan.text, m_doc->printCopyFilePath(), printer.printWaitSeconds()};
+    *job = PrintJob{QStringLiteral("goods ") + m_doc->goods()->cell(row, GoodsTable::NumberColumn),
+                    plan.text, m_doc->printCopyFilePath(), printer.printWaitSeconds()};
     return true;
 }
 
@@ -506,9 +503,9 @@ bool StationPrinter::confirmScans(const QList<int> &rows)
     QList<LabelJob> plan;
     for (int r : rows) {
         LabelJob job;
-        if (LabelJob::plan(m_doc->driver(), m_doc->formatSet(), *m_doc->goods(), r,
-                           rowCount(r), m_listOverride ? m_doc->currentFormat() : 0,
-                           m_doc->blackMarkStock(), &job))
+        if (LabelJob::plan(m_doc->driver(), m_doc->formatSet(), *m_doc->goods(), r, rowCount(r),
+                           m_listOverride ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(),
+                           &job))
             plan << job;
     }
     return ScanGate::confirm(m_window, plan, *m_doc->goods(), QStringLiteral("발행"));

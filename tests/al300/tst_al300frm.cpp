@@ -1,11 +1,11 @@
-#include "support/controls.h"
-#include "support/stationfixture.h"
 #include "al300/al300frm.h"
 #include "common/addrow.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "model/formatfile.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -189,12 +189,14 @@ void TestAl300Frm::ratioGroups()
         QCOMPARE(Controls::find<QWidget>(&*w, "BarRatio%1Fme", g)->isVisible(), g == group);
     QStringList texts;
     for (const QString &o : offered) {
-        auto *b = Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)->findChild<QRadioButton *>(o);
+        auto *b =
+            Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)->findChild<QRadioButton *>(o);
         QVERIFY2(b, qPrintable(o));
         texts << b->text();
     }
     QCOMPARE(texts.join(' '), captions);
-    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)), QStringList{byDefault});
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)),
+             QStringList{byDefault});
     if (!click.isEmpty())
         Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QRadioButton *>(click)->click();
     Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
@@ -221,20 +223,24 @@ void TestAl300Frm::ratioPanelShowsStoredValue()
     Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 1)->click();
 
     Controls::find<QPushButton>(&*w, "BarCodeCmd%1", 3)->click();
-    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")), (QStringList{"BarCode28Opt", "BarCode3Opt"}));
+    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")),
+             (QStringList{"BarCode28Opt", "BarCode3Opt"}));
     QVERIFY(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)->isVisible());
     // Another symbology brings its own group with its default; coming back keeps the choice.
     Controls::find<QRadioButton>(&*w, "BarCode%1Opt", 4)->click();
     QVERIFY(!Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)->isVisible());
-    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 4)), QStringList{"BarCode49Opt"});
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 4)),
+             QStringList{"BarCode49Opt"});
     Controls::find<QRadioButton>(&*w, "BarCode%1Opt", 3)->click();
-    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)), QStringList{"BarCode28Opt"});
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)),
+             QStringList{"BarCode28Opt"});
     Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
     QCOMPARE(w->formatSet().Fmt[1].Bar[3].BarDen, qint16(8));
 
     // A ratio without a symbology (hand-edited file) is cleared by the confirmation.
     Controls::find<QPushButton>(&*w, "BarCodeCmd%1", 1)->click();
-    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")), QStringList()); // nothing left from barcode 3
+    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")),
+             QStringList()); // nothing left from barcode 3
     Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
     QCOMPARE(w->formatSet().Fmt[1].Bar[1].BarDen, qint16(0));
     QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 1)->text(), QString());
@@ -246,10 +252,14 @@ void TestAl300Frm::sizePanelForgetsThePreviousText()
     Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 1)->click();
     Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QRadioButton *>("TxtYSize9Opt")->click();
     Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QRadioButton *>("TxtXSize7Opt")->click();
-    Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QPushButton *>("TxtYxSizeEnterCmd")->click();
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+        ->findChild<QPushButton *>("TxtYxSizeEnterCmd")
+        ->click();
     Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 2)->click();
     QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "TxtYxSizeFme")), QStringList());
-    Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QPushButton *>("TxtYxSizeEnterCmd")->click();
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+        ->findChild<QPushButton *>("TxtYxSizeEnterCmd")
+        ->click();
     const TextElement &e = w->formatSet().Fmt[1].Txt[2];
     QCOMPARE(QList<int>({e.TxtYSize, e.TxtXSize}), QList<int>({0, 0}));
     QCOMPARE(w->formatSet().Fmt[1].Txt[1].TxtYSize, qint16(9));
@@ -316,7 +326,8 @@ void TestAl300Frm::textPanels()
     QStringList texts;
     if (open.startsWith("TxtYxSize")) {
         now = {e.TxtYSize, e.TxtXSize};
-        texts = {Controls::find<QLabel>(&*w, "TxtYSizeLbl%1", t)->text(), Controls::find<QLabel>(&*w, "TxtXSizeLbl%1", t)->text()};
+        texts = {Controls::find<QLabel>(&*w, "TxtYSizeLbl%1", t)->text(),
+                 Controls::find<QLabel>(&*w, "TxtXSizeLbl%1", t)->text()};
     } else if (open.startsWith("TxtFont")) {
         now = {e.TxtFont};
         texts = {Controls::find<QLabel>(&*w, "TxtFontLbl%1", t)->text()};
@@ -458,9 +469,14 @@ void TestAl300Frm::saveAndLoadKeepEveryField()
     QVERIFY(Controls::find<QRadioButton>(&*w, "BarCut%1Opt", f.LblCut)->isChecked());
     QVERIFY(Controls::find<QRadioButton>(&*w, "BarOver%1Opt", f.LblOver)->isChecked());
     QCOMPARE(Controls::find<QLineEdit>(&*w, "BarStringTxt%1", 3)->text(), f.Bar[3].BarString);
-    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 3)->text(), QString::number(f.Bar[3].BarRight));
-    QVERIFY(Controls::find<QRadioButton>(&*w, QStringLiteral("BarEdit%1Opt%2").arg(f.Bar[2].BarEdit).arg(2))->isChecked());
-    QVERIFY(Controls::find<QRadioButton>(&*w, QStringLiteral("TxtEdit%1Opt%2").arg(f.Txt[9].TxtEdit).arg(9))->isChecked());
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 3)->text(),
+             QString::number(f.Bar[3].BarRight));
+    QVERIFY(Controls::find<QRadioButton>(
+                &*w, QStringLiteral("BarEdit%1Opt%2").arg(f.Bar[2].BarEdit).arg(2))
+                ->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(
+                &*w, QStringLiteral("TxtEdit%1Opt%2").arg(f.Txt[9].TxtEdit).arg(9))
+                ->isChecked());
     QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 1)->text(),
              f.Bar[1].BarDen == 10 ? QString("A") : QString::number(f.Bar[1].BarDen));
 }

@@ -1,4 +1,3 @@
-#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "common/addrow.h"
 #include "common/cp949codec.h"
@@ -10,6 +9,7 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
 

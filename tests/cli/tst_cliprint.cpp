@@ -1,7 +1,6 @@
 // The command line's print and transfer send exactly what the station windows send for the
 // same rows, to a file, a port or a device.
 
-#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "clirunner.h"
 #include "common/cp949codec.h"
@@ -11,6 +10,7 @@
 #include "model/goodstable.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/labelsetfixture.h"
 #include "support/labeltools.h"
 #include "support/ptyprinter.h"

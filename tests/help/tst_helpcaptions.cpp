@@ -1,7 +1,6 @@
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "help/qelhelpfrm.h"
@@ -12,6 +11,7 @@
 #include "report/prnseltfrm.h"
 #include "srp770/srp770frm.h"
 #include "station/al300edtfrm.h"
+#include "tools/sampledata.h"
 
 #include <QAbstractButton>
 #include <QAction>

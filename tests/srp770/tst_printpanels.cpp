@@ -1,5 +1,3 @@
-#include "support/controls.h"
-#include "support/stationfixture.h"
 #include "common/addrow.h"
 #include "common/cp949codec.h"
 #include "common/dialogs.h"
@@ -10,8 +8,10 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
+#include "support/stationfixture.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -147,7 +147,8 @@ void TestPrintPanels::openingSavesAndResets()
     QFETCH(bool, list);
     auto w = openStation();
     StationPrinter *p = w->printer();
-    QPushButton *open = list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd") : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd");
+    QPushButton *open = list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+                             : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd");
     QFrame *panel = list ? p->BarPrint2Fme : p->BarPrintFme;
     QLineEdit *box = list ? p->BarPrintSu2Txt : p->BarPrintSuTxt;
     QCheckBox *override = list ? p->BarPrtFormChk : p->BarLptFormChk;
@@ -231,7 +232,9 @@ void TestPrintPanels::quantityKeys()
     QFETCH(int, jobs);
     auto w = openStation();
     StationPrinter *p = w->printer();
-    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd") : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))->click();
+    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+          : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))
+        ->click();
     QLineEdit *box = list ? p->BarPrintSu2Txt : p->BarPrintSuTxt;
     QCOMPARE(focusName(), box->objectName());
     box->setText("77");
@@ -281,7 +284,9 @@ void TestPrintPanels::confirmNeedsEverything()
     auto w = openStation();
     StationPrinter *p = w->printer();
     w->setActiveRow(2);
-    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd") : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))->click();
+    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+          : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))
+        ->click();
     if (missing == "port")
         changePort(*w, 0, w->formatSet().BarComSpeed);
     if (missing == "speed")

@@ -1,5 +1,3 @@
-#include "support/controls.h"
-#include "support/stationfixture.h"
 #include "common/cp949codec.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -9,8 +7,10 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/ptyprinter.h"
 #include "support/sendwait.h"
+#include "support/stationfixture.h"
 
 #include <QCheckBox>
 #include <QDir>

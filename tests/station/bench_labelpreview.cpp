@@ -2,8 +2,6 @@
 // Built with the tests, run by scripts/bench.sh (or by hand:
 // build/tests/station/bench_labelpreview).
 
-#include "support/controls.h"
-#include "support/stationfixture.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "model/formatfile.h"
@@ -17,6 +15,8 @@
 #include "station/labelpdf.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -130,7 +130,8 @@ int main(int argc, char **argv)
         station.show();
         station.resize(station.sizeHint());
         QApplication::processEvents();
-        LabelPreviewCanvas *canvas = Controls::find<LabelPreviewPane>(&station, "LabelPreviewFme")->LabelPreviewCnv;
+        LabelPreviewCanvas *canvas =
+            Controls::find<LabelPreviewPane>(&station, "LabelPreviewFme")->LabelPreviewCnv;
         QElapsedTimer w;
         w.start();
         const int rounds = 200;

@@ -2,19 +2,19 @@
 // which checks on a worker thread after drawing, while the operator types.
 // Built with the tests, run by scripts/bench.sh (or by hand: build/tests/station/bench_scancheck).
 
-#include "support/controls.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
-#include "srp770/srp770frm.h"
-#include "printers/printers.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
+#include "printers/printers.h"
+#include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "station/scancheck.h"
 #include "station/scangate.h"
+#include "support/controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
+#include "common/addrow.h"
+#include "model/formatmodel.h"
 #include "srp770/srp770frm.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
-#include "common/addrow.h"
-#include "model/formatmodel.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -408,14 +408,16 @@ void TestStationFormat::panelButtonToggles()
 
     first->click();
     QVERIFY(p->isVisible());
-    QCOMPARE(p->y(), find<QGroupBox>(&*frm, "BarFormFme")->y() + first->mapTo(find<QGroupBox>(&*frm, "BarFormFme"), QPoint()).y());
+    QCOMPARE(p->y(), find<QGroupBox>(&*frm, "BarFormFme")->y() +
+                         first->mapTo(find<QGroupBox>(&*frm, "BarFormFme"), QPoint()).y());
     QCOMPARE(p->x(), left);
     third->click(); // closes; does not switch to element 3
     QVERIFY(!p->isVisible());
     QCOMPARE(frm->formatSet(), original);
 
     second->click();
-    QCOMPARE(p->y(), find<QGroupBox>(&*frm, "BarFormFme")->y() + first->mapTo(find<QGroupBox>(&*frm, "BarFormFme"), QPoint()).y());
+    QCOMPARE(p->y(), find<QGroupBox>(&*frm, "BarFormFme")->y() +
+                         first->mapTo(find<QGroupBox>(&*frm, "BarFormFme"), QPoint()).y());
     find<QPushButton>(p, clear)->click();
     FormatSet changed = frm->formatSet();
     QVERIFY(!(changed == original));
@@ -427,7 +429,8 @@ void TestStationFormat::panelButtonToggles()
 
 void TestStationFormat::switchingFormatRedisplays()
 {
-    QVERIFY(writeFormat({"<LblLeng(1)>'40", "<LblLeng(2)>'60", "<BarCode(2:01)>'2", "<TxtRight(2:01)>'5"}));
+    QVERIFY(writeFormat(
+        {"<LblLeng(1)>'40", "<LblLeng(2)>'60", "<BarCode(2:01)>'2", "<TxtRight(2:01)>'5"}));
     auto frm = openStation();
     find<QPushButton>(&*frm, "TxtExOnCmd")->click();
     QCOMPARE(find<QLineEdit>(&*frm, "LblLengTxt")->text(), QString("40"));

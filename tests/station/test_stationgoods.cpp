@@ -1,11 +1,11 @@
 #include "app/backgrdfrm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
+#include "common/addrow.h"
+#include "model/formatmodel.h"
 #include "srp770/srp770frm.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
-#include "common/addrow.h"
-#include "model/formatmodel.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -277,7 +277,8 @@ void TestStationGoods::gridKeys()
     editor.confirm = false;
     Dialogs::clearShown();
     QCOMPARE(QApplication::focusWidget(), find<QTableView>(&*frm, "vaSpread1"));
-    QTest::keyClick(find<QTableView>(&*frm, "vaSpread1"), Qt::Key(key), Qt::KeyboardModifiers(mods));
+    QTest::keyClick(find<QTableView>(&*frm, "vaSpread1"), Qt::Key(key),
+                    Qt::KeyboardModifiers(mods));
     const QString opened = editor.calls ? QString::number(editor.mode) : QStringLiteral("-");
     QCOMPARE(marks(g) + "|" + opened + "|" + QString::number(Dialogs::shown().size()), result);
     QCOMPARE(column(g, 1), QString("001,002,003")); // answers were No / cancel
@@ -309,8 +310,10 @@ void TestStationGoods::doubleClickUpdates()
     editor.edit = [](GoodsItem &i) { i.Name = QStringLiteral("바뀜"); };
     const QRect cell = find<QTableView>(&*frm, "vaSpread1")->visualRect(frm->goods()->index(2, 2));
     // The operator's double click: press and release, then the double-click event.
-    QTest::mouseClick(find<QTableView>(&*frm, "vaSpread1")->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(find<QTableView>(&*frm, "vaSpread1")->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(find<QTableView>(&*frm, "vaSpread1")->viewport(), Qt::LeftButton, {},
+                      cell.center());
+    QTest::mouseDClick(find<QTableView>(&*frm, "vaSpread1")->viewport(), Qt::LeftButton, {},
+                       cell.center());
     QCOMPARE(editor.calls, 1);
     QCOMPARE(editor.mode, int(ItemEditMode::Update));
     QCOMPARE(editor.seen.Name, QString("c"));
@@ -344,7 +347,8 @@ void TestStationGoods::focusAfterCommand()
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
     QCOMPARE(focusName(), focus);
-    QCOMPARE(find<QFrame>(&*frm, "ChtSelectFme")->isVisible(), focus == QLatin1String("SetExitCmd"));
+    QCOMPARE(find<QFrame>(&*frm, "ChtSelectFme")->isVisible(),
+             focus == QLatin1String("SetExitCmd"));
 }
 
 void TestStationGoods::resetColumnWidths_data()

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QUndoStack>
 #include <QtTest>
+#include <QUndoStack>
 
 using Controls::find;
 

@@ -1,7 +1,6 @@
 // Closing a window while its jobs go out: the job being sent is finished, the rest are not
 // sent, then the window closes; nothing is written to a window that is gone.
 
-#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
@@ -9,6 +8,7 @@
 #include "common/programstate.h"
 #include "sending/sendqueue.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/labelsetfixture.h"
 #include "support/ptyprinter.h"
 

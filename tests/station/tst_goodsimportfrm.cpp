@@ -1,4 +1,3 @@
-#include "support/controls.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "model/goodsexport.h"
@@ -8,6 +7,7 @@
 #include "srp770/srp770frm.h"
 #include "station/goodsfileactions.h"
 #include "station/goodsimportfrm.h"
+#include "support/controls.h"
 #include "support/goodsfilefixture.h"
 
 #include <QCheckBox>
@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
+#include <QUndoStack>
 
 using namespace GoodsFileFixture;
 

@@ -1,4 +1,3 @@
-#include "support/controls.h"
 #include "al300/al300frm.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -9,6 +8,7 @@
 #include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
+#include "support/controls.h"
 
 #include "support/labeltools.h"
 
@@ -160,8 +160,9 @@ class TestLabelPreview : public QObject {
         if (ascii)
             QTest::keyClicks(edit, text);
         else
-            edit->setText(text);  // keys cannot type Hangul
-        Controls::find<QTableView>(&*w, "vaSpread1")->setFocus(); // leaving the box stores the value
+            edit->setText(text); // keys cannot type Hangul
+        Controls::find<QTableView>(&*w, "vaSpread1")
+            ->setFocus(); // leaving the box stores the value
     }
 
     void setModel()
@@ -206,9 +207,11 @@ private Q_SLOTS:
                                  "LabelScanLst", "LabelProblemsLst", "LabelPdfCmd"})
             QVERIFY2(w->findChild<QWidget *>(QString::fromLatin1(name)), name);
         QVERIFY(pane(w.get())->isVisible());
-        QCOMPARE(Controls::find<QPushButton>(&*w, "LabelPdfCmd")->text(), QStringLiteral("라벨 PDF"));
+        QCOMPARE(Controls::find<QPushButton>(&*w, "LabelPdfCmd")->text(),
+                 QStringLiteral("라벨 PDF"));
         // Beside the format editor, not over it.
-        const QRect editor(Controls::find<QGroupBox>(&*w, "BarFormFme")->mapTo(w.get(), QPoint()), Controls::find<QGroupBox>(&*w, "BarFormFme")->size());
+        const QRect editor(Controls::find<QGroupBox>(&*w, "BarFormFme")->mapTo(w.get(), QPoint()),
+                           Controls::find<QGroupBox>(&*w, "BarFormFme")->size());
         const QRect preview(pane(w.get())->mapTo(w.get(), QPoint()), pane(w.get())->size());
         QVERIFY(preview.left() >= editor.right());
         QVERIFY(w->rect().contains(preview));
@@ -298,14 +301,18 @@ private Q_SLOTS:
         Controls::find<QPushButton>(&*w, "TxtRvsCmd%1", 1)->click();
         QVERIFY(Controls::find<QFrame>(&*w, "TxtRvsFme")->isVisible());
         Controls::find<QRadioButton>(&*w, "TxtRvs%1Opt", 1)->setChecked(true);
-        Controls::find<QFrame>(&*w, "TxtRvsFme")->findChild<QPushButton *>(QStringLiteral("TxtRvsEnterCmd"))->click();
+        Controls::find<QFrame>(&*w, "TxtRvsFme")
+            ->findChild<QPushButton *>(QStringLiteral("TxtRvsEnterCmd"))
+            ->click();
         QVERIFY(textObject(w.get())->reverse);
 
         // Magnification panel.
         Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 1)->click();
         Controls::find<QRadioButton>(&*w, "TxtYSize%1Opt", 3)->setChecked(true);
         Controls::find<QRadioButton>(&*w, "TxtXSize%1Opt", 2)->setChecked(true);
-        Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QPushButton *>(QStringLiteral("TxtYxSizeEnterCmd"))->click();
+        Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+            ->findChild<QPushButton *>(QStringLiteral("TxtYxSizeEnterCmd"))
+            ->click();
         QCOMPARE(textObject(w.get())->yMagnification, 3);
         QCOMPARE(textObject(w.get())->xMagnification, 2);
 

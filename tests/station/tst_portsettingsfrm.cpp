@@ -1,7 +1,6 @@
 // "포트 설정": the detected serial ports, the test button against a local network printer,
 // the atomic save of ComPorts.Txt, and how the stations and the main window open it.
 
-#include "support/controls.h"
 #include "app/mdimain.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
@@ -9,6 +8,7 @@
 #include "sending/detectedports.h"
 #include "srp770/srp770frm.h"
 #include "station/portsettingsfrm.h"
+#include "support/controls.h"
 #include "support/tcpprinter.h"
 
 #include <QAction>
@@ -206,7 +206,8 @@ private Q_SLOTS:
     {
         SRP770Frm station;
         station.show();
-        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(), QStringLiteral("COM3 → /dev/ttyS2"));
+        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
+                 QStringLiteral("COM3 → /dev/ttyS2"));
         QTest::mouseClick(Controls::find<QPushButton>(&station, "PortSetCmd"), Qt::LeftButton);
         PortSettingsFrm *w = openWindow();
         QVERIFY(w);
@@ -215,7 +216,8 @@ private Q_SLOTS:
         QTest::keyClicks(w->PortHostTxt[3], "10.1.2.3");
         QTest::mouseClick(w->PortOkCmd, Qt::LeftButton);
         // The port options show the new target.
-        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(), QStringLiteral("COM3 → tcp://10.1.2.3:9100"));
+        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
+                 QStringLiteral("COM3 → tcp://10.1.2.3:9100"));
         QTRY_VERIFY(!openWindow());
 
         mdiMain main;

@@ -4,9 +4,9 @@
 // station at once; a change found only when the station saves (a shared folder without
 // notices) is asked about, and each answer leaves exactly the files it promises.
 
+#include "cli/clirunner.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
-#include "cli/clirunner.h"
 
 #include "al300/al300frm.h"
 #include "common/addrow.h"
@@ -212,9 +212,10 @@ void TestStationConflicts::changeFoundWhenSaving()
     QCOMPARE(convert(true).status, 0);
     const QByteArray theirs = fileBytes(goodsFile());
     Dialogs::queueAnswer(answer);
-    QPushButton *button = moment == "저장"          ? Controls::find<QPushButton>(&*station, "ChtWriteCmd")
-                          : moment == "print panel" ? Controls::find<QPushButton>(&*station, "GdsAllBarCmd")
-                                                    : Controls::find<QPushButton>(&*station, "ChtExitCmd");
+    QPushButton *button = moment == "저장" ? Controls::find<QPushButton>(&*station, "ChtWriteCmd")
+                          : moment == "print panel"
+                              ? Controls::find<QPushButton>(&*station, "GdsAllBarCmd")
+                              : Controls::find<QPushButton>(&*station, "ChtExitCmd");
     QTest::mouseClick(button, Qt::LeftButton);
 
     const QStringList asked = boxes("파일변경");
@@ -254,7 +255,8 @@ void TestStationConflicts::changeNoticedWhileEditing()
     QCOMPARE(fileBytes(path("AL300Frm[00] 사본.Txt")), mine);
     QCOMPARE(station->formatSet().Fmt[2].LblWidth, 321);
     QCOMPARE(station->formatSet().Fmt[1].LblLeng, other.Fmt[1].LblLeng);
-    QCOMPARE(Controls::find<QLineEdit>(&*station, "LblLengTxt")->text(), QString::number(other.Fmt[1].LblLeng));
+    QCOMPARE(Controls::find<QLineEdit>(&*station, "LblLengTxt")->text(),
+             QString::number(other.Fmt[1].LblLeng));
     QTest::mouseClick(Controls::find<QPushButton>(&*station, "ChtExitCmd"), Qt::LeftButton);
     QCOMPARE(fileBytes(path("AL300Frm[00].Txt")), theirs);
     QCOMPARE(boxes("파일변경").size(), 1);
@@ -273,7 +275,9 @@ void TestStationConflicts::widthsOfAnotherProgramStay()
     const QString widths = path("AL300FrmColSize.Txt");
     auto station = openStation();
     if (widen)
-        Controls::find<QTableView>(&*station, "vaSpread1")->setColumnWidth(2, Controls::find<QTableView>(&*station, "vaSpread1")->columnWidth(2) + 40);
+        Controls::find<QTableView>(&*station, "vaSpread1")
+            ->setColumnWidth(2, Controls::find<QTableView>(&*station, "vaSpread1")->columnWidth(2) +
+                                    40);
     const QByteArray theirs =
         TextFile::toBytes({QStringList(GoodsTable::ColumnCount, "9").join(' ')});
     QVERIFY(SafeSave::write(widths, theirs));

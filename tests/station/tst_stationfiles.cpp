@@ -2,15 +2,15 @@
 // and never saves over that file unless the operator confirms that the old one is replaced.
 // A save that fails leaves the old file and is reported.
 
-#include "support/controls.h"
-#include "support/stationfixture.h"
 #include "common/addrow.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
 #include "common/textfile.h"
-#include "srp770/srp770frm.h"
 #include "model/goodstable.h"
+#include "srp770/srp770frm.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -126,9 +126,12 @@ void TestStationFiles::failedSaveIsReported_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("occurrence");
     QTest::addColumn<QString>("message");
-    addRow("format file, write", int(SafeSave::Step::Write), 1, "* 포멧 파일을 저장하지 못했습니다 !");
-    addRow("format file, flush", int(SafeSave::Step::Flush), 1, "* 포멧 파일을 저장하지 못했습니다 !");
-    addRow("goods file, commit", int(SafeSave::Step::Commit), 2, "* 품목 파일을 저장하지 못했습니다 !");
+    addRow("format file, write", int(SafeSave::Step::Write), 1,
+           "* 포멧 파일을 저장하지 못했습니다 !");
+    addRow("format file, flush", int(SafeSave::Step::Flush), 1,
+           "* 포멧 파일을 저장하지 못했습니다 !");
+    addRow("goods file, commit", int(SafeSave::Step::Commit), 2,
+           "* 품목 파일을 저장하지 못했습니다 !");
 }
 
 void TestStationFiles::failedSaveIsReported()

@@ -1,9 +1,9 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "station/stationfrm.h"
+#include "tools/sampledata.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
