@@ -66,6 +66,8 @@ private Q_SLOTS:
     void formatEditByKeys();
     void deleteByKeys_data();
     void deleteByKeys();
+    void typingUndoneInTheBoxFirst_data();
+    void typingUndoneInTheBoxFirst();
 
 private:
     std::unique_ptr<StationFrm> openModel(const QString &form)
@@ -192,6 +194,40 @@ void TestStationUndo::deleteByKeys()
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(goods->rowTexts(), rows.mid(0, 1) + rows.mid(2));
+}
+
+void TestStationUndo::typingUndoneInTheBoxFirst_data()
+{
+    stations();
+}
+
+// Ctrl+Z in a box takes back what was typed there first; with nothing typed to take back it
+// is the station's undo.
+void TestStationUndo::typingUndoneInTheBoxFirst()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, typed);
+    auto frm = openModel(form);
+    auto *length = find<QLineEdit>(frm.get(), "LblLengTxt");
+    auto *width = find<QLineEdit>(frm.get(), "LblWidthTxt");
+    const qint32 before = frm->formatSet().Fmt[1].LblLeng;
+    const QString widthShown = width->text();
+    QTest::mouseClick(length, Qt::LeftButton);
+    QTest::keyClick(length, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(length, typed);
+    QTest::keyClick(length, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), width);
+    QTest::keyClick(width, Qt::Key_End);
+    QTest::keyClicks(width, "7");
+    QCOMPARE(width->text(), widthShown + "7");
+
+    press(Qt::Key_Z);
+    QCOMPARE(width->text(), widthShown);
+    QCOMPARE(frm->formatSet().Fmt[1].LblLeng, typed.toInt()); // the station's step stays
+    QCOMPARE(frm->undoStack()->index(), 1);
+    press(Qt::Key_Z);
+    QCOMPARE(frm->formatSet().Fmt[1].LblLeng, before);
+    QCOMPARE(frm->undoStack()->index(), 0);
 }
 
 QTEST_MAIN(TestStationUndo)
