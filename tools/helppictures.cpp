@@ -9,6 +9,7 @@
 #include "model/goodstable.h"
 #include "report/prnseltfrm.h"
 #include "station/al300edtfrm.h"
+#include "station/formateditor.h"
 #include "station/stationfrm.h"
 #include "station/stationprinter.h"
 #include "tools/sampledata.h"
@@ -227,22 +228,20 @@ bool HelpPictures::runSrp770()
         return false;
 
     // 2: the extension panel (right alignment and fixed texts).
-    station->TxtExOnCmd->click();
+    station->editor()->TxtExOnCmd->click();
     if (!save(Srp770, picture()))
         return false;
-    station->TxtExOffCmd->click();
+    station->editor()->TxtExOffCmd->click();
 
     // 3: the barcode type panel of barcode #1.
-    station->BarCodeCmd[1]->click();
+    station->editor()->BarCodeCmd[1]->click();
     if (!save(Srp770, picture()))
         return false;
-    station->BarCodeFme->hide();
+    station->findChild<QFrame *>(QStringLiteral("BarCodeFme"))->hide();
 
     // 4 and 5: the goods item editor with an item, then the barcode number generator.
     ProgramState &p = Program();
-    p.EditMode = EditUpdate;
-    p.EditItem = goods->itemAt(1);
-    auto *editor = new AL300EdtFrm;
+    auto *editor = new AL300EdtFrm(ItemEditMode::Update, goods->itemAt(1));
     QMdiSubWindow *editorSub = showAsChild(editor);
     if (!save(Srp770, picture()))
         return false;
@@ -296,16 +295,16 @@ bool HelpPictures::runAl300()
     station->BarExitCmd_Click();
 
     // 3: the barcode type panel with the ratio codes of EAN-13.
-    station->BarCodeCmd[1]->click();
+    station->editor()->BarCodeCmd[1]->click();
     if (!save(Al300, picture()))
         return false;
-    station->BarCodeFme->hide();
+    station->findChild<QFrame *>(QStringLiteral("BarCodeFme"))->hide();
 
     // 4: the extension panel.
-    station->TxtExOnCmd->click();
+    station->editor()->TxtExOnCmd->click();
     if (!save(Al300, picture()))
         return false;
-    station->TxtExOffCmd->click();
+    station->editor()->TxtExOffCmd->click();
 
     // 5: the list print panel.
     station->focusGrid();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/edititem.h"
+#include "model/goodsitem.h"
 #include "model/printerdriver.h"
 
 #include <QList>

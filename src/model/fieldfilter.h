@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/edititem.h"
+#include "goodsitem.h"
 
 #include <QString>
 

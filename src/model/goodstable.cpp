@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <numeric>
-#include <set>
 
 namespace {
 
@@ -124,6 +124,34 @@ void GoodsTable::setAllMarks(bool on)
     Q_EMIT dataChanged(first, last, {Qt::CheckStateRole, Qt::DisplayRole});
 }
 
+QList<bool> GoodsTable::marks() const
+{
+    QList<bool> out;
+    out.reserve(rows());
+    for (const Row &r : m_rows)
+        out << r.mark;
+    return out;
+}
+
+void GoodsTable::setMarks(const QList<bool> &marks)
+{
+    if (marks.size() != rows())
+        return;
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < rows(); ++i) {
+        if (m_rows[i].mark == marks[i])
+            continue;
+        m_rows[i].mark = marks[i];
+        if (first < 0)
+            first = i;
+        last = i;
+    }
+    if (first >= 0)
+        Q_EMIT dataChanged(index(first, MarkColumn - 1), index(last, MarkColumn - 1),
+                           {Qt::CheckStateRole, Qt::DisplayRole});
+}
+
 void GoodsTable::clear()
 {
     beginResetModel();
@@ -151,36 +179,49 @@ void GoodsTable::removeRowAt(int row)
 
 void GoodsTable::sortByNumber()
 {
-    sortBy(NumberColumn, NameColumn);
+    reorder(sortOrder(SortKey::Number));
 }
 
 void GoodsTable::sortByName()
 {
-    sortBy(NameColumn, NumberColumn);
+    reorder(sortOrder(SortKey::Name));
 }
 
-void GoodsTable::sortBy(int firstKey, int secondKey)
+QList<int> GoodsTable::sortOrder(SortKey key) const
 {
-    const int n = rows();
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
+    const int firstKey = key == SortKey::Number ? NumberColumn : NameColumn;
+    const int secondKey = key == SortKey::Number ? NameColumn : NumberColumn;
+    QList<int> order(rows());
+    std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = QString::compare(m_rows[a].cells[firstKey], m_rows[b].cells[firstKey]);
+        const Row &ra = m_rows[a - 1];
+        const Row &rb = m_rows[b - 1];
+        const int c = QString::compare(ra.cells[firstKey], rb.cells[firstKey]);
         if (c != 0)
             return c < 0;
-        return QString::compare(m_rows[a].cells[secondKey], m_rows[b].cells[secondKey]) < 0;
+        return QString::compare(ra.cells[secondKey], rb.cells[secondKey]) < 0;
     });
-    if (std::is_sorted(order.begin(), order.end()))
+    return order;
+}
+
+void GoodsTable::reorder(const QList<int> &order)
+{
+    const int n = rows();
+    if (order.size() != n || std::is_sorted(order.begin(), order.end()))
         return;
+    std::vector<int> newPosition(n, -1);
+    for (int i = 0; i < n; ++i) {
+        const int from = order[i] - 1;
+        if (from < 0 || from >= n || newPosition[from] >= 0)
+            return; // not an order of these rows
+        newPosition[from] = i;
+    }
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> newPosition(n);
     QList<Row> sorted;
     sorted.reserve(n);
-    for (int i = 0; i < n; ++i) {
-        newPosition[order[i]] = i;
-        sorted.append(m_rows[order[i]]);
-    }
+    for (int i = 0; i < n; ++i)
+        sorted.append(m_rows[order[i] - 1]);
     m_rows = sorted;
     const QModelIndexList oldIndexes = persistentIndexList();
     QModelIndexList newIndexes;
@@ -191,44 +232,54 @@ void GoodsTable::sortBy(int firstKey, int secondKey)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+int GoodsTable::firstFreeNumber() const
+{
+    const QList<int> order = sortOrder(SortKey::Number);
+    for (int i = 1; i <= order.size(); ++i) {
+        if (numberAt(order[i - 1]) != i)
+            return i;
+    }
+    return rows() + 1;
+}
+
 int GoodsTable::insertItem(const GoodsItem &item)
 {
     sortByNumber();
-    int number = rows() + 1;
-    for (int i = 1; i <= rows(); ++i) {
-        if (numberAt(i) != i) {
-            number = i;
-            break;
-        }
-    }
-    GoodsItem filled = item;
-    filled.No = number;
-    const int row = appendRow();
-    fillRow(row, filled);
+    const int row = rows() + 1;
+    insertRowTexts(row, itemRowTexts(item, firstFreeNumber()));
     return row;
 }
 
 void GoodsTable::updateRow(int row, GoodsItem item)
 {
-    if (!validRow(row))
-        return;
-    if (item.No == 0)
-        item.No = highestNumber() + 1;
-    fillRow(row, item);
+    if (validRow(row))
+        setRowTextsAt(row, updatedRowTexts(row, std::move(item)));
 }
 
-void GoodsTable::fillRow(int row, const GoodsItem &item)
+QStringList GoodsTable::itemRowTexts(const GoodsItem &item, qint64 number)
 {
-    Row &r = m_rows[row - 1];
-    r.cells[NumberColumn] = numberText(item.No);
-    r.cells[NameColumn] = item.Name;
-    r.cells[FormatColumn] = blankForZero(item.Format);
-    r.cells[QtyColumn] = blankForZero(item.Qty);
+    QStringList texts(ColumnCount);
+    texts[NumberColumn - 1] = numberText(number);
+    texts[NameColumn - 1] = item.Name;
+    texts[FormatColumn - 1] = blankForZero(item.Format);
+    texts[QtyColumn - 1] = blankForZero(item.Qty);
     for (int b = 1; b <= 3; ++b)
-        r.cells[FirstBarcodeColumn + b - 1] = item.Barcodes[b];
+        texts[FirstBarcodeColumn + b - 2] = item.Barcodes[b];
     for (int t = 1; t <= 20; ++t)
-        r.cells[FirstTextColumn + t - 1] = item.Texts[t];
-    cellsChanged(row, NumberColumn, LastColumn - 1);
+        texts[FirstTextColumn + t - 2] = item.Texts[t];
+    return texts;
+}
+
+QStringList GoodsTable::updatedRowTexts(int row, GoodsItem item) const
+{
+    if (!validRow(row))
+        return {};
+    if (item.No == 0)
+        item.No = highestNumber() + 1;
+    QStringList texts = itemRowTexts(item, item.No);
+    texts[MarkColumn - 1] = cell(row, MarkColumn);
+    texts[LastColumn - 1] = cell(row, LastColumn);
+    return texts;
 }
 
 GoodsItem GoodsTable::itemAt(int row) const
@@ -261,29 +312,46 @@ int GoodsTable::highestNumber() const
     return highest;
 }
 
-bool GoodsTable::renumberMarked(int target)
+QList<GoodsTable::NewNumber> GoodsTable::renumberPlan(int target) const
 {
+    QList<NewNumber> plan;
     if (rows() == 0 || target < 1 || target > 999)
-        return false;
+        return plan;
+    // How many rows hold each number 1..999 (a list may hold a number twice).
+    std::map<int, int> used;
+    for (int k = 1; k <= rows(); ++k) {
+        const int n = numberAt(k);
+        if (n >= 1 && n <= 999)
+            ++used[n];
+    }
     int t = target;
     for (int i = 1; i <= rows(); ++i) {
         if (!m_rows[i - 1].mark)
             continue;
-        std::set<int> used;
-        for (int k = 1; k <= rows(); ++k) {
-            const int n = numberAt(k);
-            if (n >= 1 && n <= 999)
-                used.insert(n);
-        }
         int j = t;
         while (j <= 999 && used.count(j))
             ++j;
         if (j > 999)
             continue; // every number from t to 999 is taken: the row stays as it is
-        m_rows[i - 1].cells[NumberColumn] = numberText(j);
-        m_rows[i - 1].mark = false;
-        cellsChanged(i, NumberColumn, MarkColumn);
+        const int old = numberAt(i);
+        if (old >= 1 && old <= 999 && --used[old] == 0)
+            used.erase(old);
+        ++used[j];
+        plan.append({i, j});
         t = j;
+    }
+    return plan;
+}
+
+bool GoodsTable::renumberMarked(int target)
+{
+    if (rows() == 0 || target < 1 || target > 999)
+        return false;
+    for (const NewNumber &n : renumberPlan(target)) {
+        Row &r = m_rows[n.row - 1];
+        r.cells[NumberColumn] = numberText(n.number);
+        r.mark = false;
+        cellsChanged(n.row, NumberColumn, MarkColumn);
     }
     return true;
 }
@@ -384,16 +452,47 @@ void GoodsTable::setRowTexts(const QList<QStringList> &rows)
     beginResetModel();
     m_rows.clear();
     m_rows.reserve(rows.size());
-    for (const QStringList &texts : rows) {
-        Row r;
-        r.mark = LeadingNumber(texts.value(MarkColumn - 1)) != 0;
-        for (int c = 1; c <= ColumnCount; ++c) {
-            if (c != MarkColumn)
-                r.cells[c] = texts.value(c - 1);
-        }
-        m_rows.append(r);
-    }
+    for (const QStringList &texts : rows)
+        m_rows.append(rowFromTexts(texts));
     endResetModel();
+}
+
+QStringList GoodsTable::rowTextsAt(int row) const
+{
+    QStringList texts;
+    if (!validRow(row))
+        return texts;
+    for (int c = 1; c <= ColumnCount; ++c)
+        texts << cell(row, c);
+    return texts;
+}
+
+void GoodsTable::setRowTextsAt(int row, const QStringList &texts)
+{
+    if (!validRow(row))
+        return;
+    m_rows[row - 1] = rowFromTexts(texts);
+    cellsChanged(row, NumberColumn, LastColumn);
+}
+
+void GoodsTable::insertRowTexts(int row, const QStringList &texts)
+{
+    if (row < 1 || row > rows() + 1)
+        return;
+    beginInsertRows(QModelIndex(), row - 1, row - 1);
+    m_rows.insert(row - 1, rowFromTexts(texts));
+    endInsertRows();
+}
+
+GoodsTable::Row GoodsTable::rowFromTexts(const QStringList &texts)
+{
+    Row r;
+    r.mark = LeadingNumber(texts.value(MarkColumn - 1)) != 0;
+    for (int c = 1; c <= ColumnCount; ++c) {
+        if (c != MarkColumn)
+            r.cells[c] = texts.value(c - 1);
+    }
+    return r;
 }
 
 QString GoodsTable::numberText(qint64 number)
@@ -447,7 +546,11 @@ bool GoodsTable::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (!index.isValid() || index.column() + 1 != MarkColumn || role != Qt::CheckStateRole)
         return false;
-    setMark(index.row() + 1, value.toInt() == Qt::Checked);
+    const bool on = value.toInt() == Qt::Checked;
+    if (m_viewMarkHandler)
+        m_viewMarkHandler(index.row() + 1, on);
+    else
+        setMark(index.row() + 1, on);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/edititem.h"
 #include "formatset.h"
+#include "goodsitem.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // A station's goods list: rows 1..n of 29 columns, kept in the goods data file.
 //   1 number ("007")  2 mark (check box)  3 name  4 format ("1".."5", blank = none)
@@ -41,20 +42,38 @@ public:
     void setMark(int row, bool on);
     void toggleMark(int row);
     void setAllMarks(bool on);
+    // Every row's mark, top to bottom.
+    QList<bool> marks() const;
+    // Sets every row's mark (one entry per row; a list of another length changes nothing).
+    void setMarks(const QList<bool> &marks);
 
     void clear();
     // Appends an empty row (mark off) and answers its number n + 1.
     int appendRow();
     void removeRowAt(int row);
 
+    // The two sort orders of the list: number then name, or name then number.
+    enum class SortKey { Number, Name };
     // Stable sorts over whole rows comparing cell texts: number then name, or name then
     // number. The number column is zero-filled, so its text order is the number order.
     void sortByNumber();
     void sortByName();
+    // The rows in sorted order: element i is the row (1-based) that comes to position i + 1.
+    QList<int> sortOrder(SortKey key) const;
+    // Puts the rows in the given order (as sortOrder() gives it: every row once); one layout
+    // change that keeps the views' current and persistent indexes on their rows.
+    void reorder(const QList<int> &order);
 
     // Sorts by number, gives the item the first free number (the first row position i whose
     // number is not i, else n + 1), appends and fills a row; answers the new row.
     int insertItem(const GoodsItem &item);
+    // The number insertItem() gives: the first free number of the list sorted by number.
+    int firstFreeNumber() const;
+    // The 29 cell texts of a new row holding the item under `number` (mark off).
+    static QStringList itemRowTexts(const GoodsItem &item, qint64 number);
+    // The row's cell texts after updateRow(row, item): the mark and column 29 as they are,
+    // number 0 given the highest number + 1.
+    QStringList updatedRowTexts(int row, GoodsItem item) const;
     // Writes the item into the row, leaving its mark and column 29 as they are. Number 0
     // becomes the highest number + 1.
     void updateRow(int row, GoodsItem item);
@@ -69,6 +88,13 @@ public:
     // its number and mark. False (nothing done) when the list is empty or the target is not
     // 1 to 999.
     bool renumberMarked(int target);
+    // What renumberMarked(target) does, without doing it: each row it gives a new number,
+    // top to bottom, with that number (the row's mark goes off).
+    struct NewNumber {
+        int row;
+        int number;
+    };
+    QList<NewNumber> renumberPlan(int target) const;
 
     // Goods data file lines: "<rrr>'number'name'format'qty'data 6..28'~".
     QStringList toFileLines() const;
@@ -85,9 +111,24 @@ public:
     QList<QStringList> rowTexts() const;
     // Replaces the whole list by rows given as rowTexts() gives them (one model reset).
     void setRowTexts(const QList<QStringList> &rows);
+    // One row's 29 cell texts, as rowTexts() gives them; empty out of range.
+    QStringList rowTextsAt(int row) const;
+    // Sets every cell of the row (mark included) from such texts; one change of the row.
+    void setRowTextsAt(int row, const QStringList &texts);
+    // Inserts a row at position `row` (1 .. n + 1; the rows from there move down) holding
+    // such texts.
+    void insertRowTexts(int row, const QStringList &texts);
 
     // The number as column 1 shows it: at least three digits, zero-filled.
     static QString numberText(qint64 number);
+
+    // A mark a view sets (the check box clicked in a grid) goes to `handler` instead of
+    // straight into the table (a station makes it an undoable step); without a handler the
+    // table sets it.
+    void setViewMarkHandler(std::function<void(int row, bool on)> handler)
+    {
+        m_viewMarkHandler = std::move(handler);
+    }
 
     // QAbstractTableModel
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -105,9 +146,9 @@ private:
     };
 
     bool validRow(int row) const { return row >= 1 && row <= rows(); }
-    void fillRow(int row, const GoodsItem &item);
-    void sortBy(int firstKey, int secondKey);
+    static Row rowFromTexts(const QStringList &texts);
     void cellsChanged(int row, int firstCol, int lastCol);
 
     QList<Row> m_rows;
+    std::function<void(int row, bool on)> m_viewMarkHandler;
 };

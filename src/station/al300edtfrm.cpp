@@ -49,7 +49,8 @@ bool isModifierKey(int k)
 
 } // namespace
 
-AL300EdtFrm::AL300EdtFrm(QWidget *parent) : QDialog(parent)
+AL300EdtFrm::AL300EdtFrm(ItemEditMode mode, const GoodsItem &item, QWidget *parent)
+    : QDialog(parent), m_mode(mode), m_item(item)
 {
     setObjectName(QStringLiteral("AL300EdtFrm"));
 
@@ -159,16 +160,17 @@ AL300EdtFrm::AL300EdtFrm(QWidget *parent) : QDialog(parent)
     Form_Load();
 }
 
-bool AL300EdtFrm::Edit(QWidget *parent)
+std::optional<GoodsItem> AL300EdtFrm::edit(QWidget *parent, ItemEditMode mode,
+                                           const GoodsItem &item)
 {
-    if (!OpenModal([parent] {
-            AL300EdtFrm frm(parent);
-            frm.exec();
-        })) {
-        Program().EditResult = 0;
-        return false;
-    }
-    return Program().EditResult == 1;
+    std::optional<GoodsItem> result;
+    OpenModal([&] {
+        AL300EdtFrm frm(mode, item, parent);
+        frm.exec();
+        if (frm.confirmed())
+            result = frm.item();
+    });
+    return result;
 }
 
 qint16 AL300EdtFrm::QuantityFromText(const QString &text)
@@ -182,37 +184,33 @@ void AL300EdtFrm::Form_Load()
     ProgramState &p = Program();
     m_userCode = p.UserCode;
     p.ModalOpening = 0;
-    p.EditResult = 0;
-    m_adding = p.EditMode == EditInsert;
+    m_confirmed = false;
     QString title = QStringLiteral("품목 등록 수정 작업");
-    if (p.EditMode == EditInsert) {
+    if (m_mode == ItemEditMode::Insert) {
         title += QStringLiteral(" (등록) ");
-        p.EditItem.reset();
-    } else if (p.EditMode == EditUpdate) {
+        m_item.reset();
+    } else {
         title += QStringLiteral(" (수정) ");
     }
     setWindowTitle(title);
     showItem();
     // The box the window starts in takes the focus when the window shows, so the number box
     // is not entered and left on the way (which would store what it shows).
-    if (p.EditMode == EditInsert)
-        GdsNameTxt->setFocus(Qt::OtherFocusReason);
-    else if (p.EditMode == EditUpdate)
-        GdsSuTxt->setFocus(Qt::OtherFocusReason);
+    (m_mode == ItemEditMode::Insert ? GdsNameTxt : GdsSuTxt)->setFocus(Qt::OtherFocusReason);
 }
 
 QString AL300EdtFrm::numberText(qint32 no) const
 {
     // A new item takes the first free number: 0 reads "자동" there. A changed item shows
     // blank for 0.
-    if (no == 0 && m_adding)
+    if (no == 0 && m_mode == ItemEditMode::Insert)
         return AutoNumberText;
     return BlankZeroText(no);
 }
 
 void AL300EdtFrm::showItem()
 {
-    const GoodsItem &item = Program().EditItem;
+    const GoodsItem &item = m_item;
     GdsNoTxt->setText(item.No == 0 ? AutoNumberText : QString::number(item.No));
     GdsNameTxt->setText(item.Name);
     for (int k = 1; k <= 5; ++k) {
@@ -232,45 +230,42 @@ void AL300EdtFrm::showItem()
 
 void AL300EdtFrm::Form_Activate()
 {
-    if (m_closing)
+    // After the generator was open the focus stays where it is.
+    if (m_closing || m_generating)
         return;
-    // While the generator was open (EditMode -1) the focus stays where it is.
-    if (Program().EditMode == EditInsert)
-        GdsNameTxt->setFocus(Qt::OtherFocusReason);
-    else if (Program().EditMode == EditUpdate)
-        GdsSuTxt->setFocus(Qt::OtherFocusReason);
+    (m_mode == ItemEditMode::Insert ? GdsNameTxt : GdsSuTxt)->setFocus(Qt::OtherFocusReason);
 }
 
 void AL300EdtFrm::BarFormOpt_Click(int format)
 {
-    Program().EditItem.Format = qint16(format);
+    m_item.Format = qint16(format);
 }
 
 void AL300EdtFrm::GdsNoTxt_LostFocus()
 {
     const qint32 no = DigitsToLong(GdsNoTxt->text());
-    Program().EditItem.No = no;
+    m_item.No = no;
     GdsNoTxt->setText(numberText(no));
 }
 
 void AL300EdtFrm::GdsNameTxt_LostFocus()
 {
-    Program().EditItem.Name = GoodsNameText(GdsNameTxt->text());
-    GdsNameTxt->setText(Program().EditItem.Name);
+    m_item.Name = GoodsNameText(GdsNameTxt->text());
+    GdsNameTxt->setText(m_item.Name);
 }
 
 void AL300EdtFrm::BarCodeTxt_LostFocus(int k)
 {
     QLineEdit *box = m_barcodes[k - 1];
-    Program().EditItem.Barcodes[k] = GoodsDataText(box->text());
-    box->setText(Program().EditItem.Barcodes[k]);
+    m_item.Barcodes[k] = GoodsDataText(box->text());
+    box->setText(m_item.Barcodes[k]);
 }
 
 void AL300EdtFrm::TxtDataTxt_LostFocus(int k)
 {
     QLineEdit *box = TxtDataTxt[k - 1];
-    Program().EditItem.Texts[k] = GoodsDataText(box->text());
-    box->setText(Program().EditItem.Texts[k]);
+    m_item.Texts[k] = GoodsDataText(box->text());
+    box->setText(m_item.Texts[k]);
 }
 
 void AL300EdtFrm::GdsSuTxt_LostFocus()
@@ -278,11 +273,11 @@ void AL300EdtFrm::GdsSuTxt_LostFocus()
     // A quantity the list handed over that the three-character rule would cut (a
     // hand-edited list) is kept while the box still shows it; confirm refuses it when no
     // label job carries it.
-    const qint16 listed = Program().EditItem.Qty;
+    const qint16 listed = m_item.Qty;
     if (listed > 999 && GdsSuTxt->text() == BlankZeroText(listed))
         return;
     const qint16 qty = QuantityFromText(GdsSuTxt->text());
-    Program().EditItem.Qty = qty;
+    m_item.Qty = qty;
     GdsSuTxt->setText(BlankZeroText(qty));
 }
 
@@ -306,7 +301,7 @@ void AL300EdtFrm::storeBox(QLineEdit *box)
 void AL300EdtFrm::BarCodeTxt_F1(int k)
 {
     ProgramState &p = Program();
-    p.EditMode = EditGenerating; // re-activation must not move the focus
+    m_generating = true; // re-activation must not move the focus
     if (!OpenModal([this] {
             BarNewFrm generator(this);
             generator.exec();
@@ -333,7 +328,7 @@ void AL300EdtFrm::GdsEnterCmd_Click()
     // A box that still has the focus (confirm by keyboard shortcut) is stored first.
     if (auto *box = qobject_cast<QLineEdit *>(focusWidget()); box && m_order.contains(box))
         storeBox(box);
-    GoodsItem &item = Program().EditItem;
+    GoodsItem &item = m_item;
     if (item.Name.isEmpty()) {
         GdsNameTxt->setFocus(Qt::OtherFocusReason);
         return;
@@ -344,7 +339,7 @@ void AL300EdtFrm::GdsEnterCmd_Click()
         GdsSuTxt->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Program().EditResult = 1;
+    m_confirmed = true;
     if (item.Format == 0)
         item.Format = 1;
     m_closing = true;
@@ -359,7 +354,7 @@ void AL300EdtFrm::GdsExitCmd_Click()
 // Cancel, Escape anywhere in the window and the window's close button.
 void AL300EdtFrm::reject()
 {
-    Program().EditResult = 0;
+    m_confirmed = false;
     m_closing = true;
     QDialog::reject();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/goodsitem.h"
+
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QKeyEvent;
 class QLabel;
@@ -10,19 +13,29 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// "품목 등록 수정 작업": enters or changes one goods item. Both stations open it the same way:
-// they fill Program().EditItem, set Program().EditMode (0 insert, 1 update) and read
-// EditItem back when Program().EditResult is 1. Every box writes into EditItem when it is
-// left, so EditItem always holds what the boxes show.
+// Whether the goods item editor adds an item or changes one.
+enum class ItemEditMode { Insert, Update };
+
+// "품목 등록 수정 작업": enters or changes one goods item. Both stations open it the same way
+// and get back the item the operator confirmed. Every box writes into the window's item when
+// it is left, so item() always holds what the boxes show.
 class AL300EdtFrm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AL300EdtFrm(QWidget *parent = nullptr);
+    // Insert starts from a new item (`item` is not used); Update shows `item`.
+    explicit AL300EdtFrm(ItemEditMode mode, const GoodsItem &item = GoodsItem(),
+                         QWidget *parent = nullptr);
 
-    // Opens the editor modally unless another modal window is being opened (then
-    // EditResult is 0 and nothing opens). True when the operator confirmed.
-    static bool Edit(QWidget *parent);
+    // Opens the editor modally unless another modal window is being opened (then nothing
+    // opens). The confirmed item; nothing when the operator cancelled.
+    static std::optional<GoodsItem> edit(QWidget *parent, ItemEditMode mode,
+                                         const GoodsItem &item = GoodsItem());
+
+    // What the boxes hold (as stored when each was left).
+    const GoodsItem &item() const { return m_item; }
+    // True after the operator confirmed.
+    bool confirmed() const { return m_confirmed; }
 
     // The print quantity typed into the quantity box: the absolute whole part of the
     // number read from the first three characters of the trimmed text (0 to 999).
@@ -70,7 +83,7 @@ private:
     void GdsEnterCmd_Click();
     void GdsExitCmd_Click();
 
-    // Stores the box into EditItem by its rule.
+    // Stores the box into the item by its rule.
     void storeBox(QLineEdit *box);
     bool boxKeyDown(QLineEdit *box, QKeyEvent *key);
     int orderOf(const QObject *box) const;
@@ -82,6 +95,9 @@ private:
     bool m_noArmed = false;
     bool m_suArmed = false;
     bool m_closing = false;
-    bool m_adding = false; // opened to add an item
+    ItemEditMode m_mode;
+    GoodsItem m_item;
+    bool m_generating = false; // the barcode number generator is (or was last) open
+    bool m_confirmed = false;
     QString m_userCode;
 };

@@ -2,9 +2,12 @@
 
 #include "common/dialogs.h"
 #include "common/modalopening.h"
+#include "model/goodscommands.h"
 #include "model/goodsexport.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
+#include "model/stationdocument.h"
+#include "station/formateditor.h"
 #include "station/goodsimportfrm.h"
 #include "station/stationfrm.h"
 
@@ -21,7 +24,7 @@ namespace {
 
 QString setTextOf(const StationFrm *station)
 {
-    return station->BarSeltLbl->text();
+    return station->editor()->BarSeltLbl->text();
 }
 
 } // namespace
@@ -43,7 +46,8 @@ void GoodsFileActions::importGoods(StationFrm *station)
             plan = frm.plan();
     });
     if (confirmed && plan.importsAnything()) {
-        plan.applyTo(*station->goods());
+        // The whole import is one step of the undo stack.
+        station->document()->push(GoodsCommands::import(*station->goods(), plan));
         station->afterGoodsImport(plan.firstChangedRow);
     }
     station->focusGrid();

@@ -1,5 +1,8 @@
 #include "labelpreviewpane.h"
 
+#include "model/formatmodel.h"
+#include "model/goodstable.h"
+#include "model/stationdocument.h"
 #include "printers/labeljobreader.h"
 #include "station/labelpainter.h"
 #include "station/labelpreviewcanvas.h"
@@ -8,6 +11,7 @@
 #include <cmath>
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -128,6 +132,54 @@ void LabelPreviewPane::setRealSize(bool on)
 const LabelDescription &LabelPreviewPane::label() const
 {
     return LabelPreviewCnv->label();
+}
+
+void LabelPreviewPane::follow(const StationDocument *document, QItemSelectionModel *cursor)
+{
+    m_doc = document;
+    m_cursor = cursor;
+    connect(document->formats(), &FormatModel::changed, this,
+            [this](FormatPart part, int format, int) {
+                // The port is not part of the label.
+                if (part == FormatPart::Whole ||
+                    (part != FormatPart::Port && format == m_doc->currentFormat()))
+                    showStation();
+            });
+    connect(document, &StationDocument::currentFormatChanged, this, &LabelPreviewPane::showStation);
+    connect(document, &StationDocument::stockChanged, this, &LabelPreviewPane::showStation);
+    connect(cursor, &QItemSelectionModel::currentChanged, this, &LabelPreviewPane::showStation);
+    const GoodsTable *goods = document->goods();
+    connect(goods, &GoodsTable::modelReset, this, &LabelPreviewPane::showStation);
+    connect(goods, &GoodsTable::layoutChanged, this, &LabelPreviewPane::showStation);
+    connect(goods, &GoodsTable::rowsInserted, this, &LabelPreviewPane::showStation);
+    connect(goods, &GoodsTable::rowsRemoved, this, &LabelPreviewPane::showStation);
+    connect(goods, &GoodsTable::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                const bool markOnly = topLeft.column() + 1 == GoodsTable::MarkColumn &&
+                                      bottomRight.column() + 1 == GoodsTable::MarkColumn;
+                if (!markOnly)
+                    goodsChanged(topLeft.row() + 1, bottomRight.row() + 1);
+            });
+    showStation();
+}
+
+void LabelPreviewPane::goodsChanged(int firstRow, int lastRow)
+{
+    // Only the row under the cursor is drawn (its mark is not part of the label).
+    const QModelIndex current = m_cursor->currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : 0;
+    if (row >= firstRow && row <= lastRow)
+        showStation();
+}
+
+void LabelPreviewPane::showStation()
+{
+    const QModelIndex current = m_cursor->currentIndex();
+    const int row =
+        current.isValid() && current.row() < m_doc->goods()->rows() ? current.row() + 1 : 0;
+    // Without a goods row the format's fixed texts still print; the job of format 1..5 never
+    // is empty (it sets up the page).
+    showJob(m_doc->labelJob(m_doc->currentFormat(), row, 1));
 }
 
 void LabelPreviewPane::showJob(const QString &jobText)

@@ -8,11 +8,13 @@
 
 template <typename T> class QFutureWatcher;
 
+class QItemSelectionModel;
 class QLabel;
 class QListWidget;
 class QRadioButton;
 class QScrollArea;
 class LabelPreviewCanvas;
+class StationDocument;
 
 // The station's label preview: the label drawn from the very command text that would be
 // sent, fitted or at real size, with the scan check of each barcode under it and what would
@@ -25,6 +27,10 @@ public:
     explicit LabelPreviewPane(QWidget *parent = nullptr);
     ~LabelPreviewPane() override;
 
+    // From now on shows the label of the station's format on screen with the goods row under
+    // the grid's cursor, and follows every change of either: the formats, the goods list,
+    // the format chosen, the label stock and the cursor.
+    void follow(const StationDocument *document, QItemSelectionModel *cursor);
     // Reads the job text and shows its first label.
     void showJob(const QString &jobText);
     const QString &jobText() const { return m_jobText; }
@@ -49,11 +55,15 @@ Q_SIGNALS:
     void scanChecked();
 
 private:
+    void showStation();
+    void goodsChanged(int firstRow, int lastRow);
     void setRealSize(bool on);
     void startScanCheck();
     void scanCheckFinished();
     void showScanResults();
 
+    const StationDocument *m_doc = nullptr;
+    QItemSelectionModel *m_cursor = nullptr;
     QString m_jobText;
     QString m_checkedText; // the job whose results m_scanResults are
     QList<ScanResult> m_scanResults;

@@ -5,32 +5,42 @@
 #include "common/gridcolumnwidths.h"
 #include "common/programstate.h"
 #include "model/formatfile.h"
+#include "model/formatmodel.h"
 #include "model/goodstable.h"
+#include "model/stationdocument.h"
 #include "station/stationfrm.h"
 #include "station/stationprinter.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QUndoStack>
 
 StationFiles::StationFiles(StationFrm *station) : QObject(station), m_station(station)
 {
-    StationFrm *s = station;
+    StationDocument *doc = station->document();
+    // A file read while the station is open (another writer changed it) replaces what the
+    // station shows: the steps of the undo stack no longer apply and are dropped.
     m_formatGuard.setOwner({
-        [s] { return TextFile::toBytes(FormatFile::toLines(s->formatSet(), s->driver())); },
-        [s](const QByteArray &bytes) {
-            FormatFile::fromLines(s->formatSet(), TextFile::splitLines(bytes), s->driver());
+        [doc] { return TextFile::toBytes(FormatFile::toLines(doc->formatSet(), doc->driver())); },
+        [doc](const QByteArray &bytes) {
+            FormatSet set;
+            FormatFile::fromLines(set, TextFile::splitLines(bytes), doc->driver());
+            doc->undoStack()->clear();
+            doc->formats()->replace(set);
         },
-        [s] { s->showFormat(); },
+        [station] { station->focusGrid(); },
         [this] { return busy(); },
     });
     m_goodsGuard.setOwner({
-        [s] { return TextFile::toBytes(s->goods()->toFileLines()); },
-        [s](const QByteArray &bytes) { s->goods()->fromFileLines(TextFile::splitLines(bytes)); },
-        [s] {
-            if (s->goods()->rows() > 0)
-                s->setActiveRow(1);
-            s->refreshPreview();
-            s->focusGrid();
+        [doc] { return TextFile::toBytes(doc->goods()->toFileLines()); },
+        [doc](const QByteArray &bytes) {
+            doc->undoStack()->clear();
+            doc->goods()->fromFileLines(TextFile::splitLines(bytes));
+        },
+        [station] {
+            if (station->goods()->rows() > 0)
+                station->setActiveRow(1);
+            station->focusGrid();
         },
         [this] { return busy(); },
     });
@@ -87,7 +97,7 @@ void StationFiles::close()
     m_watch->setFiles({});
     save(true);
     QString error;
-    if (!SaveColumnWidths(m_station->vaSpread1, m_station->driver().formName(), &m_widthFile,
+    if (!SaveColumnWidths(m_station->grid(), m_station->driver().formName(), &m_widthFile,
                           &error)) {
         Dialogs::inform(m_station,
                         QStringLiteral("* 칼럼 사이즈를 저장하지 못했습니다 !\n%1").arg(error),

@@ -8,12 +8,13 @@
 #include "common/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "model/stationdocument.h"
 #include "sending/portmap.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
 #include "station/inputblocker.h"
 #include "station/scangate.h"
-#include "station/stationfrm.h"
+#include "station/stationprinthost.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,7 +27,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -68,16 +68,16 @@ void uncheck(QRadioButton *o)
 
 } // namespace
 
-StationPrinter::StationPrinter(StationFrm *station)
-    : QObject(station), m_station(station), m_queue(new SendQueue(this))
+StationPrinter::StationPrinter(StationDocument *document, StationPrintHost *host, QWidget *window)
+    : QObject(window), m_doc(document), m_host(host), m_window(window), m_queue(new SendQueue(this))
 {
     connect(m_queue, &SendQueue::jobStarted, this, &StationPrinter::onJobStarted);
     connect(m_queue, &SendQueue::bytesWritten, this, &StationPrinter::onBytesWritten);
     connect(m_queue, &SendQueue::finished, this, &StationPrinter::onFinished);
-    BarPrintFme = buildSinglePanel(station);
-    BarPrint2Fme = buildListPanel(station);
-    PrintProgressFme = buildProgressPanel(station);
-    m_blocker = new InputBlocker(station, PrintProgressFme, this);
+    BarPrintFme = buildSinglePanel(window);
+    BarPrint2Fme = buildListPanel(window);
+    PrintProgressFme = buildProgressPanel(window);
+    m_blocker = new InputBlocker(window, PrintProgressFme, this);
 }
 
 StationPrinter::~StationPrinter() = default;
@@ -193,7 +193,7 @@ QFrame *StationPrinter::buildProgressPanel(QWidget *parent)
 void StationPrinter::placePanel(QFrame *panel)
 {
     panel->adjustSize();
-    const QRect grid = m_station->vaSpread1->geometry();
+    const QRect grid = m_host->panelArea();
     panel->move(grid.x() + (grid.width() - panel->width()) / 2,
                 grid.y() + qMax(0, (grid.height() - panel->height()) / 2));
     panel->show();
@@ -202,7 +202,7 @@ void StationPrinter::placePanel(QFrame *panel)
 
 void StationPrinter::openSinglePanel()
 {
-    m_station->saveFiles();
+    m_host->saveFiles();
     BarPrint2Fme->hide();
     placePanel(BarPrintFme);
     BarPrintSuTxt->clear();
@@ -214,7 +214,7 @@ void StationPrinter::openSinglePanel()
 
 void StationPrinter::openListPanel()
 {
-    m_station->saveFiles();
+    m_host->saveFiles();
     BarPrintFme->hide();
     placePanel(BarPrint2Fme);
     for (QRadioButton *o : {BarPrtSel1Opt, BarPrtSel2Opt, BarPrtSu1Opt, BarPrtSu2Opt})
@@ -291,13 +291,13 @@ bool StationPrinter::eventFilter(QObject *watched, QEvent *event)
 void StationPrinter::BarPrintExitCmd_Click()
 {
     BarPrintFme->hide();
-    m_station->focusGrid();
+    m_host->focusGrid();
 }
 
 void StationPrinter::BarPrintExit2Cmd_Click()
 {
     BarPrint2Fme->hide();
-    m_station->focusGrid();
+    m_host->focusGrid();
 }
 
 void StationPrinter::BarPrintEnterCmd_Click()
@@ -305,8 +305,8 @@ void StationPrinter::BarPrintEnterCmd_Click()
     if (m_printing)
         return;
     storeQuantity(BarPrintSuTxt); // what the box shows is what prints
-    const FormatSet &set = m_station->formatSet();
-    const int row = m_station->activeRow();
+    const FormatSet &set = m_doc->formatSet();
+    const int row = m_host->activeRow();
     if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_singleQty == 0 || row < 1)
         return;
     QList<PrintJob> jobs;
@@ -318,13 +318,13 @@ void StationPrinter::BarPrintEnterCmd_Click()
     }
     sendJobs(jobs, rows, BarPrintEnterCmd, false, QString(), [this] {
         BarPrintFme->hide();
-        m_station->focusGrid();
+        m_host->focusGrid();
     });
 }
 
 int StationPrinter::rowCount(int row) const
 {
-    return LabelJob::listCount(*m_station->goods(), row, m_listQtyMode == 1 ? 0 : m_listQty);
+    return LabelJob::listCount(*m_doc->goods(), row, m_listQtyMode == 1 ? 0 : m_listQty);
 }
 
 void StationPrinter::setBusy(bool busy)
@@ -338,8 +338,8 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     if (m_printing)
         return;
     storeQuantity(BarPrintSu2Txt);
-    const FormatSet &set = m_station->formatSet();
-    GoodsTable *goods = m_station->goods();
+    const FormatSet &set = m_doc->formatSet();
+    GoodsTable *goods = m_doc->goods();
     if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_listSel == 0 || m_listQtyMode == 0 ||
         (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
         return;
@@ -370,27 +370,25 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     auto finish = [this, tooMany] {
         BarPrint2Fme->hide();
         if (!tooMany.isEmpty())
-            Dialogs::inform(m_station,
+            Dialogs::inform(m_window,
                             QStringLiteral("* 수량이 %1장을 넘는 품목은 발행하지 않았습니다 !\n%2")
                                 .arg(LabelJob::MaxCount)
                                 .arg(tooMany.join(QStringLiteral(", "))),
                             QStringLiteral("발행"));
-        m_station->focusGrid();
+        m_host->focusGrid();
     };
     sendJobs(jobs, rows, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), finish);
 }
 
 bool StationPrinter::planRow(int row, int count, bool override, PrintJob *job) const
 {
-    const PrinterDriver &printer = m_station->driver();
+    const PrinterDriver &printer = m_doc->driver();
     LabelJob plan;
-    if (!LabelJob::plan(printer, m_station->formatSet(), *m_station->goods(), row, count,
-                        override ? m_station->currentFormat() : 0, m_station->blackMarkStock(),
-                        &plan))
+    if (!LabelJob::plan(printer, m_doc->formatSet(), *m_doc->goods(), row, count,
+                        override ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(), &plan))
         return false;
-    *job =
-        PrintJob{QStringLiteral("goods ") + m_station->goods()->cell(row, GoodsTable::NumberColumn),
-                 plan.text, m_station->printCopyFilePath(), printer.printWaitSeconds()};
+    *job = PrintJob{QStringLiteral("goods ") + m_doc->goods()->cell(row, GoodsTable::NumberColumn),
+                    plan.text, m_doc->printCopyFilePath(), printer.printWaitSeconds()};
     return true;
 }
 
@@ -400,7 +398,7 @@ bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &row
 {
     if (m_printing)
         return false;
-    const FormatSet &set = m_station->formatSet();
+    const FormatSet &set = m_doc->formatSet();
     // The port number takes effect now; the line settings only for a speed 1..6 (else the
     // last ones stay).
     LineSettings::parse(LineSettings::textForSpeed(set.BarComSpeed), &m_lineSettings);
@@ -459,7 +457,7 @@ void StationPrinter::requestStop()
 void StationPrinter::onJobStarted(int index, int count)
 {
     if (index < m_rows.size())
-        m_station->setActiveRow(m_rows[index]);
+        m_host->setActiveRow(m_rows[index]);
     if (!m_wholeStation)
         return;
     m_progressText = QStringLiteral("%1 / %2").arg(index + 1).arg(count);
@@ -505,12 +503,12 @@ bool StationPrinter::confirmScans(const QList<int> &rows)
     QList<LabelJob> plan;
     for (int r : rows) {
         LabelJob job;
-        if (LabelJob::plan(m_station->driver(), m_station->formatSet(), *m_station->goods(), r,
-                           rowCount(r), m_listOverride ? m_station->currentFormat() : 0,
-                           m_station->blackMarkStock(), &job))
+        if (LabelJob::plan(m_doc->driver(), m_doc->formatSet(), *m_doc->goods(), r, rowCount(r),
+                           m_listOverride ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(),
+                           &job))
             plan << job;
     }
-    return ScanGate::confirm(m_station, plan, *m_station->goods(), QStringLiteral("발행"));
+    return ScanGate::confirm(m_window, plan, *m_doc->goods(), QStringLiteral("발행"));
 }
 
 void StationPrinter::report()
@@ -521,10 +519,10 @@ void StationPrinter::report()
         if (s.total > 1)
             text +=
                 QStringLiteral("\n(%1개 중 %2개를 보내지 못했습니다)").arg(s.total).arg(s.failed);
-        Dialogs::inform(m_station, text, SendError::title());
+        Dialogs::inform(m_window, text, SendError::title());
     }
     if (!s.copyErrors.isEmpty())
-        Dialogs::inform(m_station,
+        Dialogs::inform(m_window,
                         QStringLiteral("* 출력 사본 파일을 저장하지 못했습니다 !\n%1")
                             .arg(s.copyErrors.first()),
                         QStringLiteral("저장오류"), QMessageBox::Warning);

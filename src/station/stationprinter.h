@@ -19,17 +19,20 @@ class QRadioButton;
 class QWidget;
 class InputBlocker;
 class SendQueue;
-class StationFrm;
+class StationDocument;
+class StationPrintHost;
 
 // The two print panels of a station (one goods item, or all / the marked items) and the
 // sending of the station's jobs through its send queue: one label job per goods row, or the
 // AL-300 transfer. The window stays responsive while jobs go out; the command that started
 // them is disabled meanwhile. While a list or a transfer is sent the station shows which job
-// goes out and offers to stop after it.
+// goes out and offers to stop after it. The panels read the station's document (formats,
+// goods, the format on screen, the label stock) and reach the window only through `host`;
+// the list panel's count of goods follows the list.
 class StationPrinter : public QObject {
     Q_OBJECT
 public:
-    explicit StationPrinter(StationFrm *station);
+    StationPrinter(StationDocument *document, StationPrintHost *host, QWidget *window);
     ~StationPrinter() override;
 
     // Single-item panel.
@@ -104,7 +107,9 @@ private:
     void storeQuantity(QLineEdit *box);
     void setBusy(bool busy);
 
-    StationFrm *m_station;
+    StationDocument *m_doc;
+    StationPrintHost *m_host;
+    QWidget *m_window;
     SendQueue *m_queue;
     InputBlocker *m_blocker = nullptr;
     LineSettings m_lineSettings; // kept between jobs, as a port control keeps them

@@ -23,6 +23,7 @@ StationProfile StationProfile::al300()
     p.printer = &Printers::al300();
     p.caption = QStringLiteral("AL-300 바코드 작업");
     p.sortBeforeSave = true;
+    p.filterFixedTexts = true;
     p.unitHint = QStringLiteral("25-200mm * 10, 20-56mm * 10");
     p.positionHint = QStringLiteral("* [Y] : 1~150mm * 10, [X] : 1~56mm * 10");
     p.heightHint = QStringLiteral("* [높이] : 5~35mm * 10");

@@ -11,6 +11,8 @@ struct StationProfile {
     QString caption; // window caption
     // The AL-300 station sorts its goods by number before it saves them.
     bool sortBeforeSave = false;
+    // The AL-300 puts fixed texts into its records unquoted: they lose its delimiters too.
+    bool filterFixedTexts = false;
 
     // Screen hints.
     QString unitHint;

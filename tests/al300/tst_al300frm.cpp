@@ -4,6 +4,8 @@
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "model/formatfile.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -176,33 +178,35 @@ void TestAl300Frm::ratioGroups()
     QFETCH(int, den);
     QFETCH(QString, label);
     auto w = openStation();
-    w->BarFormOpt[4]->click();
-    w->BarCodeCmd[2]->click();
-    QVERIFY(w->BarCodeFme->isVisible());
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 4)->click();
+    Controls::find<QPushButton>(&*w, "BarCodeCmd%1", 2)->click();
+    QVERIFY(Controls::find<QFrame>(&*w, "BarCodeFme")->isVisible());
     for (int g = 1; g <= 4; ++g)
-        QVERIFY(!w->ratioGroup(g)->isVisible()); // no symbology yet
+        QVERIFY(!Controls::find<QWidget>(&*w, "BarRatio%1Fme", g)->isVisible()); // no symbology yet
 
-    w->BarCodeOpt[symbology]->click();
+    Controls::find<QRadioButton>(&*w, "BarCode%1Opt", symbology)->click();
     for (int g = 1; g <= 4; ++g)
-        QCOMPARE(w->ratioGroup(g)->isVisible(), g == group);
+        QCOMPARE(Controls::find<QWidget>(&*w, "BarRatio%1Fme", g)->isVisible(), g == group);
     QStringList texts;
     for (const QString &o : offered) {
-        auto *b = w->ratioGroup(group)->findChild<QRadioButton *>(o);
+        auto *b =
+            Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)->findChild<QRadioButton *>(o);
         QVERIFY2(b, qPrintable(o));
         texts << b->text();
     }
     QCOMPARE(texts.join(' '), captions);
-    QCOMPARE(checkedIn(w->ratioGroup(group)), QStringList{byDefault});
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", group)),
+             QStringList{byDefault});
     if (!click.isEmpty())
-        w->BarCodeFme->findChild<QRadioButton *>(click)->click();
-    w->BarCodeFme->findChild<QPushButton *>("BarCodeEnterCmd")->click();
+        Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QRadioButton *>(click)->click();
+    Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
 
-    QVERIFY(!w->BarCodeFme->isVisible());
+    QVERIFY(!Controls::find<QFrame>(&*w, "BarCodeFme")->isVisible());
     const BarcodeElement &e = w->formatSet().Fmt[4].Bar[2];
     QCOMPARE(int(e.BarCode), symbology);
     QCOMPARE(int(e.BarDen), den);
-    QCOMPARE(w->BarCodeLbl[2]->text(), name);
-    QCOMPARE(w->BarDenLbl[2]->text(), label);
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarCodeLbl%1", 2)->text(), name);
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 2)->text(), label);
     QCOMPARE(w->formatSet().Fmt[1].Bar[2], BarcodeElement());
 }
 
@@ -212,42 +216,50 @@ void TestAl300Frm::ratioPanelShowsStoredValue()
                                  {"<BarCode(1:03)>'3", "<BarDen(1:03)>'8", "<BarDen(1:01)>'7",
                                   "<BarCode(2:03)>'5", "<BarDen(2:03)>'10"}));
     auto w = openStation();
-    QCOMPARE(w->BarDenLbl[3]->text(), QString("8"));
-    w->BarFormOpt[2]->click();
-    QCOMPARE(w->BarCodeLbl[3]->text(), QString("NW7"));
-    QCOMPARE(w->BarDenLbl[3]->text(), QString("A"));
-    w->BarFormOpt[1]->click();
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 3)->text(), QString("8"));
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->click();
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarCodeLbl%1", 3)->text(), QString("NW7"));
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 3)->text(), QString("A"));
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 1)->click();
 
-    w->BarCodeCmd[3]->click();
-    QCOMPARE(checkedIn(w->BarCodeFme), (QStringList{"BarCode28Opt", "BarCode3Opt"}));
-    QVERIFY(w->ratioGroup(2)->isVisible());
+    Controls::find<QPushButton>(&*w, "BarCodeCmd%1", 3)->click();
+    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")),
+             (QStringList{"BarCode28Opt", "BarCode3Opt"}));
+    QVERIFY(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)->isVisible());
     // Another symbology brings its own group with its default; coming back keeps the choice.
-    w->BarCodeOpt[4]->click();
-    QVERIFY(!w->ratioGroup(2)->isVisible());
-    QCOMPARE(checkedIn(w->ratioGroup(4)), QStringList{"BarCode49Opt"});
-    w->BarCodeOpt[3]->click();
-    QCOMPARE(checkedIn(w->ratioGroup(2)), QStringList{"BarCode28Opt"});
-    w->BarCodeFme->findChild<QPushButton *>("BarCodeEnterCmd")->click();
+    Controls::find<QRadioButton>(&*w, "BarCode%1Opt", 4)->click();
+    QVERIFY(!Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)->isVisible());
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 4)),
+             QStringList{"BarCode49Opt"});
+    Controls::find<QRadioButton>(&*w, "BarCode%1Opt", 3)->click();
+    QCOMPARE(checkedIn(Controls::find<QWidget>(&*w, "BarRatio%1Fme", 2)),
+             QStringList{"BarCode28Opt"});
+    Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
     QCOMPARE(w->formatSet().Fmt[1].Bar[3].BarDen, qint16(8));
 
     // A ratio without a symbology (hand-edited file) is cleared by the confirmation.
-    w->BarCodeCmd[1]->click();
-    QCOMPARE(checkedIn(w->BarCodeFme), QStringList()); // nothing left from barcode 3
-    w->BarCodeFme->findChild<QPushButton *>("BarCodeEnterCmd")->click();
+    Controls::find<QPushButton>(&*w, "BarCodeCmd%1", 1)->click();
+    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "BarCodeFme")),
+             QStringList()); // nothing left from barcode 3
+    Controls::find<QFrame>(&*w, "BarCodeFme")->findChild<QPushButton *>("BarCodeEnterCmd")->click();
     QCOMPARE(w->formatSet().Fmt[1].Bar[1].BarDen, qint16(0));
-    QCOMPARE(w->BarDenLbl[1]->text(), QString());
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 1)->text(), QString());
 }
 
 void TestAl300Frm::sizePanelForgetsThePreviousText()
 {
     auto w = openStation();
-    w->TxtYxSizeCmd[1]->click();
-    w->TxtYxSizeFme->findChild<QRadioButton *>("TxtYSize9Opt")->click();
-    w->TxtYxSizeFme->findChild<QRadioButton *>("TxtXSize7Opt")->click();
-    w->TxtYxSizeFme->findChild<QPushButton *>("TxtYxSizeEnterCmd")->click();
-    w->TxtYxSizeCmd[2]->click();
-    QCOMPARE(checkedIn(w->TxtYxSizeFme), QStringList());
-    w->TxtYxSizeFme->findChild<QPushButton *>("TxtYxSizeEnterCmd")->click();
+    Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 1)->click();
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QRadioButton *>("TxtYSize9Opt")->click();
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")->findChild<QRadioButton *>("TxtXSize7Opt")->click();
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+        ->findChild<QPushButton *>("TxtYxSizeEnterCmd")
+        ->click();
+    Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 2)->click();
+    QCOMPARE(checkedIn(Controls::find<QFrame>(&*w, "TxtYxSizeFme")), QStringList());
+    Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+        ->findChild<QPushButton *>("TxtYxSizeEnterCmd")
+        ->click();
     const TextElement &e = w->formatSet().Fmt[1].Txt[2];
     QCOMPARE(QList<int>({e.TxtYSize, e.TxtXSize}), QList<int>({0, 0}));
     QCOMPARE(w->formatSet().Fmt[1].Txt[1].TxtYSize, qint16(9));
@@ -293,9 +305,9 @@ void TestAl300Frm::textPanels()
     QFETCH(QStringList, labels);
     auto w = openStation();
     const int t = open.mid(open.indexOf(QRegularExpression("\\d"))).toInt();
-    if (open.startsWith("TxtRvs")) // start from the other value
-        w->formatSet().Fmt[1].Txt[t].TxtRvs = qint16(1 - values[0]);
-    w->showFormat();
+    if (open.startsWith("TxtRvs")) { // start from the other value
+        changeFormat(*w, 1, [&](LabelFormat &f) { f.Txt[t].TxtRvs = qint16(1 - values[0]); });
+    }
     w->findChild<QPushButton *>(open)->click();
     auto *panel = qobject_cast<QFrame *>(w->findChild<QPushButton *>(enter)->parentWidget());
     QVERIFY(panel->isVisible());
@@ -314,13 +326,14 @@ void TestAl300Frm::textPanels()
     QStringList texts;
     if (open.startsWith("TxtYxSize")) {
         now = {e.TxtYSize, e.TxtXSize};
-        texts = {w->TxtYSizeLbl[t]->text(), w->TxtXSizeLbl[t]->text()};
+        texts = {Controls::find<QLabel>(&*w, "TxtYSizeLbl%1", t)->text(),
+                 Controls::find<QLabel>(&*w, "TxtXSizeLbl%1", t)->text()};
     } else if (open.startsWith("TxtFont")) {
         now = {e.TxtFont};
-        texts = {w->TxtFontLbl[t]->text()};
+        texts = {Controls::find<QLabel>(&*w, "TxtFontLbl%1", t)->text()};
     } else {
         now = {e.TxtRvs};
-        texts = {w->TxtRvsLbl[t]->text()};
+        texts = {Controls::find<QLabel>(&*w, "TxtRvsLbl%1", t)->text()};
     }
     QCOMPARE(now, values);
     QCOMPARE(texts, labels);
@@ -368,14 +381,14 @@ void TestAl300Frm::labelSettings()
     };
     auto *o = w->findChild<QRadioButton *>(option);
     QVERIFY(o);
-    w->BarFormOpt[format]->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", format)->click();
     o->click();
     for (int f = 1; f <= 5; ++f)
         QCOMPARE(read(f), f == format ? value : 0);
     // The choice belongs to its format: another format shows its own, coming back shows it.
-    w->BarFormOpt[1]->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 1)->click();
     QVERIFY(!o->isChecked());
-    w->BarFormOpt[format]->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", format)->click();
     QVERIFY(o->isChecked());
 }
 
@@ -400,20 +413,20 @@ void TestAl300Frm::fixedValues()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     auto w = openStation();
-    w->TxtExOnCmd->click();
-    w->BarFormOpt[3]->click();
+    Controls::find<QPushButton>(&*w, "TxtExOnCmd")->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 3)->click();
     auto *edit = w->findChild<QLineEdit *>(box);
     QVERIFY(edit);
     edit->setFocus();
     edit->setText(typed);
-    w->vaSpread1->setFocus();
+    Controls::find<QTableView>(&*w, "vaSpread1")->setFocus();
     const int n = box.mid(12).toInt();
     const LabelFormat &f = w->formatSet().Fmt[3];
     QCOMPARE(box.startsWith("Bar") ? f.Bar[n].BarString : f.Txt[n].TxtString, stored);
     QCOMPARE(edit->text(), stored);
-    w->BarFormOpt[1]->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 1)->click();
     QCOMPARE(edit->text(), QString());
-    w->BarFormOpt[3]->click();
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 3)->click();
     QCOMPARE(edit->text(), stored);
 }
 
@@ -422,16 +435,16 @@ void TestAl300Frm::barcodeWidthIsShownOnly()
     QVERIFY(TextFile::writeLines(path("AL300Frm[00].Txt"),
                                  {"<BarRight(1:02)>'12", "<BarRight(2:02)>'7"}));
     auto w = openStation();
-    QCOMPARE(w->BarSizeTxt[2]->text(), QString("12"));
-    QCOMPARE(w->BarSizeTxt[1]->text(), QString());
-    QVERIFY(w->BarSizeTxt[2]->isReadOnly());
-    w->BarSizeTxt[2]->setFocus();
-    QTest::keyClicks(w->BarSizeTxt[2], "5");
-    w->vaSpread1->setFocus();
-    QCOMPARE(w->BarSizeTxt[2]->text(), QString("12"));
-    w->BarFormOpt[2]->click();
-    QCOMPARE(w->BarSizeTxt[2]->text(), QString("7"));
-    w->ChtWriteCmd->click();
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2)->text(), QString("12"));
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 1)->text(), QString());
+    QVERIFY(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2)->isReadOnly());
+    Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2)->setFocus();
+    QTest::keyClicks(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2), "5");
+    Controls::find<QTableView>(&*w, "vaSpread1")->setFocus();
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2)->text(), QString("12"));
+    Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->click();
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 2)->text(), QString("7"));
+    Controls::find<QPushButton>(&*w, "ChtWriteCmd")->click();
     const QStringList lines = TextFile::readLines(path("AL300Frm[00].Txt"));
     QVERIFY(lines.contains("<BarRight(1:02)>'12"));
     QVERIFY(lines.contains("<BarRight(2:02)>'7"));
@@ -442,24 +455,29 @@ void TestAl300Frm::saveAndLoadKeepEveryField()
     const FormatSet original = everyField();
     {
         auto w = openStation();
-        w->formatSet() = original;
-        w->BarFormOpt[2]->click();
-        w->ChtWriteCmd->click();
+        w->formatModel()->replace(original);
+        Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->click();
+        Controls::find<QPushButton>(&*w, "ChtWriteCmd")->click();
     }
     QCOMPARE(TextFile::readLines(path("AL300Frm[00].Txt")).size(), 2 + 5 * (7 + 3 * 10 + 20 * 10));
     auto w = openStation();
     QCOMPARE(w->formatSet(), original);
     // Format 1 on screen after opening.
     const LabelFormat &f = original.Fmt[1];
-    QVERIFY(w->BarModeOpt[f.LblMode]->isChecked());
-    QVERIFY(w->BarSensorOpt[f.LblSensor]->isChecked());
-    QVERIFY(w->BarCutOpt[f.LblCut]->isChecked());
-    QVERIFY(w->BarOverOpt[f.LblOver]->isChecked());
-    QCOMPARE(w->BarStringTxt[3]->text(), f.Bar[3].BarString);
-    QCOMPARE(w->BarSizeTxt[3]->text(), QString::number(f.Bar[3].BarRight));
-    QVERIFY(w->BarEditOpt[2][f.Bar[2].BarEdit]->isChecked());
-    QVERIFY(w->TxtEditOpt[9][f.Txt[9].TxtEdit]->isChecked());
-    QCOMPARE(w->BarDenLbl[1]->text(),
+    QVERIFY(Controls::find<QRadioButton>(&*w, "BarMode%1Opt", f.LblMode)->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(&*w, "BarSensor%1Opt", f.LblSensor)->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(&*w, "BarCut%1Opt", f.LblCut)->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(&*w, "BarOver%1Opt", f.LblOver)->isChecked());
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarStringTxt%1", 3)->text(), f.Bar[3].BarString);
+    QCOMPARE(Controls::find<QLineEdit>(&*w, "BarSizeTxt%1", 3)->text(),
+             QString::number(f.Bar[3].BarRight));
+    QVERIFY(Controls::find<QRadioButton>(
+                &*w, QStringLiteral("BarEdit%1Opt%2").arg(f.Bar[2].BarEdit).arg(2))
+                ->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(
+                &*w, QStringLiteral("TxtEdit%1Opt%2").arg(f.Txt[9].TxtEdit).arg(9))
+                ->isChecked());
+    QCOMPARE(Controls::find<QLabel>(&*w, "BarDenLbl%1", 1)->text(),
              f.Bar[1].BarDen == 10 ? QString("A") : QString::number(f.Bar[1].BarDen));
 }
 

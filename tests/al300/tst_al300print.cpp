@@ -9,6 +9,7 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
 
@@ -288,7 +289,7 @@ void TestAl300Print::directPrintOfMarkedRows()
     StationPrinter *p = w->printer();
     w->goods()->setMark(1, true);
     w->goods()->setMark(2, true);
-    w->GdsAllBarCmd->click();
+    Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
     QVERIFY(p->BarPrint2Fme->isVisible());
     p->BarPrtSel2Opt->click();
     p->BarPrtSu1Opt->click();
@@ -326,7 +327,7 @@ void TestAl300Print::rowsThatPrintNothing()
     w->goods()->setCell(1, GoodsTable::FormatColumn, format);
     w->goods()->setCell(1, GoodsTable::QtyColumn, quantity);
     w->goods()->setMark(1, true);
-    w->GdsAllBarCmd->click();
+    Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
     p->BarPrtSel2Opt->click();
     p->BarPrtSu1Opt->click();
     if (override)
@@ -367,9 +368,9 @@ void TestAl300Print::saveSortsByNumber()
         w = std::make_unique<AL300Frm>();
     else
         w = std::make_unique<SRP770Frm>();
-    w->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*w, "ChtWriteCmd")->click();
     QCOMPARE(numbersInFile(path(prefix + "Dat[00].Txt")), written);
-    QCOMPARE(w->GdsSelt0Opt->isChecked(), al300);
+    QCOMPARE(Controls::find<QRadioButton>(&*w, "GdsSelt0Opt")->isChecked(), al300);
 }
 
 void TestAl300Print::srp770GoodsFileLoadsUnchanged()
@@ -387,7 +388,7 @@ void TestAl300Print::srp770GoodsFileLoadsUnchanged()
             g->setCell(r, GoodsTable::FirstBarcodeColumn + i - 1, QStringLiteral("880%1").arg(i));
             g->setCell(r, GoodsTable::FirstTextColumn + 14, QStringLiteral("텍스트15-%1").arg(i));
         }
-        srp.ChtWriteCmd->click();
+        Controls::find<QPushButton>(&srp, "ChtWriteCmd")->click();
     }
     const QByteArray srpFile = fileBytes(path("SRP770Dat[00].Txt"));
     QVERIFY(srpFile.count('\n') == 3);
@@ -397,7 +398,7 @@ void TestAl300Print::srp770GoodsFileLoadsUnchanged()
     QCOMPARE(w.goods()->rows(), 3);
     QCOMPARE(w.goods()->cell(2, GoodsTable::NameColumn), QStringLiteral("상품 2"));
     QCOMPARE(w.goods()->cell(3, GoodsTable::FirstTextColumn + 14), QStringLiteral("텍스트15-3"));
-    w.ChtWriteCmd->click();
+    Controls::find<QPushButton>(&w, "ChtWriteCmd")->click();
     QCOMPARE(fileBytes(path("AL300Dat[00].Txt")), srpFile);
 }
 

@@ -10,6 +10,7 @@
 #include "model/goodstable.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/labelsetfixture.h"
 #include "support/labeltools.h"
 #include "support/ptyprinter.h"
@@ -73,8 +74,8 @@ class TestCliPrint : public QObject {
         for (int n : marked)
             w->goods()->setMark(rowOfNumber(w->goods(), n), true);
         if (overrideFormat)
-            w->BarFormOpt[overrideFormat]->click();
-        w->GdsAllBarCmd->click();
+            Controls::find<QRadioButton>(&*w, "BarForm%1Opt", overrideFormat)->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         (marked.isEmpty() ? p->BarPrtSel1Opt : p->BarPrtSel2Opt)->click();
         (typedQty ? p->BarPrtSu2Opt : p->BarPrtSu1Opt)->click();
         p->BarPrintSu2Txt->setText(typedQty ? QString::number(typedQty) : QString());

@@ -95,7 +95,7 @@ private Q_SLOTS:
         else
             windows.emplace_back(new LEO60DFrm);
         if (topic != QLatin1String("LEO60D")) {
-            windows.emplace_back(new AL300EdtFrm);
+            windows.emplace_back(new AL300EdtFrm(ItemEditMode::Insert));
             windows.emplace_back(new BarNewFrm);
         }
         windows.emplace_back(new PrnSeltFrm(PrintRequest()));

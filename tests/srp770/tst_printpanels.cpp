@@ -8,8 +8,10 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
+#include "support/stationfixture.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -145,13 +147,14 @@ void TestPrintPanels::openingSavesAndResets()
     QFETCH(bool, list);
     auto w = openStation();
     StationPrinter *p = w->printer();
-    QPushButton *open = list ? w->GdsAllBarCmd : w->GdsBarPrtCmd;
+    QPushButton *open = list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+                             : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd");
     QFrame *panel = list ? p->BarPrint2Fme : p->BarPrintFme;
     QLineEdit *box = list ? p->BarPrintSu2Txt : p->BarPrintSuTxt;
     QCheckBox *override = list ? p->BarPrtFormChk : p->BarLptFormChk;
     QPushButton *confirm = list ? p->BarPrintEnter2Cmd : p->BarPrintEnterCmd;
 
-    w->formatSet().Fmt[1].LblLeng = 77;
+    changeFormat(*w, 1, [](LabelFormat &f) { f.LblLeng = 77; });
     w->goods()->setCell(2, GoodsTable::NameColumn, QStringLiteral("수박"));
     open->click();
     QVERIFY(panel->isVisible());
@@ -229,14 +232,16 @@ void TestPrintPanels::quantityKeys()
     QFETCH(int, jobs);
     auto w = openStation();
     StationPrinter *p = w->printer();
-    (list ? w->GdsAllBarCmd : w->GdsBarPrtCmd)->click();
+    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+          : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))
+        ->click();
     QLineEdit *box = list ? p->BarPrintSu2Txt : p->BarPrintSuTxt;
     QCOMPARE(focusName(), box->objectName());
     box->setText("77");
     QTest::keyClick(box, Qt::Key(first), keypad ? Qt::KeypadModifier : Qt::NoModifier);
     QTest::keyClicks(box, then);
     if (finish == 0)
-        w->vaSpread1->setFocus();
+        Controls::find<QTableView>(&*w, "vaSpread1")->setFocus();
     else
         QTest::keyClick(box, Qt::Key(finish));
     QVERIFY(waitUntilSent(p));
@@ -279,13 +284,15 @@ void TestPrintPanels::confirmNeedsEverything()
     auto w = openStation();
     StationPrinter *p = w->printer();
     w->setActiveRow(2);
-    (list ? w->GdsAllBarCmd : w->GdsBarPrtCmd)->click();
+    (list ? Controls::find<QPushButton>(&*w, "GdsAllBarCmd")
+          : Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"))
+        ->click();
     if (missing == "port")
-        w->formatSet().BarComPort = 0;
+        changePort(*w, 0, w->formatSet().BarComSpeed);
     if (missing == "speed")
-        w->formatSet().BarComSpeed = 0;
+        changePort(*w, w->formatSet().BarComPort, 0);
     if (missing == "row")
-        w->vaSpread1->setCurrentIndex(QModelIndex());
+        Controls::find<QTableView>(&*w, "vaSpread1")->setCurrentIndex(QModelIndex());
     if (missing == "rows")
         w->goods()->clear();
     if (list && missing != "selection")
@@ -325,7 +332,7 @@ void TestPrintPanels::formatOverride()
     QCOMPARE(w->currentFormat(), 1);
     w->goods()->setCell(2, GoodsTable::FormatColumn, format);
     w->setActiveRow(2);
-    w->GdsBarPrtCmd->click();
+    Controls::find<QPushButton>(&*w, "GdsBarPrtCmd")->click();
     if (override)
         p->BarLptFormChk->click();
     p->BarPrintSuTxt->setText("2");
@@ -353,7 +360,7 @@ void TestPrintPanels::listProgressAndStop()
     QFETCH(QByteArray, sent);
     auto w = openStation();
     StationPrinter *p = w->printer();
-    w->GdsAllBarCmd->click();
+    Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
     p->BarPrtSel1Opt->click();
     p->BarPrtSu1Opt->click();
 
@@ -371,9 +378,9 @@ void TestPrintPanels::listProgressAndStop()
             labels << text;
         if (stopAt > 0 && !stopped && text == QStringLiteral("%1 / 3").arg(stopAt)) {
             // Only the progress panel takes clicks: a click on a format option does nothing.
-            QTest::mouseClick(w->BarFormOpt[2], Qt::LeftButton);
+            QTest::mouseClick(Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2), Qt::LeftButton);
             cancelUsable = p->PrintCancelCmd->isEnabled() && p->isInputBlocked() &&
-                           !w->BarFormOpt[2]->isChecked();
+                           !Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->isChecked();
             p->PrintCancelCmd->click();
             stopped = true;
         }
@@ -397,20 +404,20 @@ void TestPrintPanels::labelStockOfLaterJobs()
 {
     auto w = openStation();
     StationPrinter *p = w->printer();
-    QVERIFY(w->GapBlack0Opt->isChecked());
+    QVERIFY(Controls::find<QRadioButton>(&*w, "GapBlack0Opt")->isChecked());
     auto printRow1 = [&] {
         w->setActiveRow(1);
-        w->GdsBarPrtCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsBarPrtCmd")->click();
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
         waitUntilSent(p);
         return m_bed->printer().readAll();
     };
     QCOMPARE(printRow1(), job(1, 1, 'G'));
-    w->GapBlack1Opt->click();
+    Controls::find<QRadioButton>(&*w, "GapBlack1Opt")->click();
     QCOMPARE(printRow1(), job(1, 1, 'B'));
     QCOMPARE(printRow1(), job(1, 1, 'B'));
-    w->GapBlack0Opt->click();
+    Controls::find<QRadioButton>(&*w, "GapBlack0Opt")->click();
     QCOMPARE(printRow1(), job(1, 1, 'G'));
 }
 
@@ -422,7 +429,7 @@ void TestPrintPanels::quantityBeyondAJobIsSkipped()
     w->goods()->setCell(2, GoodsTable::QtyColumn, QStringLiteral("12345"));
     StationPrinter *p = w->printer();
     Dialogs::clearShown();
-    w->GdsAllBarCmd->click();
+    Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
     p->BarPrtSel1Opt->click();
     p->BarPrtSu1Opt->click();
     p->BarPrintEnter2Cmd->click();

@@ -7,8 +7,10 @@
 #include "printers/printers.h"
 #include "srp770/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/ptyprinter.h"
 #include "support/sendwait.h"
+#include "support/stationfixture.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -104,7 +106,7 @@ private Q_SLOTS:
         auto w = openStation(3);
         StationPrinter *p = w->printer();
         w->setActiveRow(2);
-        w->GdsBarPrtCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsBarPrtCmd")->click();
         QVERIFY(p->BarPrintFme->isVisible());
         p->BarPrintSuTxt->setText("2");
         p->BarPrintEnterCmd->click();
@@ -121,11 +123,11 @@ private Q_SLOTS:
         auto w = openStation(3);
         StationPrinter *p = w->printer();
         w->setActiveRow(1);
-        w->GdsBarPrtCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsBarPrtCmd")->click();
         p->BarPrintEnterCmd->click(); // empty quantity
         QVERIFY(waitUntilSent(p));
         QVERIFY(p->BarPrintFme->isVisible());
-        w->formatSet().BarComSpeed = 0;
+        changePort(*w, w->formatSet().BarComPort, 0);
         p->BarPrintSuTxt->setText("1");
         p->BarPrintEnterCmd->click();
         QVERIFY(waitUntilSent(p));
@@ -139,7 +141,7 @@ private Q_SLOTS:
         StationPrinter *p = w->printer();
         w->goods()->setMark(1, true);
         w->goods()->setMark(3, true);
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         QVERIFY(p->BarPrint2Fme->isVisible());
         p->BarPrintEnter2Cmd->click(); // nothing chosen yet
         QVERIFY(waitUntilSent(p));
@@ -162,7 +164,7 @@ private Q_SLOTS:
         auto w = openStation(3);
         StationPrinter *p = w->printer();
         w->goods()->setCell(2, GoodsTable::QtyColumn, QString()); // blank quantity
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu2Opt->click();
         p->BarPrintSu2Txt->setText("1234"); // three characters count: 123
@@ -179,13 +181,13 @@ private Q_SLOTS:
     {
         auto w = openStation(3);
         StationPrinter *p = w->printer();
-        LabelFormat &cut = w->formatSet().Fmt[2];
-        cut = w->formatSet().Fmt[1];
+        LabelFormat cut = w->formatSet().Fmt[1];
         cut.Bar[1].BarXx = 1; // the left quiet zone runs off the label
+        w->formatModel()->setFormat(2, cut);
         w->goods()->setCell(1, GoodsTable::FirstBarcodeColumn, "8801234567890"); // check digit
         w->goods()->setCell(3, GoodsTable::FormatColumn, "2");
         Dialogs::clearShown();
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         QTest::mouseClick(p->BarPrintEnter2Cmd, Qt::LeftButton); // answered No
@@ -217,7 +219,7 @@ private Q_SLOTS:
         auto w = openStation(4);
         StationPrinter *p = w->printer();
         Dialogs::clearShown();
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         p->BarPrintEnter2Cmd->click();
@@ -245,7 +247,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(map) && QDir(m_dir.path()).mkdir("ComPorts.Txt"));
         StationPrinter *p = w->printer();
         Dialogs::clearShown();
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         p->BarPrintEnter2Cmd->click();

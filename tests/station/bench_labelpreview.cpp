@@ -15,6 +15,8 @@
 #include "station/labelpdf.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -128,13 +130,13 @@ int main(int argc, char **argv)
         station.show();
         station.resize(station.sizeHint());
         QApplication::processEvents();
-        LabelPreviewCanvas *canvas = station.LabelPreviewFme->LabelPreviewCnv;
+        LabelPreviewCanvas *canvas =
+            Controls::find<LabelPreviewPane>(&station, "LabelPreviewFme")->LabelPreviewCnv;
         QElapsedTimer w;
         w.start();
         const int rounds = 200;
         for (int i = 0; i < rounds; ++i) {
-            station.formatSet().Fmt[1].Txt[1].TxtXx = 60 + i % 5;
-            station.refreshPreview();
+            changeFormat(station, 1, [i](LabelFormat &f) { f.Txt[1].TxtXx = 60 + i % 5; });
             canvas->repaint();
         }
         const double repainted = double(w.nsecsElapsed()) / 1e6 / rounds;

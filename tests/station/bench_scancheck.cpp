@@ -4,16 +4,17 @@
 
 #include "common/dialogs.h"
 #include "common/programstate.h"
-#include "srp770/srp770frm.h"
-#include "printers/printers.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
+#include "printers/printers.h"
+#include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "station/scancheck.h"
 #include "station/scangate.h"
+#include "support/controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -162,7 +163,7 @@ int main(int argc, char **argv)
     station.setActiveRow(1);
     station.show();
     station.resize(station.sizeHint());
-    LabelPreviewPane *pane = station.LabelPreviewFme;
+    LabelPreviewPane *pane = Controls::find<LabelPreviewPane>(&station, "LabelPreviewFme");
     LabelPreviewCanvas *canvas = pane->LabelPreviewCnv;
     int checks = 0;
     QElapsedTimer sinceEdit;

@@ -41,9 +41,8 @@ private:
     bool m_opened = false;
 };
 
-QString fieldOf(const QString &box)
+QString fieldOf(const GoodsItem &item, const QString &box)
 {
-    const GoodsItem &item = Program().EditItem;
     if (box == QLatin1String("GdsNoTxt"))
         return QString::number(item.No);
     if (box == QLatin1String("GdsNameTxt"))
@@ -96,6 +95,10 @@ private Q_SLOTS:
     void editHelperWhileModalOpening();
 
 private:
+    // How the next editor opens: its mode and the item it is handed.
+    ItemEditMode m_mode = ItemEditMode::Insert;
+    GoodsItem m_item;
+
     static QLineEdit *box(AL300EdtFrm &frm, const QString &name)
     {
         return frm.findChild<QLineEdit *>(name);
@@ -114,8 +117,8 @@ void TestAL300EdtFrm::init()
     ProgramState &p = Program();
     p.ModalOpening = 0;
     p.EditResult = 0;
-    p.EditMode = EditInsert;
-    p.EditItem = GoodsItem();
+    m_mode = ItemEditMode::Insert;
+    m_item = GoodsItem();
     p.GeneratedCode.clear();
 }
 
@@ -131,8 +134,8 @@ void TestAL300EdtFrm::caption()
 {
     QFETCH(int, mode);
     QFETCH(QString, title);
-    Program().EditMode = qint16(mode);
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode(mode);
+    AL300EdtFrm frm(m_mode, m_item);
     QCOMPARE(frm.windowTitle(), title);
     QStringList labels;
     for (auto *l : frm.findChildren<QLabel *>())
@@ -145,22 +148,21 @@ void TestAL300EdtFrm::caption()
 void TestAL300EdtFrm::insertStartsFromEmptyItemInNameBox()
 {
     ProgramState &p = Program();
-    p.EditItem.No = 5;
-    p.EditItem.Name = QStringLiteral("old");
-    p.EditItem.Format = 3;
-    p.EditItem.Texts[15] = QStringLiteral("old");
-    p.EditResult = 1;
+    m_item.No = 5;
+    m_item.Name = QStringLiteral("old");
+    m_item.Format = 3;
+    m_item.Texts[15] = QStringLiteral("old");
     p.ModalOpening = 1;
     p.UserCode = QStringLiteral("op");
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     QCOMPARE(p.ModalOpening, qint16(0));
-    QCOMPARE(p.EditResult, qint16(0));
+    QVERIFY(!frm.confirmed());
     QCOMPARE(frm.userCode(), QStringLiteral("op"));
     p.UserCode.clear();
-    QCOMPARE(p.EditItem.No, 0);
-    QCOMPARE(p.EditItem.Name, QString());
-    QCOMPARE(p.EditItem.Format, qint16(1));
-    QCOMPARE(p.EditItem.Texts[15], QString());
+    QCOMPARE(frm.item().No, 0);
+    QCOMPARE(frm.item().Name, QString());
+    QCOMPARE(frm.item().Format, qint16(1));
+    QCOMPARE(frm.item().Texts[15], QString());
     QCOMPARE(frm.GdsNoTxt->text(), QStringLiteral("자동"));
     QVERIFY(frm.BarForm1Opt->isChecked());
     QCOMPARE(frm.GdsSuTxt->text(), QString());
@@ -171,15 +173,15 @@ void TestAL300EdtFrm::insertStartsFromEmptyItemInNameBox()
 void TestAL300EdtFrm::updateShowsItemAndStartsInQuantityBox()
 {
     ProgramState &p = Program();
-    p.EditMode = EditUpdate;
-    p.EditItem.No = 7;
-    p.EditItem.Name = QStringLiteral("사과");
-    p.EditItem.Format = 3;
-    p.EditItem.Qty = 12;
-    p.EditItem.Barcodes[3] = QStringLiteral("8801234567893");
-    p.EditItem.Texts[10] = QStringLiteral("끝");
-    p.EditItem.Texts[11] = QStringLiteral("kept");
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode::Update;
+    m_item.No = 7;
+    m_item.Name = QStringLiteral("사과");
+    m_item.Format = 3;
+    m_item.Qty = 12;
+    m_item.Barcodes[3] = QStringLiteral("8801234567893");
+    m_item.Texts[10] = QStringLiteral("끝");
+    m_item.Texts[11] = QStringLiteral("kept");
+    AL300EdtFrm frm(m_mode, m_item);
     QCOMPARE(frm.GdsNoTxt->text(), QStringLiteral("7"));
     QCOMPARE(frm.GdsNameTxt->text(), QStringLiteral("사과"));
     QVERIFY(frm.BarForm3Opt->isChecked());
@@ -189,18 +191,18 @@ void TestAL300EdtFrm::updateShowsItemAndStartsInQuantityBox()
     showActive(frm);
     QCOMPARE(QApplication::focusWidget(), frm.GdsSuTxt);
     QTest::mouseClick(frm.GdsEnterCmd, Qt::LeftButton);
-    QCOMPARE(p.EditResult, qint16(1));
-    QCOMPARE(p.EditItem.Texts[11], QStringLiteral("kept")); // no box: left as it was
-    QCOMPARE(p.EditItem.Qty, qint16(12));
-    QCOMPARE(p.EditItem.Format, qint16(3));
+    QVERIFY(frm.confirmed());
+    QCOMPARE(frm.item().Texts[11], QStringLiteral("kept")); // no box: left as it was
+    QCOMPARE(frm.item().Qty, qint16(12));
+    QCOMPARE(frm.item().Format, qint16(3));
 }
 
 void TestAL300EdtFrm::formatOutsideRangeChoosesNone()
 {
-    Program().EditMode = EditUpdate;
-    Program().EditItem.Name = QStringLiteral("x");
-    Program().EditItem.Format = 7;
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode::Update;
+    m_item.Name = QStringLiteral("x");
+    m_item.Format = 7;
+    AL300EdtFrm frm(m_mode, m_item);
     for (auto *opt : frm.findChildren<QRadioButton *>())
         QVERIFY(!opt->isChecked());
 }
@@ -298,7 +300,7 @@ void TestAL300EdtFrm::leavingBoxStores()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QString, stored);
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QLineEdit *b = box(frm, name);
     QVERIFY(b);
@@ -307,7 +309,7 @@ void TestAL300EdtFrm::leavingBoxStores()
     QTest::keyClick(b, Qt::Key_Down); // leaves the box
     QVERIFY(!b->hasFocus());
     QCOMPARE(b->text(), shown);
-    QCOMPARE(fieldOf(name), stored);
+    QCOMPARE(fieldOf(frm.item(), name), stored);
 }
 
 void TestAL300EdtFrm::numberBoxByMouseAndKeys_data()
@@ -343,30 +345,30 @@ void TestAL300EdtFrm::numberBoxByMouseAndKeys()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(int, stored);
-    Program().EditMode = qint16(mode);
-    Program().EditItem.No = no;
-    Program().EditItem.Name = QStringLiteral("사과");
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode(mode);
+    m_item.No = no;
+    m_item.Name = QStringLiteral("사과");
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QCOMPARE(frm.GdsNoTxt->text(), opened);
-    QCOMPARE(Program().EditItem.No, no);
+    QCOMPARE(frm.item().No, no);
     QTest::mouseClick(frm.GdsNoTxt, Qt::LeftButton);
     QVERIFY(frm.GdsNoTxt->hasFocus());
     QTest::keyClicks(frm.GdsNoTxt, typed);
     QTest::keyClick(frm.GdsNoTxt, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), frm.GdsNameTxt);
     QCOMPARE(frm.GdsNoTxt->text(), shown);
-    QCOMPARE(Program().EditItem.No, stored);
+    QCOMPARE(frm.item().No, stored);
 }
 
 void TestAL300EdtFrm::formatOptionStoresAtOnce()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QTest::mouseClick(frm.BarForm4Opt, Qt::LeftButton);
-    QCOMPARE(Program().EditItem.Format, qint16(4));
+    QCOMPARE(frm.item().Format, qint16(4));
     QTest::mouseClick(frm.BarForm2Opt, Qt::LeftButton);
-    QCOMPARE(Program().EditItem.Format, qint16(2));
+    QCOMPARE(frm.item().Format, qint16(2));
     QVERIFY(!frm.BarForm4Opt->isChecked());
 }
 
@@ -396,11 +398,11 @@ void TestAL300EdtFrm::firstKeyReplacesNumber()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, after);
-    Program().EditMode = EditUpdate;
-    Program().EditItem.No = 12;
-    Program().EditItem.Name = QStringLiteral("x");
-    Program().EditItem.Qty = 12;
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode::Update;
+    m_item.No = 12;
+    m_item.Name = QStringLiteral("x");
+    m_item.Qty = 12;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QLineEdit *b = box(frm, name);
     b->setFocus(Qt::OtherFocusReason);
@@ -439,7 +441,7 @@ void TestAL300EdtFrm::movement()
     QFETCH(QString, from);
     QFETCH(int, key);
     QFETCH(QString, to);
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QLineEdit *b = box(frm, from);
     b->setFocus(Qt::OtherFocusReason);
@@ -447,12 +449,12 @@ void TestAL300EdtFrm::movement()
     QVERIFY(frm.isVisible()); // Enter never confirms from a box
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), to);
-    QCOMPARE(Program().EditResult, qint16(0));
+    QVERIFY(!frm.confirmed());
 }
 
 void TestAL300EdtFrm::focusColours()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QCOMPARE(frm.GdsNameTxt->palette().color(QPalette::Base), VbColour(FocusColour));
     QCOMPARE(frm.GdsNoTxt->palette().color(QPalette::Base), VbColour(BlurColour));
@@ -497,7 +499,7 @@ void TestAL300EdtFrm::checkDigitKey()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, after);
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QLineEdit *b = box(frm, name);
     b->setFocus(Qt::OtherFocusReason);
@@ -519,7 +521,7 @@ void TestAL300EdtFrm::generatorFillsBarcodeBox()
 {
     QFETCH(QString, name);
     QFETCH(int, k);
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QLineEdit *b = box(frm, name);
     b->setFocus(Qt::OtherFocusReason);
@@ -529,7 +531,6 @@ void TestAL300EdtFrm::generatorFillsBarcodeBox()
     QTest::keyClick(b, Qt::Key_F1);
     QVERIFY(driver.opened());
     QCOMPARE(b->text(), QStringLiteral("2200001000018"));
-    QCOMPARE(Program().EditMode, qint16(EditGenerating));
     QCOMPARE(Program().ModalOpening, qint16(0));
     QCOMPARE(Program().EditResult, qint16(1));
     QVERIFY(frm.isVisible());
@@ -538,12 +539,12 @@ void TestAL300EdtFrm::generatorFillsBarcodeBox()
     QTRY_COMPARE(QApplication::focusWidget(), b);
     // Stored when the box is left.
     QTest::keyClick(b, Qt::Key_Up);
-    QCOMPARE(Program().EditItem.Barcodes[k], QStringLiteral("2200001000018"));
+    QCOMPARE(frm.item().Barcodes[k], QStringLiteral("2200001000018"));
 }
 
 void TestAL300EdtFrm::generatorCancelledLeavesBox()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     frm.BarCode02Txt->setFocus(Qt::OtherFocusReason);
     frm.BarCode02Txt->setText(QStringLiteral("abc"));
@@ -560,7 +561,7 @@ void TestAL300EdtFrm::generatorCancelledLeavesBox()
 
 void TestAL300EdtFrm::generatorNotOpenedWhileModalOpening()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     frm.BarCode01Txt->setFocus(Qt::OtherFocusReason);
     frm.BarCode01Txt->setText(QStringLiteral("abc"));
@@ -570,14 +571,13 @@ void TestAL300EdtFrm::generatorNotOpenedWhileModalOpening()
     QTest::keyClick(frm.BarCode01Txt, Qt::Key_F1);
     QVERIFY(!driver.opened());
     QCOMPARE(Program().EditResult, qint16(0));
-    QCOMPARE(Program().EditMode, qint16(EditGenerating));
     QCOMPARE(frm.BarCode01Txt->text(), QStringLiteral("abc"));
     Program().ModalOpening = 0;
 }
 
 void TestAL300EdtFrm::escapeAfterGeneratorGivesNoResult()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     frm.GdsNameTxt->setText(QStringLiteral("사과"));
     QTest::keyClick(frm.GdsNameTxt, Qt::Key_Down);
@@ -590,12 +590,12 @@ void TestAL300EdtFrm::escapeAfterGeneratorGivesNoResult()
     QCOMPARE(frm.BarCode01Txt->text(), QStringLiteral("2200001000018"));
     QTest::keyClick(frm.BarCode01Txt, Qt::Key_Escape);
     QVERIFY(!frm.isVisible());
-    QCOMPARE(Program().EditResult, qint16(0));
+    QVERIFY(!frm.confirmed());
 }
 
 void TestAL300EdtFrm::emptyNameKeepsWindowOpen()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     frm.GdsNameTxt->setText(QStringLiteral("    "));
     frm.GdsSuTxt->setFocus(Qt::OtherFocusReason);
@@ -603,15 +603,15 @@ void TestAL300EdtFrm::emptyNameKeepsWindowOpen()
     QCOMPARE(QApplication::focusWidget(), frm.GdsEnterCmd);
     QTest::keyClick(frm.GdsEnterCmd, Qt::Key_Space);
     QVERIFY(frm.isVisible());
-    QCOMPARE(Program().EditItem.Name, QString());
+    QCOMPARE(frm.item().Name, QString());
     QCOMPARE(QApplication::focusWidget(), frm.GdsNameTxt);
-    QCOMPARE(Program().EditResult, qint16(0));
+    QVERIFY(!frm.confirmed());
     QVERIFY(Dialogs::shown().isEmpty());
 }
 
 void TestAL300EdtFrm::confirmGivesItem()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     const std::pair<QLineEdit *, const char *> typed[] = {
         {frm.GdsNameTxt, "배 상자"},
@@ -626,8 +626,8 @@ void TestAL300EdtFrm::confirmGivesItem()
     QTest::mouseClick(frm.GdsEnterCmd, Qt::LeftButton);
     QVERIFY(!frm.isVisible());
     QCOMPARE(frm.result(), int(QDialog::Accepted));
-    const GoodsItem &item = Program().EditItem;
-    QCOMPARE(Program().EditResult, qint16(1));
+    const GoodsItem &item = frm.item();
+    QVERIFY(frm.confirmed());
     QCOMPARE(item.Name, QStringLiteral("배 상자"));
     QCOMPARE(item.No, 44);
     QCOMPARE(item.Format, qint16(1));
@@ -657,11 +657,11 @@ void TestAL300EdtFrm::quantityBeyondAJobIsRefused()
     QFETCH(bool, accepted);
     QFETCH(int, stored);
     ProgramState &p = Program();
-    p.EditMode = EditUpdate;
-    p.EditItem.No = 7;
-    p.EditItem.Name = QStringLiteral("사과");
-    p.EditItem.Qty = qint16(listed);
-    AL300EdtFrm frm;
+    m_mode = ItemEditMode::Update;
+    m_item.No = 7;
+    m_item.Name = QStringLiteral("사과");
+    m_item.Qty = qint16(listed);
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     QCOMPARE(QApplication::focusWidget(), frm.GdsSuTxt);
     QCOMPARE(frm.GdsSuTxt->text(), QString::number(listed));
@@ -670,8 +670,8 @@ void TestAL300EdtFrm::quantityBeyondAJobIsRefused()
     Dialogs::clearShown();
     QTest::mouseClick(frm.GdsEnterCmd, Qt::LeftButton);
     QCOMPARE(frm.isVisible(), !accepted);
-    QCOMPARE(p.EditResult, qint16(accepted ? 1 : 0));
-    QCOMPARE(p.EditItem.Qty, qint16(stored));
+    QCOMPARE(frm.confirmed(), accepted);
+    QCOMPARE(frm.item().Qty, qint16(stored));
     QCOMPARE(Dialogs::shown().size(), accepted ? 0 : 1);
     if (!accepted) {
         QVERIFY(Dialogs::shown()[0].contains("9999"));
@@ -682,13 +682,12 @@ void TestAL300EdtFrm::quantityBeyondAJobIsRefused()
 
 void TestAL300EdtFrm::cancelButton()
 {
-    AL300EdtFrm frm;
+    AL300EdtFrm frm(m_mode, m_item);
     showActive(frm);
     frm.GdsNameTxt->setText(QStringLiteral("사과"));
-    Program().EditResult = 1;
     QTest::mouseClick(frm.GdsExitCmd, Qt::LeftButton);
     QVERIFY(!frm.isVisible());
-    QCOMPARE(Program().EditResult, qint16(0));
+    QVERIFY(!frm.confirmed());
 }
 
 void TestAL300EdtFrm::editHelper()
@@ -699,20 +698,19 @@ void TestAL300EdtFrm::editHelper()
         QTest::keyClick(e->GdsNameTxt, Qt::Key_Return);
         QTest::mouseClick(e->GdsEnterCmd, Qt::LeftButton);
     });
-    QVERIFY(AL300EdtFrm::Edit(nullptr));
+    const std::optional<GoodsItem> item = AL300EdtFrm::edit(nullptr, ItemEditMode::Insert);
+    QVERIFY(item);
     QVERIFY(driver.opened());
-    QCOMPARE(Program().EditItem.Name, QStringLiteral("pear"));
+    QCOMPARE(item->Name, QStringLiteral("pear"));
     QCOMPARE(Program().ModalOpening, qint16(0));
 }
 
 void TestAL300EdtFrm::editHelperWhileModalOpening()
 {
     Program().ModalOpening = 1;
-    Program().EditResult = 1;
     ModalDriver<AL300EdtFrm> driver([](AL300EdtFrm *e) { e->reject(); });
-    QVERIFY(!AL300EdtFrm::Edit(nullptr));
+    QVERIFY(!AL300EdtFrm::edit(nullptr, ItemEditMode::Insert));
     QVERIFY(!driver.opened());
-    QCOMPARE(Program().EditResult, qint16(0));
     Program().ModalOpening = 0;
 }
 

@@ -8,6 +8,7 @@
 #include "common/programstate.h"
 #include "sending/sendqueue.h"
 #include "station/stationprinter.h"
+#include "support/controls.h"
 #include "support/labelsetfixture.h"
 #include "support/ptyprinter.h"
 
@@ -92,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(w);
         QPointer<StationFrm> station(w);
         StationPrinter *p = w->printer();
-        w->GdsAllBarCmd->click();
+        Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         closeOnFirstBytes(p, &main);

@@ -7,6 +7,7 @@
 #include "srp770/srp770frm.h"
 #include "station/goodsfileactions.h"
 #include "station/goodsimportfrm.h"
+#include "support/controls.h"
 #include "support/goodsfilefixture.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QUndoStack>
 
 using namespace GoodsFileFixture;
 
@@ -134,15 +136,16 @@ void TestGoodsImportFrm::stationImportRemembers()
         QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
     };
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), before + 2);
     QCOMPARE(station.goods()->cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
+    QCOMPARE(station.undoStack()->count(), 1); // the whole import is one step
     QCOMPARE(station.activeRow(), before + 1);
     QVERIFY(QFile::exists(path(QStringLiteral("SRP770Imp[00].Txt"))));
 
     // Next week's file has its columns in another order: the captions find them again.
     file = path(QStringLiteral("moved.csv"));
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     const int r = station.goods()->rows();
     QCOMPARE(station.goods()->cell(r, GoodsTable::NameColumn), QStringLiteral("포도"));
     QCOMPARE(station.goods()->cell(r, GoodsTable::FirstBarcodeColumn),
@@ -155,8 +158,14 @@ void TestGoodsImportFrm::stationImportRemembers()
         QTest::mouseClick(f.CancelCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
     };
-    QTest::mouseClick(station.GdsImportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), r);
+
+    // Each import is taken back in one step.
+    QCOMPARE(station.undoStack()->count(), 2);
+    station.undoStack()->undo();
+    station.undoStack()->undo();
+    QCOMPARE(station.goods()->rows(), before);
 }
 
 void TestGoodsImportFrm::stationExport_data()
@@ -181,7 +190,7 @@ void TestGoodsImportFrm::stationExport()
     station.goods()->setCell(r, GoodsTable::NameColumn, QStringLiteral("뷁"));
     station.goods()->setCell(r, GoodsTable::FirstBarcodeColumn, QStringLiteral("0012345678905"));
     Dialogs::queueAnswer(QStringList{path(name), filter});
-    QTest::mouseClick(station.GdsExportCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsExportCmd"), Qt::LeftButton);
     if (filter.startsWith(QLatin1String("CSV"))) {
         const QString written = path(name.endsWith(QLatin1String(".csv")) ? name : name + ".csv");
         QCOMPARE(readBytes(written),

@@ -8,6 +8,7 @@
 #include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
+#include "support/controls.h"
 
 #include "support/labeltools.h"
 
@@ -159,8 +160,9 @@ class TestLabelPreview : public QObject {
         if (ascii)
             QTest::keyClicks(edit, text);
         else
-            edit->setText(text);  // keys cannot type Hangul
-        w->vaSpread1->setFocus(); // leaving the box stores the value
+            edit->setText(text); // keys cannot type Hangul
+        Controls::find<QTableView>(&*w, "vaSpread1")
+            ->setFocus(); // leaving the box stores the value
     }
 
     void setModel()
@@ -205,9 +207,11 @@ private Q_SLOTS:
                                  "LabelScanLst", "LabelProblemsLst", "LabelPdfCmd"})
             QVERIFY2(w->findChild<QWidget *>(QString::fromLatin1(name)), name);
         QVERIFY(pane(w.get())->isVisible());
-        QCOMPARE(w->LabelPdfCmd->text(), QStringLiteral("라벨 PDF"));
+        QCOMPARE(Controls::find<QPushButton>(&*w, "LabelPdfCmd")->text(),
+                 QStringLiteral("라벨 PDF"));
         // Beside the format editor, not over it.
-        const QRect editor(w->BarFormFme->mapTo(w.get(), QPoint()), w->BarFormFme->size());
+        const QRect editor(Controls::find<QGroupBox>(&*w, "BarFormFme")->mapTo(w.get(), QPoint()),
+                           Controls::find<QGroupBox>(&*w, "BarFormFme")->size());
         const QRect preview(pane(w.get())->mapTo(w.get(), QPoint()), pane(w.get())->size());
         QVERIFY(preview.left() >= editor.right());
         QVERIFY(w->rect().contains(preview));
@@ -234,8 +238,8 @@ private Q_SLOTS:
         QCOMPARE(p->label().objects[0].data, ean13("880123456790"));
 
         // The arrow key in the grid moves the cursor, and the preview with it.
-        w->vaSpread1->setFocus();
-        QTest::keyClick(w->vaSpread1, Qt::Key_Down);
+        Controls::find<QTableView>(&*w, "vaSpread1")->setFocus();
+        QTest::keyClick(Controls::find<QTableView>(&*w, "vaSpread1"), Qt::Key_Down);
         QCOMPARE(w->activeRow(), 3);
         // Row 3 has no barcode: the format's fixed text and its own text remain.
         QCOMPARE(p->label().objects.size(), 2);
@@ -281,45 +285,49 @@ private Q_SLOTS:
         QCOMPARE(p->label().widthDots, dots(70));
         QCOMPARE(p->LabelPreviewSizeLbl->text(), QStringLiteral("70 x 40 mm"));
 
-        w->TxtSeltChk[2]->click(); // the fixed text off
+        Controls::find<QCheckBox>(&*w, "TxtSeltChk%1", 2)->click(); // the fixed text off
         QCOMPARE(p->label().objects.size(), 2);
-        w->BarSeltChk[1]->click(); // the barcode off
+        Controls::find<QCheckBox>(&*w, "BarSeltChk%1", 1)->click(); // the barcode off
         QCOMPARE(p->label().objects.size(), 1);
-        w->BarSeltChk[1]->click();
+        Controls::find<QCheckBox>(&*w, "BarSeltChk%1", 1)->click();
         QCOMPARE(p->label().objects.size(), 2);
 
-        w->LblDegree1Opt->click();
+        Controls::find<QRadioButton>(&*w, "LblDegree1Opt")->click();
         QVERIFY(p->label().reversed);
-        w->LblDegree0Opt->click();
+        Controls::find<QRadioButton>(&*w, "LblDegree0Opt")->click();
         QVERIFY(!p->label().reversed);
 
         // An option panel: reverse print of text 1.
-        w->TxtRvsCmd[1]->click();
-        QVERIFY(w->TxtRvsFme->isVisible());
-        w->TxtRvsOpt[1]->setChecked(true);
-        w->TxtRvsFme->findChild<QPushButton *>(QStringLiteral("TxtRvsEnterCmd"))->click();
+        Controls::find<QPushButton>(&*w, "TxtRvsCmd%1", 1)->click();
+        QVERIFY(Controls::find<QFrame>(&*w, "TxtRvsFme")->isVisible());
+        Controls::find<QRadioButton>(&*w, "TxtRvs%1Opt", 1)->setChecked(true);
+        Controls::find<QFrame>(&*w, "TxtRvsFme")
+            ->findChild<QPushButton *>(QStringLiteral("TxtRvsEnterCmd"))
+            ->click();
         QVERIFY(textObject(w.get())->reverse);
 
         // Magnification panel.
-        w->TxtYxSizeCmd[1]->click();
-        w->TxtYSizeOpt[3]->setChecked(true);
-        w->TxtXSizeOpt[2]->setChecked(true);
-        w->TxtYxSizeFme->findChild<QPushButton *>(QStringLiteral("TxtYxSizeEnterCmd"))->click();
+        Controls::find<QPushButton>(&*w, "TxtYxSizeCmd%1", 1)->click();
+        Controls::find<QRadioButton>(&*w, "TxtYSize%1Opt", 3)->setChecked(true);
+        Controls::find<QRadioButton>(&*w, "TxtXSize%1Opt", 2)->setChecked(true);
+        Controls::find<QFrame>(&*w, "TxtYxSizeFme")
+            ->findChild<QPushButton *>(QStringLiteral("TxtYxSizeEnterCmd"))
+            ->click();
         QCOMPARE(textObject(w.get())->yMagnification, 3);
         QCOMPARE(textObject(w.get())->xMagnification, 2);
 
         // A fixed text replaces the goods text.
-        w->TxtExOnCmd->click();
+        Controls::find<QPushButton>(&*w, "TxtExOnCmd")->click();
         type(w.get(), "TxtStringTxt1", QStringLiteral("특가"));
         QCOMPARE(textObject(w.get())->data, QStringLiteral("특가"));
 
         // Another format.
-        w->BarFormOpt[2]->click();
+        Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->click();
         QCOMPARE(p->label().widthDots, dots(40));
         QCOMPARE(p->label().lengthDots, dots(20));
         QCOMPARE(p->label().objects.size(), 1);
         QCOMPARE(p->jobText(), w->buildLabelJob(2, w->activeRow(), 1));
-        w->BarFormOpt[1]->click();
+        Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 1)->click();
         QCOMPARE(textObject(w.get())->data, QStringLiteral("특가"));
     }
 
@@ -426,7 +434,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(real.height() - 40 * canvas->pixelsPerMm()) < 0.01);
         QVERIFY(canvas->minimumWidth() >= int(real.width()));
         // A format change keeps the real size.
-        w->BarFormOpt[2]->click();
+        Controls::find<QRadioButton>(&*w, "BarForm%1Opt", 2)->click();
         QVERIFY(qAbs(canvas->labelRect().width() - 40 * canvas->pixelsPerMm()) < 0.01);
 
         p->LabelPreviewZoomFitOpt->click();
@@ -462,7 +470,7 @@ private Q_SLOTS:
             w->goods()->setMark(r, true);
         const QString pdf = m_dir->filePath(QStringLiteral("labels.pdf"));
         Dialogs::queueAnswer(pdf);
-        w->LabelPdfCmd->click();
+        Controls::find<QPushButton>(&*w, "LabelPdfCmd")->click();
         QCOMPARE(pdfPages(pdf), 2 + 3);
         const QString text = pdfText(pdf);
         QCOMPARE(int(text.count(QStringLiteral("사과"))), 2);
@@ -521,7 +529,7 @@ private Q_SLOTS:
         const bool asks = message.isEmpty() || answer.isValid();
         Dialogs::queueAnswer(answer.isValid() ? QVariant(m_dir->filePath(answer.toString()))
                                               : QVariant());
-        w->LabelPdfCmd->click();
+        Controls::find<QPushButton>(&*w, "LabelPdfCmd")->click();
         const QStringList shown = Dialogs::shown();
         QCOMPARE(shown.size(), (asks ? 1 : 0) + (message.isEmpty() ? 0 : 1));
         if (asks)
@@ -530,7 +538,7 @@ private Q_SLOTS:
             QVERIFY2(shown.last().contains(part), qPrintable(shown.last()));
         const QString pdf = m_dir->filePath(QStringLiteral("labels.pdf"));
         QCOMPARE(pdfPages(pdf), pages);
-        QVERIFY(w->LabelPdfCmd->isEnabled());
+        QVERIFY(Controls::find<QPushButton>(&*w, "LabelPdfCmd")->isEnabled());
     }
 };
 

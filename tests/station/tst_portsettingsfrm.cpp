@@ -8,6 +8,7 @@
 #include "sending/detectedports.h"
 #include "srp770/srp770frm.h"
 #include "station/portsettingsfrm.h"
+#include "support/controls.h"
 #include "support/tcpprinter.h"
 
 #include <QAction>
@@ -205,8 +206,9 @@ private Q_SLOTS:
     {
         SRP770Frm station;
         station.show();
-        QCOMPARE(station.BarComPortOpt[3]->toolTip(), QStringLiteral("COM3 → /dev/ttyS2"));
-        QTest::mouseClick(station.PortSetCmd, Qt::LeftButton);
+        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
+                 QStringLiteral("COM3 → /dev/ttyS2"));
+        QTest::mouseClick(Controls::find<QPushButton>(&station, "PortSetCmd"), Qt::LeftButton);
         PortSettingsFrm *w = openWindow();
         QVERIFY(w);
         QCOMPARE(w->windowModality(), Qt::ApplicationModal);
@@ -214,7 +216,8 @@ private Q_SLOTS:
         QTest::keyClicks(w->PortHostTxt[3], "10.1.2.3");
         QTest::mouseClick(w->PortOkCmd, Qt::LeftButton);
         // The port options show the new target.
-        QCOMPARE(station.BarComPortOpt[3]->toolTip(), QStringLiteral("COM3 → tcp://10.1.2.3:9100"));
+        QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
+                 QStringLiteral("COM3 → tcp://10.1.2.3:9100"));
         QTRY_VERIFY(!openWindow());
 
         mdiMain main;

@@ -5,6 +5,8 @@
 // notices) is asked about, and each answer leaves exactly the files it promises.
 
 #include "cli/clirunner.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include "al300/al300frm.h"
 #include "common/addrow.h"
@@ -180,7 +182,7 @@ void TestStationConflicts::conversionWaitsForTheOpenStation()
     QCOMPARE(boxes("파일변경").size(), 1); // asked once, also when declined
 
     // Closing does not save the old list over the converted goods.
-    QTest::mouseClick(station->ChtExitCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&*station, "ChtExitCmd"), Qt::LeftButton);
     QCOMPARE(fileBytes(goodsFile()), reload ? shownAs(theirs) : theirs);
     QCOMPARE(boxes("파일변경").size(), 1);
     QVERIFY(!QFile::exists(copyFile()));
@@ -210,9 +212,10 @@ void TestStationConflicts::changeFoundWhenSaving()
     QCOMPARE(convert(true).status, 0);
     const QByteArray theirs = fileBytes(goodsFile());
     Dialogs::queueAnswer(answer);
-    QPushButton *button = moment == "저장"          ? station->ChtWriteCmd
-                          : moment == "print panel" ? station->GdsAllBarCmd
-                                                    : station->ChtExitCmd;
+    QPushButton *button = moment == "저장" ? Controls::find<QPushButton>(&*station, "ChtWriteCmd")
+                          : moment == "print panel"
+                              ? Controls::find<QPushButton>(&*station, "GdsAllBarCmd")
+                              : Controls::find<QPushButton>(&*station, "ChtExitCmd");
     QTest::mouseClick(button, Qt::LeftButton);
 
     const QStringList asked = boxes("파일변경");
@@ -229,7 +232,7 @@ void TestStationConflicts::changeFoundWhenSaving()
     settle();
     QCOMPARE(boxes("파일변경").size(), 1);
     if (moment != "closing") {
-        QTest::mouseClick(station->ChtExitCmd, Qt::LeftButton);
+        QTest::mouseClick(Controls::find<QPushButton>(&*station, "ChtExitCmd"), Qt::LeftButton);
         QCOMPARE(fileBytes(goodsFile()), answer == 1 ? mine : shownAs(theirs));
     }
     QCOMPARE(boxes("파일변경").size(), 1);
@@ -239,7 +242,7 @@ void TestStationConflicts::changeNoticedWhileEditing()
 {
     // The format file, changed by another computer while the operator edits format 1.
     auto station = openStation();
-    station->formatSet().Fmt[1].LblLeng = 123;
+    changeFormat(*station, 1, [](LabelFormat &f) { f.LblLeng = 123; });
     const QByteArray mine = formatOf(*station);
     FormatSet other = LabelSetFixture::al300Formats();
     other.Fmt[2].LblWidth = 321;
@@ -252,8 +255,9 @@ void TestStationConflicts::changeNoticedWhileEditing()
     QCOMPARE(fileBytes(path("AL300Frm[00] 사본.Txt")), mine);
     QCOMPARE(station->formatSet().Fmt[2].LblWidth, 321);
     QCOMPARE(station->formatSet().Fmt[1].LblLeng, other.Fmt[1].LblLeng);
-    QCOMPARE(station->LblLengTxt->text(), QString::number(other.Fmt[1].LblLeng));
-    QTest::mouseClick(station->ChtExitCmd, Qt::LeftButton);
+    QCOMPARE(Controls::find<QLineEdit>(&*station, "LblLengTxt")->text(),
+             QString::number(other.Fmt[1].LblLeng));
+    QTest::mouseClick(Controls::find<QPushButton>(&*station, "ChtExitCmd"), Qt::LeftButton);
     QCOMPARE(fileBytes(path("AL300Frm[00].Txt")), theirs);
     QCOMPARE(boxes("파일변경").size(), 1);
 }
@@ -271,11 +275,13 @@ void TestStationConflicts::widthsOfAnotherProgramStay()
     const QString widths = path("AL300FrmColSize.Txt");
     auto station = openStation();
     if (widen)
-        station->vaSpread1->setColumnWidth(2, station->vaSpread1->columnWidth(2) + 40);
+        Controls::find<QTableView>(&*station, "vaSpread1")
+            ->setColumnWidth(2, Controls::find<QTableView>(&*station, "vaSpread1")->columnWidth(2) +
+                                    40);
     const QByteArray theirs =
         TextFile::toBytes({QStringList(GoodsTable::ColumnCount, "9").join(' ')});
     QVERIFY(SafeSave::write(widths, theirs));
-    QTest::mouseClick(station->ChtExitCmd, Qt::LeftButton);
+    QTest::mouseClick(Controls::find<QPushButton>(&*station, "ChtExitCmd"), Qt::LeftButton);
     QCOMPARE(fileBytes(widths) == theirs, !widen);
     QVERIFY(Dialogs::shown().filter("칼럼").isEmpty());
 }

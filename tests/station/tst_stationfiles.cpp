@@ -7,8 +7,10 @@
 #include "common/programstate.h"
 #include "common/safesave.h"
 #include "common/textfile.h"
-#include "srp770/srp770frm.h"
 #include "model/goodstable.h"
+#include "srp770/srp770frm.h"
+#include "support/controls.h"
+#include "support/stationfixture.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -95,7 +97,7 @@ void TestStationFiles::unreadableFileIsKept()
     // Saving asks first; No keeps the old file, and so does closing without a Yes.
     Dialogs::clearShown();
     Dialogs::queueAnswer(false);
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     QCOMPARE(Dialogs::shown().size(), 1);
     QVERIFY(Dialogs::shown()[0].contains(file));
     frm->close();
@@ -109,8 +111,8 @@ void TestStationFiles::unreadableFileIsKept()
     frm->show();
     Dialogs::clearShown();
     Dialogs::queueAnswer(true);
-    frm->ChtWriteCmd->click();
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     QCOMPARE(Dialogs::shown().size(), 1);
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(fileBytes(target) != old);
@@ -124,9 +126,12 @@ void TestStationFiles::failedSaveIsReported_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("occurrence");
     QTest::addColumn<QString>("message");
-    addRow("format file, write", int(SafeSave::Step::Write), 1, "* 포멧 파일을 저장하지 못했습니다 !");
-    addRow("format file, flush", int(SafeSave::Step::Flush), 1, "* 포멧 파일을 저장하지 못했습니다 !");
-    addRow("goods file, commit", int(SafeSave::Step::Commit), 2, "* 품목 파일을 저장하지 못했습니다 !");
+    addRow("format file, write", int(SafeSave::Step::Write), 1,
+           "* 포멧 파일을 저장하지 못했습니다 !");
+    addRow("format file, flush", int(SafeSave::Step::Flush), 1,
+           "* 포멧 파일을 저장하지 못했습니다 !");
+    addRow("goods file, commit", int(SafeSave::Step::Commit), 2,
+           "* 품목 파일을 저장하지 못했습니다 !");
 }
 
 void TestStationFiles::failedSaveIsReported()
@@ -141,9 +146,9 @@ void TestStationFiles::failedSaveIsReported()
     frm->show();
     QVERIFY(Dialogs::shown().isEmpty());
     frm->goods()->setCell(1, GoodsTable::NameColumn, QStringLiteral("pear"));
-    frm->formatSet().Fmt[1].LblLeng = 50;
+    changeFormat(*frm, 1, [](LabelFormat &f) { f.LblLeng = 50; });
     SafeSave::failAt(SafeSave::Step(step), occurrence);
-    frm->ChtWriteCmd->click();
+    Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();
     SafeSave::clearFaults();
     QVERIFY2(Dialogs::shown().size() == 1 && Dialogs::shown()[0].contains(message) &&
                  Dialogs::shown()[0].contains("No space left on device"),

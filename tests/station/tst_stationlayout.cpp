@@ -1,9 +1,9 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "tools/sampledata.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "station/stationfrm.h"
+#include "tools/sampledata.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -105,18 +105,16 @@ private Q_SLOTS:
     void openedStationTakesKeysInItsList()
     {
         QFETCH(QString, form);
-        static int opened = 0;
-        opened = 0;
-        StationFrm::openItemEditor = [](QWidget *) {
-            ++opened;
-            Program().EditResult = 0;
-            return false;
-        };
+        int opened = 0;
         mdiMain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QWidget *station = w.openModelWindow(form);
+        auto *station = qobject_cast<StationFrm *>(w.openModelWindow(form));
         QVERIFY(station);
+        station->setItemEditor([&opened](QWidget *, ItemEditMode, const GoodsItem &) {
+            ++opened;
+            return std::optional<GoodsItem>();
+        });
         auto *grid = station->findChild<QTableView *>(QStringLiteral("vaSpread1"));
         QCOMPARE(QApplication::focusWidget(), grid);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert); // 등록

@@ -5,7 +5,7 @@
 
 #include <array>
 
-// The one goods item exchanged between a station and the goods item editor.
+// One goods item as the goods item editor shows it and the goods list stores it.
 struct GoodsItem {
     qint32 No = 0;
     QString Name;
@@ -20,7 +20,6 @@ struct GoodsItem {
         *this = GoodsItem();
         Format = 1;
     }
-};
 
-// EditMode values.
-enum : qint16 { EditInsert = 0, EditUpdate = 1, EditGenerating = -1 };
+    bool operator==(const GoodsItem &) const = default;
+};
