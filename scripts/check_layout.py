@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks the shape of the source tree: no folder of src/ includes a folder that includes it
 back (directly or through others), and no source file under src/, tools/ or tests/ is longer
-than 800 lines.
+than 800 lines, and every test program is named after its source file (test_x from test_x.cpp).
 
 Usage: scripts/check_layout.py [REPOSITORY]     (the repository this script lives in by default)
-Prints every folder cycle with the includes that close it and every file over the limit;
+Prints every folder cycle with the includes that close it, every file over the limit and every
+test program named otherwise than its file;
 exit status 1 when there is any, 0 otherwise."""
 import os
 import re
@@ -13,6 +14,7 @@ import sys
 MAX_LINES = 800
 SOURCES = (".h", ".hpp", ".cpp", ".cc")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+LABEL_TEST = re.compile(r"^\s*label_test\((\S+)\s+SOURCES\s+(\S+)", re.M)
 
 
 def source_files(root):
@@ -20,6 +22,20 @@ def source_files(root):
         for name in sorted(names):
             if name.endswith(SOURCES):
                 yield os.path.join(folder, name)
+
+
+def test_names(root):
+    """Test programs whose name is not their first source file's name (test_x <- test_x.cpp)."""
+    for folder, _, names in os.walk(os.path.join(root, "tests")):
+        if "CMakeLists.txt" not in names:
+            continue
+        path = os.path.join(folder, "CMakeLists.txt")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        for name, first in LABEL_TEST.findall(text):
+            if first != name + ".cpp":
+                yield "%s: test %s is built from %s (name and file differ)" % (
+                    os.path.relpath(path, root), name, first)
 
 
 def folder_edges(src):
@@ -94,6 +110,9 @@ def main():
                 problems += 1
                 print("%s: %d lines (at most %d)" % (os.path.relpath(path, root), count,
                                                       MAX_LINES))
+    for line in test_names(root):
+        problems += 1
+        print(line)
     print("%d problem(s)" % problems)
     return 1 if problems else 0
 

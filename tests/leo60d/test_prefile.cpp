@@ -344,4 +344,4 @@ void TestPreFile::sampleFile()
 }
 
 QTEST_GUILESS_MAIN(TestPreFile)
-#include "tst_prefile.moc"
+#include "test_prefile.moc"

@@ -450,4 +450,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCliCommands)
-#include "tst_clicommands.moc"
+#include "test_clicommands.moc"

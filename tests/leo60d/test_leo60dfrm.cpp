@@ -457,4 +457,4 @@ void TestLeo60DFrm::screenshot()
 }
 
 QTEST_MAIN(TestLeo60DFrm)
-#include "tst_leo60dfrm.moc"
+#include "test_leo60dfrm.moc"

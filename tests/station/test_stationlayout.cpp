@@ -124,4 +124,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestStationLayout)
-#include "tst_stationlayout.moc"
+#include "test_stationlayout.moc"

@@ -263,4 +263,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestSrp770Print)
-#include "tst_srp770print.moc"
+#include "test_srp770print.moc"

@@ -42,4 +42,4 @@ void TestFieldFilter::filter()
 }
 
 QTEST_GUILESS_MAIN(TestFieldFilter)
-#include "tst_fieldfilter.moc"
+#include "test_fieldfilter.moc"

@@ -116,4 +116,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestHelpCaptions)
-#include "tst_helpcaptions.moc"
+#include "test_helpcaptions.moc"

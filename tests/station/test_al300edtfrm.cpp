@@ -715,4 +715,4 @@ void TestAL300EdtFrm::editHelperWhileModalOpening()
 }
 
 QTEST_MAIN(TestAL300EdtFrm)
-#include "tst_al300edtfrm.moc"
+#include "test_al300edtfrm.moc"

@@ -165,4 +165,4 @@ void TestStationFiles::failedSaveIsReported()
 }
 
 QTEST_MAIN(TestStationFiles)
-#include "tst_stationfiles.moc"
+#include "test_stationfiles.moc"

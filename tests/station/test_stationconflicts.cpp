@@ -287,4 +287,4 @@ void TestStationConflicts::widthsOfAnotherProgramStay()
 }
 
 QTEST_MAIN(TestStationConflicts)
-#include "tst_stationconflicts.moc"
+#include "test_stationconflicts.moc"

@@ -403,4 +403,4 @@ void TestAl300Print::srp770GoodsFileLoadsUnchanged()
 }
 
 QTEST_MAIN(TestAl300Print)
-#include "tst_al300print.moc"
+#include "test_al300print.moc"

@@ -300,4 +300,4 @@ void TestMdiMain::bringForwardRestoresAMinimizedWindow()
 }
 
 QTEST_MAIN(TestMdiMain)
-#include "tst_mdimain.moc"
+#include "test_mdimain.moc"

@@ -94,4 +94,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestQtTranslations)
-#include "tst_qttranslations.moc"
+#include "test_qttranslations.moc"

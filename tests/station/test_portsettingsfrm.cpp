@@ -233,4 +233,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestPortSettingsFrm)
-#include "tst_portsettingsfrm.moc"
+#include "test_portsettingsfrm.moc"

@@ -230,4 +230,4 @@ void TestBarcodeNumber::modeChangeKeepsTypedPrefix()
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeNumber)
-#include "tst_barcodenumber.moc"
+#include "test_barcodenumber.moc"

@@ -288,4 +288,4 @@ void TestHelpPictures::copyPanelBoxesKeepTheirHeight()
 }
 
 QTEST_MAIN(TestHelpPictures)
-#include "tst_helppictures.moc"
+#include "test_helppictures.moc"

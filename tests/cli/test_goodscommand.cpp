@@ -118,4 +118,4 @@ void TestGoodsCommand::roundTrip()
 }
 
 QTEST_GUILESS_MAIN(TestGoodsCommand)
-#include "tst_goodscommand.moc"
+#include "test_goodscommand.moc"

@@ -543,4 +543,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestLabelPreview)
-#include "tst_labelpreview.moc"
+#include "test_labelpreview.moc"

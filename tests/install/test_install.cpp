@@ -326,4 +326,4 @@ void TestInstall::mainWindowOpens()
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
-#include "tst_install.moc"
+#include "test_install.moc"

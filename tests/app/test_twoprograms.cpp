@@ -129,4 +129,4 @@ void TestTwoPrograms::locksOfAKilledProgramAreTakenOver()
 }
 
 QTEST_MAIN(TestTwoPrograms)
-#include "tst_twoprograms.moc"
+#include "test_twoprograms.moc"

@@ -83,4 +83,4 @@ void TestBarcodeSetFile::missingFileGivesDefaults()
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeSetFile)
-#include "tst_barcodesetfile.moc"
+#include "test_barcodesetfile.moc"

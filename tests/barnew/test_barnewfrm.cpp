@@ -276,4 +276,4 @@ void TestBarNewFrm::f1ButtonDoesNothing()
 }
 
 QTEST_MAIN(TestBarNewFrm)
-#include "tst_barnewfrm.moc"
+#include "test_barnewfrm.moc"

@@ -425,4 +425,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCliPrint)
-#include "tst_cliprint.moc"
+#include "test_cliprint.moc"

@@ -441,4 +441,4 @@ void TestPrintPanels::quantityBeyondAJobIsSkipped()
 }
 
 QTEST_MAIN(TestPrintPanels)
-#include "tst_printpanels.moc"
+#include "test_printpanels.moc"

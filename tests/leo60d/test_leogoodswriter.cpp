@@ -143,4 +143,4 @@ void TestLeoGoodsWriter::failureIsReported()
 }
 
 QTEST_GUILESS_MAIN(TestLeoGoodsWriter)
-#include "tst_leogoodswriter.moc"
+#include "test_leogoodswriter.moc"

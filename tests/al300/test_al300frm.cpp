@@ -482,4 +482,4 @@ void TestAl300Frm::saveAndLoadKeepEveryField()
 }
 
 QTEST_MAIN(TestAl300Frm)
-#include "tst_al300frm.moc"
+#include "test_al300frm.moc"

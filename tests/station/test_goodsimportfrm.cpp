@@ -206,4 +206,4 @@ void TestGoodsImportFrm::stationExport()
 }
 
 QTEST_MAIN(TestGoodsImportFrm)
-#include "tst_goodsimportfrm.moc"
+#include "test_goodsimportfrm.moc"

@@ -112,4 +112,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCloseWhileSending)
-#include "tst_closewhilesending.moc"
+#include "test_closewhilesending.moc"

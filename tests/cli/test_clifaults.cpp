@@ -417,4 +417,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestCliFaults)
-#include "tst_clifaults.moc"
+#include "test_clifaults.moc"
