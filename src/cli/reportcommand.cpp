@@ -13,7 +13,6 @@
 #include "report/reportflow.h"
 #include "report/reportsource.h"
 #include "report/spreadsheetexport.h"
-#include "station/stationfrm.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -155,7 +154,7 @@ int ReportCommand::run(const QStringList &arguments)
             goods.sortByNumber();
         else if (by == QLatin1String("name"))
             goods.sortByName();
-        source = ReportSource(&goods, StationFrm::designedColumnWidths());
+        source = ReportSource(&goods, GoodsTable::designedColumnWidths());
     }
 
     const QString title = RegistrationReportTitle(formName);

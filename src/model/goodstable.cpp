@@ -159,6 +159,14 @@ void GoodsTable::clear()
     endResetModel();
 }
 
+QList<int> GoodsTable::designedColumnWidths()
+{
+    QList<int> widths{44, 36, 180, 40, 44, 110, 110, 110};
+    while (widths.size() < ColumnCount)
+        widths << (widths.size() == ColumnCount - 1 ? 20 : 90);
+    return widths;
+}
+
 int GoodsTable::appendRow()
 {
     const int n = rows();

@@ -31,6 +31,10 @@ public:
 
     explicit GoodsTable(QObject *parent = nullptr);
 
+    // The designed widths (pixels) of the goods grid's columns 1..29, which the station's
+    // grid starts with and the registration report prints.
+    static QList<int> designedColumnWidths();
+
     int rows() const { return int(m_rows.size()); }
     // Cell text; the mark column reads "1" when on and "" when off. Out of range: "".
     QString cell(int row, int col) const;

@@ -243,7 +243,7 @@ void StationFrm::Form_Load()
     g->verticalHeader()->setDefaultSectionSize(20);
     g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     p.PreviewZoom = 8;
-    const QList<int> designed = designedColumnWidths();
+    const QList<int> designed = GoodsTable::designedColumnWidths();
     for (int c = 0; c < GoodsTable::ColumnCount; ++c)
         g->setColumnWidth(c, designed[c]);
     m_list->rememberDefaultWidths();
@@ -405,14 +405,6 @@ void StationFrm::afterGoodsImport(int row)
 QString StationFrm::buildLabelJob(int format, int row, int count) const
 {
     return m_doc->labelJob(format, row, count);
-}
-
-QList<int> StationFrm::designedColumnWidths()
-{
-    QList<int> widths{44, 36, 180, 40, 44, 110, 110, 110};
-    while (widths.size() < GoodsTable::ColumnCount)
-        widths << (widths.size() == GoodsTable::ColumnCount - 1 ? 20 : 90);
-    return widths;
 }
 
 // ---------------------------------------------------------------------------------------

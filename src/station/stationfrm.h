@@ -72,8 +72,6 @@ public:
     void setItemEditor(GoodsListCommands::ItemEditor editor);
     // The command text of one label: format `format`, goods row `row`, `count` copies.
     QString buildLabelJob(int format, int row, int count) const;
-    // The goods grid's column widths in pixels as designed (column 1 first).
-    static QList<int> designedColumnWidths();
     // After an import changed the goods list: the cursor on `row` (1-based, 0 for none) and
     // the sort options cleared.
     void afterGoodsImport(int row);
