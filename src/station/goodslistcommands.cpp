@@ -7,6 +7,7 @@
 #include "model/goodscommands.h"
 #include "model/goodstable.h"
 #include "model/stationdocument.h"
+#include "station/busyguard.h"
 #include "station/stationwidgets.h"
 
 #include <QApplication>
@@ -17,28 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-
-namespace {
-
-// Hourglass pointer and a disabled button for the length of a command.
-class BusyGuard {
-public:
-    explicit BusyGuard(QWidget *button) : m_button(button)
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_button->setEnabled(false);
-    }
-    ~BusyGuard()
-    {
-        m_button->setEnabled(true);
-        QApplication::restoreOverrideCursor();
-    }
-
-private:
-    QWidget *m_button;
-};
-
-} // namespace
 
 GoodsListCommands::GoodsListCommands(StationDocument *document, QWidget *window)
     : QObject(window), m_doc(document), m_window(window), m_editor(&AL300EdtFrm::edit)

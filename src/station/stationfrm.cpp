@@ -12,6 +12,7 @@
 #include "model/stationdocument.h"
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
+#include "station/busyguard.h"
 #include "station/formateditor.h"
 #include "station/formatfieldtable.h"
 #include "station/goodsfileactions.h"
@@ -41,28 +42,6 @@
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
-
-namespace {
-
-// Hourglass pointer and a disabled button for the length of a command.
-class BusyGuard {
-public:
-    explicit BusyGuard(QWidget *button) : m_button(button)
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_button->setEnabled(false);
-    }
-    ~BusyGuard()
-    {
-        m_button->setEnabled(true);
-        QApplication::restoreOverrideCursor();
-    }
-
-private:
-    QWidget *m_button;
-};
-
-} // namespace
 
 StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     : QWidget(parent), m_profile(profile)
