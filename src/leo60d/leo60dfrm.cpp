@@ -462,7 +462,8 @@ void LEO60DFrm::SetExitCmd_Click()
 
 void LEO60DFrm::ChtPrintCmd_Click()
 {
-    RunRegistrationReport(this, m_goods, vaSpread1, QStringLiteral("LEO60DFrm"));
+    RunRegistrationReport({this, ChtPrintCmd, vaSpread1}, m_goods, vaSpread1,
+                          QStringLiteral("LEO60DFrm"));
 }
 
 void LEO60DFrm::ChtHelpCmd_Click()

@@ -14,8 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 
 namespace {
@@ -46,10 +44,12 @@ QString RegistrationReportTitle(const QString &formName)
     return QString();
 }
 
-void RunRegistrationReport(QWidget *station, const QAbstractItemModel *model, QTableView *grid,
+void RunRegistrationReport(ReportCaller caller, const QAbstractItemModel *model, QTableView *grid,
                            const QString &formName)
 {
-    RunRegistrationReport(station, ReportSource::fromGrid(model, grid), formName, grid);
+    if (!caller.focusBack)
+        caller.focusBack = grid;
+    RunRegistrationReport(caller, ReportSource::fromGrid(model, grid), formName);
 }
 
 void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, const QString &formName)
@@ -77,9 +77,10 @@ void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, cons
             ExportTitle, QMessageBox::Warning);
 }
 
-void RunRegistrationReport(QWidget *station, const ReportSource &source, const QString &formName,
-                           QWidget *grid)
+void RunRegistrationReport(const ReportCaller &caller, const ReportSource &source,
+                           const QString &formName)
 {
+    QWidget *const station = caller.window;
     const QString userCode = Program().UserCode;
     const qint16 level = OutputRightLevel(userCode);
     if (!(level == 1 || level == 3 || level == -1 || level == -3) || OutputPermitted(userCode) != 1)
@@ -89,14 +90,10 @@ void RunRegistrationReport(QWidget *station, const ReportSource &source, const Q
     PrintRequest request;
     request.PaperAllowed[1] = true;
     request.ListKind = formName.chopped(3);
-    const auto *byName =
-        station ? station->findChild<QRadioButton *>(QStringLiteral("GdsSelt1Opt")) : nullptr;
-    request.RangeKind =
-        (formName != QLatin1String("LEO60DFrm") && byName && byName->isChecked()) ? 5 : 1;
+    request.RangeKind = (formName != QLatin1String("LEO60DFrm") && caller.nameOrder) ? 5 : 1;
     request.KindCaptions[1] = QStringLiteral("등록현황");
 
-    QPushButton *printCmd =
-        station ? station->findChild<QPushButton *>(QStringLiteral("ChtPrintCmd")) : nullptr;
+    QWidget *const printCmd = caller.reportButton;
     if (printCmd)
         printCmd->setEnabled(false);
     PrintRequest answer = request;
@@ -126,6 +123,7 @@ void RunRegistrationReport(QWidget *station, const ReportSource &source, const Q
     }
     const bool nothingDone = answer.PrintChoice == PrintExit::Nothing ||
                              (answer.PrintChoice == PrintExit::Confirm && !answer.PreviewRequested);
-    if (nothingDone && grid && grid->isEnabled() && grid->isVisible())
-        grid->setFocus();
+    QWidget *const focusBack = caller.focusBack;
+    if (nothingDone && focusBack && focusBack->isEnabled() && focusBack->isVisible())
+        focusBack->setFocus();
 }

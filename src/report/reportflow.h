@@ -10,18 +10,29 @@ class QTableView;
 class QWidget;
 struct SpreadsheetTable;
 
+// Who asks for a report: the window, its report button ("ChtPrintCmd", disabled while the
+// print-condition dialog is open; may be null), the widget that gets the focus back when
+// nothing was done (may be null), and whether the window lists its goods in name order.
+struct ReportCaller {
+    QWidget *window = nullptr;
+    QWidget *reportButton = nullptr;
+    QWidget *focusBack = nullptr;
+    bool nameOrder = false;
+};
+
 // The report button of a station (SRP770Frm, AL300Frm, LEO60DFrm): fills the print request,
-// asks the print-condition dialog with the station's "ChtPrintCmd" disabled meanwhile, and
+// asks the print-condition dialog with the caller's report button disabled meanwhile, and
 // carries out the answer: 2 the print preview of the source under the station's report
 // title, 3 the registration workbook in the backup folder, 4 the source in the spreadsheet
-// program; otherwise `grid` (the station's grid, may be null) gets the focus back. A request
-// while another modal window is opening returns at once without output. The preview uses
-// and keeps the station's print settings (ReportPrintSettings).
-void RunRegistrationReport(QWidget *station, const ReportSource &source, const QString &formName,
-                           QWidget *grid = nullptr);
+// program; otherwise the caller's focus widget gets the focus back. A request while another
+// modal window is opening returns at once without output. The preview uses and keeps the
+// window's print settings (ReportPrintSettings).
+void RunRegistrationReport(const ReportCaller &caller, const ReportSource &source,
+                           const QString &formName);
 // The same for a window that shows `model` in `grid`: the report takes the model with the
-// grid's column layout and selection, and the grid gets the focus back.
-void RunRegistrationReport(QWidget *station, const QAbstractItemModel *model, QTableView *grid,
+// grid's column layout and selection, and the grid gets the focus back unless the caller
+// names another widget.
+void RunRegistrationReport(ReportCaller caller, const QAbstractItemModel *model, QTableView *grid,
                            const QString &formName);
 
 // The report as a workbook in the backup folder (the print-condition dialog's "엑셀출력"):

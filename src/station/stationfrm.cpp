@@ -161,8 +161,10 @@ QGridLayout *StationFrm::buildCommands()
     });
     connect(view, &QPushButton::clicked, this, &StationFrm::focusGrid);
     connect(exit, &QPushButton::clicked, this, &StationFrm::ChtExitCmd_Click);
-    connect(print, &QPushButton::clicked, this,
-            [this] { RunRegistrationReport(this, goods(), grid(), driver().formName()); });
+    connect(print, &QPushButton::clicked, this, [this, print] {
+        RunRegistrationReport({this, print, grid(), m_list->GdsSelt1Opt->isChecked()}, goods(),
+                              grid(), driver().formName());
+    });
     connect(help, &QPushButton::clicked, this, [this] {
         QString topic = driver().formName();
         topic.chop(3); // "SRP770Frm" -> "SRP770"

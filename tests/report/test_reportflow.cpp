@@ -62,7 +62,8 @@ public:
     // The report button's call.
     void report(const QString &form)
     {
-        RunRegistrationReport(this, vaSpread1->model(), vaSpread1, form);
+        RunRegistrationReport({this, ChtPrintCmd, vaSpread1, GdsSelt1Opt->isChecked()},
+                              vaSpread1->model(), vaSpread1, form);
     }
     QPushButton *ChtPrintCmd;
     QRadioButton *GdsSelt0Opt, *GdsSelt1Opt;

@@ -3,6 +3,7 @@
 #include "app/modelwindows.h"
 #include "common/addrow.h"
 #include "model/formatmodel.h"
+#include "report/prnseltfrm.h"
 #include "srp770/srp770frm.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 using Controls::find;
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void resetColumnWidths_data();
     void resetColumnWidths();
     void unloadWritesFiles();
+    void reportAsksInListOrder_data();
+    void reportAsksInListOrder();
     void reopenUnderAnotherSet();
 
 private:
@@ -236,6 +240,39 @@ void TestStationGoods::sorts()
     QCOMPARE(column(frm->goods(), 1), numbers);
     QCOMPARE(column(frm->goods(), 3), names);
     QVERIFY(opt->isChecked());
+}
+
+void TestStationGoods::reportAsksInListOrder_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("rangeKind");
+    addRow("by number", QString("GdsSelt0Opt"), 1);
+    addRow("by name", QString("GdsSelt1Opt"), 5);
+}
+
+// The report button asks the print-condition dialog for the list in the order on screen,
+// with the button disabled while the dialog is open.
+void TestStationGoods::reportAsksInListOrder()
+{
+    QFETCH(QString, option);
+    QFETCH(int, rangeKind);
+    QVERIFY(writeGoods("2:나,1:가"));
+    auto frm = openStation();
+    QTest::mouseClick(find<QRadioButton>(frm.get(), option), Qt::LeftButton);
+    auto *report = find<QPushButton>(frm.get(), "ChtPrintCmd");
+    int asked = -1;
+    bool buttonEnabled = true;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<PrnSeltFrm *>(QApplication::activeModalWidget())) {
+            asked = dialog->answer().RangeKind;
+            buttonEnabled = report->isEnabled();
+            dialog->close();
+        }
+    });
+    QTest::mouseClick(report, Qt::LeftButton);
+    QCOMPARE(asked, rangeKind);
+    QVERIFY(!buttonEnabled);
+    QVERIFY(report->isEnabled());
 }
 
 void TestStationGoods::gridKeys_data()
