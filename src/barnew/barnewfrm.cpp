@@ -132,8 +132,6 @@ BarNewFrm::BarNewFrm(QWidget *parent) : QDialog(parent)
 void BarNewFrm::Form_Load()
 {
     Program().ModalOpening = 0;
-    Program().EditResult = 0;
-    Program().GeneratedCode.clear();
     m_number.load();
     m_modeOpts[m_number.mode()]->setChecked(true);
     showBoxes();
@@ -225,12 +223,11 @@ void BarNewFrm::moveTo(int index)
 
 void BarNewFrm::BarEnterCmd_Click()
 {
-    Program().GeneratedCode = m_number.code();
-    Program().EditResult = 1;
+    m_code = m_number.code();
     accept();
 }
 
-// Cancel; Escape and the window's close button end the same way. The result flag stays 0.
+// Cancel; Escape and the window's close button end the same way. No code is given.
 void BarNewFrm::BarExitCmd_Click()
 {
     reject();

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -12,7 +13,7 @@ class QRadioButton;
 class QKeyEvent;
 
 // "바코드 등록 작업": composes a store EAN-13 number. Opened modally by the goods item
-// editor; on confirm Program().EditResult is 1 and Program().GeneratedCode holds the code.
+// editor, which takes the confirmed code from code().
 class BarNewFrm : public QDialog {
     Q_OBJECT
 
@@ -32,6 +33,9 @@ public:
     QPushButton *BarF1Cmd = nullptr;
 
     const BarcodeNumber &number() const { return m_number; }
+    // The 13-digit code the operator confirmed; none while the window is open or after a
+    // cancel.
+    std::optional<QString> code() const { return m_code; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,4 +58,5 @@ private:
     BarcodeNumber m_number;
     std::array<QRadioButton *, BarcodeNumber::ModeCount> m_modeOpts{};
     bool m_closing = false;
+    std::optional<QString> m_code;
 };

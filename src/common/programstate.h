@@ -19,11 +19,6 @@ struct ProgramState {
     qint16 ModalOpening = 0;                             // guards the opening of a modal window
     qint16 BackPanelSized = 0;
 
-    // The barcode number generator's answer to the goods item editor that opened it:
-    // EditResult 1 when it was confirmed, GeneratedCode its 13-digit code.
-    qint16 EditResult = 0;
-    QString GeneratedCode;
-
     // Report.
     qint16 PreviewZoom = 0; // index 0..13 into the preview zoom list
 

@@ -300,17 +300,17 @@ void AL300EdtFrm::storeBox(QLineEdit *box)
 // F1 in a barcode box: make a store number with the generator and put it into the box.
 void AL300EdtFrm::BarCodeTxt_F1(int k)
 {
-    ProgramState &p = Program();
     m_generating = true; // re-activation must not move the focus
-    if (!OpenModal([this] {
-            BarNewFrm generator(this);
-            generator.exec();
-            activateWindow(); // back to the editor, also where no window manager does it
-        }))
-        p.EditResult = 0;
+    std::optional<QString> code;
+    OpenModal([this, &code] {
+        BarNewFrm generator(this);
+        generator.exec();
+        code = generator.code();
+        activateWindow(); // back to the editor, also where no window manager does it
+    });
     QLineEdit *box = m_barcodes[k - 1];
-    if (Program().EditResult == 1)
-        box->setText(Program().GeneratedCode);
+    if (code)
+        box->setText(*code);
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -45,19 +45,14 @@ private:
 
 void TestBarNewFrm::init()
 {
-    Program().EditResult = 0;
-    Program().GeneratedCode.clear();
     Program().ModalOpening = 0;
 }
 
 void TestBarNewFrm::loadClearsResultAndShowsOpeningNumber()
 {
-    Program().EditResult = 1;
-    Program().GeneratedCode = QStringLiteral("old");
     Program().ModalOpening = 1;
     BarNewFrm frm;
-    QCOMPARE(Program().EditResult, qint16(0));
-    QCOMPARE(Program().GeneratedCode, QString());
+    QVERIFY(!frm.code());
     QCOMPARE(Program().ModalOpening, qint16(0));
 
     const char *const names[] = {"gdsBarNoTxt0", "gdsBarNoTxt1",  "gdsBarNoTxt2",
@@ -114,8 +109,7 @@ void TestBarNewFrm::modeFour()
     QCOMPARE(box(frm, 2)->text(), QStringLiteral("1"));
     QCOMPARE(frm.number().companyText(), QStringLiteral("00000001"));
     QTest::mouseClick(frm.BarEnterCmd, Qt::LeftButton);
-    QCOMPARE(Program().EditResult, qint16(1));
-    QCOMPARE(Program().GeneratedCode, QStringLiteral("2200000000118"));
+    QCOMPARE(frm.code(), std::optional<QString>(QStringLiteral("2200000000118")));
     QVERIFY(!frm.isVisible());
 }
 
@@ -148,12 +142,11 @@ void TestBarNewFrm::movement()
     if (to < 0) {
         QVERIFY(!frm.isVisible());
         QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(Program().EditResult, qint16(1));
-        QCOMPARE(Program().GeneratedCode, QStringLiteral("2200001000018"));
+        QCOMPARE(frm.code(), std::optional<QString>(QStringLiteral("2200001000018")));
     } else {
         QVERIFY(frm.isVisible());
         QCOMPARE(QApplication::focusWidget(), box(frm, to));
-        QCOMPARE(Program().EditResult, qint16(0));
+        QVERIFY(!frm.code());
     }
 }
 
@@ -164,8 +157,7 @@ void TestBarNewFrm::typedCheckDigitConfirmedWithMouse()
     focus(box(frm, 3));
     QTest::keyClicks(box(frm, 3), QStringLiteral("5"));
     QTest::mouseClick(frm.BarEnterCmd, Qt::LeftButton);
-    QCOMPARE(Program().EditResult, qint16(1));
-    QCOMPARE(Program().GeneratedCode, QStringLiteral("2200001000015"));
+    QCOMPARE(frm.code(), std::optional<QString>(QStringLiteral("2200001000015")));
 }
 
 void TestBarNewFrm::typedCheckDigitConfirmedWithEnter()
@@ -175,7 +167,7 @@ void TestBarNewFrm::typedCheckDigitConfirmedWithEnter()
     focus(box(frm, 3));
     QTest::keyClicks(box(frm, 3), QStringLiteral("5"));
     QTest::keyClick(box(frm, 3), Qt::Key_Return);
-    QCOMPARE(Program().GeneratedCode, QStringLiteral("2200001000015"));
+    QCOMPARE(frm.code(), std::optional<QString>(QStringLiteral("2200001000015")));
 }
 
 void TestBarNewFrm::typedCheckDigitReplacedWhenAnotherBoxIsLeft()
@@ -190,7 +182,7 @@ void TestBarNewFrm::typedCheckDigitReplacedWhenAnotherBoxIsLeft()
     QTest::keyClick(box(frm, 2), Qt::Key_Up); // leaves box 2
     QCOMPARE(box(frm, 3)->text(), QStringLiteral("8"));
     QTest::mouseClick(frm.BarEnterCmd, Qt::LeftButton);
-    QCOMPARE(Program().GeneratedCode, QStringLiteral("2200001000018"));
+    QCOMPARE(frm.code(), std::optional<QString>(QStringLiteral("2200001000018")));
 }
 
 void TestBarNewFrm::outOfRangeEntriesOnLeaving_data()
@@ -235,7 +227,7 @@ void TestBarNewFrm::outOfRangeEntriesOnLeaving()
     QTest::keyClicks(box(frm, index), typed); // replaces the selected text
     QTest::mouseClick(frm.BarEnterCmd, Qt::LeftButton);
     QCOMPARE(box(frm, index)->text(), shown);
-    QCOMPARE(Program().GeneratedCode, code);
+    QCOMPARE(frm.code().value_or(QString()), code);
 }
 
 void TestBarNewFrm::enteringPaintsAndSelects()
@@ -259,8 +251,7 @@ void TestBarNewFrm::escapeCancels()
     QTest::keyClick(box(frm, 2), Qt::Key_Escape);
     QVERIFY(!frm.isVisible());
     QCOMPARE(frm.result(), int(QDialog::Rejected));
-    QCOMPARE(Program().EditResult, qint16(0));
-    QCOMPARE(Program().GeneratedCode, QString());
+    QVERIFY(!frm.code());
 }
 
 void TestBarNewFrm::f1ButtonDoesNothing()
@@ -271,7 +262,7 @@ void TestBarNewFrm::f1ButtonDoesNothing()
     focus(box(frm, 2));
     QTest::keyClick(box(frm, 2), Qt::Key_F1);
     QVERIFY(frm.isVisible());
-    QCOMPARE(Program().EditResult, qint16(0));
+    QVERIFY(!frm.code());
     QCOMPARE(box(frm, 2)->text(), QStringLiteral("1"));
 }
 
