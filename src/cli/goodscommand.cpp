@@ -290,7 +290,8 @@ int runExport(const QStringList &arguments)
          parser.isSet(xlsxOpt)))
         return cx.usageError(QStringLiteral("--encoding: utf-8 or cp949, for --csv"));
 
-    const QString goodsPath = QDir(DataDirectory()).filePath(Printers::of(model).goodsFileName(setText));
+    const QString goodsPath =
+        QDir(DataDirectory()).filePath(Printers::of(model).goodsFileName(setText));
     if (!QFileInfo::exists(goodsPath))
         return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
     GoodsTable goods;

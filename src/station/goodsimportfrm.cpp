@@ -344,8 +344,8 @@ void GoodsImportFrm::refreshPlan()
         if (m_plan.importsAnything()) {
             GoodsTable result;
             m_plan.applyTo(result);
-            const QStringList findings =
-                GoodsCheck::countLines(GoodsCheck::run(Printers::of(m_model), m_formats, result), true);
+            const QStringList findings = GoodsCheck::countLines(
+                GoodsCheck::run(Printers::of(m_model), m_formats, result), true);
             if (!findings.isEmpty()) {
                 lines << QStringLiteral("결과 품목 검사:");
                 for (const QString &f : findings)

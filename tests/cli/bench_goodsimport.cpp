@@ -48,7 +48,8 @@ int main(int argc, char *argv[])
         goods.setCell(r, GoodsTable::FirstBarcodeColumn,
                       QStringLiteral("880%1").arg(1000000000 + i, 10, 10, QLatin1Char('0')));
         for (int t = 0; t < 10; ++t)
-            goods.setCell(r, GoodsTable::FirstTextColumn + t, QStringLiteral("텍스트 %1-%2").arg(i).arg(t));
+            goods.setCell(r, GoodsTable::FirstTextColumn + t,
+                          QStringLiteral("텍스트 %1-%2").arg(i).arg(t));
     }
     const QString xlsx = dir.filePath(QStringLiteral("goods.xlsx"));
     const QString csv = dir.filePath(QStringLiteral("goods.csv"));
@@ -58,12 +59,12 @@ int main(int argc, char *argv[])
     const int runs = 7;
     const double base = medianRun({QStringLiteral("--version")}, runs);
     for (const QString &file : {xlsx, csv}) {
-        const double t = medianRun({QStringLiteral("--data-dir"), dir.path(), QStringLiteral("goods"),
-                                    QStringLiteral("import"), file, QStringLiteral("--model"),
-                                    QStringLiteral("al300"), QStringLiteral("--set"),
-                                    QStringLiteral("00"), QStringLiteral("--mode"),
-                                    QStringLiteral("replace")},
-                                   runs);
+        const double t =
+            medianRun({QStringLiteral("--data-dir"), dir.path(), QStringLiteral("goods"),
+                       QStringLiteral("import"), file, QStringLiteral("--model"),
+                       QStringLiteral("al300"), QStringLiteral("--set"), QStringLiteral("00"),
+                       QStringLiteral("--mode"), QStringLiteral("replace")},
+                      runs);
         std::printf("BENCH\tgoods import, 999 goods from %s, less --version\t%.0f ms\t< 200 ms\n",
                     file.endsWith(QLatin1String(".csv")) ? "CSV" : ".xlsx", t - base);
     }
