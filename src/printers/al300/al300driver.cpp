@@ -1,5 +1,6 @@
 #include "al300driver.h"
 
+#include "model/drivertablenames.h"
 #include "model/fieldfilter.h"
 #include "printers/al300/al300jobreader.h"
 #include "printers/al300/al300protocol.h"
@@ -68,26 +69,17 @@ QString Al300Driver::sentValue(const QString &value) const
 
 QStringList Al300Driver::symbologyNames() const
 {
-    QStringList names{QString()};
-    for (const SymbologyDef &s : Symbologies)
-        names << QString::fromUtf8(s.name);
-    return names;
+    return DriverTableNames(Symbologies, &SymbologyDef::name);
 }
 
 QStringList Al300Driver::fontNames() const
 {
-    QStringList names{QString()};
-    for (const FontDef &f : Fonts)
-        names << QString::fromUtf8(f.name);
-    return names;
+    return DriverTableNames(Fonts, &FontDef::name);
 }
 
 QStringList Al300Driver::fontCaptions() const
 {
-    QStringList names{QString()};
-    for (const FontDef &f : Fonts)
-        names << QString::fromUtf8(f.caption);
-    return names;
+    return DriverTableNames(Fonts, &FontDef::caption);
 }
 
 QStringList Al300Driver::reversalNames() const

@@ -1,5 +1,6 @@
 #include "srp770driver.h"
 
+#include "model/drivertablenames.h"
 #include "printers/srp770/srp770job.h"
 #include "printers/srp770/srp770jobreader.h"
 
@@ -52,26 +53,17 @@ const Srp770Driver &Srp770Driver::instance()
 
 QStringList Srp770Driver::symbologyNames() const
 {
-    QStringList names{QString()};
-    for (const SymbologyDef &s : Symbologies)
-        names << QString::fromUtf8(s.name);
-    return names;
+    return DriverTableNames(Symbologies, &SymbologyDef::name);
 }
 
 QStringList Srp770Driver::fontNames() const
 {
-    QStringList names{QString()};
-    for (const FontDef &f : Fonts)
-        names << QString::fromUtf8(f.name);
-    return names;
+    return DriverTableNames(Fonts, &FontDef::name);
 }
 
 QStringList Srp770Driver::fontCaptions() const
 {
-    QStringList names{QString()};
-    for (const FontDef &f : Fonts)
-        names << QString::fromUtf8(f.caption);
-    return names;
+    return DriverTableNames(Fonts, &FontDef::caption);
 }
 
 QStringList Srp770Driver::reversalNames() const
