@@ -4,8 +4,8 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
-#include "station/goodscheck.h"
-#include "station/scancheck.h"
+#include "render/goodscheck.h"
+#include "render/scancheck.h"
 
 #include <QCommandLineParser>
 

@@ -9,7 +9,7 @@
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "station/goodscheck.h"
+#include "render/goodscheck.h"
 
 #include <QCommandLineParser>
 #include <QDir>

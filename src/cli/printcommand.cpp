@@ -8,9 +8,9 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
-#include "station/goodscheck.h"
-#include "station/labelpainter.h"
-#include "station/labelpdf.h"
+#include "render/goodscheck.h"
+#include "render/labelpainter.h"
+#include "render/labelpdf.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "common/safesave.h"
 #include "common/textfile.h"
 #include "printers/labeljobreader.h"
-#include "station/labelpainter.h"
-#include "station/scancheck.h"
+#include "render/labelpainter.h"
+#include "render/scancheck.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

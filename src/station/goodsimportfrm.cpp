@@ -5,7 +5,7 @@
 #include "model/goodsimportfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "station/goodscheck.h"
+#include "render/goodscheck.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

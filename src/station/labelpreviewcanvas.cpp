@@ -1,6 +1,6 @@
 #include "labelpreviewcanvas.h"
 
-#include "station/labelpainter.h"
+#include "render/labelpainter.h"
 
 #include <QPainter>
 #include <QScreen>

@@ -4,9 +4,9 @@
 #include "model/goodstable.h"
 #include "model/stationdocument.h"
 #include "printers/labeljobreader.h"
-#include "station/labelpainter.h"
+#include "render/labelpainter.h"
 #include "station/labelpreviewcanvas.h"
-#include "station/scancheck.h"
+#include "render/scancheck.h"
 
 #include <cmath>
 #include <QButtonGroup>

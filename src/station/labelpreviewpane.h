@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/labeldescription.h"
-#include "station/scancheck.h"
+#include "render/scancheck.h"
 
 #include <QGroupBox>
 #include <QList>

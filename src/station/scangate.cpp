@@ -3,7 +3,7 @@
 #include "common/dialogs.h"
 #include "model/goodstable.h"
 #include "printers/labeljobreader.h"
-#include "station/scancheck.h"
+#include "render/scancheck.h"
 
 #include <QApplication>
 #include <QHash>

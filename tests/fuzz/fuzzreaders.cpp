@@ -15,8 +15,8 @@
 #include "printers/labeljobreader.h"
 #include "printers/printers.h"
 #include "sending/portmap.h"
-#include "station/goodscheck.h"
-#include "station/labelpainter.h"
+#include "render/goodscheck.h"
+#include "render/labelpainter.h"
 #include "support/labelsetfixture.h"
 
 #include <QByteArray>

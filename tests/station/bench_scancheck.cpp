@@ -12,7 +12,7 @@
 #include "srp770/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
-#include "station/scancheck.h"
+#include "render/scancheck.h"
 #include "station/scangate.h"
 #include "support/controls.h"
 

@@ -8,7 +8,7 @@
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "station/goodscheck.h"
+#include "render/goodscheck.h"
 #include "tools/helppictures.h"
 #include "tools/sampledata.h"
 

@@ -1,6 +1,6 @@
 #include "barcodevalidator.h"
 
-#include "station/barcodesymbol.h"
+#include "render/barcodesymbol.h"
 
 QString BarcodeValidator::symbologyName(const PrinterDriver &printer, int barCode)
 {

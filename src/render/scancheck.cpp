@@ -1,8 +1,8 @@
 #include "scancheck.h"
 
 #include "common/textutil.h"
-#include "station/labelpainter.h"
-#include "station/zbarreader.h"
+#include "render/labelpainter.h"
+#include "render/zbarreader.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "labelpainter.h"
 
 #include "common/cp949codec.h"
-#include "station/barcodesymbol.h"
+#include "render/barcodesymbol.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

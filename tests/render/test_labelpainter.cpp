@@ -1,7 +1,7 @@
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
-#include "station/barcodesymbol.h"
-#include "station/labelpainter.h"
+#include "render/barcodesymbol.h"
+#include "render/labelpainter.h"
 
 #include "printers/printers.h"
 #include "support/labeltools.h"

@@ -1,7 +1,7 @@
 #include "labelpdf.h"
 
 #include "common/safesave.h"
-#include "station/labelpainter.h"
+#include "render/labelpainter.h"
 
 #include <QPageLayout>
 #include <QPageSize>

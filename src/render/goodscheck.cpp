@@ -3,7 +3,7 @@
 #include "common/textutil.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
-#include "station/barcodevalidator.h"
+#include "render/barcodevalidator.h"
 
 #include <QHash>
 

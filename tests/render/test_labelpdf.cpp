@@ -1,5 +1,5 @@
 #include "printers/labeljobreader.h"
-#include "station/labelpdf.h"
+#include "render/labelpdf.h"
 
 #include "support/labeltools.h"
 

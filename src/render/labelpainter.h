@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/labeldescription.h"
-#include "station/barcodesymbol.h"
+#include "render/barcodesymbol.h"
 
 #include <QImage>
 #include <QRectF>

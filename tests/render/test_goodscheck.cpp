@@ -4,7 +4,7 @@
 #include "common/addrow.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "station/goodscheck.h"
+#include "render/goodscheck.h"
 #include "support/labelsetfixture.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
 #include "printers/printers.h"
-#include "station/barcodesymbol.h"
-#include "station/labelpainter.h"
-#include "station/scancheck.h"
+#include "render/barcodesymbol.h"
+#include "render/labelpainter.h"
+#include "render/scancheck.h"
 
 #include <QtTest>
 
