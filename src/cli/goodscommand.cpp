@@ -53,11 +53,12 @@ const QString ImportUsage = QStringLiteral(
 const QString ExportUsage = QStringLiteral(
     "--model srp770|al300 --set NN (--csv FILE | --xlsx FILE) [--encoding utf-8|cp949]");
 
-bool modelOf(CliContext &cx, const QCommandLineParser &parser, PrinterModel *model, int *code)
+bool modelOf(CliContext &cx, const QCommandLineParser &parser, const PrinterDriver **model,
+             int *code)
 {
     const QString name = parser.value(QStringLiteral("model")).toLower();
-    if (name == QLatin1String("srp770") || name == QLatin1String("al300")) {
-        *model = name == QLatin1String("srp770") ? PrinterModel::SRP770 : PrinterModel::AL300;
+    if (const PrinterDriver *station = Printers::byKey(name)) {
+        *model = station;
         return true;
     }
     *code = cx.usageError(name.isEmpty() ? QStringLiteral("--model srp770|al300 is required")
@@ -141,14 +142,14 @@ int runImport(const QStringList &arguments)
         return cx.usageError(cx.positional().isEmpty()
                                  ? QStringLiteral("name the file to import")
                                  : QStringLiteral("unexpected '%1'").arg(cx.positional().value(1)));
-    PrinterModel model;
+    const PrinterDriver *model = nullptr;
     QString setText;
     if (!modelOf(cx, parser, &model, &code) || !cx.setText(parser, &setText, &code))
         return code;
 
     const QDir dir(DataDirectory());
     GoodsImportSettings settings;
-    settings.load(dir.filePath(GoodsImportSettings::fileName(model, setText)));
+    settings.load(dir.filePath(GoodsImportSettings::fileName(*model, setText)));
 
     GoodsImportFile::Options options;
     options.encoding = settings.encoding;
@@ -206,11 +207,11 @@ int runImport(const QStringList &arguments)
     mapping.header = header;
 
     FormatSet formats;
-    const QString formatPath = dir.filePath(Printers::of(model).formatFileName(setText));
+    const QString formatPath = dir.filePath(model->formatFileName(setText));
     if (QFileInfo::exists(formatPath))
-        FormatFile::load(formats, formatPath, Printers::of(model));
+        FormatFile::load(formats, formatPath, *model);
     GoodsTable goods;
-    const QString goodsPath = dir.filePath(Printers::of(model).goodsFileName(setText));
+    const QString goodsPath = dir.filePath(model->goodsFileName(setText));
     // The file is locked before its goods are read, so that no other writer comes in
     // between reading and writing; a dry run writes nothing and needs no lock.
     WriterLock lock(goodsPath);
@@ -237,7 +238,7 @@ int runImport(const QStringList &arguments)
     GoodsTable result;
     plan.applyTo(result);
     const QStringList findings =
-        GoodsCheck::countLines(GoodsCheck::run(Printers::of(model), formats, result), false);
+        GoodsCheck::countLines(GoodsCheck::run(*model, formats, result), false);
     if (!findings.isEmpty())
         cx.out() << "goods check of the result:\n";
     for (const QString &line : findings)
@@ -277,7 +278,7 @@ int runExport(const QStringList &arguments)
         return code;
     if (!cx.positional().isEmpty())
         return cx.usageError(QStringLiteral("unexpected '%1'").arg(cx.positional().first()));
-    PrinterModel model;
+    const PrinterDriver *model = nullptr;
     QString setText;
     if (!modelOf(cx, parser, &model, &code) || !cx.setText(parser, &setText, &code))
         return code;
@@ -291,7 +292,7 @@ int runExport(const QStringList &arguments)
         return cx.usageError(QStringLiteral("--encoding: utf-8 or cp949, for --csv"));
 
     const QString goodsPath =
-        QDir(DataDirectory()).filePath(Printers::of(model).goodsFileName(setText));
+        QDir(DataDirectory()).filePath(model->goodsFileName(setText));
     if (!QFileInfo::exists(goodsPath))
         return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
     GoodsTable goods;

@@ -32,11 +32,9 @@ char delimiterFromKey(const QString &key)
 
 } // namespace
 
-QString GoodsImportSettings::fileName(PrinterModel model, const QString &setText)
+QString GoodsImportSettings::fileName(const PrinterDriver &station, const QString &setText)
 {
-    const QString base =
-        model == PrinterModel::AL300 ? QStringLiteral("AL300Imp") : QStringLiteral("SRP770Imp");
-    return base + QLatin1Char('[') + setText + QStringLiteral("].Txt");
+    return station.filePrefix() + QStringLiteral("Imp[") + setText + QStringLiteral("].Txt");
 }
 
 QString GoodsImportSettings::modeKey(GoodsImportPlan::Mode mode)

@@ -2,6 +2,7 @@
 
 #include "common/textencoding.h"
 #include "model/formatset.h"
+#include "model/printerdriver.h"
 #include "model/goodsimportmapping.h"
 #include "model/goodsimportplan.h"
 
@@ -23,7 +24,7 @@ struct GoodsImportSettings {
     char delimiter = 0; // 0: sniffed
     bool known = false; // read from a file
 
-    static QString fileName(PrinterModel model, const QString &setText);
+    static QString fileName(const PrinterDriver &station, const QString &setText);
     // A missing or unreadable file leaves the defaults (known false).
     bool load(const QString &path);
     bool save(const QString &path, QString *error = nullptr) const;

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "model/formatset.h"
+#include "model/monobitmap.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// One printed object of a label as the printer understands it from the job text: a barcode
-// or a text at a position. Geometry is in printer dots (8 dots per mm) from the label's top
-// left corner, X across the label width, Y down the label length. The values as written in
-// the job are kept beside (the *Units fields: SRP-770 dots, AL-300 tenths of a millimetre,
-// which are rounded to the nearest dot as the printer's head does).
+// One printed object of a label as the printer understands it from the job text: a barcode,
+// a text or a picture at a position. Geometry is in printer dots (the description's
+// dotsPerMm, 8 for the station printers) from the label's top left corner, X across the label
+// width, Y down the label length. The values as written in the job are kept beside (the
+// *Units fields: SRP-770 dots, AL-300 tenths of a millimetre, which are rounded to the nearest
+// dot as the printer's head does).
 struct LabelObject {
-    enum class Kind { Barcode, Text };
+    enum class Kind { Barcode, Text, Picture };
     enum class Symbology {
         Unknown,
         Code39,
@@ -43,6 +45,9 @@ struct LabelObject {
     int height = 0;         // bar height in dots, readable line not included
     int heightUnits = 0;
     Readable readable = Readable::None;
+    // Bars sent as a picture (a printer language that cannot draw them at these widths): the
+    // picture prints at (x, y) instead of bars drawn from the data.
+    MonoBitmap barsPicture;
 
     // Text.
     QString font;       // printer font code as written: "0".."3", "a", "b" / "1", "J", "K"
@@ -54,6 +59,9 @@ struct LabelObject {
     bool reverse = false; // white on black
     bool bold = false;
 
+    // Picture: black dots at (x, y), one dot per dot of the picture.
+    MonoBitmap picture;
+
     QString data;     // barcode data or text, as sent
     int line = 0;     // 1-based line of the object in the job text
     QString source;   // that line
@@ -61,6 +69,7 @@ struct LabelObject {
 
     bool isBarcode() const { return kind == Kind::Barcode; }
     bool isText() const { return kind == Kind::Text; }
+    bool isPicture() const { return kind == Kind::Picture; }
 
     // "EAN-13", "Code 128", ... ("?" for an unknown symbology).
     static QString symbologyName(Symbology s);
@@ -70,7 +79,11 @@ struct LabelObject {
 // `problems` lists, one line each, what the reader did not understand (unknown command,
 // malformed number, data without an object, ...); nothing of it is guessed.
 struct LabelDescription {
-    PrinterModel model = PrinterModel::SRP770;
+    // The dots of the station printers' heads.
+    static constexpr int StationDotsPerMm = 8;
+
+    QString language;                  // key of the language of the job: "srp770", "zpl", ...
+    int dotsPerMm = StationDotsPerMm;  // of every *Dots value and object geometry
     int widthDots = 0, lengthDots = 0; // across and along the feed
     int widthUnits = 0, lengthUnits = 0;
     int unitsPerMm = 8;    // of the *Units values: SRP-770 dots (8), AL-300 tenths (10)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "model/formatset.h"
-#include "model/jobfields.h"
-#include "model/labeldescription.h"
+#include "model/printerlanguage.h"
 
 #include <QList>
 #include <QString>
@@ -10,21 +9,18 @@
 
 #include <array>
 
-// Everything a label printer model defines, in one place per model: its units, its value sets
-// (symbologies, fonts, magnifications, reversal), the command text of one label and the
-// reading of that text back into a label description, the mandated wait after a label, and
-// the names of the station's data and copy files. The station windows, the label preview,
-// the goods check and the command line ask the driver of their printer; none of them keeps
-// a table of its own.
-class PrinterDriver {
+// The language of a printer that has a station of its own, and that station's facts, in one
+// place per printer: its units, its value sets (symbologies, fonts, magnifications,
+// reversal), the command text of one label built from the station's formats, and the names of
+// the station's data and copy files. The station windows, the label preview, the goods check
+// and the command line ask the driver of their station; none of them keeps a table of its
+// own. What the language itself defines (reading jobs back, waits, transport) is asked of the
+// PrinterLanguage it is.
+class PrinterDriver : public PrinterLanguage {
 public:
-    virtual ~PrinterDriver() = default;
+    const PrinterDriver *station() const override { return this; }
 
     virtual PrinterModel model() const = 0;
-    // "SRP-770", "AL-300"
-    virtual QString name() const = 0;
-    // The command line's name: "srp770", "al300"
-    virtual QString key() const = 0;
     // The first part of the station's file names: "SRP770", "AL300"
     virtual QString filePrefix() const = 0;
 
@@ -48,10 +44,7 @@ public:
     // as dots; AL-300 10: tenths of a millimetre, sent unchanged). The heads of both print 8
     // dots a millimetre.
     virtual int unitsPerMm() const = 0;
-    static constexpr int DotsPerMm = 8;
-
-    // Seconds to wait after writing one label job before the port is closed.
-    virtual int printWaitSeconds() const = 0;
+    static constexpr int DotsPerMm = LabelDescription::StationDotsPerMm;
 
     // The format's value sets, indexed by the stored value (index 0, "not set", is "").
     virtual QStringList symbologyNames() const = 0;
@@ -79,9 +72,4 @@ public:
                              const std::array<QString, 4> &barcodes,
                              const std::array<QString, 11> &texts, int count,
                              bool blackMark) const = 0;
-
-    // Whether a job of this printer begins at this (trimmed, non-empty) line.
-    virtual bool startsJob(const QString &line) const = 0;
-    // Reads one job from lines[*i] on and leaves *i after it.
-    virtual LabelDescription readJob(const QList<JobLine> &lines, int *i) const = 0;
 };

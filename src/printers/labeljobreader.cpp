@@ -6,23 +6,49 @@
 QList<LabelDescription> LabelJobReader::readAll(const QString &jobText)
 {
     const QList<JobLine> lines = JobFields::lines(jobText);
-    const QList<const PrinterDriver *> drivers = Printers::all();
+    const QList<const PrinterLanguage *> languages = Printers::languages();
+    auto owner = [&languages](const QString &line) -> const PrinterLanguage * {
+        for (const PrinterLanguage *l : languages) {
+            if (l->startsJob(line))
+                return l;
+        }
+        return nullptr;
+    };
     QList<LabelDescription> jobs;
+    QStringList stray; // lines no language claims, told with the next job
     int i = 0;
     while (i < lines.size()) {
         if (lines[i].text.isEmpty()) {
             ++i;
             continue;
         }
-        const int before = i;
-        for (const PrinterDriver *d : drivers) {
-            if (d->startsJob(lines[i].text)) {
-                jobs << d->readJob(lines, &i);
-                break;
-            }
+        const PrinterLanguage *language = owner(lines[i].text);
+        if (!language) {
+            stray << JobFields::at(lines[i].number) +
+                         QStringLiteral("어느 프린터의 명령도 아닙니다: %1").arg(lines[i].text);
+            ++i;
+            continue;
         }
+        const int before = i;
+        LabelDescription d = language->readJob(
+            lines, &i, [&owner, language](const QString &line) {
+                const PrinterLanguage *l = owner(line);
+                return l && l != language;
+            });
         if (i == before)
             ++i; // never stay on a line
+        d.problems = stray + d.problems;
+        stray.clear();
+        jobs << d;
+    }
+    if (!stray.isEmpty()) {
+        if (jobs.isEmpty()) {
+            LabelDescription d;
+            d.problems = stray;
+            jobs << d;
+        } else {
+            jobs.last().problems << stray;
+        }
     }
     return jobs;
 }

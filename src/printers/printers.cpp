@@ -2,32 +2,63 @@
 
 #include "printers/al300/al300driver.h"
 #include "printers/srp770/srp770driver.h"
+#include "printers/zpl/zpllanguage.h"
 
-const PrinterDriver &Printers::srp770()
+#include <QtGlobal>
+
+QList<const PrinterLanguage *> Printers::languages()
 {
-    return Srp770Driver::instance();
+    // One line per language.
+    return {
+        &Srp770Driver::instance(),
+        &Al300Driver::instance(),
+        &ZplLanguage::instance(),
+    };
 }
 
-const PrinterDriver &Printers::al300()
+const PrinterLanguage *Printers::language(const QString &key)
 {
-    return Al300Driver::instance();
-}
-
-const PrinterDriver &Printers::of(PrinterModel model)
-{
-    return model == PrinterModel::AL300 ? al300() : srp770();
-}
-
-const PrinterDriver *Printers::byKey(const QString &key)
-{
-    for (const PrinterDriver *d : all()) {
-        if (d->key() == key)
-            return d;
+    for (const PrinterLanguage *l : languages()) {
+        if (l->key() == key)
+            return l;
     }
     return nullptr;
 }
 
-QList<const PrinterDriver *> Printers::all()
+QList<const PrinterDriver *> Printers::stations()
 {
-    return {&srp770(), &al300()};
+    QList<const PrinterDriver *> out;
+    for (const PrinterLanguage *l : languages()) {
+        if (const PrinterDriver *d = l->station())
+            out << d;
+    }
+    return out;
+}
+
+const PrinterDriver &Printers::srp770()
+{
+    return of(PrinterModel::SRP770);
+}
+
+const PrinterDriver &Printers::al300()
+{
+    return of(PrinterModel::AL300);
+}
+
+const PrinterDriver &Printers::of(PrinterModel model)
+{
+    for (const PrinterDriver *d : stations()) {
+        if (d->model() == model)
+            return *d;
+    }
+    qFatal("no printer driver for station model %d", int(model));
+}
+
+const PrinterDriver *Printers::byKey(const QString &key)
+{
+    for (const PrinterDriver *d : stations()) {
+        if (d->key() == key)
+            return d;
+    }
+    return nullptr;
 }

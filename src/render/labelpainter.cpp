@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr double DotsPerInch = 203.2; // 8 dots per mm
 constexpr int ReadableGap = 2;        // dots between bars and their readable line
 constexpr int FallbackCellWidth = 12; // an object without a known font still shows its text
 constexpr int FallbackCellHeight = 20;
@@ -54,7 +53,7 @@ struct Run {
 
 struct Item {
     const LabelObject *object = nullptr;
-    QRectF bounds; // dots, label coordinates
+    QRectF bounds; // dots at the layout's scale, label coordinates
     bool unencodable = false;
     bool outside = false;
     // Barcode.
@@ -82,36 +81,61 @@ QString where(const LabelObject &o)
 
 QString objectName(const LabelObject &o)
 {
+    if (o.isPicture())
+        return QStringLiteral("그림");
     if (o.isBarcode())
         return QStringLiteral("바코드 %1 \"%2\"")
             .arg(LabelObject::symbologyName(o.symbology), o.data);
     return QStringLiteral("텍스트 \"%1\"").arg(o.data);
 }
 
-Item layoutBarcode(const LabelObject &o)
+// A length of the description's dots at the layout's scale, in whole dots.
+int whole(double dots, double k)
+{
+    return int(std::lround(dots * k));
+}
+
+Item layoutBarcode(const LabelObject &o, double k)
 {
     Item it;
     it.object = &o;
-    it.symbol = BarcodeSymbol::make(o.symbology, o.data, o.narrow, o.wide);
+    // Bar widths stay whole dots at every resolution, so that bars keep their proportions.
+    const int narrow = k == 1 ? o.narrow : LabelPainter::scaledModule(o.narrow, k);
+    const int wide = k == 1 ? o.wide : LabelPainter::scaledModule(o.wide, k);
+    it.symbol = BarcodeSymbol::make(o.symbology, o.data, narrow, wide);
     const bool readable = o.readable != LabelObject::Readable::None;
-    const int rh = readable ? readableHeight(o) + ReadableGap : 0;
+    const int gap = whole(ReadableGap, k);
+    const int rh = readable ? whole(readableHeight(o), k) + gap : 0;
+    const int x = whole(o.x, k), y = whole(o.y, k), height = whole(o.height, k);
     double width = it.symbol.width;
-    if (!it.symbol.ok) {
+    if (!o.barsPicture.isNull()) {
+        // Bars the job sends as a picture print as that picture.
+        width = o.barsPicture.width() * k;
+    } else if (!it.symbol.ok) {
         it.unencodable = true;
         // Room for the mark: about what the data would need.
-        width = qMax(40.0, double(o.data.size()) * 11 * qMax(1, o.narrow));
+        width = qMax(40.0, double(o.data.size()) * 11 * qMax(1, narrow));
     }
-    const double barsTop = o.y + (o.readable == LabelObject::Readable::Above ? rh : 0);
-    it.barsRect = QRectF(o.x, barsTop, width, o.height);
+    const double barsHeight = o.barsPicture.isNull() ? height : o.barsPicture.height() * k;
+    const double barsTop = y + (o.readable == LabelObject::Readable::Above ? rh : 0);
+    it.barsRect = QRectF(x, barsTop, width, barsHeight);
     if (o.readable == LabelObject::Readable::Above)
-        it.readableRect = QRectF(o.x, o.y, width, rh - ReadableGap);
+        it.readableRect = QRectF(x, y, width, rh - gap);
     else if (o.readable == LabelObject::Readable::Below)
-        it.readableRect = QRectF(o.x, barsTop + o.height + ReadableGap, width, rh - ReadableGap);
-    it.bounds = QRectF(o.x, o.y, width, o.height + rh);
+        it.readableRect = QRectF(x, barsTop + barsHeight + gap, width, rh - gap);
+    it.bounds = QRectF(x, y, width, barsHeight + rh);
     return it;
 }
 
-Item layoutText(const LabelObject &o)
+Item layoutPicture(const LabelObject &o, double k)
+{
+    Item it;
+    it.object = &o;
+    it.bounds = QRectF(whole(o.x, k), whole(o.y, k), o.picture.width() * k, o.picture.height() * k);
+    return it;
+}
+
+Item layoutText(const LabelObject &o, double k)
 {
     Item it;
     it.object = &o;
@@ -139,30 +163,48 @@ Item layoutText(const LabelObject &o)
         it.runs.last().width += w;
         width += w;
     }
-    it.bounds = QRectF(o.x, o.y, width, ch * ym);
+    if (k != 1) {
+        for (Run &r : it.runs)
+            r.width *= k;
+        width *= k;
+    }
+    it.bounds = QRectF(o.x * k, o.y * k, width, ch * ym * k);
     return it;
 }
 
-Layout layoutLabel(const LabelDescription &label)
+// The label laid out at k times the description's dots (1: the description's own).
+Layout layoutLabel(const LabelDescription &label, double k = 1)
 {
     Layout lay;
-    for (const LabelObject &o : label.objects)
-        lay.items << (o.isBarcode() ? layoutBarcode(o) : layoutText(o));
+    for (const LabelObject &o : label.objects) {
+        if (o.isBarcode())
+            lay.items << layoutBarcode(o, k);
+        else if (o.isPicture())
+            lay.items << layoutPicture(o, k);
+        else
+            lay.items << layoutText(o, k);
+    }
 
     // The label's extent; a missing size is replaced by what the objects need.
     QRectF all;
     for (const Item &it : lay.items)
         all = all.united(it.bounds);
-    double w = label.widthDots, l = label.lengthDots;
+    double w = label.widthDots * k, l = label.lengthDots * k;
     if (w <= 0) {
         lay.widthMissing = true;
-        w = qMax(80.0, all.right() + 8);
+        w = qMax(80.0 * k, all.right() + 8 * k);
         lay.problems << QStringLiteral("라벨 폭이 0입니다");
     }
     if (l <= 0) {
         lay.lengthMissing = true;
-        l = qMax(80.0, all.bottom() + 8);
+        l = qMax(80.0 * k, all.bottom() + 8 * k);
         lay.problems << QStringLiteral("라벨 길이가 0입니다");
+    }
+    // At another resolution the label is whole dots (the printer's page), and a turned
+    // label turns within them.
+    if (k != 1) {
+        w = std::ceil(w - 1e-6);
+        l = std::ceil(l - 1e-6);
     }
     lay.size = QSizeF(w, l);
 
@@ -227,7 +269,31 @@ void drawFitted(QPainter &p, const QFont &font, const QFontMetricsF &fm, const Q
     p.restore();
 }
 
-void drawBarcode(QPainter &p, const Item &it, bool marks)
+QImage imageOf(const MonoBitmap &bitmap)
+{
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_Mono);
+    image.setColor(0, qRgb(255, 255, 255));
+    image.setColor(1, qRgb(0, 0, 0));
+    for (int y = 0; y < bitmap.height(); ++y)
+        memcpy(image.scanLine(y), bitmap.rows().constData() + qsizetype(y) * bitmap.bytesPerRow(),
+               bitmap.bytesPerRow());
+    return image;
+}
+
+// A picture's black dots (white ones leave what lies below, as on the printer).
+void drawBitmap(QPainter &p, const MonoBitmap &bitmap, const QRectF &where)
+{
+    QImage image = imageOf(bitmap);
+    image.setColor(0, qRgba(0, 0, 0, 0));
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(where, image);
+    p.restore();
+}
+
+enum Layer { BarsLayer = 1, OtherLayer = 2, AllLayers = 3 };
+
+void drawBarcode(QPainter &p, const Item &it, bool marks, int layers = AllLayers)
 {
     const LabelObject &o = *it.object;
     if (it.unencodable) {
@@ -235,11 +301,19 @@ void drawBarcode(QPainter &p, const Item &it, bool marks)
             drawMark(p, it.bounds, true);
         return;
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (const BarcodeSymbol::Bar &b : it.symbol.bars)
-        p.fillRect(QRectF(it.barsRect.left() + b.x, it.barsRect.top(), b.width, o.height),
-                   Qt::black);
-    if (o.readable != LabelObject::Readable::None && !it.symbol.readable.isEmpty()) {
+    if (layers & BarsLayer) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        if (!o.barsPicture.isNull()) {
+            drawBitmap(p, o.barsPicture, it.barsRect);
+        } else {
+            for (const BarcodeSymbol::Bar &b : it.symbol.bars)
+                p.fillRect(QRectF(it.barsRect.left() + b.x, it.barsRect.top(), b.width,
+                                  it.barsRect.height()),
+                           Qt::black);
+        }
+    }
+    if ((layers & OtherLayer) && o.readable != LabelObject::Readable::None &&
+        !it.symbol.readable.isEmpty()) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::TextAntialiasing, true);
         const QFont f = referenceFont(false);
@@ -277,6 +351,16 @@ void drawText(QPainter &p, const Item &it, bool marks)
         drawMark(p, it.bounds, false);
 }
 
+void drawItem(QPainter &p, const Item &it, bool marks, int layers = AllLayers)
+{
+    if (it.object->isBarcode())
+        drawBarcode(p, it, marks, layers);
+    else if (it.object->isPicture())
+        drawBitmap(p, it.object->picture, it.bounds);
+    else
+        drawText(p, it, marks);
+}
+
 // `marks`: the outline and the red marks of the screen and the PDF; a picture of the print
 // leaves them out.
 void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
@@ -300,10 +384,7 @@ void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
         p.rotate(180);
     }
     for (const Item &it : lay.items) {
-        if (it.object->isBarcode())
-            drawBarcode(p, it, marks);
-        else
-            drawText(p, it, marks);
+        drawItem(p, it, marks);
         if (it.outside && marks)
             drawMark(p, it.bounds.adjusted(-1, -1, 1, 1), false);
     }
@@ -344,23 +425,46 @@ QStringList LabelPainter::problems(const LabelDescription &label)
     return label.problems + layoutLabel(label).problems;
 }
 
-double LabelPainter::pixelsPerDot(double dpi)
+namespace {
+
+double dotsPerInch(const LabelDescription &label)
 {
-    const double s = dpi / DotsPerInch;
+    return qMax(1, label.dotsPerMm) * 25.4;
+}
+
+// k of a layout at `dotsPerMm` (0: the label's own dots).
+double scaleOf(const LabelDescription &label, int dotsPerMm)
+{
+    return dotsPerMm <= 0 ? 1.0 : double(dotsPerMm) / qMax(1, label.dotsPerMm);
+}
+
+} // namespace
+
+double LabelPainter::pixelsPerDot(double dpi, int dotsPerMm)
+{
+    const double s = dpi / (dotsPerMm * 25.4);
     const double whole = std::round(s);
     return whole >= 1 && std::abs(s - whole) < 0.01 * whole ? whole : s;
 }
 
-QSizeF LabelPainter::labelSize(const LabelDescription &label)
+int LabelPainter::scaledModule(int dots, double k)
 {
-    return layoutLabel(label).size;
+    if (dots <= 0)
+        return dots;
+    return qMax(1, int(std::lround(dots * k)));
+}
+
+QSizeF LabelPainter::labelSize(const LabelDescription &label, int dotsPerMm)
+{
+    return layoutLabel(label, scaleOf(label, dotsPerMm)).size;
 }
 
 namespace {
 
-QSize pixelsOf(const QSizeF &dots, double dpi, QString *problem)
+QSize pixelsOf(const LabelDescription &label, const QSizeF &dots, double dpi, QString *problem)
 {
-    const double s = LabelPainter::pixelsPerDot(dpi > 0 && std::isfinite(dpi) ? dpi : DotsPerInch);
+    const double s = LabelPainter::pixelsPerDot(
+        dpi > 0 && std::isfinite(dpi) ? dpi : dotsPerInch(label), qMax(1, label.dotsPerMm));
     const double w = std::ceil(dots.width() * s - 1e-6);
     const double h = std::ceil(dots.height() * s - 1e-6);
     if (!(w <= LabelPainter::MaxPictureSide && h <= LabelPainter::MaxPictureSide &&
@@ -377,19 +481,66 @@ QSize pixelsOf(const QSizeF &dots, double dpi, QString *problem)
     return QSize(qMax(1, int(w)), qMax(1, int(h)));
 }
 
+QRect wholeDots(const QSizeF &size)
+{
+    return QRect(0, 0, qMax(1, int(std::ceil(size.width() - 1e-6))),
+                 qMax(1, int(std::ceil(size.height() - 1e-6))));
+}
+
+// The part `area` of a layout as printed: one pixel per dot, black on white, no marks.
+QImage printedImage(const LabelDescription &label, const Layout &lay, const QRect &area)
+{
+    if (area.isEmpty())
+        return QImage();
+    QImage image(area.size(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(-area.topLeft());
+    paintLayout(p, label, lay, QRectF(QPointF(0, 0), lay.size), false);
+    p.end();
+    return image;
+}
+
+// One item alone, unturned, the given layers, over the whole dots that hold it; a null
+// picture when nothing of it is black.
+MonoBitmap itemBitmap(const Item &it, const QRectF &bounds, int layers, QPoint *at)
+{
+    // A dot of margin: antialiased edges may reach just beyond the bounds.
+    const QRect area = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (area.isEmpty())
+        return MonoBitmap();
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(-area.topLeft());
+    drawItem(p, it, false, layers);
+    p.end();
+    const MonoBitmap bitmap = LabelPainter::threshold(image);
+    // Trimmed to its black dots.
+    int left, top, right, bottom;
+    bitmap.blackBounds(&left, &top, &right, &bottom);
+    if (right < 0)
+        return MonoBitmap();
+    const MonoBitmap out = bitmap.cropped(left, top, right - left + 1, bottom - top + 1);
+    *at = area.topLeft() + QPoint(left, top);
+    return out;
+}
+
 } // namespace
 
 QSize LabelPainter::pictureSize(const LabelDescription &label, double dpi, QString *problem)
 {
-    return pixelsOf(layoutLabel(label).size, dpi, problem);
+    return pixelsOf(label, layoutLabel(label).size, dpi, problem);
 }
 
 QImage LabelPainter::render(const LabelDescription &label, double dpi, QStringList *problems)
 {
     const Layout lay = layoutLabel(label);
-    const double s = pixelsPerDot(dpi > 0 ? dpi : DotsPerInch);
+    const double s = pixelsPerDot(dpi > 0 ? dpi : dotsPerInch(label), qMax(1, label.dotsPerMm));
     QString tooLarge;
-    const QSize px = pixelsOf(lay.size, dpi, &tooLarge);
+    const QSize px = pixelsOf(label, lay.size, dpi, &tooLarge);
     if (px.isEmpty()) {
         if (problems)
             *problems << label.problems << lay.problems << tooLarge;
@@ -397,7 +548,7 @@ QImage LabelPainter::render(const LabelDescription &label, double dpi, QStringLi
     }
     QImage image(px, QImage::Format_RGB32);
     image.fill(Qt::white);
-    const int dpm = int(std::lround(dpi / 0.0254));
+    const int dpm = int(std::lround((dpi > 0 ? dpi : dotsPerInch(label)) / 0.0254));
     image.setDotsPerMeterX(dpm);
     image.setDotsPerMeterY(dpm);
     QPainter p(&image);
@@ -408,9 +559,10 @@ QImage LabelPainter::render(const LabelDescription &label, double dpi, QStringLi
     return image;
 }
 
-QList<LabelPainter::Placement> LabelPainter::placements(const LabelDescription &label)
+QList<LabelPainter::Placement> LabelPainter::placements(const LabelDescription &label,
+                                                        int dotsPerMm)
 {
-    const Layout lay = layoutLabel(label);
+    const Layout lay = layoutLabel(label, scaleOf(label, dotsPerMm));
     QList<Placement> out;
     out.reserve(lay.items.size());
     for (const Item &it : lay.items)
@@ -418,21 +570,79 @@ QList<LabelPainter::Placement> LabelPainter::placements(const LabelDescription &
     return out;
 }
 
-QImage LabelPainter::renderPrinted(const LabelDescription &label, const QRect &area)
+QImage LabelPainter::renderPrinted(const LabelDescription &label, const QRect &area, int dotsPerMm)
 {
-    const Layout lay = layoutLabel(label);
-    const QRect whole(0, 0, qMax(1, int(std::ceil(lay.size.width() - 1e-6))),
-                      qMax(1, int(std::ceil(lay.size.height() - 1e-6))));
-    const QRect part = area.isNull() ? whole : area;
-    if (part.isEmpty())
-        return QImage();
-    QImage image(part.size(), QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.translate(-part.topLeft());
-    paintLayout(p, label, lay, QRectF(0, 0, lay.size.width(), lay.size.height()), false);
-    p.end();
-    return image;
+    const Layout lay = layoutLabel(label, scaleOf(label, dotsPerMm));
+    return printedImage(label, lay, area.isNull() ? wholeDots(lay.size) : area);
+}
+
+MonoBitmap LabelPainter::threshold(const QImage &image)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    const int w = grey.width(), h = grey.height(), bpr = MonoBitmap::bytesPerRow(w);
+    QByteArray rows(qsizetype(bpr) * h, '\0');
+    uchar *out = reinterpret_cast<uchar *>(rows.data());
+    for (int y = 0; y < h; ++y) {
+        const uchar *row = grey.constScanLine(y);
+        uchar *dst = out + qsizetype(y) * bpr;
+        for (int x = 0; x < w; ++x)
+            if (row[x] < 128)
+                dst[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
+    return MonoBitmap::fromRows(w, h, rows);
+}
+
+QImage LabelPainter::imageOf(const MonoBitmap &bitmap)
+{
+    return ::imageOf(bitmap);
+}
+
+PrintedLabel LabelPainter::printedParts(const LabelDescription &label, int dotsPerMm)
+{
+    const double k = scaleOf(label, dotsPerMm);
+    const Layout lay = layoutLabel(label, k);
+    PrintedLabel out;
+    out.widthDots = int(std::ceil(lay.size.width() - 1e-6));
+    out.lengthDots = int(std::ceil(lay.size.height() - 1e-6));
+    for (int i = 0; i < lay.items.size(); ++i) {
+        const Item &it = lay.items[i];
+        const LabelObject &o = *it.object;
+        PrintedPart part;
+        part.object = i;
+        if (o.isBarcode()) {
+            part.kind = PrintedPart::Kind::Bars;
+            part.x = int(it.barsRect.left());
+            part.y = int(it.barsRect.top());
+            part.narrow = scaledModule(o.narrow, k);
+            part.wide = scaledModule(o.wide, k);
+            part.height = int(std::lround(it.barsRect.height()));
+            part.barsWidth = int(std::lround(it.barsRect.width()));
+            QPoint at;
+            if (it.symbol.ok) {
+                Item bars = it;
+                bars.object = &o;
+                part.picture = itemBitmap(bars, it.barsRect, BarsLayer, &at);
+            }
+            out.parts << part;
+            if (o.readable != LabelObject::Readable::None && it.symbol.ok) {
+                PrintedPart line;
+                line.object = i;
+                line.kind = PrintedPart::Kind::Picture;
+                line.picture = itemBitmap(it, it.readableRect, OtherLayer, &at);
+                line.x = at.x();
+                line.y = at.y();
+                if (!line.picture.isNull())
+                    out.parts << line;
+            }
+            continue;
+        }
+        part.kind = PrintedPart::Kind::Picture;
+        QPoint at;
+        part.picture = itemBitmap(it, it.bounds, AllLayers, &at);
+        part.x = at.x();
+        part.y = at.y();
+        if (!part.picture.isNull())
+            out.parts << part;
+    }
+    return out;
 }

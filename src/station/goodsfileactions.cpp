@@ -31,7 +31,7 @@ QString setTextOf(const StationFrm *station)
 
 void GoodsFileActions::importGoods(StationFrm *station)
 {
-    const PrinterModel model = station->driver().model();
+    const PrinterDriver &model = station->driver();
     const QString settingsPath =
         QFileInfo(station->goodsFilePath())
             .dir()

@@ -33,7 +33,7 @@ const char Delimiters[] = {0, ',', ';', '\t'};
 
 } // namespace
 
-GoodsImportFrm::GoodsImportFrm(PrinterModel model, const FormatSet &formats,
+GoodsImportFrm::GoodsImportFrm(const PrinterDriver &model, const FormatSet &formats,
                                const GoodsTable &goods, const QString &settingsPath,
                                QWidget *parent)
     : QDialog(parent), m_model(model), m_formats(formats), m_goods(goods),
@@ -345,7 +345,7 @@ void GoodsImportFrm::refreshPlan()
             GoodsTable result;
             m_plan.applyTo(result);
             const QStringList findings = GoodsCheck::countLines(
-                GoodsCheck::run(Printers::of(m_model), m_formats, result), true);
+                GoodsCheck::run(m_model, m_formats, result), true);
             if (!findings.isEmpty()) {
                 lines << QStringLiteral("결과 품목 검사:");
                 for (const QString &f : findings)

@@ -27,7 +27,7 @@ class QTableView;
 class GoodsImportFrm : public QDialog {
     Q_OBJECT
 public:
-    GoodsImportFrm(PrinterModel model, const FormatSet &formats, const GoodsTable &goods,
+    GoodsImportFrm(const PrinterDriver &model, const FormatSet &formats, const GoodsTable &goods,
                    const QString &settingsPath, QWidget *parent = nullptr);
 
     // Reads the file and shows it (mapping remembered or guessed).
@@ -65,7 +65,7 @@ private:
     GoodsImportPlan::Mode mode() const;
     GoodsImportPlan::Match match() const;
 
-    PrinterModel m_model;
+    const PrinterDriver &m_model;
     const FormatSet &m_formats;
     const GoodsTable &m_goods;
     QString m_settingsPath;

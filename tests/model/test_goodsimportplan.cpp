@@ -2,6 +2,7 @@
 #include "model/csvimportreader.h"
 #include "model/fieldfilter.h"
 #include "model/goodsexport.h"
+#include "printers/printers.h"
 #include "model/goodsimportfile.h"
 #include "model/goodsimportplan.h"
 #include "model/goodsimportsettings.h"
@@ -311,7 +312,7 @@ void TestGoodsImportPlan::guessAndRemember()
     GoodsImportSettings settings;
     settings.remember(m, table);
     settings.mode = Plan::Mode::Update;
-    const QString path = m_dir.filePath(GoodsImportSettings::fileName(PrinterModel::AL300, "03"));
+    const QString path = m_dir.filePath(GoodsImportSettings::fileName(Printers::al300(), "03"));
     QVERIFY(settings.save(path));
     GoodsImportSettings loaded;
     QVERIFY(loaded.load(path));

@@ -118,7 +118,7 @@ void compareWithFormat(PrinterModel model, const FormatSet &set, int f, const Ro
     auto dots = [srp](int v) { return srp ? v * 8 : tenths(v); };
     auto units = [srp](int v) { return srp ? v * 8 : v; };
     QVERIFY2(d.problems.isEmpty(), qPrintable(d.problems.join('\n')));
-    QCOMPARE(d.model, model);
+    QCOMPARE(d.language, Printers::of(model).key());
     QCOMPARE(d.widthDots, dots(fmt.LblWidth));
     QCOMPARE(d.lengthDots, dots(fmt.LblLeng));
     QCOMPARE(d.widthUnits, units(fmt.LblWidth));
@@ -193,7 +193,7 @@ private Q_SLOTS:
             lines({"CB", "SS2", "SD20", "SW480", "SL320,24,G", "SOT", "B140,80,7,2,5,80,0,1,'123'",
                    "T40,200,a,1,1,0,0,N,N,'AB'", "P2"}));
         QVERIFY2(d.problems.isEmpty(), qPrintable(d.problems.join('\n')));
-        QCOMPARE(d.model, PrinterModel::SRP770);
+        QCOMPARE(d.language, QStringLiteral("srp770"));
         QCOMPARE(d.widthDots, 480);
         QCOMPARE(d.lengthDots, 320);
         QCOMPARE(d.widthMm(), 60.0);
@@ -252,7 +252,7 @@ private Q_SLOTS:
             "}",
         }));
         QVERIFY2(d.problems.isEmpty(), qPrintable(d.problems.join('\n')));
-        QCOMPARE(d.model, PrinterModel::AL300);
+        QCOMPARE(d.language, QStringLiteral("al300"));
         QCOMPARE(d.lengthUnits, 280);
         QCOMPARE(d.widthUnits, 350);
         QCOMPARE(d.lengthDots, 224);
@@ -453,7 +453,7 @@ private Q_SLOTS:
         QVERIFY(jobs[1].blackMark);
         QVERIFY(jobs[1].reversed);
         QVERIFY(jobs[1].objects.isEmpty());
-        QCOMPARE(jobs[2].model, PrinterModel::AL300);
+        QCOMPARE(jobs[2].language, QStringLiteral("al300"));
         QCOMPARE(jobs[2].count, 4);
         QVERIFY(jobs[2].reversed);
         QVERIFY(jobs[2].objects.first().reverse);

@@ -1,3 +1,4 @@
+#include "printers/printers.h"
 #include "common/dialogs.h"
 #include "common/programstate.h"
 #include "model/goodsexport.h"
@@ -95,7 +96,7 @@ void TestGoodsImportFrm::windowRules()
     GoodsTable goods;
     goods.fromFileLines({QStringLiteral("<001>'1'기존'1'0'111''''''''''''''''''''''''~")});
     FormatSet formats;
-    GoodsImportFrm frm(PrinterModel::SRP770, formats, goods, QString());
+    GoodsImportFrm frm(Printers::srp770(), formats, goods, QString());
     frm.show();
     frm.setFile(path(file));
     if (file == QLatin1String("goods.csv")) {

@@ -164,10 +164,14 @@ QString Al300Driver::labelJob(const FormatSet &set, int format,
 
 bool Al300Driver::startsJob(const QString &line) const
 {
-    return line.startsWith(QLatin1Char('{'));
+    // A record block: "{" and its letter ("{F001,...", "{B001,...", "{N,..." of a transfer).
+    return line.size() >= 2 && line[0] == QLatin1Char('{') && line[1] >= QLatin1Char('A') &&
+           line[1] <= QLatin1Char('Z');
 }
 
-LabelDescription Al300Driver::readJob(const QList<JobLine> &lines, int *i) const
+LabelDescription Al300Driver::readJob(const QList<JobLine> &lines, int *i,
+                                      const JobStart &) const
 {
+    // A block ends at its "}", whatever follows.
     return Al300JobReader::read(lines, i);
 }

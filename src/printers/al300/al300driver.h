@@ -40,7 +40,8 @@ public:
                      const std::array<QString, 11> &texts, int count,
                      bool blackMark) const override;
     bool startsJob(const QString &line) const override;
-    LabelDescription readJob(const QList<JobLine> &lines, int *i) const override;
+    LabelDescription readJob(const QList<JobLine> &lines, int *i,
+                             const JobStart &otherJob) const override;
 
     // The job's font letter of a format's TxtFont: 1 "1", 2 "J", 3 "K"; 0 (no font) and
     // unknown values "0".

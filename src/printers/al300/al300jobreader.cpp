@@ -160,7 +160,7 @@ bool blockLines(const QList<JobLine> &lines, int *i, QList<JobLine> *body)
 LabelDescription readAl300(const QList<JobLine> &lines, int *i)
 {
     LabelDescription d;
-    d.model = PrinterModel::AL300;
+    d.language = Al300Driver::instance().key();
     d.unitsPerMm = 10; // the job gives tenths of a millimetre
     d.firstLine = lines[*i].number;
     QList<Al300Object> objects;
@@ -291,7 +291,7 @@ LabelDescription readAl300(const QList<JobLine> &lines, int *i)
 LabelDescription readOtherBlock(const QList<JobLine> &lines, int *i)
 {
     LabelDescription d;
-    d.model = PrinterModel::AL300;
+    d.language = Al300Driver::instance().key();
     d.unitsPerMm = 10; // the job gives tenths of a millimetre
     d.firstLine = lines[*i].number;
     d.problems << JobFields::at(lines[*i].number) +

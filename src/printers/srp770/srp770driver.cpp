@@ -4,6 +4,8 @@
 #include "printers/srp770/srp770job.h"
 #include "printers/srp770/srp770jobreader.h"
 
+#include <QRegularExpression>
+
 #include <cstdlib>
 
 namespace {
@@ -132,10 +134,15 @@ QString Srp770Driver::labelJob(const FormatSet &set, int format,
 
 bool Srp770Driver::startsJob(const QString &line) const
 {
-    return !line.startsWith(QLatin1Char('{'));
+    // The job's first line, or (for a job that lacks it) one of its page set-up or object
+    // commands with a number after it.
+    static const QRegularExpression command(
+        QStringLiteral("^(CB$|S[SDWL]\\d|SO[A-Z]$|B1\\d|T\\d|P\\d)"));
+    return command.match(line).hasMatch();
 }
 
-LabelDescription Srp770Driver::readJob(const QList<JobLine> &lines, int *i) const
+LabelDescription Srp770Driver::readJob(const QList<JobLine> &lines, int *i,
+                                       const JobStart &otherJob) const
 {
-    return Srp770JobReader::read(lines, i);
+    return Srp770JobReader::read(lines, i, otherJob);
 }

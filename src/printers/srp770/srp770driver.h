@@ -33,7 +33,8 @@ public:
                      const std::array<QString, 11> &texts, int count,
                      bool blackMark) const override;
     bool startsJob(const QString &line) const override;
-    LabelDescription readJob(const QList<JobLine> &lines, int *i) const override;
+    LabelDescription readJob(const QList<JobLine> &lines, int *i,
+                             const JobStart &otherJob) const override;
 
     // The job's symbology type of a format's BarCode: 1..10 become 0..9; unset or unknown
     // values print as EAN13 (7).

@@ -91,10 +91,11 @@ void readSrpText(const JobLine &line, LabelDescription &d)
 }
 
 // Reads one SRP-770 job from lines[*i]; stops after its P line or before the next job.
-LabelDescription readSrp770(const QList<JobLine> &lines, int *i)
+LabelDescription readSrp770(const QList<JobLine> &lines, int *i,
+                            const PrinterLanguage::JobStart &otherJob)
 {
     LabelDescription d;
-    d.model = PrinterModel::SRP770;
+    d.language = Srp770Driver::instance().key();
     d.unitsPerMm = PrinterDriver::DotsPerMm; // the job gives dots
     bool started = false, width = false, length = false, printed = false;
     d.firstLine = lines[*i].number;
@@ -103,8 +104,8 @@ LabelDescription readSrp770(const QList<JobLine> &lines, int *i)
         const QString &t = line.text;
         if (t.isEmpty())
             continue;
-        if (t.startsWith(QLatin1Char('{')))
-            break; // an AL-300 job follows
+        if (otherJob(t))
+            break; // another printer's job follows
         if (t == QLatin1String("CB")) {
             if (started)
                 break; // the next job begins
@@ -167,7 +168,8 @@ LabelDescription readSrp770(const QList<JobLine> &lines, int *i)
 
 } // namespace
 
-LabelDescription Srp770JobReader::read(const QList<JobLine> &lines, int *i)
+LabelDescription Srp770JobReader::read(const QList<JobLine> &lines, int *i,
+                                       const PrinterLanguage::JobStart &otherJob)
 {
-    return readSrp770(lines, i);
+    return readSrp770(lines, i, otherJob);
 }

@@ -1,0 +1,14 @@
+#include "painterraster.h"
+
+#include "render/labelpainter.h"
+
+PrintedLabel PainterRaster::draw(const LabelDescription &label, int dotsPerMm) const
+{
+    return LabelPainter::printedParts(label, dotsPerMm);
+}
+
+const PainterRaster &PainterRaster::instance()
+{
+    static const PainterRaster raster;
+    return raster;
+}
