@@ -16,6 +16,10 @@ PACKAGES=(
   xvfb xauth
   help2man librsvg2-bin desktop-file-utils appstream man-db
 )
+# The tests draw ZPL jobs with an independent renderer that runs on Node.js (npm registry).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  PACKAGES+=(nodejs npm)
+fi
 # The fuzzing build (scripts/fuzz.sh) needs clang and its sanitizer runtimes as well.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 if [ "${LABELSTATION_SETUP_FUZZ:-}" = 1 ]; then
@@ -52,8 +56,23 @@ configure_and_build() {
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
 
+# The independent ZPL renderer of the tests (tests/printers/zpl/zplrender), into the build
+# folder; again only when its lock file changed.
+install_zpl_renderer() {
+  local src="$ROOT/tests/printers/zpl/zplrender"
+  local dir="$BUILD_DIR/zplrender"
+  if [ -f "$dir/node_modules/zpl-renderer-js/package.json" ] &&
+     cmp -s "$src/package-lock.json" "$dir/package-lock.json"; then
+    return 0
+  fi
+  mkdir -p "$dir"
+  cp "$src/package.json" "$src/package-lock.json" "$dir/"
+  (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+}
+
 install_missing_packages
 # SETUP_BUILD=0: packages only, the caller builds.
 if [ "${SETUP_BUILD:-1}" = 1 ]; then
   configure_and_build
+  install_zpl_renderer
 fi

@@ -363,8 +363,9 @@ void drawItem(QPainter &p, const Item &it, bool marks, int layers = AllLayers)
 
 // `marks`: the outline and the red marks of the screen and the PDF; a picture of the print
 // leaves them out.
+// `turn`: a reversed label drawn turned (the printed picture turns its dots instead).
 void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
-                 const QRectF &target, bool marks = true)
+                 const QRectF &target, bool marks = true, bool turn = true)
 {
     const QSizeF size = lay.size;
     if (target.width() <= 0 || target.height() <= 0)
@@ -379,7 +380,7 @@ void paintLayout(QPainter &p, const LabelDescription &label, const Layout &lay,
     p.fillRect(labelRect, Qt::white);
 
     p.save();
-    if (label.reversed) {
+    if (label.reversed && turn) {
         p.translate(size.width(), size.height());
         p.rotate(180);
     }
@@ -481,13 +482,15 @@ QSize pixelsOf(const LabelDescription &label, const QSizeF &dots, double dpi, QS
     return QSize(qMax(1, int(w)), qMax(1, int(h)));
 }
 
+
 QRect wholeDots(const QSizeF &size)
 {
     return QRect(0, 0, qMax(1, int(std::ceil(size.width() - 1e-6))),
                  qMax(1, int(std::ceil(size.height() - 1e-6))));
 }
 
-// The part `area` of a layout as printed: one pixel per dot, black on white, no marks.
+// The part `area` of a layout as printed: one pixel per dot, black on white, no marks. A
+// reversed label is drawn upright and its dots turned, as the printer turns its print.
 QImage printedImage(const LabelDescription &label, const Layout &lay, const QRect &area)
 {
     if (area.isEmpty())
@@ -496,11 +499,17 @@ QImage printedImage(const LabelDescription &label, const Layout &lay, const QRec
     if (image.isNull())
         return image;
     image.fill(Qt::white);
+    const QRect whole = wholeDots(lay.size);
+    // The area's dots before the turn.
+    const QRect drawn = label.reversed
+                            ? QRect(whole.width() - 1 - area.right(),
+                                    whole.height() - 1 - area.bottom(), area.width(), area.height())
+                            : area;
     QPainter p(&image);
-    p.translate(-area.topLeft());
-    paintLayout(p, label, lay, QRectF(QPointF(0, 0), lay.size), false);
+    p.translate(-drawn.topLeft());
+    paintLayout(p, label, lay, QRectF(QPointF(0, 0), lay.size), false, false);
     p.end();
-    return image;
+    return label.reversed ? image.mirrored(true, true) : image;
 }
 
 // One item alone, unturned, the given layers, over the whole dots that hold it; a null

@@ -18,9 +18,10 @@ constexpr int Dark = 128; // grey levels below are ink
 constexpr int Margin = 4; // dots read around a barcode beyond its quiet zones
 constexpr double MinHeightShare = 0.15;
 
-QString millimetres(int dots)
+QString millimetres(int dots, int dotsPerMm)
 {
-    return QString::number(dots / 8.0, 'f', dots % 8 == 0 ? 0 : 1) + QStringLiteral("mm");
+    const int d = qMax(1, dotsPerMm);
+    return QString::number(dots / double(d), 'f', dots % d == 0 ? 0 : 1) + QStringLiteral("mm");
 }
 
 // UPC-E (number system and six digits) written out as the UPC-A it stands for (11 digits
@@ -124,10 +125,16 @@ public:
         }
 
         const QRect bars = place.bars.toRect();
-        if (o.narrow < ScanCheck::MinNarrowDots)
-            r.findings << Finding{Cause::NarrowBars, o.narrow, ScanCheck::MinNarrowDots};
+        // The limits are millimetres; the label's dots may be finer than the stations'.
+        const int dpmm = qMax(1, m_label.dotsPerMm);
+        const int minNarrow =
+            (ScanCheck::MinNarrowDots * dpmm + LabelDescription::StationDotsPerMm - 1) /
+            LabelDescription::StationDotsPerMm;
+        if (o.narrow < minNarrow)
+            r.findings << Finding{Cause::NarrowBars, o.narrow, minNarrow};
         const int minHeight =
-            qMax(ScanCheck::MinHeightDots, int(std::ceil(bars.width() * MinHeightShare - 1e-9)));
+            qMax(ScanCheck::MinHeightDots * dpmm / LabelDescription::StationDotsPerMm,
+                 int(std::ceil(bars.width() * MinHeightShare - 1e-9)));
         if (bars.height() < minHeight)
             r.findings << Finding{Cause::ShortBars, bars.height(), minHeight};
         if (!m_area.contains(bars))
@@ -284,14 +291,14 @@ QString findingKorean(const Finding &f)
             .arg(f.needed);
     case Cause::ShortBars:
         return QStringLiteral("바 높이 %1 (%2 이상이어야 합니다)")
-            .arg(millimetres(f.dots), millimetres(f.needed));
+            .arg(millimetres(f.dots, f.dotsPerMm), millimetres(f.needed, f.dotsPerMm));
     case Cause::QuietZone:
         return QStringLiteral("%1 여백 %2, %3 (%4 이상이어야 합니다)")
-            .arg(f.right ? QStringLiteral("오른쪽") : QStringLiteral("왼쪽"), millimetres(f.dots),
+            .arg(f.right ? QStringLiteral("오른쪽") : QStringLiteral("왼쪽"), millimetres(f.dots, f.dotsPerMm),
                  f.edge         ? QStringLiteral("라벨 끝에서 잘림")
                  : f.other >= 0 ? f.otherName + QStringLiteral("에 막힘")
                                 : QStringLiteral("다른 인쇄에 막힘"),
-                 millimetres(f.needed));
+                 millimetres(f.needed, f.dotsPerMm));
     case Cause::Overlap:
         return f.other >= 0 ? f.otherName + QStringLiteral("이(가) 바 위에 겹칩니다")
                             : QStringLiteral("다른 인쇄가 바 위에 겹칩니다");
@@ -312,14 +319,14 @@ QString findingEnglish(const Finding &f)
         return QStringLiteral("narrow bar %1 dot(s), needs at least %2").arg(f.dots).arg(f.needed);
     case Cause::ShortBars:
         return QStringLiteral("bars %1 high, need at least %2")
-            .arg(millimetres(f.dots), millimetres(f.needed));
+            .arg(millimetres(f.dots, f.dotsPerMm), millimetres(f.needed, f.dotsPerMm));
     case Cause::QuietZone:
         return QStringLiteral("%1 quiet zone %2, cut by %3, needs at least %4")
-            .arg(f.right ? QStringLiteral("right") : QStringLiteral("left"), millimetres(f.dots),
+            .arg(f.right ? QStringLiteral("right") : QStringLiteral("left"), millimetres(f.dots, f.dotsPerMm),
                  f.edge         ? QStringLiteral("the label edge")
                  : f.other >= 0 ? f.otherEnglish
                                 : QStringLiteral("other print"),
-                 millimetres(f.needed));
+                 millimetres(f.needed, f.dotsPerMm));
     case Cause::Overlap:
         return (f.other >= 0 ? f.otherEnglish : QStringLiteral("other print")) +
                QStringLiteral(" printed over the bars");
@@ -391,8 +398,11 @@ QList<ScanResult> ScanCheck::run(const LabelDescription &label)
         return out;
     Checker checker(label);
     for (int i = 0; i < label.objects.size(); ++i) {
-        if (label.objects[i].isBarcode())
+        if (label.objects[i].isBarcode()) {
             out << checker.check(i);
+            for (Finding &f : out.last().findings)
+                f.dotsPerMm = label.dotsPerMm;
+        }
     }
     return out;
 }

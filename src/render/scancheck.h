@@ -33,6 +33,7 @@ struct ScanResult {
         QString otherEnglish; // English: text '사과' / barcode '123'
         QString detail;       // Unencodable: why, in Korean
         QString englishDetail;
+        int dotsPerMm = LabelDescription::StationDotsPerMm; // of `dots` and `needed`
     };
 
     int object = -1; // index in the label's objects
@@ -63,6 +64,7 @@ struct ScanResult {
 // quiet zone on both sides inside the label, nothing printed over the bars.
 class ScanCheck {
 public:
+    // At the stations' 8 dots a millimetre; a finer label needs as many millimetres.
     static constexpr int MinNarrowDots = 2;
     static constexpr int MinHeightDots = 40; // 5 mm
 
