@@ -9,12 +9,15 @@
 #include "printers/al300/al300transfer.h"
 #include "station/formateditor.h"
 #include "station/optionpanels.h"
-#include "station/scangate.h"
+#include "common/dialogs.h"
+#include "model/labeljob.h"
+#include "sending/portmap.h"
 #include "station/stationprinter.h"
 #include "station/undocontrols.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,12 +112,32 @@ void AL300Frm::BarSaveCmd_Click()
     const bool goodsTicked = SelGodsChk->isChecked();
     if (!anyFormat && !goodsTicked)
         return;
-    if (!ScanGate::confirm(this, Al300Transfer::labels(formatSet(), formats, goodsTicked, *goods()),
-                           *goods(), QStringLiteral("전송")))
+    // The transfer is the AL-300's own: a port that speaks another language gets nothing.
+    const ResolvedPort port = printer()->resolvePort();
+    if (port.language && port.language != &driver()) {
+        Dialogs::inform(this,
+                        QStringLiteral("* %1 포트의 프린터 언어가 %2입니다 !\nAL-300 메모리 전송은 "
+                                       "AL-300 프린터에만 보낼 수 있어 보내지 않았습니다.")
+                            .arg(PortMap::portName(formatSet().BarComPort),
+                                 port.language->caption(port.dpi)),
+                        QStringLiteral("전송"));
         return;
-    // Formats, then their links, then the goods table; each its own port cycle.
+    }
+    // Formats, then their links, then the goods table; each its own port cycle. The labels
+    // they set up are scan-checked beside the window before anything goes out.
     const QList<PrintJob> jobs = Al300Transfer::jobs(formatSet(), formats, goodsTicked,
                                                      goods()->rowTexts(), DataDirectory());
-    printer()->sendJobs(jobs, {}, BarSaveCmd, true, QStringLiteral("AL-300 전송중"),
-                        [this] { BarExitCmd_Click(); });
+    QList<PlanScan::Label> labels;
+    QHash<int, QStringList> names;
+    for (const LabelJob &l : Al300Transfer::labels(formatSet(), formats, goodsTicked, *goods())) {
+        labels << PlanScan::Label{l.row, l.text};
+        names.insert(l.row, {goods()->cell(l.row, GoodsTable::NumberColumn).trimmed(),
+                             goods()->cell(l.row, GoodsTable::NameColumn).trimmed()});
+    }
+    printer()->send(
+        [jobs, labels, names](const ResolvedPort &) {
+            return StationPrinter::Prepared{jobs, {}, PlanScan::unscannable(labels, names)};
+        },
+        BarSaveCmd, true, QStringLiteral("AL-300 전송중"), QStringLiteral("전송"),
+        [this] { BarExitCmd_Click(); });
 }

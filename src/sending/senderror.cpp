@@ -17,6 +17,11 @@ QString SendError::korean() const
                               "않았습니다 !")
                    .arg(port);
         break;
+    case Kind::LanguageUnknown:
+        text = QStringLiteral("* %1 포트의 프린터 언어(ComPortLanguages.Txt)를 알 수 없어 "
+                              "보내지 않았습니다 !")
+                   .arg(port);
+        break;
     case Kind::DeviceMissing:
         text = QStringLiteral("* %1 포트를 찾을 수 없습니다 !").arg(port);
         break;
@@ -64,6 +69,11 @@ QString SendError::english() const
                (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail));
     case Kind::Encoding:
         return QStringLiteral("the job text gives no bytes in CP949");
+    case Kind::LanguageUnknown:
+        return QStringLiteral("the printer language of %1 in ComPortLanguages.Txt is unknown "
+                              "or cannot be read; nothing sent")
+                   .arg(port) +
+               (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail));
     case Kind::PortMapUnreadable:
         return QStringLiteral("cannot read the port map ComPorts.Txt; nothing sent to %1")
                    .arg(port) +

@@ -10,6 +10,7 @@ struct SendError {
         None,
         NoPort,            // no port chosen, or a port number that names no target
         PortMapUnreadable, // ComPorts.Txt is there but cannot be read: no port is resolved
+        LanguageUnknown,   // the port's printer language cannot be read or is none we know
         DeviceMissing,     // no such device or host, or nothing answers there
         PermissionDenied,  // the program may not open the device
         Busy,              // the port is held by this or another program

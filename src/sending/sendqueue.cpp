@@ -98,6 +98,7 @@ void SendQueue::next()
     m_stage = Stage::Idle;
     ++m_index;
     if (m_index >= m_jobs.size() || m_cancel) {
+        releasePort(); // the one connection, when the jobs kept it
         m_summary.cancelled += int(m_jobs.size()) - qMin(m_index, int(m_jobs.size()));
         m_busy = false;
         m_jobs.clear();
@@ -120,6 +121,12 @@ void SendQueue::next()
     // The copy comes first: a job that cannot be sent still leaves it.
     writeCopy(job, m_bytes);
 
+    if (m_port && m_oneConnection) {
+        // The connection of the jobs before stays open.
+        m_stage = Stage::Opening;
+        onOpened();
+        return;
+    }
     if (m_targetError.isError()) {
         onFailed(m_targetError);
         return;
@@ -198,7 +205,8 @@ void SendQueue::onFailed(const SendError &error)
 
 void SendQueue::endJob(bool sent)
 {
-    releasePort();
+    if (!(sent && m_oneConnection))
+        releasePort();
     m_stage = Stage::Idle;
     if (sent)
         ++m_summary.sent;

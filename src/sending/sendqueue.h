@@ -20,7 +20,9 @@ class PrinterPort;
 // job: write its copy file, open the port, hand it all bytes (within a time that follows
 // from their number and the line speed), wait the job's seconds after the last byte on one
 // timer, close. A job counts as sent only when the port took all its bytes and did not fail
-// before it was closed.
+// before it was closed. Over one connection (a printer language without mandated waits) the
+// port is opened for the first job and closed after the last: the jobs go back to back, as
+// fast as the port takes them.
 //
 // cancel() stops before the next job; the job being written is finished, as a printer must
 // never receive half a job (unless the port fails). A port that another queue of this
@@ -52,6 +54,8 @@ public:
     void setLineSettings(const LineSettings &settings) { m_settings = settings; }
     // After a failed job the rest are not tried (the command line); by default they are.
     void setStopOnFailure(bool on) { m_stopOnFailure = on; }
+    // The jobs of the next start() over one connection.
+    void setOneConnection(bool on) { m_oneConnection = on; }
 
     // Starts sending; false (nothing done) while a send is going on. finished() always
     // follows, even for no jobs, and never before start() returns.
@@ -87,6 +91,7 @@ private:
     SendError m_targetError;
     LineSettings m_settings;
     bool m_stopOnFailure = false;
+    bool m_oneConnection = false;
 
     QList<PrintJob> m_jobs;
     int m_index = -1;

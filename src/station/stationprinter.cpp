@@ -8,8 +8,9 @@
 #include "common/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "model/printplan.h"
 #include "model/stationdocument.h"
-#include "sending/portmap.h"
+#include "render/painterraster.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
 #include "station/inputblocker.h"
@@ -17,6 +18,9 @@
 #include "station/stationprinthost.h"
 
 #include <QApplication>
+#include <QFutureWatcher>
+#include <QHash>
+#include <QtConcurrent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
@@ -309,22 +313,16 @@ void StationPrinter::BarPrintEnterCmd_Click()
     const int row = m_host->activeRow();
     if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_singleQty == 0 || row < 1)
         return;
-    QList<PrintJob> jobs;
-    QList<int> rows;
-    PrintJob job;
-    if (planRow(row, m_singleQty, m_singleOverride, &job)) {
-        jobs << job;
-        rows << row;
-    }
-    sendJobs(jobs, rows, BarPrintEnterCmd, false, QString(), [this] {
-        BarPrintFme->hide();
-        m_host->focusGrid();
-    });
-}
-
-int StationPrinter::rowCount(int row) const
-{
-    return LabelJob::listCount(*m_doc->goods(), row, m_listQtyMode == 1 ? 0 : m_listQty);
+    PrintRequest request;
+    request.rows = {row};
+    request.typedQuantity = m_singleQty;
+    request.overrideFormat = m_singleOverride ? m_doc->currentFormat() : 0;
+    request.blackMark = m_doc->blackMarkStock();
+    send(printPreparation(request, false), BarPrintEnterCmd, false, QString(),
+         QStringLiteral("발행"), [this] {
+             BarPrintFme->hide();
+             m_host->focusGrid();
+         });
 }
 
 void StationPrinter::setBusy(bool busy)
@@ -346,27 +344,20 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
 
     // One job per row in grid order; rows with no count or no format print nothing, and a
     // quantity no label job carries is never cut: that row is not printed and is named.
-    QList<PrintJob> jobs;
-    QList<int> rows;
-    QStringList tooMany;
+    PrintRequest request;
     for (int r = 1; r <= goods->rows(); ++r) {
-        if (m_listSel != 1 && !goods->mark(r))
-            continue;
-        const int count = rowCount(r);
-        if (count > LabelJob::MaxCount) {
-            tooMany << QStringLiteral("%1 (%2)")
-                           .arg(goods->cell(r, GoodsTable::NumberColumn))
-                           .arg(count);
-            continue;
-        }
-        PrintJob job;
-        if (planRow(r, count, m_listOverride, &job)) {
-            jobs << job;
-            rows << r;
-        }
+        if (m_listSel == 1 || goods->mark(r))
+            request.rows << r;
     }
-    if (!confirmScans(rows))
-        return;
+    request.typedQuantity = m_listQtyMode == 1 ? 0 : m_listQty;
+    request.overrideFormat = m_listOverride ? m_doc->currentFormat() : 0;
+    request.blackMark = m_doc->blackMarkStock();
+    QStringList tooMany;
+    const PrintPlan plan = PrintPlan::make(m_doc->driver(), set, *goods, request);
+    for (const PrintPlan::Skipped &s : plan.skipped) {
+        if (s.why == PrintPlan::Skip::TooMany)
+            tooMany << QStringLiteral("%1 (%2)").arg(s.number).arg(s.count);
+    }
     auto finish = [this, tooMany] {
         BarPrint2Fme->hide();
         if (!tooMany.isEmpty())
@@ -377,67 +368,123 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
                             QStringLiteral("발행"));
         m_host->focusGrid();
     };
-    sendJobs(jobs, rows, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), finish);
+    send(printPreparation(request, true), BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"),
+         QStringLiteral("발행"), finish);
 }
 
-bool StationPrinter::planRow(int row, int count, bool override, PrintJob *job) const
+StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &request,
+                                                          bool check) const
 {
-    const PrinterDriver &printer = m_doc->driver();
-    LabelJob plan;
-    if (!LabelJob::plan(printer, m_doc->formatSet(), *m_doc->goods(), row, count,
-                        override ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(), &plan))
-        return false;
-    *job = PrintJob{QStringLiteral("goods ") + m_doc->goods()->cell(row, GoodsTable::NumberColumn),
-                    plan.text, m_doc->printCopyFilePath(), printer.printWaitSeconds()};
-    return true;
+    // The plan is made here, from the document as it is now; the drawing in the port's
+    // language and the scan check work on its texts alone.
+    const PrinterDriver &station = m_doc->driver();
+    PrintPlan plan = PrintPlan::make(station, m_doc->formatSet(), *m_doc->goods(), request);
+    QHash<int, QStringList> names;
+    if (check) {
+        for (const PrintPlan::Label &l : plan.labels)
+            names.insert(l.row, {l.number, m_doc->goods()->cell(l.row, GoodsTable::NameColumn)
+                                               .trimmed()});
+    }
+    const QString copyFile = m_doc->printCopyFilePath();
+    const bool blackMark = request.blackMark;
+    return [plan, names, copyFile, blackMark, check, &station](const ResolvedPort &port) mutable {
+        const PrinterLanguage &language = port.language ? *port.language : station;
+        plan.translate(language, port.dpi, &PainterRaster::instance(), blackMark);
+        Prepared p;
+        p.jobs = plan.jobs(language, copyFile);
+        QList<PlanScan::Label> labels;
+        for (const PrintPlan::Label &l : plan.labels) {
+            p.rows << l.row;
+            labels << PlanScan::Label{l.row, l.job};
+        }
+        if (check && port.ok())
+            p.unscannable = PlanScan::unscannable(labels, names);
+        return p;
+    };
+}
+
+ResolvedPort StationPrinter::resolvePort()
+{
+    const FormatSet &set = m_doc->formatSet();
+    const ResolvedPort port =
+        PortResolver::port(m_doc->driver(), set.BarComPort, set.BarComSpeed, m_lineSettings);
+    // The port number takes effect now; the line settings only for a speed 1..6 (else the
+    // last ones stay).
+    m_lineSettings = port.settings;
+    return port;
 }
 
 bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows,
                               QPushButton *button, bool wholeStation, const QString &heading,
                               std::function<void()> after)
 {
+    return send([jobs, rows](const ResolvedPort &) { return Prepared{jobs, rows, {}}; }, button,
+                wholeStation, heading, QString(), std::move(after));
+}
+
+bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStation,
+                          const QString &heading, const QString &action,
+                          std::function<void()> after)
+{
     if (m_printing)
         return false;
-    const FormatSet &set = m_doc->formatSet();
-    // The port number takes effect now; the line settings only for a speed 1..6 (else the
-    // last ones stay).
-    LineSettings::parse(LineSettings::textForSpeed(set.BarComSpeed), &m_lineSettings);
-    m_queue->setLineSettings(m_lineSettings);
-    PortMap map;
-    QString mapError;
-    const bool mapRead = map.load(PortMap::path(), &mapError);
-    QString why;
-    const PortTarget target = map.target(set.BarComPort, &why);
-    const QString name = set.BarComPort == 0 ? QString() : PortMap::portName(set.BarComPort);
-    if (!mapRead)
-        m_queue->setTargetError(SendError(SendError::Kind::PortMapUnreadable, name, mapError));
-    else if (target.isValid())
-        m_queue->setTarget(target, QStringLiteral("%1 (%2)").arg(name, target.text()));
-    else
-        m_queue->setTargetError(
-            SendError(SendError::Kind::NoPort, name, set.BarComPort == 0 ? QString() : why));
-
+    const ResolvedPort port = resolvePort();
     m_printing = true;
-    m_rows = rows;
     m_button = button;
     m_wholeStation = wholeStation;
+    m_heading = heading;
     m_after = std::move(after);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_button)
         m_button->setEnabled(false);
-    if (m_wholeStation) {
+    if (m_wholeStation)
         setBusy(true);
-        PrintProgressHeadLbl->setText(heading);
-        PrintProgressBar->setRange(0, int(jobs.size()) * 100);
+    // The drawing and the scan check run beside the window; the window keeps painting.
+    auto *watcher = new QFutureWatcher<Prepared>(this);
+    connect(watcher, &QFutureWatcher<Prepared>::finished, this, [this, watcher, port, action] {
+        const Prepared prepared = watcher->result();
+        watcher->deleteLater();
+        startPrepared(port, prepared, action);
+    });
+    watcher->setFuture(QtConcurrent::run([prepare, port] { return prepare(port); }));
+    return true;
+}
+
+void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &prepared,
+                                   const QString &action)
+{
+    if (!prepared.unscannable.isEmpty()) {
+        // The question is the operator's: mouse, keys and the pointer are theirs meanwhile.
+        setBusy(false);
+        QApplication::restoreOverrideCursor();
+        const bool goOn = ScanGate::askToGoOn(m_window, prepared.unscannable, action);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (!goOn) {
+            m_after = nullptr; // the panel stays open
+            endBusy(false);
+            return;
+        }
+        if (m_wholeStation)
+            setBusy(true);
+    }
+    m_queue->setLineSettings(port.settings);
+    if (port.error.isError())
+        m_queue->setTargetError(port.error);
+    else
+        m_queue->setTarget(port.target, port.name);
+    m_queue->setOneConnection(port.language && port.language->sendsOverOneConnection());
+    m_rows = prepared.rows;
+    if (m_wholeStation) {
+        PrintProgressHeadLbl->setText(m_heading);
+        PrintProgressBar->setRange(0, int(prepared.jobs.size()) * 100);
         PrintProgressBar->setValue(0);
         PrintCancelCmd->setEnabled(true);
-        if (jobs.size() > 1) {
+        if (prepared.jobs.size() > 1) {
             placePanel(PrintProgressFme);
             PrintCancelCmd->setFocus();
         }
     }
-    m_queue->start(jobs);
-    return true;
+    m_queue->start(prepared.jobs);
 }
 
 bool StationPrinter::isInputBlocked() const
@@ -485,30 +532,23 @@ void StationPrinter::onFinished()
 {
     PrintProgressBar->setValue(PrintProgressBar->maximum());
     PrintProgressFme->hide();
+    endBusy(true);
+}
+
+void StationPrinter::endBusy(bool sent)
+{
     if (m_wholeStation)
         setBusy(false);
     if (m_button)
         m_button->setEnabled(true);
     QApplication::restoreOverrideCursor();
     m_printing = false;
-    report();
+    if (sent)
+        report();
     if (m_after)
         m_after();
     m_after = nullptr;
     Q_EMIT printingFinished();
-}
-
-bool StationPrinter::confirmScans(const QList<int> &rows)
-{
-    QList<LabelJob> plan;
-    for (int r : rows) {
-        LabelJob job;
-        if (LabelJob::plan(m_doc->driver(), m_doc->formatSet(), *m_doc->goods(), r, rowCount(r),
-                           m_listOverride ? m_doc->currentFormat() : 0, m_doc->blackMarkStock(),
-                           &job))
-            plan << job;
-    }
-    return ScanGate::confirm(m_window, plan, *m_doc->goods(), QStringLiteral("발행"));
 }
 
 void StationPrinter::report()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printers/portresolver.h"
+#include "render/planscan.h"
 #include "sending/linesettings.h"
 #include "sending/printjob.h"
 
@@ -20,15 +22,18 @@ class QWidget;
 class InputBlocker;
 class SendQueue;
 class StationDocument;
+struct PrintRequest;
 class StationPrintHost;
 
 // The two print panels of a station (one goods item, or all / the marked items) and the
 // sending of the station's jobs through its send queue: one label job per goods row, or the
-// AL-300 transfer. The window stays responsive while jobs go out; the command that started
-// them is disabled meanwhile. While a list or a transfer is sent the station shows which job
-// goes out and offers to stop after it. The panels read the station's document (formats,
-// goods, the format on screen, the label stock) and reach the window only through `host`;
-// the list panel's count of goods follows the list.
+// AL-300 transfer, in the language of the station's port (its own, or ZPL). The window stays
+// responsive while jobs are prepared (drawn in the port's language and scan-checked, on a
+// worker thread) and while they go out; the command that started them is disabled meanwhile.
+// While a list or a transfer is sent the station shows which job goes out and offers to stop
+// after it. The panels read the station's document (formats, goods, the format on screen,
+// the label stock) and reach the window only through `host`; the list panel's count of goods
+// follows the list.
 class StationPrinter : public QObject {
     Q_OBJECT
 public:
@@ -65,21 +70,37 @@ public:
     void BarPrintExitCmd_Click();
     void BarPrintExit2Cmd_Click();
 
-    // True from the start of a send until its end (jobs in flight).
+    // True from the start of a send (its preparation included) until its end.
     bool isPrinting() const { return m_printing; }
     // Whether the station takes no input now but in its progress panel.
     bool isInputBlocked() const;
     // Stops a running send after the job being sent.
     void requestStop();
 
-    // Sends `jobs` to the station's port (BarComPort, at the line speed of BarComSpeed when
-    // it is 1..6) unless a send is going on (false). `button` stays disabled and the pointer
-    // shows the hourglass until the end; `rows` (empty, or one goods row per job) become the
-    // grid's current row as their jobs start. A list (`wholeStation`) keeps mouse and keys
-    // from the station and shows the progress panel, captioned `heading`, when there is more
-    // than one job.
+    // The station's port now: BarComPort through the port map and the port languages, at
+    // the line speed of BarComSpeed when it is 1..6 (else the last settings stay).
+    ResolvedPort resolvePort();
+
+    // What a send works out before anything goes out, off the window's thread: the jobs, the
+    // goods row of each (or none), and the goods whose labels would not scan.
+    struct Prepared {
+        QList<PrintJob> jobs;
+        QList<int> rows;
+        QList<PlanScan::Goods> unscannable;
+    };
+    using Prepare = std::function<Prepared(const ResolvedPort &port)>;
+
+    // Resolves the port and runs `prepare` on a worker thread, then, when labels would not
+    // scan, asks once whether to `action` ("발행", "전송") all the same; then sends the jobs,
+    // unless a send is going on (false). `button` stays disabled and the pointer shows the
+    // hourglass until the end; the jobs' rows become the grid's current row as their jobs
+    // start. A list (`wholeStation`) keeps mouse and keys from the station and shows the
+    // progress panel, captioned `heading`, when there is more than one job.
     // At the end: the button and pointer come back, failures are reported (Korean, under
-    // "포트에러"), then `after` runs.
+    // "포트에러"), then `after` runs (not when the operator chose not to go on).
+    bool send(Prepare prepare, QPushButton *button, bool wholeStation, const QString &heading,
+              const QString &action, std::function<void()> after);
+    // `jobs` as they are.
     bool sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows, QPushButton *button,
                   bool wholeStation, const QString &heading, std::function<void()> after);
     SendQueue *queue() const { return m_queue; }
@@ -95,11 +116,13 @@ private:
     QFrame *buildListPanel(QWidget *parent);
     QFrame *buildProgressPanel(QWidget *parent);
     void placePanel(QFrame *panel);
-    // The job of row r printed c times; false when the row prints nothing.
-    bool planRow(int row, int count, bool override, PrintJob *job) const;
-    int rowCount(int row) const;
-    // Asks once when labels of these rows hold barcodes that do not scan; true to print.
-    bool confirmScans(const QList<int> &rows);
+    // The preparation of a print of `request` (drawn in the port's language, scan-checked
+    // when `check`).
+    Prepare printPreparation(const PrintRequest &request, bool check) const;
+    void startPrepared(const ResolvedPort &port, const Prepared &prepared,
+                       const QString &action);
+    // The end of a send (`sent`: the queue ran, and its failures are told).
+    void endBusy(bool sent);
     void onJobStarted(int index, int count);
     void onBytesWritten(int index, qint64 written, qint64 total);
     void onFinished();
@@ -116,6 +139,7 @@ private:
     QList<int> m_rows;
     QPushButton *m_button = nullptr;
     bool m_wholeStation = false;
+    QString m_heading;
     std::function<void()> m_after;
     QString m_progressText;
     QElapsedTimer m_progressClock; // since the panel last showed the bytes

@@ -257,6 +257,7 @@ void TestAl300Print::transferOfGoodsOnly()
     w->SelGodsChk->setChecked(true);
     // Goods 003 does not scan: the operator first stops, then goes on.
     w->BarSaveCmd->click();
+    QVERIFY(waitUntilSent(w->printer())); // the check runs beside the window
     QCOMPARE(Dialogs::shown().size(), 1);
     QVERIFY(w->BarSaveFme->isVisible());
     QVERIFY(!QFile::exists(path("AL300Save3.Txt")));

@@ -85,13 +85,14 @@ class TestCliPrint : public QObject {
         Dialogs::clearQueue();
         Dialogs::queueAnswer(true);
         p->BarPrintEnter2Cmd->click();
+        const bool sent = waitUntilSent(p); // the question comes after the check
         Dialogs::clearQueue();
-        if (!waitUntilSent(p))
+        if (!sent)
             return "<still sending>";
-        const QByteArray sent = m_printer.readAll(1000);
+        const QByteArray bytes = m_printer.readAll(1000);
         for (int r = 1; r <= w->goods()->rows(); ++r)
             w->goods()->setMark(r, false);
-        return sent;
+        return bytes;
     }
 
 private Q_SLOTS:

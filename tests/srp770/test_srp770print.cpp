@@ -191,6 +191,8 @@ private Q_SLOTS:
         p->BarPrtSel1Opt->click();
         p->BarPrtSu1Opt->click();
         QTest::mouseClick(p->BarPrintEnter2Cmd, Qt::LeftButton); // answered No
+        // The check runs beside the window; the question follows it.
+        QVERIFY(waitUntilSent(p));
         QCOMPARE(m_printer.readAll(100), QByteArray());
         QVERIFY(p->BarPrint2Fme->isVisible());
         QCOMPARE(Dialogs::shown().size(), 1);

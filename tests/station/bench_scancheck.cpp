@@ -13,7 +13,7 @@
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "render/scancheck.h"
-#include "station/scangate.h"
+#include "render/planscan.h"
 #include "support/controls.h"
 
 #include <QApplication>
@@ -128,16 +128,15 @@ int main(int argc, char **argv)
     // Before a list print of 999 goods: every label checked (on all cores) before the
     // question.
     {
-        GoodsTable goods;
-        QList<LabelJob> plan;
+        QList<PlanScan::Label> plan;
+        QHash<int, QStringList> names;
         for (int i = 1; i <= 999; ++i) {
-            const int row = goods.appendRow();
-            goods.setCell(row, GoodsTable::NumberColumn, GoodsTable::numberText(i));
-            plan << LabelJob{row, 1, 1, job(set, 5000 + i)};
+            plan << PlanScan::Label{i, job(set, 5000 + i)};
+            names.insert(i, {GoodsTable::numberText(i), QString()});
         }
         QElapsedTimer t;
         t.start();
-        const QList<ScanGate::Goods> list = ScanGate::unscannable(plan, goods);
+        const QList<PlanScan::Goods> list = PlanScan::unscannable(plan, names);
         const double seconds = t.nsecsElapsed() / 1e9;
         std::printf("list print of 999 goods, scan check before sending: %.2f s, %d do not "
                     "scan\n",
