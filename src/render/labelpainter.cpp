@@ -286,7 +286,8 @@ void drawBitmap(QPainter &p, const MonoBitmap &bitmap, const QRectF &where)
     QImage image = imageOf(bitmap);
     image.setColor(0, qRgba(0, 0, 0, 0));
     p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Dot for dot at the printer's size and larger; smoothed where the screen shrinks it.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, p.transform().m11() < 0.99);
     p.drawImage(where, image);
     p.restore();
 }

@@ -62,7 +62,8 @@ bool LabelPdf::write(const QString &path, const QList<LabelDescription> &labels,
         // The page is the label: width across, length down (the size from the objects when
         // the job gives none).
         const QSizeF dots = LabelPainter::labelSize(label);
-        const QSizeF mm(dots.width() / 8.0, dots.height() / 8.0);
+        const double perMm = qMax(1, label.dotsPerMm);
+        const QSizeF mm(dots.width() / perMm, dots.height() / perMm);
         const QPageLayout page(
             QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
             QPageLayout::Portrait, QMarginsF());

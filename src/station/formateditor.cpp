@@ -5,6 +5,8 @@
 #include "model/formatmodel.h"
 #include "model/printerdriver.h"
 #include "model/stationdocument.h"
+#include "printers/portresolver.h"
+#include "sending/portlanguages.h"
 #include "sending/portmap.h"
 #include "station/stationprofile.h"
 #include "station/stationwidgets.h"
@@ -54,6 +56,8 @@ FormatEditor::FormatEditor(const StationProfile &profile, StationDocument *docum
                 if (part == FormatPart::Port || part == FormatPart::Whole ||
                     format == m_doc->currentFormat())
                     showFormat();
+                if (part == FormatPart::Port || part == FormatPart::Whole)
+                    showPortTargets();
             });
     connect(m_doc, &StationDocument::currentFormatChanged, this, [this] {
         showChosenFormat();
@@ -124,6 +128,11 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
     connect(GapBlack0Opt, &QRadioButton::clicked, this,
             [this] { m_doc->setBlackMarkStock(false); });
     connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] { m_doc->setBlackMarkStock(true); });
+    // The printer language of the chosen port (the row of the ports has no room left).
+    top->addSpacing(24);
+    BarComLangLbl = new QLabel(this);
+    BarComLangLbl->setObjectName(QStringLiteral("BarComLangLbl"));
+    top->addWidget(BarComLangLbl);
     top->addStretch();
     m_formLayout->addLayout(top);
 
@@ -387,13 +396,39 @@ void FormatEditor::showFormat()
 
 void FormatEditor::showPortTargets()
 {
+    const PrinterDriver &station = m_doc->driver();
     PortMap map;
     map.load(PortMap::path());
+    PortLanguages languages;
+    const bool languagesRead = languages.load(PortLanguages::path());
     for (int i = 1; i <= PortMap::PortCount; ++i) {
         QString why;
         const PortTarget t = map.target(i, &why);
+        const QString language = languagesRead
+                                     ? PortResolver::caption(station, languages.entry(i))
+                                     : QStringLiteral("알 수 없음");
         BarComPortOpt[i]->setToolTip(PortMap::portName(i) + QStringLiteral(" → ") +
-                                     (t.isValid() ? t.text() : why));
+                                     (t.isValid() ? t.text() : why) +
+                                     QStringLiteral(", 언어: ") + language);
+    }
+    const int port = m_doc->formatSet().BarComPort;
+    const PrinterLanguage *language = nullptr;
+    int dpi = 0;
+    if (port >= 1 && port <= PortMap::PortCount) {
+        if (languagesRead)
+            language = PortResolver::languageOf(station, languages.entry(port), &dpi);
+        BarComLangLbl->setText(QStringLiteral("언어: ") +
+                               (languagesRead ? PortResolver::caption(station, languages.entry(port))
+                                              : QStringLiteral("알 수 없음")));
+    } else {
+        language = &station;
+        dpi = station.resolutions().first();
+        BarComLangLbl->clear();
+    }
+    if (language != m_language || dpi != m_dpi) {
+        m_language = language;
+        m_dpi = dpi;
+        Q_EMIT portLanguageChanged(language, dpi);
     }
 }
 

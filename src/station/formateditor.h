@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+class PrinterLanguage;
+
 #include <array>
 
 class QCheckBox;
@@ -77,12 +79,16 @@ public:
 
     // Chooses format f (what a click on BarFormOpt f does).
     void BarFormOpt_Click(int f);
-    // Names in each port option's tooltip where the port sends (the port map).
+    // Names in each port option's tooltip where the port sends (the port map) and in which
+    // printer language, and shows the language of the chosen port beside the options.
     void showPortTargets();
+    QLabel *BarComLangLbl = nullptr; // the chosen port's printer language
 
 Q_SIGNALS:
     // A format was chosen: the goods grid takes the focus back.
     void formatChosen();
+    // The chosen port's printer language (null when it cannot be told) and resolution.
+    void portLanguageChanged(const PrinterLanguage *language, int dpi);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -96,6 +102,8 @@ private:
     void showChosenFormat();
 
     StationDocument *m_doc;
+    const PrinterLanguage *m_language = nullptr;
+    int m_dpi = 0;
     QVBoxLayout *m_formLayout = nullptr;
     QGridLayout *m_barGrid = nullptr;
     QGridLayout *m_txtGrid = nullptr;

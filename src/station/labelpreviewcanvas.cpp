@@ -53,7 +53,7 @@ QRectF LabelPreviewCanvas::labelRect() const
 {
     const QSizeF dots = LabelPainter::labelSize(m_label);
     if (m_realSize) {
-        const QSizeF px = dots / 8.0 * pixelsPerMm();
+        const QSizeF px = dots / double(qMax(1, m_label.dotsPerMm)) * pixelsPerMm();
         // Centred while it fits, else from the top left (the scroll area shows the rest).
         const double x = qMax(double(Margin), (width() - px.width()) / 2);
         const double y = qMax(double(Margin), (height() - px.height()) / 2);
@@ -79,7 +79,7 @@ void LabelPreviewCanvas::updateMinimum()
         setMinimumSize(0, 0);
         return;
     }
-    const QSizeF px = LabelPainter::labelSize(m_label) / 8.0 * pixelsPerMm();
+    const QSizeF px = LabelPainter::labelSize(m_label) / double(qMax(1, m_label.dotsPerMm)) * pixelsPerMm();
     setMinimumSize(int(std::ceil(px.width())) + 2 * Margin,
                    int(std::ceil(px.height())) + 2 * Margin);
 }

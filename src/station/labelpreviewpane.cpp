@@ -4,9 +4,11 @@
 #include "model/goodstable.h"
 #include "model/stationdocument.h"
 #include "printers/labeljobreader.h"
+#include "model/printerlanguage.h"
 #include "render/labelpainter.h"
-#include "station/labelpreviewcanvas.h"
+#include "render/painterraster.h"
 #include "render/scancheck.h"
+#include "station/labelpreviewcanvas.h"
 
 #include <cmath>
 #include <QButtonGroup>
@@ -179,7 +181,23 @@ void LabelPreviewPane::showStation()
         current.isValid() && current.row() < m_doc->goods()->rows() ? current.row() + 1 : 0;
     // Without a goods row the format's fixed texts still print; the job of format 1..5 never
     // is empty (it sets up the page).
-    showJob(m_doc->labelJob(m_doc->currentFormat(), row, 1));
+    QString job = m_doc->labelJob(m_doc->currentFormat(), row, 1);
+    if (m_language && !m_language->station() && !job.isEmpty()) {
+        // The port's language, drawn from the station's job as its printer reads it.
+        job = m_language->describedLabelJob(LabelJobReader::read(job), PainterRaster::instance(),
+                                            m_dpi, 1, m_doc->blackMarkStock());
+    }
+    showJob(job);
+}
+
+void LabelPreviewPane::setPortLanguage(const PrinterLanguage *language, int dpi)
+{
+    if (language == m_language && dpi == m_dpi)
+        return;
+    m_language = language;
+    m_dpi = dpi;
+    if (m_doc)
+        showStation();
 }
 
 void LabelPreviewPane::showJob(const QString &jobText)

@@ -14,6 +14,7 @@ class QListWidget;
 class QRadioButton;
 class QScrollArea;
 class LabelPreviewCanvas;
+class PrinterLanguage;
 class StationDocument;
 
 // The station's label preview: the label drawn from the very command text that would be
@@ -31,6 +32,9 @@ public:
     // the grid's cursor, and follows every change of either: the formats, the goods list,
     // the format chosen, the label stock and the cursor.
     void follow(const StationDocument *document, QItemSelectionModel *cursor);
+    // The station's label from now on in `language` at `dpi` (a port that speaks another
+    // language than the station's): the pane shows and checks the very job that port gets.
+    void setPortLanguage(const PrinterLanguage *language, int dpi);
     // Reads the job text and shows its first label.
     void showJob(const QString &jobText);
     const QString &jobText() const { return m_jobText; }
@@ -63,6 +67,8 @@ private:
     void showScanResults();
 
     const StationDocument *m_doc = nullptr;
+    const PrinterLanguage *m_language = nullptr; // null: the station's own
+    int m_dpi = 0;
     QItemSelectionModel *m_cursor = nullptr;
     QString m_jobText;
     QString m_checkedText; // the job whose results m_scanResults are

@@ -3,6 +3,8 @@
 #include "common/dialogs.h"
 #include "common/modalopening.h"
 #include "common/programstate.h"
+#include "printers/portresolver.h"
+#include "printers/printers.h"
 #include "sending/detectedports.h"
 #include "sending/printerport.h"
 
@@ -35,7 +37,8 @@ PortSettingsFrm::PortSettingsFrm(QWidget *parent) : QDialog(parent)
     auto *v = new QVBoxLayout(this);
     auto *hint = new QLabel(
         QStringLiteral("* 포트마다 라벨을 보낼 곳을 고르세요: 기본값(이 컴퓨터의 직렬 포트), "
-                       "직렬 포트, 네트워크 프린터(TCP), 장치 파일"),
+                       "직렬 포트, 네트워크 프린터(TCP), 장치 파일. 프린터 언어는 기본(스테이션의 "
+                       "프린터) 또는 ZPL 프린터입니다."),
         this);
     hint->setWordWrap(true);
     v->addWidget(hint);
@@ -45,6 +48,7 @@ PortSettingsFrm::PortSettingsFrm(QWidget *parent) : QDialog(parent)
     grid->addWidget(new QLabel(QStringLiteral("포트"), this), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("연결 대상"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("설정"), this), 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("프린터 언어"), this), 0, 3);
     for (int port = 1; port <= PortMap::PortCount; ++port)
         buildRow(port, grid);
     grid->setColumnStretch(2, 1);
@@ -144,21 +148,45 @@ void PortSettingsFrm::buildRow(int port, QGridLayout *grid)
     connect(kind, &QComboBox::currentIndexChanged, this,
             [this, port] { PortResultLbl[port]->clear(); });
 
+    QComboBox *language = named(new QComboBox(this), QStringLiteral("PortLanguageCmb"), port);
+    language->addItem(QStringLiteral("기본"), QString());
+    for (const PortLanguages::Entry &e : PortResolver::choices()) {
+        language->addItem(Printers::language(e.language)->caption(e.dpi),
+                          QStringLiteral("%1'%2").arg(e.language).arg(e.dpi));
+    }
+    grid->addWidget(language, port, 3);
+    PortLanguageCmb[port] = language;
+
     PortTestCmd[port] = named(new QPushButton(QStringLiteral("연결 확인"), this),
                               QStringLiteral("PortTestCmd"), port);
-    grid->addWidget(PortTestCmd[port], port, 3);
+    grid->addWidget(PortTestCmd[port], port, 4);
     connect(PortTestCmd[port], &QPushButton::clicked, this,
             [this, port] { PortTestCmd_Click(port); });
     PortResultLbl[port] = named(new QLabel(this), QStringLiteral("PortResultLbl"), port);
     PortResultLbl[port]->setMinimumWidth(330);
-    grid->addWidget(PortResultLbl[port], port, 4);
+    grid->addWidget(PortResultLbl[port], port, 5);
 }
 
 void PortSettingsFrm::loadMap()
 {
     // A map that exists but cannot be read is never replaced from here.
     m_mapReadable = m_map.load(PortMap::path());
+    m_languagesReadable = m_languages.load(PortLanguages::path());
     for (int port = 1; port <= PortMap::PortCount; ++port) {
+        // The language; one this program does not offer stays as it is.
+        const PortLanguages::Entry lang = m_languages.entry(port);
+        QComboBox *l = PortLanguageCmb[port];
+        if (!lang.isStationOwn()) {
+            const PrinterLanguage *known = Printers::language(lang.language);
+            const int dpi = lang.dpi == 0 && known ? known->resolutions().first() : lang.dpi;
+            QString data = QStringLiteral("%1'%2").arg(lang.language).arg(dpi);
+            if (l->findData(data) < 0) {
+                data = QStringLiteral("%1'%2").arg(lang.language).arg(lang.dpi);
+                l->addItem(QStringLiteral("알 수 없음 (%1)").arg(lang.language), data);
+            }
+            l->setCurrentIndex(l->findData(data));
+        }
+        l->setEnabled(m_languagesReadable);
         const QString entry = m_map.entry(port);
         PortTarget t;
         int choice = Default;
@@ -317,6 +345,24 @@ void PortSettingsFrm::PortOkCmd_Click()
         return;
     }
     m_map = map;
+    // The languages: a file that cannot be read stays as it is (the ports keep sending
+    // nothing until it is mended).
+    if (m_languagesReadable) {
+        PortLanguages languages = m_languages;
+        for (int port = 1; port <= PortMap::PortCount; ++port) {
+            const QStringList f = PortLanguageCmb[port]->currentData().toString().split('\'');
+            languages.setEntry(port, PortLanguages::Entry{f.value(0), f.value(1).toInt()});
+        }
+        const QString languagesPath = PortLanguages::path();
+        if (!languages.save(languagesPath, &error)) {
+            Dialogs::inform(this,
+                            QStringLiteral("* 포트 언어를 저장하지 못했습니다 !\n%1\n%2")
+                                .arg(QDir::toNativeSeparators(languagesPath), error),
+                            QStringLiteral("저장오류"), QMessageBox::Warning);
+            return;
+        }
+        m_languages = languages;
+    }
     Q_EMIT saved();
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sending/portlanguages.h"
 #include "sending/portmap.h"
 
 #include <QDialog>
@@ -15,11 +16,14 @@ class QPushButton;
 class QStackedWidget;
 class PrinterPort;
 
-// "포트 설정": where the stations' ports COM1..COM9 send. One row per port with the choice
-// of its own device (the default), a serial port (the detected ones are offered, a device
-// path may be typed), a network printer (host and port) or a device file; "연결 확인" opens
-// the chosen target, closes it again and says whether that worked. The confirm button saves
-// the port map (ComPorts.Txt) atomically.
+// "포트 설정": where the stations' ports COM1..COM9 send and in which printer language. One
+// row per port with the choice of its own device (the default), a serial port (the detected
+// ones are offered, a device path may be typed), a network printer (host and port) or a device
+// file, and its language: "기본" (the station's own printer) or a language that prints every
+// station's labels ("ZPL (203 dpi)", ...); "연결 확인" opens the chosen target, closes it
+// again and says whether that worked. The confirm button saves the port map (ComPorts.Txt)
+// and the port languages (ComPortLanguages.Txt) atomically; a file that cannot be read is
+// never replaced.
 class PortSettingsFrm : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +41,7 @@ public:
     std::array<QLineEdit *, 10> PortHostTxt{};
     std::array<QLineEdit *, 10> PortTcpTxt{};
     std::array<QLineEdit *, 10> PortFileTxt{};
+    std::array<QComboBox *, 10> PortLanguageCmb{};
     std::array<QPushButton *, 10> PortTestCmd{};
     std::array<QLabel *, 10> PortResultLbl{};
     QPushButton *PortOkCmd = nullptr;
@@ -60,6 +65,8 @@ private:
 
     PortMap m_map;
     bool m_mapReadable = true;
+    PortLanguages m_languages;
+    bool m_languagesReadable = true;
     std::array<QStackedWidget *, 10> m_pages{};
     std::array<QPointer<PrinterPort>, 10> m_testing{};
 };

@@ -78,6 +78,8 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
 
     m_files = new StationFiles(this);
     connect(m_editor, &FormatEditor::formatChosen, this, &StationFrm::focusGrid);
+    connect(m_editor, &FormatEditor::portLanguageChanged, m_preview,
+            &LabelPreviewPane::setPortLanguage);
     connect(m_editor->PortSetCmd, &QPushButton::clicked, this,
             [this] { PortSettingsFrm::open(this, [this] { m_editor->showPortTargets(); }); });
     connect(m_panels, &OptionPanels::stored, this, &StationFrm::focusGrid);

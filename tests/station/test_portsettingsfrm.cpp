@@ -207,17 +207,28 @@ private Q_SLOTS:
         SRP770Frm station;
         station.show();
         QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
-                 QStringLiteral("COM3 → /dev/ttyS2"));
+                 QStringLiteral("COM3 → /dev/ttyS2, 언어: 기본 (SRP-770)"));
+        QTest::mouseClick(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3),
+                          Qt::LeftButton);
+        QLabel *language = Controls::find<QLabel>(&station, "BarComLangLbl");
+        QCOMPARE(language->text(), QStringLiteral("언어: 기본 (SRP-770)"));
         QTest::mouseClick(Controls::find<QPushButton>(&station, "PortSetCmd"), Qt::LeftButton);
         PortSettingsFrm *w = openWindow();
         QVERIFY(w);
         QCOMPARE(w->windowModality(), Qt::ApplicationModal);
         choose(w->PortKindCmb[3], PortSettingsFrm::Network);
         QTest::keyClicks(w->PortHostTxt[3], "10.1.2.3");
+        QCOMPARE(w->PortLanguageCmb[3]->itemText(2), QStringLiteral("ZPL (300 dpi)"));
+        choose(w->PortLanguageCmb[3], 2);
         QTest::mouseClick(w->PortOkCmd, Qt::LeftButton);
-        // The port options show the new target.
+        // The port options show the new target and language; the map keeps its old form, the
+        // language goes into a file of its own.
         QCOMPARE(Controls::find<QRadioButton>(&station, "BarComPortOpt%1", 3)->toolTip(),
-                 QStringLiteral("COM3 → tcp://10.1.2.3:9100"));
+                 QStringLiteral("COM3 → tcp://10.1.2.3:9100, 언어: ZPL (300 dpi)"));
+        QCOMPARE(language->text(), QStringLiteral("언어: ZPL (300 dpi)"));
+        QCOMPARE(fileBytes(mapPath()), QByteArray("COM3'tcp://10.1.2.3:9100\r\n"));
+        QCOMPARE(fileBytes(m_dir->filePath("ComPortLanguages.Txt")),
+                 QByteArray("COM3'zpl'300\r\n"));
         QTRY_VERIFY(!openWindow());
 
         mdiMain main;
