@@ -48,6 +48,7 @@ bool JobOutput::sendJobs(QString *error)
     SendQueue queue;
     queue.setLineSettings(settings);
     queue.setStopOnFailure(true);
+    queue.setOneConnection(m_oneConnection);
     if (m_kind == Kind::Port) {
         PortMap map;
         map.load(PortMap::path());

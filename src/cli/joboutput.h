@@ -22,6 +22,10 @@ public:
     Kind kind() const { return m_kind; }
     // Port or device: the line speed 1..6 of the format set must be given before sending.
     void setSpeed(int speed) { m_speed = speed; }
+    // Port or device: the jobs over one connection (a language without mandated waits).
+    void setOneConnection(bool on) { m_oneConnection = on; }
+    // The port number of a Port output.
+    int port() const { return m_kind == Kind::Port ? m_target.toInt() : 0; }
 
     // One job, kept until finish(). A file output keeps only the bytes.
     void add(const PrintJob &job);
@@ -41,6 +45,7 @@ private:
     Kind m_kind;
     QString m_target;
     int m_speed = 0;
+    bool m_oneConnection = false;
     QByteArray m_bytes;
     QList<PrintJob> m_jobs;
     int m_sent = 0;

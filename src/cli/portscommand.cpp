@@ -2,6 +2,8 @@
 
 #include "cli/clicontext.h"
 #include "sending/detectedports.h"
+#include "printers/printers.h"
+#include "sending/portlanguages.h"
 #include "sending/portmap.h"
 
 #include <QCommandLineParser>
@@ -15,8 +17,10 @@ const QString About = QStringLiteral(
     "ComPorts.Txt in the data folder maps it to, one line each such as\n"
     "  COM3'/dev/ttyUSB0   COM4'tcp://192.168.0.50:9100   COM5'file:/dev/usb/lp0\n"
     "(a serial device, a network printer taking raw TCP, port 9100 when omitted, or a device\n"
-    "file). The windows set the map up in \"포트 설정\". print and transfer take the same\n"
-    "targets with --device.\n"
+    "file), and each port's printer language: the station's own unless ComPortLanguages.Txt\n"
+    "gives another, one line each such as COM4'zpl'300 (a ZPL printer at 300 dpi). The\n"
+    "windows set both up in \"포트 설정\". print and transfer take the same targets with\n"
+    "--device.\n"
     "\n"
     "Example:\n"
     "  labelstation ports");
@@ -52,6 +56,10 @@ int PortsCommand::run(const QStringList &arguments)
     PortMap map;
     if (!map.load(mapPath))
         cx.warning(QStringLiteral("cannot read %1").arg(mapPath));
+    PortLanguages languages;
+    const bool languagesRead = languages.load(PortLanguages::path());
+    if (!languagesRead)
+        cx.warning(QStringLiteral("cannot read %1: no port sends").arg(PortLanguages::path()));
     cx.out() << "Station ports (" << QDir::toNativeSeparators(mapPath) << "):\n";
     for (int port = 1; port <= PortMap::PortCount; ++port) {
         const QString entry = map.entry(port);
@@ -61,8 +69,20 @@ int PortsCommand::run(const QStringList &arguments)
         QString note = entry.isEmpty() ? QStringLiteral("own device") : QStringLiteral("mapped");
         if (!target.isValid())
             note = QStringLiteral("not a target: ") + why;
+        // The language: the station's own, or one that prints every station's labels.
+        const PortLanguages::Entry e = languages.entry(port);
+        QString language = QStringLiteral("station's own language");
+        if (!languagesRead) {
+            language = QStringLiteral("unknown language");
+        } else if (!e.isStationOwn()) {
+            const PrinterLanguage *l = Printers::language(e.language);
+            const int dpi = e.dpi > 0 ? e.dpi : (l ? l->resolutions().first() : 0);
+            language = l && !l->station() && l->resolutions().contains(dpi)
+                           ? l->caption(dpi)
+                           : QStringLiteral("unknown language '%1'").arg(e.language);
+        }
         cx.out() << "  " << PortMap::portName(port) << "  " << where.leftJustified(28) << ' '
-                 << note << "\n";
+                 << note << ", " << language << "\n";
     }
     return CliContext::Done;
 }

@@ -7,6 +7,10 @@
 #include "common/settingsstore.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "model/printplan.h"
+#include "printers/portresolver.h"
+#include "render/painterraster.h"
+#include "sending/portlanguages.h"
 #include "printers/labeljobreader.h"
 #include "render/goodscheck.h"
 #include "render/labelpainter.h"
@@ -32,11 +36,17 @@ const QString About = QStringLiteral(
     "exact bytes one after another to FILE (- for standard output) instead of sending them;\n"
     "--pdf draws the labels into FILE instead, one page per label at the label's size,\n"
     "from the very job texts that would be sent.\n"
+    "--language zpl prints on a ZPL printer (at --dpi 203 or 300): the same labels, barcodes\n"
+    "as the printer's own commands and texts as pictures, one job per goods row with its\n"
+    "quantity, all jobs over one connection without waits. --port N sends in the language\n"
+    "the port has in ComPortLanguages.Txt when --language is not given.\n"
     "\n"
     "Examples:\n"
     "  labelstation print srp770 --set 00 --items 1,5,7-9 --port 3\n"
     "  labelstation print al300 --set 02 --all --qty 2 --out labels.prn\n"
-    "  labelstation print srp770 --set 00 --all --pdf labels.pdf");
+    "  labelstation print srp770 --set 00 --all --pdf labels.pdf\n"
+    "  labelstation print al300 --set 00 --all --language zpl --dpi 300 \\\n"
+    "      --device tcp://192.168.0.60:9100");
 
 } // namespace
 
@@ -64,14 +74,24 @@ int PrintCommand::run(const QStringList &arguments)
                                     QStringLiteral("Draw the labels into the PDF file FILE "
                                                    "instead of sending them."),
                                     QStringLiteral("FILE"));
-    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt});
+    const QCommandLineOption languageOpt(
+        QStringLiteral("language"),
+        QStringLiteral("Printer language: zpl, or the station's own (default: the port's "
+                       "language for --port, else the station's own)."),
+        QStringLiteral("LANG"));
+    const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
+                                    QStringLiteral("Resolution of the language: 203 or 300 "
+                                                   "(default 203)."),
+                                    QStringLiteral("N"));
+    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, languageOpt,
+                       dpiOpt});
     parser.addOptions(CliContext::outputOptions());
     parser.addOption(pdfOpt);
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
-                                 "[--format K] [--stock G|B] (--port N | --device TARGET | "
-                                 "--out FILE | --pdf FILE)"),
+                                 "[--format K] [--stock G|B] [--language zpl [--dpi N]] "
+                                 "(--port N | --device TARGET | --out FILE | --pdf FILE)"),
                   About, &code))
         return code;
 
@@ -115,6 +135,33 @@ int PrintCommand::run(const QStringList &arguments)
         return code;
     }
 
+    // The printer language: given, else the port's own, else the station's.
+    PortLanguages::Entry languageEntry;
+    if (parser.isSet(dpiOpt) && !parser.isSet(languageOpt))
+        return cx.usageError(QStringLiteral("--dpi goes with --language"));
+    if (parser.isSet(languageOpt)) {
+        languageEntry.language = parser.value(languageOpt).toLower();
+        if (parser.isSet(dpiOpt) &&
+            !CliArguments::number(parser.value(dpiOpt), 1, 1200, &languageEntry.dpi, &why))
+            return cx.usageError(QStringLiteral("--dpi: ") + why);
+    }
+    int dpi = 0;
+    if (!PortResolver::languageOf(*printer, languageEntry, &dpi, &why))
+        return cx.usageError(QStringLiteral("--language: ") + why);
+    if (!parser.isSet(languageOpt) && output && output->kind() == JobOutput::Kind::Port) {
+        PortLanguages languages;
+        QString languagesError;
+        if (!languages.load(PortLanguages::path(), &languagesError))
+            return cx.failure(QStringLiteral("cannot read %1 (%2); nothing sent")
+                                  .arg(PortLanguages::fileName(), languagesError));
+        languageEntry = languages.entry(output->port());
+    }
+    const PrinterLanguage *language = PortResolver::languageOf(*printer, languageEntry, &dpi, &why);
+    if (!language)
+        return cx.failure(QStringLiteral("COM%1 in %2: %3; nothing sent")
+                              .arg(output->port())
+                              .arg(PortLanguages::fileName(), why));
+
     FormatSet set;
     GoodsTable goods;
     if (!cx.loadStation(*printer, setText, &set, &goods))
@@ -144,40 +191,46 @@ int PrintCommand::run(const QStringList &arguments)
         }
     }
 
-    const QString copyFile = QDir(DataDirectory()).filePath(printer->printCopyFileName());
-    int sent = 0;
-    QList<LabelDescription> labels; // --pdf
-    for (int r : std::as_const(rows)) {
-        const QString number = goods.cell(r, GoodsTable::NumberColumn);
-        const int count = LabelJob::listCount(goods, r, qty);
-        if (count > LabelJob::MaxCount) {
+    // One plan for every row, drawn in the language when it is not the station's own.
+    PrintRequest request;
+    request.rows = rows;
+    request.typedQuantity = qty;
+    request.overrideFormat = format;
+    request.blackMark = blackMark;
+    PrintPlan plan = PrintPlan::make(*printer, set, goods, request);
+    plan.translate(*language, dpi, &PainterRaster::instance(), blackMark);
+    for (const PrintPlan::Skipped &s : std::as_const(plan.skipped)) {
+        switch (s.why) {
+        case PrintPlan::Skip::TooMany:
             cx.warning(QStringLiteral("goods %1: quantity %2 is more than one label job carries "
                                       "(%3); nothing printed")
-                           .arg(number)
-                           .arg(count)
+                           .arg(s.number)
+                           .arg(s.count)
                            .arg(LabelJob::MaxCount));
             missing = true;
-            continue;
+            break;
+        case PrintPlan::Skip::NoQuantity:
+            cx.note(QStringLiteral("goods %1: quantity 0, nothing printed").arg(s.number));
+            break;
+        case PrintPlan::Skip::NoFormat:
+            cx.note(QStringLiteral("goods %1: no format 1 to 5, nothing printed").arg(s.number));
+            break;
         }
-        LabelJob job;
-        if (!LabelJob::plan(*printer, set, goods, r, count, format, blackMark, &job)) {
-            cx.note(
-                count <= 0
-                    ? QStringLiteral("goods %1: quantity 0, nothing printed").arg(number)
-                    : QStringLiteral("goods %1: no format 1 to 5, nothing printed").arg(number));
-            continue;
-        }
-        if (toPdf) {
+    }
+    const QString copyFile = QDir(DataDirectory()).filePath(printer->printCopyFileName());
+    const int sent = int(plan.labels.size());
+    QList<LabelDescription> labels; // --pdf
+    if (toPdf) {
+        for (const PrintPlan::Label &l : std::as_const(plan.labels)) {
             // Drawn from the job text itself, as the printer would read it.
-            labels << LabelJobReader::read(job.text);
+            labels << LabelJobReader::read(l.job);
             for (const QString &p : LabelPainter::problems(labels.last()))
-                cx.warning(QStringLiteral("goods %1: %2").arg(number, p));
-            ++sent;
-            continue;
+                cx.warning(QStringLiteral("goods %1: %2").arg(l.number, p));
         }
-        output->add(PrintJob{QStringLiteral("goods ") + number, job.text, copyFile,
-                             printer->printWaitSeconds()});
-        ++sent;
+    } else {
+        output->setOneConnection(language->sendsOverOneConnection());
+        for (const PrintJob &job : plan.jobs(*language, copyFile))
+            output->add(job);
     }
     if (toPdf) {
         const QString path = parser.value(pdfOpt);

@@ -9,6 +9,7 @@
 #include "render/labelpainter.h"
 #include "render/scancheck.h"
 
+#include <cmath>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImage>
@@ -17,15 +18,16 @@ namespace {
 
 const QString About = QStringLiteral(
     "Draws the labels of the printer job text in JOBFILE as the printer would print them: an\n"
-    "SRP-770 or AL-300 job as this program writes it (the copy files SRP770Print.Txt and\n"
+    "SRP-770, AL-300 or ZPL job as this program writes it (the copy files SRP770Print.Txt and\n"
     "AL300Print.Txt, or a file written by print --out). The picture shows the label at its\n"
-    "size in printer dots scaled to --dpi (default 203, the printer's own 8 dots per mm).\n"
+    "size in printer dots scaled to --dpi (default: the job's own, 203 for the station\n"
+    "printers' 8 dots per mm, 300 for a ZPL job drawn at 300 dpi).\n"
     "A file with several jobs gives one picture each: FILE, then FILE-2, FILE-3 ... before\n"
     "the extension. What the printer would not understand, elements outside the label and\n"
     "barcode data the symbology cannot encode are marked red in the picture and listed on\n"
     "standard error; the status is then 1.\n"
     "\n"
-    "Every barcode is also scan-checked: drawn at the printer's 8 dots per mm, read back by a\n"
+    "Every barcode is also scan-checked: drawn at the printer's own dots, read back by a\n"
     "barcode reader and compared with the data of the job. One line per barcode on standard\n"
     "output says whether it scans, scans with other data or does not scan and why (narrow\n"
     "bars under 2 dots, bars under 5 mm or 15% of the symbol's width, a quiet zone cut by the\n"
@@ -55,7 +57,8 @@ int RenderCommand::run(const QStringList &arguments)
                                     QStringLiteral("Write the picture to FILE (PNG)."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
-                                    QStringLiteral("Resolution, 25 to 1200 (default 203)."),
+                                    QStringLiteral("Resolution, 25 to 1200 (default: the "
+                                                   "job's own)."),
                                     QStringLiteral("N"));
     parser.addOptions({pngOpt, dpiOpt});
     parser.addPositionalArgument(QStringLiteral("JOBFILE"), QStringLiteral("The job text."));
@@ -68,7 +71,7 @@ int RenderCommand::run(const QStringList &arguments)
                                  : QStringLiteral("unexpected '%1'").arg(cx.positional().value(1)));
     if (!parser.isSet(pngOpt))
         return cx.usageError(QStringLiteral("--png FILE is required"));
-    int dpi = 203;
+    int dpi = 0;
     QString why;
     if (parser.isSet(dpiOpt) && !CliArguments::number(parser.value(dpiOpt), 25, 1200, &dpi, &why))
         return cx.usageError(QStringLiteral("--dpi: ") + why);
@@ -86,7 +89,8 @@ int RenderCommand::run(const QStringList &arguments)
     bool anyProblem = false;
     for (int i = 0; i < labels.size(); ++i) {
         QStringList problems; // the reader's and the drawing's
-        const QImage picture = LabelPainter::render(labels[i], dpi, &problems);
+        const QImage picture =
+            LabelPainter::render(labels[i], dpi > 0 ? dpi : std::lround(labels[i].dotsPerMm * 25.4), &problems);
         const QString target = pictureName(parser.value(pngOpt), i);
         problems.removeDuplicates();
         if (picture.isNull()) {

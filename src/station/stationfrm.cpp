@@ -9,6 +9,7 @@
 #include "model/goodscommands.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
+#include "model/printplan.h"
 #include "model/stationdocument.h"
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
@@ -397,17 +398,16 @@ void StationFrm::LabelPdfCmd_Click()
 {
     // The marked rows with their own quantities, skipped as a list print skips them.
     const GoodsTable &g = *goods();
-    QList<LabelDescription> labels;
-    int marked = 0;
+    PrintRequest request;
     for (int r = 1; r <= g.rows(); ++r) {
-        if (!g.mark(r))
-            continue;
-        ++marked;
-        LabelJob job;
-        if (LabelJob::plan(driver(), formatSet(), g, r, LabelJob::listCount(g, r, 0), 0,
-                           blackMarkStock(), &job))
-            labels << LabelJobReader::read(job.text);
+        if (g.mark(r))
+            request.rows << r;
     }
+    request.blackMark = blackMarkStock();
+    QList<LabelDescription> labels;
+    for (const PrintPlan::Label &l : PrintPlan::make(driver(), formatSet(), g, request).labels)
+        labels << LabelJobReader::read(l.job);
+    const int marked = int(request.rows.size());
     if (marked == 0) {
         Dialogs::inform(this, QStringLiteral("* 선택된 품목이 없습니다 !"));
         focusGrid();

@@ -411,6 +411,8 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(dir.filePath("ComPorts.Txt"),
                                      {"COM3'/dev/ttyUSB0", "COM4'tcp://192.168.0.50",
                                       "com5'file:/dev/usb/lp0", "COM6'tcp://"}));
+        QVERIFY(TextFile::writeLines(dir.filePath("ComPortLanguages.Txt"),
+                                     {"COM4'zpl'300", "COM5'zpl", "COM7'xyz'203"}));
         const CliResult r = runCli({"--data-dir", dir.path(), "ports"});
         QCOMPARE(r.status, 0);
         const QStringList lines = QString::fromUtf8(r.out).split('\n');
@@ -422,10 +424,12 @@ private Q_SLOTS:
             }
             return QString();
         };
-        QCOMPARE(line("COM1"), QStringLiteral("COM1 /dev/ttyS0 own device"));
-        QCOMPARE(line("COM3"), QStringLiteral("COM3 /dev/ttyUSB0 mapped"));
-        QCOMPARE(line("COM4"), QStringLiteral("COM4 tcp://192.168.0.50:9100 mapped"));
-        QCOMPARE(line("COM5"), QStringLiteral("COM5 file:/dev/usb/lp0 mapped"));
+        QCOMPARE(line("COM1"),
+                 QStringLiteral("COM1 /dev/ttyS0 own device, station's own language"));
+        QCOMPARE(line("COM3"), QStringLiteral("COM3 /dev/ttyUSB0 mapped, station's own language"));
+        QCOMPARE(line("COM4"), QStringLiteral("COM4 tcp://192.168.0.50:9100 mapped, ZPL (300 dpi)"));
+        QCOMPARE(line("COM5"), QStringLiteral("COM5 file:/dev/usb/lp0 mapped, ZPL (203 dpi)"));
+        QCOMPARE(line("COM7"), QStringLiteral("COM7 /dev/ttyS6 own device, unknown language 'xyz'"));
         QVERIFY(line("COM6").startsWith("COM6 tcp:// not a target"));
         QVERIFY(line("COM9").startsWith("COM9 "));
     }
