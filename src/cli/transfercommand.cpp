@@ -6,6 +6,8 @@
 #include "common/programstate.h"
 #include "model/goodstable.h"
 #include "printers/al300/al300transfer.h"
+#include "printers/portresolver.h"
+#include "sending/portlanguages.h"
 #include "printers/printers.h"
 
 #include <QCommandLineParser>
@@ -67,6 +69,21 @@ int TransferCommand::run(const QStringList &arguments)
     const std::unique_ptr<JobOutput> output = cx.output(parser, &code);
     if (!output)
         return code;
+    // The printer's memory is the AL-300's: a port that speaks another language gets nothing.
+    if (output->kind() == JobOutput::Kind::Port) {
+        PortLanguages languages;
+        if (!languages.load(PortLanguages::path(), &why))
+            return cx.failure(QStringLiteral("cannot read %1 (%2); nothing sent")
+                                  .arg(PortLanguages::fileName(), why));
+        int dpi = 0;
+        const PrinterLanguage *l = PortResolver::languageOf(
+            Printers::al300(), languages.entry(output->port()), &dpi, &why);
+        if (l != &Printers::al300())
+            return cx.failure(
+                QStringLiteral("COM%1 %2; the transfer goes to an AL-300 only, nothing sent")
+                    .arg(output->port())
+                    .arg(l ? QStringLiteral("speaks ") + l->caption(dpi) : why));
+    }
 
     FormatSet set;
     GoodsTable goods;

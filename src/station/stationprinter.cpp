@@ -479,10 +479,6 @@ void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &pre
         PrintProgressBar->setRange(0, int(prepared.jobs.size()) * 100);
         PrintProgressBar->setValue(0);
         PrintCancelCmd->setEnabled(true);
-        if (prepared.jobs.size() > 1) {
-            placePanel(PrintProgressFme);
-            PrintCancelCmd->setFocus();
-        }
     }
     m_queue->start(prepared.jobs);
 }
@@ -511,6 +507,11 @@ void StationPrinter::onJobStarted(int index, int count)
     m_progressClock.invalidate();
     PrintProgressLbl->setText(m_progressText);
     PrintProgressBar->setValue(index * 100);
+    // The panel shows from the first job on, with its text.
+    if (index == 0 && count > 1 && !PrintProgressFme->isVisible()) {
+        placePanel(PrintProgressFme);
+        PrintCancelCmd->setFocus();
+    }
 }
 
 void StationPrinter::onBytesWritten(int index, qint64 written, qint64 total)

@@ -160,6 +160,7 @@ private Q_SLOTS:
     void transferSendsFormatsLinksAndItems();
     void transferOfGoodsOnly();
     void transferWithNothingTicked();
+    void transferRefusedOnAZplPort();
     void directPrintOfMarkedRows();
     void rowsThatPrintNothing_data();
     void rowsThatPrintNothing();
@@ -268,6 +269,24 @@ void TestAl300Print::transferOfGoodsOnly()
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(!QFile::exists(path("AL300Save2.Txt")));
     QCOMPARE(fileBytes(path("AL300Save3.Txt")), wire(ItemDownload) + "\r\n");
+}
+
+// The printer's memory is the AL-300's: a port that speaks ZPL gets nothing, and says why.
+void TestAl300Print::transferRefusedOnAZplPort()
+{
+    QVERIFY(TextFile::writeLines(path("ComPortLanguages.Txt"), {"COM3'zpl'203"}));
+    auto w = openStation();
+    w->Al300SaveCmd->click();
+    w->SelFormChk[1]->setChecked(true);
+    w->SelGodsChk->setChecked(true);
+    QTest::mouseClick(w->BarSaveCmd, Qt::LeftButton);
+    QVERIFY(!w->printer()->isPrinting());
+    QCOMPARE(Dialogs::shown().size(), 1);
+    QVERIFY2(Dialogs::shown().first().contains("COM3 포트의 프린터 언어가 ZPL (203 dpi)입니다"),
+             qPrintable(Dialogs::shown().first()));
+    QCOMPARE(m_bed->printer().readAll(200), QByteArray());
+    QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
+    QVERIFY(w->BarSaveFme->isVisible());
 }
 
 void TestAl300Print::transferWithNothingTicked()

@@ -372,6 +372,21 @@ private Q_SLOTS:
         QTest::newRow("stock on the al300")
             << QStringList{"print", "al300", "--set", "0", "--all", "--stock", "B", "--out", "-"}
             << 2 << "--stock";
+        QTest::newRow("dpi without a language")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--dpi", "300", "--out", "-"}
+            << 2 << "--dpi goes with --language";
+        QTest::newRow("unknown language")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--language", "epl", "--out",
+                           "-"}
+            << 2 << "--language: 'epl'";
+        QTest::newRow("another station's language")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--language", "al300",
+                           "--out", "-"}
+            << 2 << "--language: 'al300'";
+        QTest::newRow("resolution zpl lacks")
+            << QStringList{"print", "al300", "--set", "0", "--all", "--language", "zpl", "--dpi",
+                           "600", "--out", "-"}
+            << 2 << "ZPL does not print at 600 dpi";
         QTest::newRow("set beyond 21")
             << QStringList{"check", "srp770", "--set", "22"} << 2 << "not a barcode set";
         QTest::newRow("transfer of nothing")

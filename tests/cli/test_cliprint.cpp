@@ -9,6 +9,8 @@
 #include "common/textfile.h"
 #include "model/goodstable.h"
 #include "srp770/srp770frm.h"
+#include "printers/labeljobreader.h"
+#include "station/labelpreviewpane.h"
 #include "station/stationprinter.h"
 #include "support/controls.h"
 #include "support/labelsetfixture.h"
@@ -144,6 +146,71 @@ private Q_SLOTS:
 
         const QByteArray window = windowListPrint(model, marked, qty, format);
         QCOMPARE(cli, window);
+    }
+
+    // A port whose printer speaks ZPL: the window sends its list over one connection, and
+    // the command line writes the same bytes, given the language or taking the port's own.
+    void zplFromTheWindowAndTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("srp770 203") << "srp770" << 203;
+        QTest::newRow("al300 300") << "al300" << 300;
+    }
+    void zplFromTheWindowAndTheCommandLine()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, dpi);
+        TcpPrinter zpl;
+        QVERIFY(TextFile::writeLines(m_dir.filePath("ComPorts.Txt"), {"COM3'" + zpl.target()}));
+        QVERIFY(TextFile::writeLines(m_dir.filePath("ComPortLanguages.Txt"),
+                                     {QStringLiteral("COM3'zpl'%1").arg(dpi)}));
+        QByteArray window;
+        {
+            auto w = openStation(model);
+            StationPrinter *p = w->printer();
+            // The preview shows the very job the port gets.
+            QTRY_VERIFY(w->findChild<LabelPreviewPane *>()->jobText().startsWith("^XA"));
+            Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
+            p->BarPrtSel1Opt->click();
+            p->BarPrtSu1Opt->click();
+            Dialogs::clearQueue();
+            Dialogs::queueAnswer(true); // goods 003 does not scan on format 2
+            p->BarPrintEnter2Cmd->click();
+            QVERIFY(waitUntilSent(p));
+            Dialogs::clearQueue();
+            window = zpl.bytes();
+        }
+        QCOMPARE(zpl.connections(), 1);
+        const QList<LabelDescription> labels = LabelJobReader::readAll(Cp949Codec::decode(window));
+        QCOMPARE(labels.size(), 3); // goods 1, 2 and 7; 3 has no format, 5 quantity 0
+        for (const LabelDescription &d : labels) {
+            QCOMPARE(d.language, QStringLiteral("zpl"));
+            QVERIFY2(d.problems.isEmpty(), qPrintable(d.problems.join('\n')));
+            QCOMPARE(d.dotsPerMm, dpi == 300 ? 12 : 8);
+        }
+
+        const QString out = m_dir.filePath("zpl.prn");
+        CliResult r = runCli({"--data-dir", data(), "print", model, "--set", "00", "--all",
+                              "--language", "zpl", "--dpi", QString::number(dpi), "--out", out});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(fileBytes(out), window);
+        zpl.clear();
+        r = runCli({"--data-dir", data(), "print", model, "--set", "00", "--all", "--port", "3"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(zpl.bytes(window.size()), window);
+        QCOMPARE(zpl.connections(), 2);
+        // The AL-300's memory is no ZPL printer's.
+        zpl.clear();
+        r = runCli({"--data-dir", data(), "transfer", "--set", "00", "--goods", "--port", "3"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("COM3 speaks ZPL (%1 dpi)").arg(dpi)),
+                 qPrintable(r.err));
+        QCOMPARE(zpl.bytes(), QByteArray());
+
+        QFile::remove(m_dir.filePath("ComPortLanguages.Txt"));
+        QVERIFY(TextFile::writeLines(m_dir.filePath("ComPorts.Txt"),
+                                     {"COM3'" + m_printer.device()}));
     }
 
     void printToStandardOutput()

@@ -197,6 +197,57 @@ private Q_SLOTS:
         QCOMPARE(q.summary().firstError.kind, SendError::Kind::PeerClosed);
     }
 
+    // Jobs of a language without waits over one connection: opened once, the bytes back to
+    // back, closed after the last; a cancel stops before the next job; a failure ends the
+    // connection and the next job opens a new one.
+    void oneConnection_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("serial") << "serial";
+        QTest::newRow("device file") << "file";
+        QTest::newRow("network") << "network";
+    }
+    void oneConnection()
+    {
+        QFETCH(QString, kind);
+        SetWaitScaleForTests(1.0);
+        const int before = m_tcp.connections();
+        SendQueue q;
+        q.setTarget(target(kind));
+        q.setOneConnection(true);
+        QList<PrintJob> jobs;
+        QByteArray expected;
+        for (int i = 0; i < 50; ++i) {
+            const QString text = QStringLiteral("^XA\r\n^PQ%1\r\n^XZ\r\n").arg(i + 1);
+            jobs << job(text, path("zpl.Txt"), 0);
+            expected += text.toLatin1();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(run(q, jobs));
+        QCOMPARE(q.summary().sent, 50);
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(received(kind, expected.size()), expected);
+        QCOMPARE(fileBytes(path("zpl.Txt")), "^XA\r\n^PQ50\r\n^XZ\r\n\r\n");
+        if (kind == "network")
+            QCOMPARE(m_tcp.connections() - before, 1);
+    }
+    void oneConnectionAfterAFailure()
+    {
+        SetWaitScaleForTests(1.0);
+        const int before = m_tcp.connections();
+        m_tcp.closeAfter(10);
+        SendQueue q;
+        q.setTarget(target("network"));
+        q.setOneConnection(true);
+        QVERIFY(run(q, {job(QString(200000, QLatin1Char('X')), path("a.Txt"), 0),
+                        job(QStringLiteral("^XA^XZ"), path("a.Txt"), 0),
+                        job(QStringLiteral("^XA^XZ"), path("a.Txt"), 0)}));
+        QCOMPARE(q.summary().failed, 1);
+        QCOMPARE(q.summary().sent, 2);
+        QCOMPARE(m_tcp.connections() - before, 2);
+    }
+
     void cancelStopsBeforeTheNextJob_data()
     {
         QTest::addColumn<QString>("when");
