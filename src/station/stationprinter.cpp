@@ -352,19 +352,13 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     request.typedQuantity = m_listQtyMode == 1 ? 0 : m_listQty;
     request.overrideFormat = m_listOverride ? m_doc->currentFormat() : 0;
     request.blackMark = m_doc->blackMarkStock();
-    QStringList tooMany;
-    const PrintPlan plan = PrintPlan::make(m_doc->driver(), set, *goods, request);
-    for (const PrintPlan::Skipped &s : plan.skipped) {
-        if (s.why == PrintPlan::Skip::TooMany)
-            tooMany << QStringLiteral("%1 (%2)").arg(s.number).arg(s.count);
-    }
-    auto finish = [this, tooMany] {
+    auto finish = [this] {
         BarPrint2Fme->hide();
-        if (!tooMany.isEmpty())
+        if (!m_tooMany.isEmpty())
             Dialogs::inform(m_window,
                             QStringLiteral("* 수량이 %1장을 넘는 품목은 발행하지 않았습니다 !\n%2")
                                 .arg(LabelJob::MaxCount)
-                                .arg(tooMany.join(QStringLiteral(", "))),
+                                .arg(m_tooMany.join(QStringLiteral(", "))),
                             QStringLiteral("발행"));
         m_host->focusGrid();
     };
@@ -375,22 +369,28 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
 StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &request,
                                                           bool check) const
 {
-    // The plan is made here, from the document as it is now; the drawing in the port's
-    // language and the scan check work on its texts alone.
+    // The document as it is now, as plain values: the plan, the drawing in the port's
+    // language and the scan check are all made beside the window.
     const PrinterDriver &station = m_doc->driver();
-    PrintPlan plan = PrintPlan::make(station, m_doc->formatSet(), *m_doc->goods(), request);
-    QHash<int, QStringList> names;
-    if (check) {
-        for (const PrintPlan::Label &l : plan.labels)
-            names.insert(l.row, {l.number, m_doc->goods()->cell(l.row, GoodsTable::NameColumn)
-                                               .trimmed()});
-    }
+    const FormatSet set = m_doc->formatSet();
+    const QList<QStringList> rows = m_doc->goods()->rowTexts();
     const QString copyFile = m_doc->printCopyFilePath();
-    const bool blackMark = request.blackMark;
-    return [plan, names, copyFile, blackMark, check, &station](const ResolvedPort &port) mutable {
+    return [set, rows, request, copyFile, check, &station](const ResolvedPort &port) {
+        GoodsTable goods;
+        goods.setRowTexts(rows);
+        PrintPlan plan = PrintPlan::make(station, set, goods, request);
         const PrinterLanguage &language = port.language ? *port.language : station;
-        plan.translate(language, port.dpi, &PainterRaster::instance(), blackMark);
+        plan.translate(language, port.dpi, &PainterRaster::instance(), request.blackMark);
         Prepared p;
+        for (const PrintPlan::Skipped &s : std::as_const(plan.skipped)) {
+            if (s.why == PrintPlan::Skip::TooMany)
+                p.tooMany << QStringLiteral("%1 (%2)").arg(s.number).arg(s.count);
+        }
+        QHash<int, QStringList> names;
+        if (check) {
+            for (const PrintPlan::Label &l : std::as_const(plan.labels))
+                names.insert(l.row, {l.number, goods.cell(l.row, GoodsTable::NameColumn).trimmed()});
+        }
         p.jobs = plan.jobs(language, copyFile);
         QList<PlanScan::Label> labels;
         for (const PrintPlan::Label &l : plan.labels) {
@@ -474,6 +474,7 @@ void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &pre
         m_queue->setTarget(port.target, port.name);
     m_queue->setOneConnection(port.language && port.language->sendsOverOneConnection());
     m_rows = prepared.rows;
+    m_tooMany = prepared.tooMany;
     if (m_wholeStation) {
         PrintProgressHeadLbl->setText(m_heading);
         PrintProgressBar->setRange(0, int(prepared.jobs.size()) * 100);
@@ -499,8 +500,14 @@ void StationPrinter::requestStop()
 
 void StationPrinter::onJobStarted(int index, int count)
 {
-    if (index < m_rows.size())
+    // The grid's cursor follows the jobs, ten times a second at most: every move redraws the
+    // preview, which would pace a fast printer.
+    if (index < m_rows.size() &&
+        (index == 0 || index + 1 == count || !m_cursorClock.isValid() ||
+         m_cursorClock.elapsed() >= 100)) {
         m_host->setActiveRow(m_rows[index]);
+        m_cursorClock.start();
+    }
     if (!m_wholeStation)
         return;
     m_progressText = QStringLiteral("%1 / %2").arg(index + 1).arg(count);

@@ -87,6 +87,7 @@ public:
         QList<PrintJob> jobs;
         QList<int> rows;
         QList<PlanScan::Goods> unscannable;
+        QStringList tooMany; // rows not printed: more labels than a job carries, "003 (12000)"
     };
     using Prepare = std::function<Prepared(const ResolvedPort &port)>;
 
@@ -137,12 +138,14 @@ private:
     InputBlocker *m_blocker = nullptr;
     LineSettings m_lineSettings; // kept between jobs, as a port control keeps them
     QList<int> m_rows;
+    QStringList m_tooMany;
     QPushButton *m_button = nullptr;
     bool m_wholeStation = false;
     QString m_heading;
     std::function<void()> m_after;
     QString m_progressText;
     QElapsedTimer m_progressClock; // since the panel last showed the bytes
+    QElapsedTimer m_cursorClock;   // since the grid's cursor last followed a job
     qint16 m_singleQty = 0;
     qint16 m_listSel = 0;
     qint16 m_listQtyMode = 0;
