@@ -2,7 +2,12 @@
 
 #include "cli/clicontext.h"
 #include "model/goodstable.h"
+#include "cli/cliarguments.h"
 #include "model/labeljob.h"
+#include "model/printplan.h"
+#include "printers/portresolver.h"
+#include "render/painterraster.h"
+#include "sending/portlanguages.h"
 #include "printers/labeljobreader.h"
 #include "render/goodscheck.h"
 #include "render/scancheck.h"
@@ -27,9 +32,11 @@ const QString About = QStringLiteral(
     "does not scan and why (narrow bars under 2 dots, bars under 5 mm or 15% of the symbol's\n"
     "width, a quiet zone cut by the label edge or another element, print over the bars, bars\n"
     "off the label). The status is 1 when anything is found or any barcode does not scan.\n"
+    "With --language zpl [--dpi 203|300] the labels are checked as a ZPL printer prints them.\n"
     "\n"
-    "Example:\n"
-    "  labelstation check srp770 --set 00");
+    "Examples:\n"
+    "  labelstation check srp770 --set 00\n"
+    "  labelstation check al300 --set 00 --language zpl --dpi 300");
 
 } // namespace
 
@@ -38,14 +45,34 @@ int CheckCommand::run(const QStringList &arguments)
     CliContext cx(QStringLiteral("check"));
     QCommandLineParser parser;
     const QCommandLineOption setOpt = CliContext::setOption();
-    parser.addOption(setOpt);
+    const QCommandLineOption languageOpt(QStringLiteral("language"),
+                                         QStringLiteral("Check the labels as LANG prints them "
+                                                        "(zpl; default the station's own)."),
+                                         QStringLiteral("LANG"));
+    const QCommandLineOption dpiOpt(QStringLiteral("dpi"),
+                                    QStringLiteral("Resolution of the language: 203 or 300."),
+                                    QStringLiteral("N"));
+    parser.addOptions({setOpt, languageOpt, dpiOpt});
     int code = 0;
-    if (!cx.parse(parser, arguments, QStringLiteral("srp770|al300 --set NN"), About, &code))
+    if (!cx.parse(parser, arguments,
+                  QStringLiteral("srp770|al300 --set NN [--language zpl [--dpi N]]"), About,
+                  &code))
         return code;
     const PrinterDriver *printer = nullptr;
-    QString setText;
+    QString setText, why;
     if (!(printer = cx.printer(&code)) || !cx.setText(parser, &setText, &code))
         return code;
+    PortLanguages::Entry entry;
+    if (parser.isSet(dpiOpt) && !parser.isSet(languageOpt))
+        return cx.usageError(QStringLiteral("--dpi goes with --language"));
+    entry.language = parser.value(languageOpt).toLower();
+    if (parser.isSet(dpiOpt) &&
+        !CliArguments::number(parser.value(dpiOpt), 1, 1200, &entry.dpi, &why))
+        return cx.usageError(QStringLiteral("--dpi: ") + why);
+    int dpi = 0;
+    const PrinterLanguage *language = PortResolver::languageOf(*printer, entry, &dpi, &why);
+    if (!language)
+        return cx.usageError(QStringLiteral("--language: ") + why);
 
     FormatSet set;
     GoodsTable goods;
@@ -61,12 +88,16 @@ int CheckCommand::run(const QStringList &arguments)
                                  .arg(row);
         for (; next < problems.size() && problems[next].row == row; ++next)
             cx.out() << head << problems[next].message << "\n";
-        LabelJob job;
-        if (!LabelJob::plan(*printer, set, goods, row, 1, 0, false, &job)) {
+        PrintRequest request;
+        request.rows = {row};
+        request.typedQuantity = 1;
+        PrintPlan plan = PrintPlan::make(*printer, set, goods, request);
+        if (plan.labels.isEmpty()) {
             cx.out() << head << "scan check: the row prints no label\n";
             continue;
         }
-        const LabelDescription label = LabelJobReader::read(job.text);
+        plan.translate(*language, dpi, &PainterRaster::instance(), false);
+        const LabelDescription label = LabelJobReader::read(plan.labels.first().job);
         const QList<ScanResult> results = ScanCheck::run(label);
         if (results.isEmpty())
             cx.out() << head << "scan check: no barcode on the label\n";

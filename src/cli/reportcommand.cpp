@@ -102,10 +102,8 @@ int ReportCommand::run(const QStringList &arguments)
                                  : QStringLiteral("unexpected '%1'").arg(pos.value(1)));
     const QString station = pos[0];
     QString formName;
-    if (station == QLatin1String("srp770"))
-        formName = QStringLiteral("SRP770Frm");
-    else if (station == QLatin1String("al300"))
-        formName = QStringLiteral("AL300Frm");
+    if (const PrinterDriver *d = Printers::byKey(station))
+        formName = d->formName();
     else if (station == QLatin1String("leo60d"))
         formName = QStringLiteral("LEO60DFrm");
     else

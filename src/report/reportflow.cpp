@@ -10,6 +10,7 @@
 #include "sendtoexcel.h"
 #include "spreadsheetexport.h"
 #include "spreadsheetopener.h"
+#include "printers/printers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,10 +36,11 @@ SharedPrintSettings ReportPrintSettings(QObject *window)
 
 QString RegistrationReportTitle(const QString &formName)
 {
-    if (formName == QLatin1String("SRP770Frm"))
-        return QStringLiteral("SRP-770 바코드 등록 현황");
-    if (formName == QLatin1String("AL300Frm"))
-        return QStringLiteral("AL-300 바코드 등록 현황");
+    for (const PrinterDriver *station : Printers::stations()) {
+        if (station->formName() == formName)
+            return station->name() + QStringLiteral(" 바코드 등록 현황");
+    }
+    // The LEO-60D+ conversion window reports the goods of its file.
     if (formName == QLatin1String("LEO60DFrm"))
         return QStringLiteral("LEO-60D 바코드 등록 현황");
     return QString();

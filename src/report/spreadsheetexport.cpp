@@ -6,6 +6,7 @@
 #include "common/settingsstore.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
+#include "printers/printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -256,10 +257,11 @@ QString SpreadsheetExport::backupFolder()
 
 QString SpreadsheetExport::reportFileBase(const QString &formName)
 {
-    if (formName == QLatin1String("SRP770Frm"))
-        return QStringLiteral("SRP770바코드등록현황");
-    if (formName == QLatin1String("AL300Frm"))
-        return QStringLiteral("AL300바코드등록현황");
+    for (const PrinterDriver *station : Printers::stations()) {
+        if (station->formName() == formName)
+            return station->filePrefix() + QStringLiteral("바코드등록현황");
+    }
+    // The LEO-60D+ conversion window reports the goods of its file.
     if (formName == QLatin1String("LEO60DFrm"))
         return QStringLiteral("LEO-60D바코드등록현황");
     return QString();
