@@ -3,6 +3,12 @@
 # the tree is an error, never skipped. The printer languages are not listed here: every folder
 # under src/printers/ is one (src/printers/CMakeLists.txt adds them all), and its line in
 # src/printers/printers.cpp makes it known to the program.
+#
+# The core (labelcore): common, model, printers, sending. The undoable commands
+# (labelcommands): commands. Drawing (labelrender): render. The windows (labelui): widgets,
+# station (both stations' windows and their parts), app, leo60d, report, barnew, help. The
+# command line (labelcli): cli. scripts/check_layout.py checks that a folder feeds one library
+# and includes no header of a library above its own.
 set(LABELSTATION_SOURCE_FOLDERS
-  common model printers sending render
-  app station srp770 al300 leo60d report barnew help cli)
+  common model printers sending commands render
+  widgets station app leo60d report barnew help cli)

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks the shape of the source tree: no folder of src/ includes a folder that includes it
-back (directly or through others), and no source file under src/, tools/ or tests/ is longer
-than 800 lines, and every test program is named after its source file (test_x from test_x.cpp).
+back (directly or through others), every folder of src/ feeds exactly one library and its
+sources include no header of a library above their own (the core sees no window), no source
+file under src/, tools/ or tests/ is longer than 800 lines, and every test program is named
+after its source file (test_x from test_x.cpp).
 
 Usage: scripts/check_layout.py [REPOSITORY]     (the repository this script lives in by default)
 Prints every folder cycle with the includes that close it, every file over the limit and every
@@ -15,6 +17,65 @@ MAX_LINES = 800
 SOURCES = (".h", ".hpp", ".cpp", ".cc")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 LABEL_TEST = re.compile(r"^\s*label_test\((\S+)\s+SOURCES\s+(\S+)", re.M)
+TARGET_SOURCES = re.compile(r"target_sources\(\s*(\w+)\s+PRIVATE([^)]*)\)")
+
+# The libraries, each with those whose headers its sources may include (its own included).
+LIBRARIES = {
+    "labelcore": {"labelcore"},
+    "labelcommands": {"labelcore", "labelcommands"},
+    "labelrender": {"labelcore", "labelrender"},
+    "labelui": {"labelcore", "labelcommands", "labelrender", "labelui"},
+    "labelcli": {"labelcore", "labelcommands", "labelrender", "labelui", "labelcli"},
+}
+
+
+def folder_libraries(src):
+    """folder (relative to src) -> the libraries its CMakeLists.txt adds sources to, and
+    file (relative to src) -> its library."""
+    out, files = {}, {}
+    for folder, _, names in os.walk(src):
+        if "CMakeLists.txt" in names:
+            rel = os.path.relpath(folder, src)
+            with open(os.path.join(folder, "CMakeLists.txt"), encoding="utf-8") as f:
+                found = TARGET_SOURCES.findall(f.read())
+            if found:
+                out[rel] = {lib for lib, _ in found}
+            for lib, listed in found:
+                for name in listed.split():
+                    files[os.path.normpath(os.path.join(rel, name))] = lib
+    return out, files
+
+
+def layer_problems(src):
+    """Folders that feed two libraries, and includes of a library above one's own."""
+    libs, file_lib = folder_libraries(src)
+    for folder, names in sorted(libs.items()):
+        if len(names) != 1:
+            yield "src/%s feeds %s (one library a folder)" % (folder, ", ".join(sorted(names)))
+        unknown = names - set(LIBRARIES)
+        if unknown:
+            yield "src/%s feeds %s, which scripts/check_layout.py does not know" % (
+                folder, ", ".join(sorted(unknown)))
+    files = {os.path.relpath(p, src): p for p in source_files(src)}
+    for rel in sorted(files):
+        here = os.path.dirname(rel)
+        if here not in libs:
+            yield "src/%s: its folder adds its sources to no library" % rel
+            continue
+        if rel not in file_lib:
+            continue  # a program's own source (main.cpp), above every library
+        own = file_lib[rel]
+        allowed = LIBRARIES.get(own, {own})
+        with open(files[rel], encoding="utf-8", errors="replace") as f:
+            text = f.read()
+        for inc in INCLUDE.findall(text):
+            target = inc if inc in files else os.path.normpath(os.path.join(here, inc))
+            if target not in files:
+                continue
+            theirs = sorted(libs.get(os.path.dirname(target), {"?"}))[0]
+            if theirs not in allowed:
+                yield "src/%s (%s) includes %s of %s, a library above its own" % (
+                    rel, own, target, theirs)
 
 
 def source_files(root):
@@ -111,6 +172,9 @@ def main():
                 print("%s: %d lines (at most %d)" % (os.path.relpath(path, root), count,
                                                       MAX_LINES))
     for line in test_names(root):
+        problems += 1
+        print(line)
+    for line in layer_problems(os.path.join(root, "src")):
         problems += 1
         print(line)
     print("%d problem(s)" % problems)

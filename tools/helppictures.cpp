@@ -1,9 +1,11 @@
 #include "helppictures.h"
 
-#include "al300/al300frm.h"
+#include "commands/stationdocument.h"
+
+#include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "leo60d/leo60dfrm.h"
 #include "model/goodstable.h"
@@ -217,10 +219,10 @@ bool HelpPictures::runSrp770()
     auto *station = qobject_cast<StationFrm *>(openStation(QStringLiteral("SRP770Frm")));
     if (!station)
         return fail(QStringLiteral("SRP770Frm is not a station"));
-    GoodsTable *goods = station->goods();
+    const GoodsTable *goods = station->goods();
     for (int r : MarkedRows)
         if (r <= goods->rows())
-            goods->setMark(r, true);
+            station->document()->setMark(r, true);
     station->setActiveRow(qMin(ActiveRow, goods->rows()));
 
     // 1: the station with format 1 and the goods list.
@@ -278,10 +280,10 @@ bool HelpPictures::runAl300()
     auto *station = qobject_cast<AL300Frm *>(openStation(QStringLiteral("AL300Frm")));
     if (!station)
         return fail(QStringLiteral("AL300Frm is not the AL-300 station"));
-    GoodsTable *goods = station->goods();
+    const GoodsTable *goods = station->goods();
     for (int r : MarkedRows)
         if (r <= goods->rows())
-            goods->setMark(r, true);
+            station->document()->setMark(r, true);
     station->setActiveRow(qMin(ActiveRow, goods->rows()));
 
     // 1: the station.

@@ -149,10 +149,12 @@ bool SampleData::write(const QString &dataDir, QString *error)
         return fail(QStringLiteral("cannot create %1").arg(dataDir));
 
     const QString setText = QStringLiteral("00");
+    // Numbered 1..n in list order, as the item editor's inserts number them.
+    QList<QStringList> rows;
+    for (const GoodsItem &item : goods())
+        rows << GoodsTable::itemRowTexts(item, rows.size() + 1);
     GoodsTable table;
-    for (const GoodsItem &item : goods()) {
-        table.insertItem(item);
-    }
+    table.setRowTexts(rows);
     for (const PrinterDriver *printer : Printers::all()) {
         QString why;
         if (!FormatFile::save(formats(*printer), dir.filePath(printer->formatFileName(setText)),

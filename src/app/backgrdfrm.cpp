@@ -4,7 +4,7 @@
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/barcodesetfile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "datafolderclaim.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/instancechannel.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "mdimain.h"
 
 #include "app/backgrdfrm.h"
-#include "common/conflictquestion.h"
-#include "common/dialogs.h"
+#include "widgets/conflictquestion.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/trackedfile.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/barcodesetfile.h"
 #include "station/portsettingsfrm.h"
 

@@ -1,9 +1,9 @@
 #include "modelwindows.h"
 
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "leo60d/leo60dfrm.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 
 void RegisterModelWindows()
 {

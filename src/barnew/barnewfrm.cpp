@@ -1,7 +1,7 @@
 #include "barnew/barnewfrm.h"
 
 #include "common/programstate.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "barnew/barcodenumber.h"
+#include "model/barcodenumber.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/joboutput.h"
 #include "common/programstate.h"
-#include "leo60d/prefile.h"
+#include "model/prefile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"

@@ -5,8 +5,8 @@
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/writerlock.h"
-#include "leo60d/leogoodswriter.h"
-#include "leo60d/prefile.h"
+#include "model/leogoodswriter.h"
+#include "model/prefile.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #include "eancommand.h"
 
-#include "barnew/barcodenumber.h"
+#include "model/barcodenumber.h"
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "common/textutil.h"

@@ -3,16 +3,16 @@
 #include "cli/clicontext.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
-#include "leo60d/prefile.h"
+#include "model/prefile.h"
 #include "leo60d/textgridmodel.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
 #include "report/gridpagepainter.h"
-#include "report/gridprintsettings.h"
+#include "model/gridprintsettings.h"
 #include "report/reportflow.h"
 #include "report/reportsource.h"
-#include "report/spreadsheetexport.h"
+#include "model/spreadsheetexport.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -148,10 +148,11 @@ int ReportCommand::run(const QStringList &arguments)
             return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(path, setText));
         if (!goods.load(path, &why))
             return cx.failure(QStringLiteral("cannot read %1: %2").arg(path, why));
+        // The list read in the order asked for.
         if (by == QLatin1String("number"))
-            goods.sortByNumber();
+            goods.setRowTexts(goods.sortedRowTexts(GoodsTable::SortKey::Number));
         else if (by == QLatin1String("name"))
-            goods.sortByName();
+            goods.setRowTexts(goods.sortedRowTexts(GoodsTable::SortKey::Name));
         source = ReportSource(&goods, GoodsTable::designedColumnWidths());
     }
 

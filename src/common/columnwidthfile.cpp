@@ -1,7 +1,7 @@
 #include "columnwidthfile.h"
 
-#include "textfile.h"
-#include "textutil.h"
+#include "common/textfile.h"
+#include "common/textutil.h"
 
 #include <QDir>
 

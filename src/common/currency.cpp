@@ -1,6 +1,6 @@
 #include "currency.h"
 
-#include "textutil.h"
+#include "common/textutil.h"
 
 #include <QLocale>
 

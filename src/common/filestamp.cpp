@@ -1,6 +1,6 @@
 #include "filestamp.h"
 
-#include "textfile.h"
+#include "common/textfile.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

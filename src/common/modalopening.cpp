@@ -1,6 +1,6 @@
 #include "modalopening.h"
 
-#include "programstate.h"
+#include "common/programstate.h"
 
 bool OpenModal(const std::function<void()> &open)
 {

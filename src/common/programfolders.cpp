@@ -1,6 +1,6 @@
 #include "programfolders.h"
 
-#include "programstate.h"
+#include "common/programstate.h"
 
 #include <QCoreApplication>
 #include <QDir>

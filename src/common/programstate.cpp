@@ -1,6 +1,6 @@
 #include "programstate.h"
 
-#include "programfolders.h"
+#include "common/programfolders.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "textfile.h"
 
-#include "cp949codec.h"
-#include "safesave.h"
+#include "common/cp949codec.h"
+#include "common/safesave.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "textutil.h"
 
-#include "cp949codec.h"
+#include "common/cp949codec.h"
 
 #include <QVarLengthArray>
 

@@ -1,7 +1,7 @@
 #include "trackedfile.h"
 
-#include "safesave.h"
-#include "writerlock.h"
+#include "common/safesave.h"
+#include "common/writerlock.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filestamp.h"
-#include "textfile.h"
+#include "common/filestamp.h"
+#include "common/textfile.h"
 
 #include <QByteArray>
 #include <QString>

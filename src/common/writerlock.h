@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datalock.h"
+#include "common/datalock.h"
 
 #include <QString>
 

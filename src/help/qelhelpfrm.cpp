@@ -5,7 +5,7 @@
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "common/textfile.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 
 #include <QCoreApplication>
 #include <QDir>

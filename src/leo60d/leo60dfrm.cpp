@@ -2,13 +2,13 @@
 #include "help/qelhelpfrm.h"
 #include "report/reportflow.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "common/writerlock.h"
-#include "leo60d/leogoodswriter.h"
-#include "leo60d/prefile.h"
+#include "model/leogoodswriter.h"
+#include "model/prefile.h"
 #include "leo60d/textgridmodel.h"
 
 #include <QDir>

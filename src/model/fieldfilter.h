@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goodsitem.h"
+#include "model/goodsitem.h"
 
 #include <QString>
 

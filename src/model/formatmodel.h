@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formatset.h"
+#include "model/formatset.h"
 
 #include <QObject>
 

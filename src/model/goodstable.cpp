@@ -79,21 +79,6 @@ QString GoodsTable::cell(int row, int col) const
     return r.cells[col];
 }
 
-void GoodsTable::setCell(int row, int col, const QString &text)
-{
-    if (!validRow(row) || col < 1 || col > ColumnCount)
-        return;
-    if (col == MarkColumn) {
-        setMark(row, LeadingNumber(text) != 0);
-        return;
-    }
-    Row &r = m_rows[row - 1];
-    if (r.cells[col] == text)
-        return;
-    r.cells[col] = text;
-    cellsChanged(row, col, col);
-}
-
 bool GoodsTable::mark(int row) const
 {
     return validRow(row) && m_rows[row - 1].mark;
@@ -105,23 +90,6 @@ void GoodsTable::setMark(int row, bool on)
         return;
     m_rows[row - 1].mark = on;
     cellsChanged(row, MarkColumn, MarkColumn);
-}
-
-void GoodsTable::toggleMark(int row)
-{
-    if (validRow(row))
-        setMark(row, !m_rows[row - 1].mark);
-}
-
-void GoodsTable::setAllMarks(bool on)
-{
-    if (m_rows.isEmpty())
-        return;
-    for (Row &r : m_rows)
-        r.mark = on;
-    const QModelIndex first = index(0, MarkColumn - 1);
-    const QModelIndex last = index(rows() - 1, MarkColumn - 1);
-    Q_EMIT dataChanged(first, last, {Qt::CheckStateRole, Qt::DisplayRole});
 }
 
 QList<bool> GoodsTable::marks() const
@@ -167,15 +135,6 @@ QList<int> GoodsTable::designedColumnWidths()
     return widths;
 }
 
-int GoodsTable::appendRow()
-{
-    const int n = rows();
-    beginInsertRows(QModelIndex(), n, n);
-    m_rows.append(Row());
-    endInsertRows();
-    return n + 1;
-}
-
 void GoodsTable::removeRowAt(int row)
 {
     if (!validRow(row))
@@ -185,14 +144,12 @@ void GoodsTable::removeRowAt(int row)
     endRemoveRows();
 }
 
-void GoodsTable::sortByNumber()
+QList<QStringList> GoodsTable::sortedRowTexts(SortKey key) const
 {
-    reorder(sortOrder(SortKey::Number));
-}
-
-void GoodsTable::sortByName()
-{
-    reorder(sortOrder(SortKey::Name));
+    QList<QStringList> out;
+    for (int row : sortOrder(key))
+        out << rowTextsAt(row);
+    return out;
 }
 
 QList<int> GoodsTable::sortOrder(SortKey key) const
@@ -248,20 +205,6 @@ int GoodsTable::firstFreeNumber() const
             return i;
     }
     return rows() + 1;
-}
-
-int GoodsTable::insertItem(const GoodsItem &item)
-{
-    sortByNumber();
-    const int row = rows() + 1;
-    insertRowTexts(row, itemRowTexts(item, firstFreeNumber()));
-    return row;
-}
-
-void GoodsTable::updateRow(int row, GoodsItem item)
-{
-    if (validRow(row))
-        setRowTextsAt(row, updatedRowTexts(row, std::move(item)));
 }
 
 QStringList GoodsTable::itemRowTexts(const GoodsItem &item, qint64 number)
@@ -349,19 +292,6 @@ QList<GoodsTable::NewNumber> GoodsTable::renumberPlan(int target) const
         t = j;
     }
     return plan;
-}
-
-bool GoodsTable::renumberMarked(int target)
-{
-    if (rows() == 0 || target < 1 || target > 999)
-        return false;
-    for (const NewNumber &n : renumberPlan(target)) {
-        Row &r = m_rows[n.row - 1];
-        r.cells[NumberColumn] = numberText(n.number);
-        r.mark = false;
-        cellsChanged(n.row, NumberColumn, MarkColumn);
-    }
-    return true;
 }
 
 QStringList GoodsTable::toFileLines() const

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formatset.h"
-#include "goodsitem.h"
+#include "model/formatset.h"
+#include "model/goodsitem.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -16,6 +16,10 @@
 //   5 quantity (blank for 0)  6..8 barcode data 1..3  9..28 texts 1..20  29 always empty
 // Every cell holds text except the mark. The API uses 1-based rows and columns as the
 // station's commands count them; the Qt model side is 0-based as usual.
+//
+// Anyone reads it; it is filled whole by its loaders (a goods file, its lines, or the rows'
+// texts). Every other change is a goods command's (src/commands), so that a station's edits
+// are the steps of its undo stack: the row and mark changes are private to the commands.
 class GoodsTable : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -38,62 +42,40 @@ public:
     int rows() const { return int(m_rows.size()); }
     // Cell text; the mark column reads "1" when on and "" when off. Out of range: "".
     QString cell(int row, int col) const;
-    // Sets a cell's text; for the mark column any text reading as a non-zero number turns
-    // the mark on. Out of range is ignored.
-    void setCell(int row, int col, const QString &text);
 
     bool mark(int row) const;
-    void setMark(int row, bool on);
-    void toggleMark(int row);
-    void setAllMarks(bool on);
     // Every row's mark, top to bottom.
     QList<bool> marks() const;
-    // Sets every row's mark (one entry per row; a list of another length changes nothing).
-    void setMarks(const QList<bool> &marks);
 
+    // Empties the list (a loader's first step).
     void clear();
-    // Appends an empty row (mark off) and answers its number n + 1.
-    int appendRow();
-    void removeRowAt(int row);
 
-    // The two sort orders of the list: number then name, or name then number.
+    // The two sort orders of the list: number then name, or name then number. The number
+    // column is zero-filled, so its text order is the number order; ties keep their order.
     enum class SortKey { Number, Name };
-    // Stable sorts over whole rows comparing cell texts: number then name, or name then
-    // number. The number column is zero-filled, so its text order is the number order.
-    void sortByNumber();
-    void sortByName();
     // The rows in sorted order: element i is the row (1-based) that comes to position i + 1.
     QList<int> sortOrder(SortKey key) const;
-    // Puts the rows in the given order (as sortOrder() gives it: every row once); one layout
-    // change that keeps the views' current and persistent indexes on their rows.
-    void reorder(const QList<int> &order);
+    // The rows' texts (as rowTexts() gives them) in that order.
+    QList<QStringList> sortedRowTexts(SortKey key) const;
 
-    // Sorts by number, gives the item the first free number (the first row position i whose
-    // number is not i, else n + 1), appends and fills a row; answers the new row.
-    int insertItem(const GoodsItem &item);
-    // The number insertItem() gives: the first free number of the list sorted by number.
+    // The number a new item gets: the first free number of the list sorted by number (the
+    // first row position i whose number is not i, else n + 1).
     int firstFreeNumber() const;
     // The 29 cell texts of a new row holding the item under `number` (mark off).
     static QStringList itemRowTexts(const GoodsItem &item, qint64 number);
-    // The row's cell texts after updateRow(row, item): the mark and column 29 as they are,
-    // number 0 given the highest number + 1.
+    // The row's cell texts with the item written into it: the mark and column 29 as they
+    // are, number 0 given the highest number + 1.
     QStringList updatedRowTexts(int row, GoodsItem item) const;
-    // Writes the item into the row, leaving its mark and column 29 as they are. Number 0
-    // becomes the highest number + 1.
-    void updateRow(int row, GoodsItem item);
     // The row as the item editor sees it (numbers read from the cells, texts trimmed).
     GoodsItem itemAt(int row) const;
     // Column 1 read as a number (0 when it holds none).
     int numberAt(int row) const;
     // The highest number in column 1; 0 for an empty list.
     int highestNumber() const;
-    // Gives every marked row, top to bottom, the smallest unused number j >= target (then
-    // target = j) and clears its mark; a row for which no number up to 999 is free keeps
-    // its number and mark. False (nothing done) when the list is empty or the target is not
-    // 1 to 999.
-    bool renumberMarked(int target);
-    // What renumberMarked(target) does, without doing it: each row it gives a new number,
-    // top to bottom, with that number (the row's mark goes off).
+    // A renumbering of the marked rows from `target` on (1..999): every marked row, top to
+    // bottom, gets the smallest unused number j >= target (then target = j) and loses its
+    // mark; a row for which no number up to 999 is free keeps both. Each row it gives a new
+    // number, top to bottom, with that number; the goods commands carry it out.
     struct NewNumber {
         int row;
         int number;
@@ -117,11 +99,6 @@ public:
     void setRowTexts(const QList<QStringList> &rows);
     // One row's 29 cell texts, as rowTexts() gives them; empty out of range.
     QStringList rowTextsAt(int row) const;
-    // Sets every cell of the row (mark included) from such texts; one change of the row.
-    void setRowTextsAt(int row, const QStringList &texts);
-    // Inserts a row at position `row` (1 .. n + 1; the rows from there move down) holding
-    // such texts.
-    void insertRowTexts(int row, const QStringList &texts);
 
     // The number as column 1 shows it: at least three digits, zero-filled.
     static QString numberText(qint64 number);
@@ -144,6 +121,26 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    // The changes the goods commands make, each signalled to the views.
+    friend class GoodsRowCommand;
+    friend class GoodsRowsCommand;
+    friend class GoodsMarksCommand;
+    friend class GoodsOrderCommand;
+    friend class GoodsListCommand;
+
+    void setMark(int row, bool on);
+    // Sets every row's mark (one entry per row; a list of another length changes nothing).
+    void setMarks(const QList<bool> &marks);
+    void removeRowAt(int row);
+    // Puts the rows in the given order (as sortOrder() gives it: every row once); one layout
+    // change that keeps the views' current and persistent indexes on their rows.
+    void reorder(const QList<int> &order);
+    // Sets every cell of the row (mark included) from such texts; one change of the row.
+    void setRowTextsAt(int row, const QStringList &texts);
+    // Inserts a row at position `row` (1 .. n + 1; the rows from there move down) holding
+    // such texts.
+    void insertRowTexts(int row, const QStringList &texts);
+
     struct Row {
         bool mark = false;
         std::array<QString, ColumnCount + 1> cells; // 1..29 used; 0 and 2 unused

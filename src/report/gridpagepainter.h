@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gridprintsettings.h"
-#include "gridsnapshot.h"
-#include "printheader.h"
+#include "model/gridprintsettings.h"
+#include "report/gridsnapshot.h"
+#include "model/printheader.h"
 
 #include <QFont>
 #include <QList>

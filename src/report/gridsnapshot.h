@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spreadsheetexport.h"
+#include "model/spreadsheetexport.h"
 
 #include <QColor>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "previewpages.h"
 
-#include "gridpagepainter.h"
+#include "report/gridpagepainter.h"
 
 #include <QPainter>
 #include <QResizeEvent>

@@ -1,10 +1,10 @@
 #include "prinsetup.h"
 #include "common/modalopening.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "gridpagepainter.h"
-#include "printpagesetup.h"
+#include "report/gridpagepainter.h"
+#include "report/printpagesetup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "printentryfields.h"
 
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 
 #include "common/settingsstore.h"
 #include "common/textutil.h"
-#include "printentryfields.h"
-#include "printrequest.h"
+#include "report/printentryfields.h"
+#include "model/printrequest.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "printpreview.h"
+#include "report/printpreview.h"
 
 #include <QComboBox>
 #include <QDoubleValidator>

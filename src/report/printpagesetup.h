@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gridprintsettings.h"
+#include "model/gridprintsettings.h"
 
 #include <QDialog>
 

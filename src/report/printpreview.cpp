@@ -1,10 +1,10 @@
 #include "printpreview.h"
 
 #include "common/programstate.h"
-#include "gridpagepainter.h"
-#include "previewpages.h"
-#include "prinsetup.h"
-#include "printpagesetup.h"
+#include "report/gridpagepainter.h"
+#include "report/previewpages.h"
+#include "report/prinsetup.h"
+#include "report/printpagesetup.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

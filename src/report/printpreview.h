@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gridprintsettings.h"
-#include "reportsource.h"
+#include "model/gridprintsettings.h"
+#include "report/reportsource.h"
 
 #include <QWidget>
 

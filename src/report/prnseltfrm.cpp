@@ -1,13 +1,13 @@
 #include "prnseltfrm.h"
 
-#include "common/datevalue.h"
+#include "widgets/datevalue.h"
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
-#include "outputrights.h"
-#include "printentryfields.h"
-#include "printersettingspanel.h"
+#include "widgets/vbcolour.h"
+#include "model/outputrights.h"
+#include "report/printentryfields.h"
+#include "report/printersettingspanel.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printrequest.h"
+#include "model/printrequest.h"
 
 #include <QDialog>
 #include <QHash>

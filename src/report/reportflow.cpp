@@ -1,15 +1,15 @@
 #include "reportflow.h"
 #include "common/modalopening.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "outputrights.h"
-#include "printpreview.h"
-#include "prnseltfrm.h"
-#include "reportsource.h"
-#include "sendtoexcel.h"
-#include "spreadsheetexport.h"
-#include "spreadsheetopener.h"
+#include "model/outputrights.h"
+#include "report/printpreview.h"
+#include "report/prnseltfrm.h"
+#include "report/reportsource.h"
+#include "report/sendtoexcel.h"
+#include "model/spreadsheetexport.h"
+#include "report/spreadsheetopener.h"
 #include "printers/printers.h"
 
 #include <QDir>
@@ -32,6 +32,18 @@ SharedPrintSettings ReportPrintSettings(QObject *window)
         QObject::connect(window, &QObject::destroyed, [window] { windowSettings.remove(window); });
     }
     return kept;
+}
+
+QString RegistrationReportFileBase(const QString &formName)
+{
+    for (const PrinterDriver *station : Printers::stations()) {
+        if (station->formName() == formName)
+            return station->filePrefix() + QStringLiteral("바코드등록현황");
+    }
+    // The LEO-60D+ conversion window reports the goods of its file.
+    if (formName == QLatin1String("LEO60DFrm"))
+        return QStringLiteral("LEO-60D바코드등록현황");
+    return QString();
 }
 
 QString RegistrationReportTitle(const QString &formName)
@@ -57,7 +69,8 @@ void RunRegistrationReport(ReportCaller caller, const QAbstractItemModel *model,
 void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, const QString &formName)
 {
     QString path, error;
-    const bool written = SpreadsheetExport::writeRegistrationFile(formName, table, &path, &error);
+    const bool written = SpreadsheetExport::writeRegistrationFile(
+        RegistrationReportFileBase(formName), table, &path, &error);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!written) {
         Dialogs::inform(

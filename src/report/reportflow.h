@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gridprintsettings.h"
-#include "reportsource.h"
+#include "model/gridprintsettings.h"
+#include "report/reportsource.h"
 
 #include <QString>
 
@@ -43,6 +43,9 @@ void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table,
 // Page title of a station's registration report ("SRP-770 바코드 등록 현황" ...); empty for
 // an unknown form.
 QString RegistrationReportTitle(const QString &formName);
+// File name base of a window's report file: "SRP770바코드등록현황", "AL300바코드등록현황",
+// "LEO-60D바코드등록현황"; empty for an unknown form name.
+QString RegistrationReportFileBase(const QString &formName);
 
 // The print settings of a window's report: the same settings for every report of that
 // window while it lives (the page setup and print options set them), fresh ones for a

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gridsnapshot.h"
+#include "report/gridsnapshot.h"
 
 #include <QAbstractItemModel>
 #include <QItemSelectionModel>

@@ -1,8 +1,8 @@
 #include "sendtoexcel.h"
 
-#include "common/dialogs.h"
-#include "spreadsheetexport.h"
-#include "spreadsheetopener.h"
+#include "widgets/dialogs.h"
+#include "model/spreadsheetexport.h"
+#include "report/spreadsheetopener.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -3,10 +3,10 @@
 
 #include "barnew/barnewfrm.h"
 #include "common/currency.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/fieldfilter.h"
 #include "model/labeljob.h"
 

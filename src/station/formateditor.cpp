@@ -1,10 +1,10 @@
 #include "formateditor.h"
 
 #include "common/currency.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/formatmodel.h"
 #include "model/printerdriver.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "printers/portresolver.h"
 #include "sending/portlanguages.h"
 #include "sending/portmap.h"

@@ -2,10 +2,10 @@
 
 #include "common/currency.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/fieldfilter.h"
 #include "model/formatset.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/formateditor.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "goodsfileactions.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/modalopening.h"
-#include "model/goodscommands.h"
+#include "commands/goodscommands.h"
 #include "model/goodsexport.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/formateditor.h"
 #include "station/goodsimportfrm.h"
 #include "station/stationfrm.h"
@@ -47,7 +47,7 @@ void GoodsFileActions::importGoods(StationFrm *station)
     });
     if (confirmed && plan.importsAnything()) {
         // The whole import is one step of the undo stack.
-        station->document()->push(GoodsCommands::import(*station->goods(), plan));
+        station->document()->importGoods(plan);
         station->afterGoodsImport(plan.firstChangedRow);
     }
     station->focusGrid();

@@ -1,6 +1,6 @@
 #include "goodsimportfrm.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "model/goodsimportfile.h"
 #include "model/goodstable.h"

@@ -1,12 +1,12 @@
 #include "goodslistcommands.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
-#include "model/goodscommands.h"
+#include "widgets/vbcolour.h"
+#include "commands/goodscommands.h"
 #include "model/goodstable.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/busyguard.h"
 #include "station/stationwidgets.h"
 
@@ -22,10 +22,9 @@
 GoodsListCommands::GoodsListCommands(StationDocument *document, QWidget *window)
     : QObject(window), m_doc(document), m_window(window), m_editor(&AL300EdtFrm::edit)
 {
-    GoodsTable *goods = m_doc->goods();
     vaSpread1 = new QTableView(window);
     vaSpread1->setObjectName(QStringLiteral("vaSpread1"));
-    vaSpread1->setModel(goods);
+    vaSpread1->setModel(m_doc->goodsModel()); // a mark clicked there is a step
     vaSpread1->setSelectionBehavior(QAbstractItemView::SelectRows);
     vaSpread1->setSelectionMode(QAbstractItemView::SingleSelection);
     vaSpread1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -33,10 +32,6 @@ GoodsListCommands::GoodsListCommands(StationDocument *document, QWidget *window)
     vaSpread1->setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }")
                                  .arg(VbColour(Program().GridAccentColour).name()));
     connect(vaSpread1, &QTableView::doubleClicked, this, [this] { GdsUpdateCmd_Click(); });
-    // A mark clicked in the grid is a step like the select command.
-    goods->setViewMarkHandler([this, goods](int row, bool on) {
-        m_doc->push(GoodsCommands::setMark(*goods, row - 1, on));
-    });
 
     auto button = [window](const char *name, const char *caption, const char *keys) {
         QPushButton *b =
@@ -98,7 +93,7 @@ void GoodsListCommands::setActiveRow(int row)
 {
     if (row < 1 || row > m_doc->goods()->rows())
         return;
-    vaSpread1->setCurrentIndex(m_doc->goods()->index(row - 1, 0));
+    vaSpread1->setCurrentIndex(m_doc->goodsModel()->index(row - 1, 0));
 }
 
 void GoodsListCommands::focusGrid()
@@ -115,7 +110,7 @@ void GoodsListCommands::clearSortOptions()
 void GoodsListCommands::GdsInsertCmd_Click()
 {
     if (const auto item = m_editor(m_window, ItemEditMode::Insert, GoodsItem())) {
-        m_doc->push(GoodsCommands::insert(*m_doc->goods(), *item));
+        m_doc->insertItem(*item);
         setActiveRow(m_doc->goods()->rows());
         clearSortOptions();
     }
@@ -126,9 +121,8 @@ void GoodsListCommands::GdsUpdateCmd_Click()
 {
     const int r = activeRow();
     if (r >= 1) {
-        GoodsTable *goods = m_doc->goods();
-        if (const auto item = m_editor(m_window, ItemEditMode::Update, goods->itemAt(r))) {
-            m_doc->push(GoodsCommands::update(*goods, r - 1, *item));
+        if (const auto item = m_editor(m_window, ItemEditMode::Update, m_doc->goods()->itemAt(r))) {
+            m_doc->updateItem(r, *item);
             setActiveRow(r);
             clearSortOptions();
         }
@@ -139,13 +133,13 @@ void GoodsListCommands::GdsUpdateCmd_Click()
 void GoodsListCommands::GdsDeleteCmd_Click()
 {
     const int r = activeRow();
-    GoodsTable *goods = m_doc->goods();
+    const GoodsTable *goods = m_doc->goods();
     if (r >= 1) {
         const QString number = QString::number(LeadingNumber(goods->cell(r, 1)), 'f', 0);
         const QString name = goods->cell(r, 3).trimmed();
         if (Dialogs::askYesNo(m_window,
                               QStringLiteral("* (%1)번 (%2)를 삭제할까요 ?").arg(number, name))) {
-            m_doc->push(GoodsCommands::remove(*goods, r - 1));
+            m_doc->removeItem(r);
             clearSortOptions();
             setActiveRow(qMin(r, goods->rows()));
         }
@@ -157,19 +151,19 @@ void GoodsListCommands::GdsSelectCmd_Click()
 {
     const int r = activeRow();
     if (r >= 1)
-        m_doc->push(GoodsCommands::toggleMark(*m_doc->goods(), r - 1));
+        m_doc->toggleMark(r);
     focusGrid();
 }
 
 void GoodsListCommands::GdsAllSelCmd_Click()
 {
-    m_doc->push(GoodsCommands::setAllMarks(*m_doc->goods(), true));
+    m_doc->setAllMarks(true);
     focusGrid();
 }
 
 void GoodsListCommands::GdsAllDelCmd_Click()
 {
-    m_doc->push(GoodsCommands::setAllMarks(*m_doc->goods(), false));
+    m_doc->setAllMarks(false);
     focusGrid();
 }
 
@@ -182,7 +176,7 @@ void GoodsListCommands::GdsMoveCmd_Click()
         const int target = answer ? DigitsToLong(*answer) : 0;
         if (target >= 1 && target <= 999) {
             BusyGuard busy(GdsMoveCmd);
-            m_doc->push(GoodsCommands::renumberMarked(*m_doc->goods(), target));
+            m_doc->renumberMarked(target);
         }
     }
     focusGrid();
@@ -191,14 +185,14 @@ void GoodsListCommands::GdsMoveCmd_Click()
 void GoodsListCommands::GdsSelt0Opt_Click()
 {
     GdsSelt0Opt->setChecked(true);
-    m_doc->push(GoodsCommands::sort(*m_doc->goods(), GoodsTable::SortKey::Number));
+    m_doc->sortGoods(GoodsTable::SortKey::Number);
     focusGrid();
 }
 
 void GoodsListCommands::GdsSelt1Opt_Click()
 {
     GdsSelt1Opt->setChecked(true);
-    m_doc->push(GoodsCommands::sort(*m_doc->goods(), GoodsTable::SortKey::Name));
+    m_doc->sortGoods(GoodsTable::SortKey::Name);
     focusGrid();
 }
 

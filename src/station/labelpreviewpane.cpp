@@ -2,7 +2,7 @@
 
 #include "model/formatmodel.h"
 #include "model/goodstable.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "printers/labeljobreader.h"
 #include "model/printerlanguage.h"
 #include "render/labelpainter.h"

@@ -2,7 +2,7 @@
 
 #include "model/formatmodel.h"
 #include "model/printerdriver.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/formateditor.h"
 #include "station/stationwidgets.h"
 

@@ -1,6 +1,6 @@
 #include "portsettingsfrm.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/modalopening.h"
 #include "common/programstate.h"
 #include "printers/portresolver.h"

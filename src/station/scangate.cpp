@@ -1,6 +1,6 @@
 #include "scangate.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 
 QString ScanGate::question(const QList<Goods> &list, const QString &action)
 {

@@ -1,8 +1,8 @@
 #include "stationfileguard.h"
 
-#include "common/conflictquestion.h"
+#include "widgets/conflictquestion.h"
 #include "common/datalock.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QDir>
 

@@ -1,13 +1,13 @@
 #include "stationfiles.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/filechangewatch.h"
-#include "common/gridcolumnwidths.h"
+#include "widgets/gridcolumnwidths.h"
 #include "common/programstate.h"
 #include "model/formatfile.h"
 #include "model/formatmodel.h"
 #include "model/goodstable.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/stationfrm.h"
 #include "station/stationprinter.h"
 
@@ -33,10 +33,7 @@ StationFiles::StationFiles(StationFrm *station) : QObject(station), m_station(st
     });
     m_goodsGuard.setOwner({
         [doc] { return TextFile::toBytes(doc->goods()->toFileLines()); },
-        [doc](const QByteArray &bytes) {
-            doc->undoStack()->clear();
-            doc->goods()->fromFileLines(TextFile::splitLines(bytes));
-        },
+        [doc](const QByteArray &bytes) { doc->readGoods(TextFile::splitLines(bytes)); },
         [station] {
             if (station->goods()->rows() > 0)
                 station->setActiveRow(1);

@@ -1,16 +1,16 @@
 #include "stationfrm.h"
 
-#include "common/dialogs.h"
-#include "common/gridcolumnwidths.h"
+#include "widgets/dialogs.h"
+#include "widgets/gridcolumnwidths.h"
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "help/qelhelpfrm.h"
 #include "model/formatmodel.h"
-#include "model/goodscommands.h"
+#include "commands/goodscommands.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "printers/labeljobreader.h"
 #include "report/reportflow.h"
 #include "station/busyguard.h"
@@ -256,7 +256,7 @@ void StationFrm::ChtWriteCmd_Click()
         BusyGuard busy(m_writeCmd);
         if (m_profile.sortBeforeSave) {
             m_list->GdsSelt0Opt->setChecked(true);
-            m_doc->push(GoodsCommands::sort(*goods(), GoodsTable::SortKey::Number));
+            m_doc->sortGoods(GoodsTable::SortKey::Number);
         }
         saveFiles();
     }
@@ -314,7 +314,7 @@ const FormatSet &StationFrm::formatSet() const
     return m_doc->formatSet();
 }
 
-GoodsTable *StationFrm::goods() const
+const GoodsTable *StationFrm::goods() const
 {
     return m_doc->goods();
 }

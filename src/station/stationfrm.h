@@ -43,7 +43,7 @@ public:
     StationDocument *document() const { return m_doc; }
     FormatModel *formatModel() const;
     const FormatSet &formatSet() const;
-    GoodsTable *goods() const;
+    const GoodsTable *goods() const;
     QUndoStack *undoStack() const;
     int currentFormat() const;
     // Label stock of the jobs: black mark ("B") or gap ("G").

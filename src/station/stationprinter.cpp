@@ -1,15 +1,15 @@
 #include "stationprinter.h"
-#include "common/floatingpanel.h"
+#include "widgets/floatingpanel.h"
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/systemerror.h"
 #include "common/textutil.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "render/painterraster.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
@@ -337,7 +337,7 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
         return;
     storeQuantity(BarPrintSu2Txt);
     const FormatSet &set = m_doc->formatSet();
-    GoodsTable *goods = m_doc->goods();
+    const GoodsTable *goods = m_doc->goods();
     if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_listSel == 0 || m_listQtyMode == 0 ||
         (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
         return;

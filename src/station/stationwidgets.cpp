@@ -1,6 +1,6 @@
 #include "stationwidgets.h"
 
-#include "common/floatingpanel.h"
+#include "widgets/floatingpanel.h"
 
 #include <QButtonGroup>
 #include <QFrame>

@@ -2,7 +2,7 @@
 
 #include "model/formatmodel.h"
 #include "model/goodstable.h"
-#include "model/stationdocument.h"
+#include "commands/stationdocument.h"
 #include "station/stationwidgets.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "barnew/barnewfrm.h"
 #include "common/programstate.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 
 #include <QGroupBox>
 #include <QLabel>

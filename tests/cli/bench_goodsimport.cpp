@@ -5,6 +5,8 @@
 #include "model/goodsexport.h"
 #include "model/goodstable.h"
 
+#include "support/goodsrows.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -38,7 +40,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    GoodsTable goods;
+    GoodsRows goods;
     for (int i = 1; i <= 999; ++i) {
         const int r = goods.appendRow();
         goods.setCell(r, GoodsTable::NumberColumn, GoodsTable::numberText(i));

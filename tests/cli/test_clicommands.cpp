@@ -3,7 +3,7 @@
 
 #include "clirunner.h"
 #include "common/cp949codec.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "leo60d/leo60dfrm.h"
@@ -11,6 +11,8 @@
 #include "model/goodstable.h"
 #include "printers/printers.h"
 #include "support/labelsetfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -269,7 +271,7 @@ private Q_SLOTS:
         set.Fmt[5] = set.Fmt[1];
         set.Fmt[5].Bar[1].BarCode = 4; // Codabar
         QVERIFY(FormatFile::save(set, data() + "/SRP770Frm[05].Txt", Printers::srp770()));
-        GoodsTable goods;
+        GoodsRows goods;
         struct R {
             const char *number, *format, *bar1, *bar2, *text2;
         };

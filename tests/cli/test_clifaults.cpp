@@ -6,7 +6,7 @@
 #include "clirunner.h"
 #include "common/cp949codec.h"
 #include "common/textfile.h"
-#include "leo60d/prefile.h"
+#include "model/prefile.h"
 #include "support/labelsetfixture.h"
 #include "support/smalldisk.h"
 

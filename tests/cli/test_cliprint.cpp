@@ -1,14 +1,14 @@
 // The command line's print and transfer send exactly what the station windows send for the
 // same rows, to a file, a port or a device.
 
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "clirunner.h"
 #include "common/cp949codec.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "model/goodstable.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "printers/labeljobreader.h"
 #include "station/labelpreviewpane.h"
 #include "station/stationprinter.h"
@@ -18,6 +18,8 @@
 #include "support/ptyprinter.h"
 #include "support/sendwait.h"
 #include "support/tcpprinter.h"
+
+#include "support/goodsrows.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -74,7 +76,7 @@ class TestCliPrint : public QObject {
         auto w = openStation(model);
         StationPrinter *p = w->printer();
         for (int n : marked)
-            w->goods()->setMark(rowOfNumber(w->goods(), n), true);
+            w->document()->setMark(rowOfNumber(w->goods(), n), true);
         if (overrideFormat)
             Controls::find<QRadioButton>(&*w, "BarForm%1Opt", overrideFormat)->click();
         Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
@@ -93,7 +95,7 @@ class TestCliPrint : public QObject {
             return "<still sending>";
         const QByteArray bytes = m_printer.readAll(1000);
         for (int r = 1; r <= w->goods()->rows(); ++r)
-            w->goods()->setMark(r, false);
+            w->document()->setMark(r, false);
         return bytes;
     }
 

@@ -3,6 +3,8 @@
 #include "support/goodsfilefixture.h"
 #include "support/labelsetfixture.h"
 
+#include "support/goodsrows.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,7 +99,7 @@ void TestGoodsCommand::roundTrip()
 {
     QFETCH(QString, option);
     // The list as the station keeps it (its data cleaned as the item editor stores them).
-    GoodsTable goods;
+    GoodsRows goods;
     for (const QStringList &cells : {QStringList{"003", "", "배 `특가`", "2", "1", "8809876543213",
                                                  "PEAR 2", "", "배 특가", "900"},
                                      QStringList{"001", "", "사과", "1", "", "8801234567893"}}) {

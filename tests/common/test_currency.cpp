@@ -1,6 +1,6 @@
 #include "common/currency.h"
 
-#include "addrow.h"
+#include "support/addrow.h"
 
 #include <QtTest>
 

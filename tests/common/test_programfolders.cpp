@@ -4,7 +4,7 @@
 
 #include "common/programfolders.h"
 
-#include "addrow.h"
+#include "support/addrow.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "common/settingsstore.h"
 #include "common/textfile.h"
 
-#include "addrow.h"
+#include "support/addrow.h"
 #include "support/smalldisk.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "common/cp949codec.h"
 #include "common/textutil.h"
 
-#include "addrow.h"
+#include "support/addrow.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // another writer's change, writes that refuse to go over one, copies beside the file, the
 // lock files of stations and writers (held by a second process), and the notices of changes.
 
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "common/datalock.h"
 #include "common/filechangewatch.h"
 #include "common/safesave.h"

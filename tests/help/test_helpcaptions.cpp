@@ -1,7 +1,7 @@
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "barnew/barnewfrm.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "help/qelhelpfrm.h"
 #include "leo60d/leo60dfrm.h"
@@ -9,7 +9,7 @@
 #include "report/printpagesetup.h"
 #include "report/printpreview.h"
 #include "report/prnseltfrm.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/al300edtfrm.h"
 #include "tools/sampledata.h"
 

@@ -1,7 +1,7 @@
 #include "common/cp949codec.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "help/qelhelpfrm.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // file in its place, the desktop files pass their validators, and the program run from
 // there answers, prints and opens its window with its data in the right folder.
 
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "support/labelsetfixture.h"
 
 #include <QDirIterator>

@@ -4,7 +4,7 @@
 //
 //   leo60d_make_sample <path>
 
-#include "prebuilder.h"
+#include "support/prebuilder.h"
 
 #include "common/textutil.h"
 

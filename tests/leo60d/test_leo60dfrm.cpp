@@ -1,8 +1,8 @@
-#include "prebuilder.h"
+#include "support/prebuilder.h"
 
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "common/cp949codec.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "leo60d/leo60dfrm.h"
 #include "leo60d/textgridmodel.h"
@@ -252,7 +252,7 @@ void TestLeo60DFrm::columnBoxesAndWrite()
     // The AL-300 station opened afterwards under the same set shows the converted goods.
     {
         AL300Frm station;
-        GoodsTable *goods = station.goods();
+        const GoodsTable *goods = station.goods();
         QCOMPARE(goods->rows(), 2);
         QCOMPARE(goods->cell(1, 1), QStringLiteral("001"));
         QCOMPARE(goods->cell(2, 1), QStringLiteral("003"));
@@ -453,7 +453,8 @@ void TestLeo60DFrm::screenshot()
     typeInto("TxtColTxt2", QStringLiteral("3"));
     const QImage picture = m_frm->grab().toImage();
     QVERIFY(!picture.isNull());
-    picture.save(QDir::current().filePath(QStringLiteral("leo60dfrm.png")));
+    // Kept with the test's own files only.
+    QVERIFY(picture.save(m_dir.filePath(QStringLiteral("leo60dfrm.png"))));
 }
 
 QTEST_MAIN(TestLeo60DFrm)

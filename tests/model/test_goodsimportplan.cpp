@@ -7,9 +7,11 @@
 #include "model/goodsimportplan.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
-#include "report/xlsxreader.h"
+#include "support/xlsxreader.h"
 #include "support/goodsfilefixture.h"
 #include "support/labelsetfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -211,16 +213,18 @@ void TestGoodsImportPlan::roundTrip()
     // quantity, a format no station has; data cleaned as the item editor stores them.
     GoodsTable goods;
     LabelSetFixture::fillGoods(goods);
-    for (int row = 1; row <= goods.rows(); ++row) {
+    QList<QStringList> rows = goods.rowTexts();
+    for (QStringList &row : rows) {
         for (int c = GoodsTable::FirstBarcodeColumn; c < GoodsTable::LastColumn; ++c)
-            goods.setCell(row, c, FieldFilter(goods.cell(row, c)));
+            row[c - 1] = FieldFilter(row[c - 1]);
     }
-    const int r = goods.appendRow();
-    goods.setCell(r, GoodsTable::NumberColumn, QStringLiteral("999"));
-    goods.setCell(r, GoodsTable::NameColumn, QStringLiteral("뷁 `똠` 1 1/2\" x"));
-    goods.setCell(r, GoodsTable::FormatColumn, QStringLiteral("5"));
+    QStringList last(GoodsTable::ColumnCount);
+    last[GoodsTable::NumberColumn - 1] = QStringLiteral("999");
+    last[GoodsTable::NameColumn - 1] = QStringLiteral("뷁 `똠` 1 1/2\" x");
+    last[GoodsTable::FormatColumn - 1] = QStringLiteral("5");
     for (int t = 1; t <= 20; ++t)
-        goods.setCell(r, GoodsTable::FirstTextColumn + t - 1, QStringLiteral("T%1 값").arg(t));
+        last[GoodsTable::FirstTextColumn + t - 2] = QStringLiteral("T%1 값").arg(t);
+    goods.setRowTexts(rows << last);
     const QString before = m_dir.filePath(QStringLiteral("before.txt"));
     QVERIFY(goods.save(before));
     goods.load(before);

@@ -1,4 +1,5 @@
 #include "common/cp949codec.h"
+#include "commands/goodscommands.h"
 #include "model/goodstable.h"
 
 #include <QAbstractItemModelTester>
@@ -18,14 +19,22 @@ QStringList rowOf(std::initializer_list<QString> leading)
     return cells;
 }
 
-void fill(GoodsTable &table, const QList<QStringList> &rows)
+void fill(GoodsTable &table, QList<QStringList> rows)
 {
-    table.clear();
-    for (const QStringList &cells : rows) {
-        const int r = table.appendRow();
-        for (int c = 1; c <= GoodsTable::ColumnCount; ++c)
-            table.setCell(r, c, cells.value(c - 1));
+    for (QStringList &cells : rows) {
+        while (cells.size() < GoodsTable::ColumnCount)
+            cells << QString();
     }
+    table.setRowTexts(rows);
+}
+
+// A change made as a station makes it: by its goods command (false for none).
+bool apply(std::unique_ptr<QUndoCommand> command)
+{
+    if (!command)
+        return false;
+    command->redo();
+    return true;
 }
 
 QStringList column(const GoodsTable &table, int col)
@@ -173,7 +182,6 @@ void TestGoodsTable::reader()
     QFETCH(QString, line);
     QFETCH(QStringList, cells);
     GoodsTable table;
-    table.setAllMarks(true);
     fill(table, {rowOf({"100", "1", "old"})}); // fromFileLines clears first
     table.fromFileLines({QString(), QStringLiteral("   "), line});
     QCOMPARE(table.rows(), 1);
@@ -205,11 +213,10 @@ void TestGoodsTable::fileRoundTrip()
     QStringList full = rowOf({"001", "", "사과 \"특\"", "5", "999", "880", "B2", "B3"});
     for (int t = 1; t <= 20; ++t)
         full[8 + t - 1] = QStringLiteral("텍스트%1").arg(t);
-    rows << full << rowOf({"250", "", "배", "1", "12", "", "", "x"})
+    rows << full << rowOf({"250", "1", "배", "1", "12", "", "", "x"})
          << rowOf({"002", "", "?", "1", ""});
     GoodsTable table;
     fill(table, rows);
-    table.setMark(2, true);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("AL300Dat[03].Txt"));
@@ -223,7 +230,8 @@ void TestGoodsTable::fileRoundTrip()
     QVERIFY(back.load(path));
     QCOMPARE(back.rows(), 3);
     rows[0][2] = QStringLiteral("사과 `특`");
-    QCOMPARE(back.rowTexts(), rows); // marks are not kept in the file
+    rows[1][1] = QString(); // marks are not kept in the file
+    QCOMPARE(back.rowTexts(), rows);
     QVERIFY(back.save(path, &error));
     QCOMPARE(readBytes(path), bytes);
 }
@@ -284,7 +292,8 @@ void TestGoodsTable::insertFirstFreeNumber()
         rows << rowOf({n, "", "n" + n});
     fill(table, rows);
     GoodsItem item = sampleItem();
-    QCOMPARE(table.insertItem(item), row);
+    QVERIFY(apply(GoodsCommands::insert(table, item)));
+    QCOMPARE(table.rows(), row);
     QCOMPARE(column(table, 1), after);
 }
 
@@ -292,7 +301,8 @@ void TestGoodsTable::insertFillsRow()
 {
     GoodsTable table;
     fill(table, {rowOf({"001", "", "a"})});
-    const int row = table.insertItem(sampleItem());
+    QVERIFY(apply(GoodsCommands::insert(table, sampleItem())));
+    const int row = table.rows();
     QStringList expected =
         rowOf({"002", "", "사과 1kg", "2", "", "8801234567893", "", "B3", "₩1,000"});
     expected[27] = QStringLiteral("끝");
@@ -318,7 +328,7 @@ void TestGoodsTable::updateRow()
     fill(table, {rowOf({"009", "", "a"}), second, rowOf({"002", "", "b"})});
     GoodsItem item = sampleItem();
     item.No = number;
-    table.updateRow(2, item);
+    QVERIFY(apply(GoodsCommands::update(table, 1, item)));
     QStringList row =
         rowOf({expected, "1", "사과 1kg", "2", "", "8801234567893", "", "B3", "₩1,000"});
     row[27] = QStringLiteral("끝");
@@ -365,7 +375,7 @@ void TestGoodsTable::renumber_data()
     QTest::newRow("target free") << QStringList{"001", "002"} << QStringList{"", "1"} << 20 << true
                                  << QStringList{"001", "020"} << QStringList{"", ""};
     QTest::newRow("all taken to 999")
-        << QStringList{"999", "998", "001"} << QStringList{"", "", "1"} << 998 << true
+        << QStringList{"999", "998", "001"} << QStringList{"", "", "1"} << 998 << false
         << QStringList{"999", "998", "001"} << QStringList{"", "", "1"};
     QTest::newRow("target 0") << QStringList{"001"} << QStringList{"1"} << 0 << false
                               << QStringList{"001"} << QStringList{"1"};
@@ -388,7 +398,7 @@ void TestGoodsTable::renumber()
     for (int i = 0; i < numbers.size(); ++i)
         rows << rowOf({numbers[i], marks[i], "n"});
     fill(table, rows);
-    QCOMPARE(table.renumberMarked(target), result);
+    QCOMPARE(apply(GoodsCommands::renumberMarked(table, target)), result);
     QCOMPARE(column(table, 1), after);
     QCOMPARE(column(table, 2), marksAfter);
 }
@@ -410,10 +420,8 @@ void TestGoodsTable::sorts()
     fill(table, {rowOf({"003", "", "배", "", "", "a"}), rowOf({"001", "1", "사과", "", "", "b"}),
                  rowOf({"002", "", "배", "", "", "c"}), rowOf({"001", "", "가", "", "", "d"}),
                  rowOf({"002", "", "배", "", "", "e"}), rowOf({"001", "", "나", "", "", "f"})});
-    if (byName)
-        table.sortByName();
-    else
-        table.sortByNumber();
+    apply(GoodsCommands::sort(table, byName ? GoodsTable::SortKey::Name
+                                            : GoodsTable::SortKey::Number));
     QCOMPARE(column(table, 6), order);
     // The mark moves with its row.
     QCOMPARE(table.mark(int(order.indexOf(QStringLiteral("b"))) + 1), true);
@@ -426,7 +434,7 @@ void TestGoodsTable::sortKeepsPersistentIndexes()
     QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(table, {rowOf({"003", "", "c"}), rowOf({"001", "", "a"}), rowOf({"002", "", "b"})});
     const QPersistentModelIndex c(table.index(0, 2));
-    table.sortByNumber();
+    QVERIFY(apply(GoodsCommands::sort(table, GoodsTable::SortKey::Number)));
     QCOMPARE(c.row(), 2);
     QCOMPARE(c.data().toString(), QStringLiteral("c"));
 }
@@ -436,11 +444,11 @@ void TestGoodsTable::deleteOnlyRow()
     GoodsTable table;
     QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(table, {rowOf({"001", "", "a"})});
-    table.removeRowAt(1);
+    QVERIFY(apply(GoodsCommands::remove(table, 0)));
     QCOMPARE(table.rows(), 0);
     QCOMPARE(table.rowCount(), 0);
     QVERIFY(table.toFileLines().isEmpty());
-    table.removeRowAt(1); // nothing left: no effect
+    QVERIFY(!apply(GoodsCommands::remove(table, 0))); // nothing left: no command
     QCOMPARE(table.rows(), 0);
 }
 
@@ -448,17 +456,16 @@ void TestGoodsTable::marks()
 {
     GoodsTable table;
     fill(table, {rowOf({"001"}), rowOf({"002"}), rowOf({"003"})});
-    table.toggleMark(2);
+    QVERIFY(apply(GoodsCommands::toggleMark(table, 1)));
     QCOMPARE(column(table, 2), (QStringList{"", "1", ""}));
-    table.setAllMarks(true);
+    QVERIFY(apply(GoodsCommands::setAllMarks(table, true)));
     QCOMPARE(column(table, 2), (QStringList{"1", "1", "1"}));
-    table.toggleMark(1);
-    table.setAllMarks(false);
+    QVERIFY(apply(GoodsCommands::toggleMark(table, 0)));
+    QVERIFY(apply(GoodsCommands::setAllMarks(table, false)));
     QCOMPARE(column(table, 2), (QStringList{"", "", ""}));
-    table.setCell(3, 2, QStringLiteral("1"));
-    QVERIFY(table.mark(3));
-    table.setCell(3, 2, QStringLiteral("0"));
-    QVERIFY(!table.mark(3));
+    // A mark text reading as a number other than 0 is on.
+    fill(table, {rowOf({"001", "1"}), rowOf({"002", "0"}), rowOf({"003", "2"})});
+    QCOMPARE(column(table, 2), (QStringList{"1", "", "1"}));
 }
 
 void TestGoodsTable::modelSide()

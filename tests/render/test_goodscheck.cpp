@@ -1,11 +1,13 @@
 // The goods check on what would not print as the list holds it: AL-300 cells whose record
 // delimiters are sent as "?", quantities beyond one label job, absurd format numbers.
 
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
 #include "render/goodscheck.h"
 #include "support/labelsetfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QtTest>
 
@@ -49,7 +51,7 @@ private Q_SLOTS:
         const PrinterDriver &m = model == 1 ? Printers::al300() : Printers::srp770();
         const FormatSet set =
             model == 1 ? LabelSetFixture::al300Formats() : LabelSetFixture::srp770Formats();
-        GoodsTable goods;
+        GoodsRows goods;
         const int row = goods.appendRow();
         goods.setCell(row, GoodsTable::NumberColumn, "001");
         goods.setCell(row, GoodsTable::FormatColumn, "1");
@@ -73,7 +75,7 @@ private Q_SLOTS:
         // A fixed text of format 1 with a comma: listed at the first row that prints with it.
         FormatSet set = LabelSetFixture::al300Formats();
         set.Fmt[1].Txt[2].TxtString = QStringLiteral("1,000원");
-        GoodsTable goods;
+        GoodsRows goods;
         for (const char *n : {"001", "002"}) {
             const int row = goods.appendRow();
             goods.setCell(row, GoodsTable::NumberColumn, n);

@@ -1,4 +1,4 @@
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "report/printersettingspanel.h"
 #include "report/prnseltfrm.h"

@@ -1,15 +1,15 @@
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "report/gridprintsettings.h"
+#include "model/gridprintsettings.h"
 #include "report/previewpages.h"
-#include "report/printheader.h"
+#include "model/printheader.h"
 #include "report/printpagesetup.h"
 #include "report/printpreview.h"
 #include "report/prnseltfrm.h"
 #include "report/reportflow.h"
 #include "report/sendtoexcel.h"
 #include "report/spreadsheetopener.h"
-#include "xlsxreader.h"
+#include "support/xlsxreader.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -152,6 +152,26 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, title);
         QCOMPARE(RegistrationReportTitle(form), title);
+    }
+
+    void reportFileNames_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("SRP-770") << "SRP770Frm"
+                                 << "SRP770바코드등록현황";
+        QTest::newRow("AL-300") << "AL300Frm"
+                                << "AL300바코드등록현황";
+        QTest::newRow("LEO-60D") << "LEO60DFrm"
+                                 << "LEO-60D바코드등록현황";
+        QTest::newRow("unknown") << "OtherFrm"
+                                 << "";
+    }
+    void reportFileNames()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, base);
+        QCOMPARE(RegistrationReportFileBase(form), base);
     }
 
     void requestAndRangeKind_data()

@@ -2,7 +2,7 @@
 // its contents shows (the conversion window's grid), so the command line's LEO-60D+ report
 // lays its pages out as the window's report does.
 
-#include "leo60d/prefile.h"
+#include "model/prefile.h"
 #include "leo60d/textgridmodel.h"
 #include "report/reportsource.h"
 

@@ -1,8 +1,8 @@
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "report/reportsource.h"
 #include "report/sendtoexcel.h"
 #include "report/spreadsheetopener.h"
-#include "xlsxreader.h"
+#include "support/xlsxreader.h"
 
 #include <QStandardItemModel>
 #include <QTableView>

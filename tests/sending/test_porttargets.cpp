@@ -1,4 +1,4 @@
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "common/textfile.h"
 #include "sending/linesettings.h"
 #include "sending/portmap.h"

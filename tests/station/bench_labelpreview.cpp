@@ -2,14 +2,14 @@
 // Built with the tests, run by scripts/bench.sh (or by hand:
 // build/tests/station/bench_labelpreview).
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
 #include "printers/printers.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "render/barcodesymbol.h"
 #include "render/labelpainter.h"
 #include "render/labelpdf.h"
@@ -17,6 +17,8 @@
 #include "station/labelpreviewpane.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -125,7 +127,7 @@ int main(int argc, char **argv)
                          QStringLiteral("B-2")};
         for (int t = 1; t <= 10; ++t)
             item.Texts[t] = QStringLiteral("사과 %1").arg(t);
-        station.goods()->insertItem(item);
+        station.document()->insertItem(item);
         station.setActiveRow(1);
         station.show();
         station.resize(station.sizeHint());

@@ -2,19 +2,21 @@
 // which checks on a worker thread after drawing, while the operator types.
 // Built with the tests, run by scripts/bench.sh (or by hand: build/tests/station/bench_scancheck).
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "printers/labeljobreader.h"
 #include "printers/printers.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "render/scancheck.h"
 #include "render/planscan.h"
 #include "support/controls.h"
+
+#include "support/goodsrows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -158,7 +160,7 @@ int main(int argc, char **argv)
                      QStringLiteral("C39-1")};
     for (int t = 1; t <= 4; ++t)
         item.Texts[t] = QStringLiteral("사과 %1").arg(t);
-    station.goods()->insertItem(item);
+    station.document()->insertItem(item);
     station.setActiveRow(1);
     station.show();
     station.resize(station.sizeHint());
@@ -189,7 +191,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < edits; ++i) {
         QElapsedTimer t;
         t.start();
-        station.goods()->setCell(1, GoodsTable::FirstBarcodeColumn + 1,
+        StationGoods::setCell(station.document(), 1, GoodsTable::FirstBarcodeColumn + 1,
                                  QStringLiteral("ITEM-%1").arg(1000 + i));
         sinceEdit.restart();
         canvas->repaint();

@@ -4,8 +4,8 @@
 // event loop. The printer is a pseudo-terminal read by a thread of its own, 20 bytes every
 // 10 ms; the waits are shortened a hundredfold.
 
-#include "al300/al300frm.h"
-#include "common/dialogs.h"
+#include "station/al300frm.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "common/waiting.h"
@@ -14,6 +14,8 @@
 #include "station/stationprinter.h"
 #include "support/labelsetfixture.h"
 #include "support/ptyprinter.h"
+
+#include "support/goodsrows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,7 +43,7 @@ int main(int argc, char **argv)
     Program().DataDirOverride = dir.path();
 
     // 999 goods whose item table is about 64 KB.
-    GoodsTable goods;
+    GoodsRows goods;
     for (int n = 1; n <= 999; ++n) {
         const int row = goods.appendRow();
         goods.setCell(row, GoodsTable::NumberColumn, GoodsTable::numberText(n));

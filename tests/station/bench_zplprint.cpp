@@ -5,15 +5,17 @@
 // handed over (the wire here is the loopback, so this is the program's time), and the
 // longest gap between two ticks of a 5 ms timer of the window's thread from the click on.
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
 #include "model/goodstable.h"
 #include "sending/sendqueue.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/stationprinter.h"
 #include "support/labelsetfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +74,7 @@ int main(int argc, char **argv)
                               {QStringLiteral("COM3'zpl'203")}))
         return 1;
     // 999 goods in format 1 (EAN-13, a Hangul name, a right-aligned price), each its own.
-    GoodsTable goods;
+    GoodsRows goods;
     for (int n = 1; n <= 999; ++n) {
         const int row = goods.appendRow();
         goods.setCell(row, GoodsTable::NumberColumn, GoodsTable::numberText(n));

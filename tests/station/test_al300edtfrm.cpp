@@ -1,7 +1,7 @@
 #include "barnew/barnewfrm.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "common/vbcolour.h"
+#include "widgets/vbcolour.h"
 #include "station/al300edtfrm.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
 // Closing a window while its jobs go out: the job being sent is finished, the rest are not
 // sent, then the window closes; nothing is written to a window that is gone.
 
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "sending/sendqueue.h"
 #include "station/stationprinter.h"

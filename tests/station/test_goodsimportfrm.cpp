@@ -1,15 +1,17 @@
 #include "printers/printers.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "model/goodsexport.h"
 #include "model/goodsimportfile.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/goodsfileactions.h"
 #include "station/goodsimportfrm.h"
 #include "support/controls.h"
 #include "support/goodsfilefixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,10 +188,10 @@ void TestGoodsImportFrm::stationExport()
     QFETCH(QString, filter);
     QFETCH(QString, name);
     SRP770Frm station;
-    const int r = station.goods()->appendRow();
-    station.goods()->setCell(r, GoodsTable::NumberColumn, QStringLiteral("005"));
-    station.goods()->setCell(r, GoodsTable::NameColumn, QStringLiteral("뷁"));
-    station.goods()->setCell(r, GoodsTable::FirstBarcodeColumn, QStringLiteral("0012345678905"));
+    const int r = StationGoods::appendRow(station.document());
+    StationGoods::setCell(station.document(), r, GoodsTable::NumberColumn, QStringLiteral("005"));
+    StationGoods::setCell(station.document(), r, GoodsTable::NameColumn, QStringLiteral("뷁"));
+    StationGoods::setCell(station.document(), r, GoodsTable::FirstBarcodeColumn, QStringLiteral("0012345678905"));
     Dialogs::queueAnswer(QStringList{path(name), filter});
     QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsExportCmd"), Qt::LeftButton);
     if (filter.startsWith(QLatin1String("CSV"))) {

@@ -1,16 +1,18 @@
-#include "al300/al300frm.h"
-#include "common/dialogs.h"
+#include "station/al300frm.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "support/controls.h"
 
 #include "support/labeltools.h"
+
+#include "support/goodsrows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -91,7 +93,7 @@ class TestLabelPreview : public QObject {
         const QString prefix = al() ? QStringLiteral("AL300") : QStringLiteral("SRP770");
         QVERIFY(FormatFile::save(formats(), m_dir->filePath(prefix + "Frm[00].Txt"),
                                  Printers::of(m_model)));
-        GoodsTable goods;
+        GoodsRows goods;
         struct Item {
             const char *name;
             int format, qty;
@@ -111,7 +113,7 @@ class TestLabelPreview : public QObject {
                 g.Qty = qint16(i.qty);
                 g.Barcodes[1] = i.barcode;
                 g.Texts[1] = g.Name;
-                goods.insertItem(g);
+                goods.appendItem(g);
             }
         }
         QVERIFY(goods.save(m_dir->filePath(prefix + "Dat[00].Txt")));
@@ -126,7 +128,7 @@ class TestLabelPreview : public QObject {
             w = std::make_unique<SRP770Frm>();
         // The goods file gives a blank format the format 1; only an edit leaves it blank.
         if (w->goods()->rows() >= 4)
-            w->goods()->setCell(4, GoodsTable::FormatColumn, QString());
+            StationGoods::setCell(w->document(), 4, GoodsTable::FormatColumn, QString());
         w->show();
         QApplication::setActiveWindow(w.get());
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -248,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(p->label().widthDots, dots(60));
 
         // A changed goods row shows at once.
-        w->goods()->setCell(3, GoodsTable::FirstTextColumn, QStringLiteral("샤인머스캣"));
+        StationGoods::setCell(w->document(), 3, GoodsTable::FirstTextColumn, QStringLiteral("샤인머스캣"));
         QCOMPARE(textObject(w.get())->data, QStringLiteral("샤인머스캣"));
     }
 
@@ -467,7 +469,7 @@ private Q_SLOTS:
         writeFiles();
         auto w = openStation();
         for (int r : {1, 2, 3, 4})
-            w->goods()->setMark(r, true);
+            w->document()->setMark(r, true);
         const QString pdf = m_dir->filePath(QStringLiteral("labels.pdf"));
         Dialogs::queueAnswer(pdf);
         Controls::find<QPushButton>(&*w, "LabelPdfCmd")->click();
@@ -525,7 +527,7 @@ private Q_SLOTS:
         writeFiles();
         auto w = openStation();
         for (int r : marked)
-            w->goods()->setMark(r, true);
+            w->document()->setMark(r, true);
         const bool asks = message.isEmpty() || answer.isValid();
         Dialogs::queueAnswer(answer.isValid() ? QVariant(m_dir->filePath(answer.toString()))
                                               : QVariant());

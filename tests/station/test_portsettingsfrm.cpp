@@ -2,11 +2,11 @@
 // the atomic save of ComPorts.Txt, and how the stations and the main window open it.
 
 #include "app/mdimain.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "sending/detectedports.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "station/portsettingsfrm.h"
 #include "support/controls.h"
 #include "support/tcpprinter.h"

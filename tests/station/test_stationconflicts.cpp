@@ -8,9 +8,9 @@
 #include "support/controls.h"
 #include "support/stationfixture.h"
 
-#include "al300/al300frm.h"
-#include "common/addrow.h"
-#include "common/dialogs.h"
+#include "station/al300frm.h"
+#include "support/addrow.h"
+#include "widgets/dialogs.h"
 #include "common/filechangewatch.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
@@ -19,6 +19,8 @@
 #include "model/goodstable.h"
 #include "printers/printers.h"
 #include "support/labelsetfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -205,7 +207,7 @@ void TestStationConflicts::changeFoundWhenSaving()
     QFETCH(int, answer);
     const QByteArray format = fileBytes(path("AL300Frm[00].Txt"));
     auto station = openStation();
-    station->goods()->setCell(1, GoodsTable::NameColumn, QStringLiteral("사과 (고침)"));
+    StationGoods::setCell(station->document(), 1, GoodsTable::NameColumn, QStringLiteral("사과 (고침)"));
     const QByteArray mine = goodsOf(*station);
 
     // Written by the other process; the station has not heard of it yet.

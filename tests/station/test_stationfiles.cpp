@@ -2,15 +2,17 @@
 // and never saves over that file unless the operator confirms that the old one is replaced.
 // A save that fails leaves the old file and is reported.
 
-#include "common/addrow.h"
-#include "common/dialogs.h"
+#include "support/addrow.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
 #include "common/textfile.h"
 #include "model/goodstable.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
+
+#include "support/goodsrows.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -145,7 +147,7 @@ void TestStationFiles::failedSaveIsReported()
     auto frm = std::make_unique<SRP770Frm>();
     frm->show();
     QVERIFY(Dialogs::shown().isEmpty());
-    frm->goods()->setCell(1, GoodsTable::NameColumn, QStringLiteral("pear"));
+    StationGoods::setCell(frm->document(), 1, GoodsTable::NameColumn, QStringLiteral("pear"));
     changeFormat(*frm, 1, [](LabelFormat &f) { f.LblLeng = 50; });
     SafeSave::failAt(SafeSave::Step(step), occurrence);
     Controls::find<QPushButton>(&*frm, "ChtWriteCmd")->click();

@@ -1,6 +1,6 @@
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "model/formatmodel.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "support/controls.h"
 #include "support/stationfixture.h"
 

@@ -1,11 +1,12 @@
 #include "app/backgrdfrm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "common/addrow.h"
+#include "support/addrow.h"
 #include "model/formatmodel.h"
 #include "report/prnseltfrm.h"
-#include "srp770/srp770frm.h"
+#include "station/srp770frm.h"
 #include "support/controls.h"
+#include "support/goodsrows.h"
 #include "support/stationfixture.h"
 
 #include <QCheckBox>
@@ -90,7 +91,7 @@ void TestStationGoods::insertGivesFirstFreeNumber()
 
     QCOMPARE(editor.calls, 1);
     QCOMPARE(editor.mode, int(ItemEditMode::Insert));
-    GoodsTable *g = frm->goods();
+    const GoodsTable *g = frm->goods();
     QCOMPARE(column(g, 1), numbers);
     if (!confirm) {
         QVERIFY(find<QRadioButton>(&*frm, "GdsSelt1Opt")->isChecked());
@@ -124,9 +125,9 @@ void TestStationGoods::updateRow()
     QFETCH(QString, numbers);
     QVERIFY(writeGoods("3:a,7:b,5:c"));
     auto frm = openStation();
-    GoodsTable *g = frm->goods();
-    g->setCell(2, 3, QStringLiteral("  배  "));
-    g->setMark(2, true);
+    const GoodsTable *g = frm->goods();
+    StationGoods::setCell(frm->document(), 2, 3, QStringLiteral("  배  "));
+    frm->document()->setMark(2, true);
     frm->setActiveRow(2);
     find<QRadioButton>(&*frm, "GdsSelt0Opt")->setChecked(true);
     editor.confirm = confirm;
@@ -165,8 +166,8 @@ void TestStationGoods::deleteRow()
     QFETCH(QString, numbers);
     QVERIFY(writeGoods(items));
     auto frm = openStation();
-    GoodsTable *g = frm->goods();
-    g->setCell(1, 3, QStringLiteral(" 이름 "));
+    const GoodsTable *g = frm->goods();
+    StationGoods::setCell(frm->document(), 1, 3, QStringLiteral(" 이름 "));
     find<QRadioButton>(&*frm, "GdsSelt0Opt")->setChecked(true);
     frm->setActiveRow(1);
     Dialogs::clearShown();
@@ -206,9 +207,9 @@ void TestStationGoods::renumber()
     QFETCH(QString, marksAfter);
     QVERIFY(writeGoods(items));
     auto frm = openStation();
-    GoodsTable *g = frm->goods();
+    const GoodsTable *g = frm->goods();
     for (int r = 1; r <= g->rows(); ++r)
-        g->setMark(r, marked[r - 1] == QLatin1Char('1'));
+        frm->document()->setMark(r, marked[r - 1] == QLatin1Char('1'));
     Dialogs::clearShown();
     Dialogs::queueAnswer(answer);
     find<QPushButton>(&*frm, "GdsMoveCmd")->click();
@@ -308,8 +309,8 @@ void TestStationGoods::gridKeys()
     QFETCH(QString, result);
     QVERIFY(writeGoods("1:a,2:b,3:c"));
     auto frm = openStation();
-    GoodsTable *g = frm->goods();
-    g->setMark(1, true);
+    const GoodsTable *g = frm->goods();
+    frm->document()->setMark(1, true);
     frm->setActiveRow(2);
     editor.confirm = false;
     Dialogs::clearShown();

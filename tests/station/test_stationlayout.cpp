@@ -1,6 +1,6 @@
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "station/stationfrm.h"
 #include "tools/sampledata.h"

@@ -1,6 +1,6 @@
-#include "al300/al300frm.h"
-#include "common/addrow.h"
-#include "srp770/srp770frm.h"
+#include "station/al300frm.h"
+#include "support/addrow.h"
+#include "station/srp770frm.h"
 #include "station/labelpreviewcanvas.h"
 #include "station/labelpreviewpane.h"
 #include "support/controls.h"
@@ -164,7 +164,7 @@ void TestStationUndo::deleteByKeys()
 {
     QFETCH(QString, form);
     auto frm = openModel(form);
-    GoodsTable *goods = frm->goods();
+    const GoodsTable *goods = frm->goods();
     QVERIFY(goods->rows() >= 3);
     const QList<QStringList> rows = goods->rowTexts();
     auto *grid = find<QTableView>(frm.get(), "vaSpread1");

@@ -10,6 +10,7 @@
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
+#include "support/goodsrows.h"
 
 #include <QDir>
 #include <QString>
@@ -136,19 +137,20 @@ inline void fillGoods(GoodsTable &t)
         {5, 1, 0, "8802222222220", "ZERO", "수박", "15,000", "7"},
         {7, 2, 4, "8803333333331", "KIWI-7", "키위", "", "80"},
     };
-    t.clear();
+    GoodsRows built;
     for (const Row &r : rows) {
-        const int row = t.appendRow();
-        t.setCell(row, GoodsTable::NumberColumn, GoodsTable::numberText(r.number));
-        t.setCell(row, GoodsTable::NameColumn, QString::fromUtf8(r.text1));
-        t.setCell(row, GoodsTable::FormatColumn, QString::number(r.format));
-        t.setCell(row, GoodsTable::QtyColumn, r.qty ? QString::number(r.qty) : QString());
-        t.setCell(row, GoodsTable::FirstBarcodeColumn, QString::fromUtf8(r.bar1));
-        t.setCell(row, GoodsTable::FirstBarcodeColumn + 1, QString::fromUtf8(r.bar2));
-        t.setCell(row, GoodsTable::FirstTextColumn, QString::fromUtf8(r.text1));
-        t.setCell(row, GoodsTable::FirstTextColumn + 1, QString::fromUtf8(r.text2));
-        t.setCell(row, GoodsTable::FirstTextColumn + 2, QString::fromUtf8(r.text3));
+        const int row = built.appendRow();
+        built.setCell(row, GoodsTable::NumberColumn, GoodsTable::numberText(r.number));
+        built.setCell(row, GoodsTable::NameColumn, QString::fromUtf8(r.text1));
+        built.setCell(row, GoodsTable::FormatColumn, QString::number(r.format));
+        built.setCell(row, GoodsTable::QtyColumn, r.qty ? QString::number(r.qty) : QString());
+        built.setCell(row, GoodsTable::FirstBarcodeColumn, QString::fromUtf8(r.bar1));
+        built.setCell(row, GoodsTable::FirstBarcodeColumn + 1, QString::fromUtf8(r.bar2));
+        built.setCell(row, GoodsTable::FirstTextColumn, QString::fromUtf8(r.text1));
+        built.setCell(row, GoodsTable::FirstTextColumn + 1, QString::fromUtf8(r.text2));
+        built.setCell(row, GoodsTable::FirstTextColumn + 2, QString::fromUtf8(r.text3));
     }
+    built.fill(t);
 }
 
 // Writes both stations' files of set 00 and ComPorts.Txt (COM3 = `device`) into `dir`.

@@ -3,7 +3,7 @@
 // A fresh data folder in which COM3 is a pseudo-terminal label printer, with the program-wide
 // values reset and message boxes answered from the test queue. One per test function.
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "support/ptyprinter.h"

@@ -4,7 +4,7 @@
 // the window shown and active (so that focus changes are delivered), the goods item editor
 // answered by a script, message boxes answered from the queue.
 
-#include "common/dialogs.h"
+#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "model/formatmodel.h"

@@ -1,4 +1,4 @@
-#include "al300/al300frm.h"
+#include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "common/programstate.h"

@@ -5,6 +5,8 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 
+#include "support/goodsrows.h"
+
 #include <QtTest>
 
 namespace {
@@ -614,7 +616,7 @@ private Q_SLOTS:
         set.Fmt[1].Bar[1].BarString = QStringLiteral("8809999999996");
         set.Fmt[1].Txt[1].TxtRight = 8;
         set.Fmt[2] = set.Fmt[1];
-        GoodsTable table;
+        GoodsRows table;
         // number, format, barcode 1: the row of number 1000 is not in the item table.
         const char *data[][3] = {{"1", "1", "8801234567893"},
                                  {"2", "2", "8800000000017"},

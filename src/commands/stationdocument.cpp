@@ -1,0 +1,173 @@
+#include "stationdocument.h"
+
+#include "commands/formateditcommand.h"
+#include "commands/goodscommands.h"
+#include "model/formatmodel.h"
+#include "model/goodstable.h"
+#include "model/labeljob.h"
+#include "model/printerdriver.h"
+
+#include <QUndoStack>
+
+StationDocument::StationDocument(const PrinterDriver &driver, QObject *parent)
+    : QObject(parent), m_driver(driver), m_formats(new FormatModel(this)),
+      m_goods(new GoodsTable(this)), m_undo(new QUndoStack(this))
+{
+    // A mark clicked in a grid is a step like the select command.
+    m_goods->setViewMarkHandler([this](int row, bool on) { setMark(row, on); });
+}
+
+QAbstractItemModel *StationDocument::goodsModel() const
+{
+    return m_goods;
+}
+
+bool StationDocument::insertItem(const GoodsItem &item)
+{
+    return push(GoodsCommands::insert(*m_goods, item));
+}
+
+bool StationDocument::updateItem(int row, const GoodsItem &item)
+{
+    return push(GoodsCommands::update(*m_goods, row - 1, item));
+}
+
+bool StationDocument::removeItem(int row)
+{
+    return push(GoodsCommands::remove(*m_goods, row - 1));
+}
+
+bool StationDocument::setMark(int row, bool on)
+{
+    return push(GoodsCommands::setMark(*m_goods, row - 1, on));
+}
+
+bool StationDocument::toggleMark(int row)
+{
+    return push(GoodsCommands::toggleMark(*m_goods, row - 1));
+}
+
+bool StationDocument::setAllMarks(bool on)
+{
+    return push(GoodsCommands::setAllMarks(*m_goods, on));
+}
+
+bool StationDocument::renumberMarked(int target)
+{
+    return push(GoodsCommands::renumberMarked(*m_goods, target));
+}
+
+bool StationDocument::sortGoods(GoodsTable::SortKey key)
+{
+    return push(GoodsCommands::sort(*m_goods, key));
+}
+
+bool StationDocument::importGoods(const GoodsImportPlan &plan)
+{
+    return push(GoodsCommands::import(*m_goods, plan));
+}
+
+bool StationDocument::replaceGoods(const QList<QStringList> &rows, const QString &text)
+{
+    return push(GoodsCommands::replaceAll(*m_goods, rows, text));
+}
+
+void StationDocument::readGoods(const QStringList &fileLines)
+{
+    m_undo->clear();
+    m_goods->fromFileLines(fileLines);
+}
+
+StationDocument::~StationDocument()
+{
+    // The commands refer to the models: they go first.
+    m_undo->clear();
+}
+
+const FormatSet &StationDocument::formatSet() const
+{
+    return m_formats->set();
+}
+
+void StationDocument::setCurrentFormat(int format)
+{
+    if (!FormatModel::validFormat(format) || format == m_format)
+        return;
+    m_format = format;
+    Q_EMIT currentFormatChanged(format);
+}
+
+void StationDocument::setBlackMarkStock(bool on)
+{
+    if (on == m_blackMark)
+        return;
+    m_blackMark = on;
+    Q_EMIT stockChanged(on);
+}
+
+void StationDocument::setFilePaths(const QString &format, const QString &goods,
+                                   const QString &printCopy)
+{
+    m_formatFile = format;
+    m_goodsFile = goods;
+    m_printFile = printCopy;
+}
+
+bool StationDocument::push(std::unique_ptr<QUndoCommand> command)
+{
+    if (!command)
+        return false;
+    m_undo->push(command.release());
+    return true;
+}
+
+QString StationDocument::formatStep(const QString &what) const
+{
+    return QStringLiteral("포멧%1 %2 변경").arg(m_format).arg(what);
+}
+
+void StationDocument::editLabel(const QString &what,
+                                const std::function<void(LabelFormat &)> &change)
+{
+    LabelFormat f = m_formats->format(m_format);
+    change(f);
+    push(FormatEditCommand::format(*m_formats, m_format, f, formatStep(what)));
+}
+
+void StationDocument::editBarcode(int barcode, const QString &what,
+                                  const std::function<void(BarcodeElement &)> &change)
+{
+    if (!FormatModel::validBarcode(barcode))
+        return;
+    BarcodeElement e = m_formats->format(m_format).Bar[barcode];
+    change(e);
+    push(FormatEditCommand::barcode(
+        *m_formats, m_format, barcode, e,
+        formatStep(QStringLiteral("바코드#%1 %2").arg(barcode).arg(what))));
+}
+
+void StationDocument::editText(int text, const QString &what,
+                               const std::function<void(TextElement &)> &change)
+{
+    if (!FormatModel::validText(text))
+        return;
+    TextElement e = m_formats->format(m_format).Txt[text];
+    change(e);
+    push(FormatEditCommand::text(
+        *m_formats, m_format, text, e,
+        formatStep(QStringLiteral("텍스트#%1 %2").arg(text, 2, 10, QLatin1Char('0')).arg(what))));
+}
+
+void StationDocument::editPort(qint16 port, qint16 speed)
+{
+    const FormatSet &s = formatSet();
+    const QString text =
+        port != s.BarComPort ? QStringLiteral("포트 변경") : QStringLiteral("속도 변경");
+    push(FormatEditCommand::port(*m_formats, port, speed, text));
+}
+
+QString StationDocument::labelJob(int format, int row, int count) const
+{
+    return m_driver.labelJob(formatSet(), format, LabelJob::rowBarcodes(*m_goods, row),
+                             LabelJob::rowTexts(*m_goods, row), count, m_blackMark);
+}
