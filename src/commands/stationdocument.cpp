@@ -1,7 +1,11 @@
 #include "stationdocument.h"
 
+#include "commands/documentfile.h"
+#include "commands/filequestions.h"
 #include "commands/formateditcommand.h"
 #include "commands/goodscommands.h"
+#include "common/textfile.h"
+#include "model/formatfile.h"
 #include "model/formatmodel.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
@@ -15,6 +19,66 @@ StationDocument::StationDocument(const PrinterDriver &driver, QObject *parent)
 {
     // A mark clicked in a grid is a step like the select command.
     m_goods->setViewMarkHandler([this](int row, bool on) { setMark(row, on); });
+    // A file read while the document is open (another writer changed it) replaces what it
+    // holds: the steps of the undo stack no longer apply and are dropped.
+    m_formatFileGuard = std::make_unique<DocumentFile>(
+        QStringLiteral("포멧"),
+        DocumentFile::Content{
+            [this] { return TextFile::toBytes(FormatFile::toLines(formatSet(), m_driver)); },
+            [this](const QByteArray &bytes) {
+                FormatSet set;
+                FormatFile::fromLines(set, TextFile::splitLines(bytes), m_driver);
+                m_undo->clear();
+                m_formats->replace(set);
+            },
+            [this] { Q_EMIT filesReread(); }},
+        m_asking);
+    m_goodsFileGuard = std::make_unique<DocumentFile>(
+        QStringLiteral("품목"),
+        DocumentFile::Content{
+            [this] { return TextFile::toBytes(m_goods->toFileLines()); },
+            [this](const QByteArray &bytes) { readGoods(TextFile::splitLines(bytes)); },
+            [this] { Q_EMIT filesReread(); }},
+        m_asking);
+}
+
+void StationDocument::setFileQuestions(FileQuestions *questions)
+{
+    m_questions = questions;
+    m_formatFileGuard->setQuestions(questions);
+    m_goodsFileGuard->setQuestions(questions);
+}
+
+void StationDocument::openFiles()
+{
+    m_formatFileGuard->open(m_formatFile);
+    m_goodsFileGuard->open(m_goodsFile);
+}
+
+bool StationDocument::saveFiles(bool closing)
+{
+    bool ok = true;
+    for (DocumentFile *file : {m_formatFileGuard.get(), m_goodsFileGuard.get()}) {
+        QString error;
+        if (file->save(closing, &error) == DocumentFile::Saved::Failed) {
+            ok = false;
+            if (m_questions)
+                m_questions->saveFailed(file->what(), file->path(), error);
+        }
+    }
+    return ok;
+}
+
+void StationDocument::checkFiles(bool thorough)
+{
+    m_formatFileGuard->checkForChange(thorough);
+    m_goodsFileGuard->checkForChange(thorough);
+}
+
+void StationDocument::releaseFiles()
+{
+    m_formatFileGuard->release();
+    m_goodsFileGuard->release();
 }
 
 QAbstractItemModel *StationDocument::goodsModel() const

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class DocumentFile;
+class FileQuestions;
 class FormatModel;
 class GoodsImportPlan;
 class PrinterDriver;
@@ -26,6 +28,10 @@ struct TextElement;
 // names. Every edit of the goods and the formats is made through it and is a step of the undo
 // stack; the stack starts empty and is cleared when the station reads its files again
 // (another writer changed them). Nobody else gets a goods list to change.
+//
+// The document reads and writes its format file and its goods file itself, remembers what
+// it read and never saves over a file another program changed meanwhile without asking its
+// FileQuestions (the window that shows it).
 class StationDocument : public QObject {
     Q_OBJECT
 public:
@@ -69,6 +75,20 @@ public:
     QString printCopyFilePath() const { return m_printFile; }
     void setFilePaths(const QString &format, const QString &goods, const QString &printCopy);
 
+    // Who answers the questions about the files (the window; nullptr: nobody, and a file
+    // changed by another program is then never written over).
+    void setFileQuestions(FileQuestions *questions);
+    // Reads the format file and the goods file (taking their editing marks); a file that
+    // cannot be read is reported and guarded.
+    void openFiles();
+    // Saves the format file, then the goods file; false when a write failed (each failure
+    // told to the questions). `closing`: the document is closing.
+    bool saveFiles(bool closing);
+    // Looks whether another program changed either file (`thorough`: by content).
+    void checkFiles(bool thorough);
+    // Lets the files' editing marks go.
+    void releaseFiles();
+
     // Makes the command one step of the undo stack (nothing for nullptr); answers whether
     // there was one.
     bool push(std::unique_ptr<QUndoCommand> command);
@@ -87,6 +107,8 @@ public:
 Q_SIGNALS:
     void currentFormatChanged(int format);
     void stockChanged(bool blackMark);
+    // A file was read again while the document is open (another program changed it).
+    void filesReread();
 
 private:
     QString formatStep(const QString &what) const;
@@ -100,4 +122,8 @@ private:
     QString m_formatFile;
     QString m_goodsFile;
     QString m_printFile;
+    FileQuestions *m_questions = nullptr;
+    bool m_asking = false; // a question about a changed file is open
+    std::unique_ptr<DocumentFile> m_formatFileGuard;
+    std::unique_ptr<DocumentFile> m_goodsFileGuard;
 };

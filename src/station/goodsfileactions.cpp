@@ -7,53 +7,42 @@
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
 #include "commands/stationdocument.h"
-#include "station/formateditor.h"
 #include "station/goodsimportfrm.h"
-#include "station/stationfrm.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QStandardPaths>
 
-std::function<bool(GoodsImportFrm &)> GoodsFileActions::runImportWindow = [](GoodsImportFrm &frm) {
-    return frm.exec() == QDialog::Accepted;
-};
-
-namespace {
-
-QString setTextOf(const StationFrm *station)
+GoodsFileActions::GoodsFileActions(StationDocument *document, QWidget *window,
+                                   std::function<QString()> setText)
+    : QObject(window), m_doc(document), m_window(window), m_setText(std::move(setText)),
+      m_run([](GoodsImportFrm &frm) { return frm.exec() == QDialog::Accepted; })
 {
-    return station->editor()->BarSeltLbl->text();
 }
 
-} // namespace
-
-void GoodsFileActions::importGoods(StationFrm *station)
+void GoodsFileActions::importGoods()
 {
-    const PrinterDriver &model = station->driver();
+    const PrinterDriver &model = m_doc->driver();
     const QString settingsPath =
-        QFileInfo(station->goodsFilePath())
+        QFileInfo(m_doc->goodsFilePath())
             .dir()
-            .filePath(GoodsImportSettings::fileName(model, setTextOf(station)));
+            .filePath(GoodsImportSettings::fileName(model, m_setText ? m_setText() : QString()));
     bool confirmed = false;
     GoodsImportPlan plan;
     OpenModal([&] {
-        GoodsImportFrm frm(model, station->formatSet(), *station->goods(), settingsPath, station);
+        GoodsImportFrm frm(model, m_doc->formatSet(), *m_doc->goods(), settingsPath, m_window);
         frm.resize(980, 700);
-        confirmed = runImportWindow && runImportWindow(frm);
+        confirmed = m_run && m_run(frm);
         if (confirmed)
             plan = frm.plan();
     });
-    if (confirmed && plan.importsAnything()) {
-        // The whole import is one step of the undo stack.
-        station->document()->importGoods(plan);
-        station->afterGoodsImport(plan.firstChangedRow);
-    }
-    station->focusGrid();
+    // The whole import is one step of the undo stack.
+    if (confirmed && plan.importsAnything() && m_doc->importGoods(plan))
+        Q_EMIT imported(plan.firstChangedRow);
+    Q_EMIT done();
 }
 
-void GoodsFileActions::exportGoods(StationFrm *station)
+void GoodsFileActions::exportGoods()
 {
     const QString xlsx = QStringLiteral("Excel 통합문서 (*.xlsx)");
     const QString utf8 = QStringLiteral("CSV UTF-8 (*.csv)");
@@ -62,13 +51,13 @@ void GoodsFileActions::exportGoods(StationFrm *station)
     if (folder.isEmpty())
         folder = QDir::homePath();
     const QString name =
-        QFileInfo(station->goodsFilePath()).completeBaseName() + QStringLiteral(".xlsx");
+        QFileInfo(m_doc->goodsFilePath()).completeBaseName() + QStringLiteral(".xlsx");
     QString filter = xlsx;
     const auto answer = Dialogs::askSaveFileName(
-        station, QStringLiteral("품목 내보내기"), QDir(folder).filePath(name),
+        m_window, QStringLiteral("품목 내보내기"), QDir(folder).filePath(name),
         QStringList{xlsx, utf8, cp949}.join(QStringLiteral(";;")), &filter);
     if (!answer) {
-        station->focusGrid();
+        Q_EMIT done();
         return;
     }
     QString path = *answer;
@@ -77,21 +66,21 @@ void GoodsFileActions::exportGoods(StationFrm *station)
     if (suffix.isEmpty())
         path += csv ? QStringLiteral(".csv") : QStringLiteral(".xlsx");
     QString error;
-    const bool ok = csv ? GoodsExport::writeCsv(path, *station->goods(),
+    const bool ok = csv ? GoodsExport::writeCsv(path, *m_doc->goods(),
                                                 filter == cp949 ? GoodsExport::Csv::Cp949
                                                                 : GoodsExport::Csv::Utf8Bom,
                                                 &error)
-                        : GoodsExport::writeXlsx(path, *station->goods(), &error);
+                        : GoodsExport::writeXlsx(path, *m_doc->goods(), &error);
     if (ok)
-        Dialogs::inform(station,
+        Dialogs::inform(m_window,
                         QStringLiteral("* 품목 %1개를 내보냈습니다 !\n%2")
-                            .arg(station->goods()->rows())
+                            .arg(m_doc->goods()->rows())
                             .arg(QDir::toNativeSeparators(path)),
                         QStringLiteral("품목 내보내기"));
     else
-        Dialogs::inform(station,
+        Dialogs::inform(m_window,
                         QStringLiteral("* 품목 파일을 저장하지 못했습니다 !\n%1\n%2")
                             .arg(QDir::toNativeSeparators(path), error),
                         QStringLiteral("저장오류"), QMessageBox::Warning);
-    station->focusGrid();
+    Q_EMIT done();
 }

@@ -1,44 +1,52 @@
 #pragma once
 
+#include "commands/filequestions.h"
 #include "common/trackedfile.h"
-#include "station/stationfileguard.h"
 
 #include <QObject>
 
-class FileChangeWatch;
-class StationFrm;
+#include <functional>
 
-// The files a station keeps while it is open: its format file and its goods file, each
-// behind a StationFileGuard, the column-width file of its goods grid, and the watch that
-// notices when another writer changes them.
-class StationFiles : public QObject {
+class FileChangeWatch;
+class QTableView;
+class QWidget;
+class StationDocument;
+
+// The station window's side of its document's files: it answers the document's questions
+// with message boxes, watches the files for other writers, and keeps the column-width file
+// of the goods grid.
+class StationFiles : public QObject, public FileQuestions {
     Q_OBJECT
 public:
-    explicit StationFiles(StationFrm *station);
+    // `busy`: whether a notice of a changed file must wait (labels being sent).
+    StationFiles(StationDocument *document, QWidget *window, std::function<bool()> busy);
     ~StationFiles() override;
 
-    // Reads the format file and the goods file into the station and starts watching them.
+    // Reads the document's files and starts watching them.
     void open();
-    // Saves the format file and then the goods file (each asks first when another program
-    // has written it); false when a save failed (reported).
+    // Saves both files of the document; false when a save failed (reported).
     bool save(bool closing);
-    // The station's unload step: both files and the column widths, then the files' editing
-    // marks are let go.
-    void close();
+    // The station's unload step: both files and the column widths of `grid` (of the form
+    // `formName`), then the files' editing marks are let go.
+    void close(QTableView *grid, const QString &formName);
     // Looks at both files now (what a notice of the system does).
     void checkForChanges(bool thorough = true);
 
     // What the column-width file held when the station read it.
     TrackedFile *widthFile() { return &m_widthFile; }
-    StationFileGuard &formatGuard() { return m_formatGuard; }
-    StationFileGuard &goodsGuard() { return m_goodsGuard; }
+
+    // FileQuestions, asked of the operator.
+    void unreadable(const QString &what, const QString &path, const QString &reason) override;
+    bool replaceUnread(const QString &what, const QString &path) override;
+    Answer conflict(const Conflict &conflict) override;
+    bool readAgain(const QString &what, const QString &path, bool removed) override;
+    void saveFailed(const QString &what, const QString &path, const QString &error) override;
+    bool busy() const override;
 
 private:
-    bool busy() const;
-
-    StationFrm *m_station;
-    StationFileGuard m_formatGuard{QStringLiteral("포멧")};
-    StationFileGuard m_goodsGuard{QStringLiteral("품목")};
+    StationDocument *m_doc;
+    QWidget *m_window;
+    std::function<bool()> m_busy;
     TrackedFile m_widthFile;
     FileChangeWatch *m_watch = nullptr;
 };

@@ -77,7 +77,15 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     buildPreviewColumn(previewColumn);
     columns->addLayout(previewColumn, 1);
 
-    m_files = new StationFiles(this);
+    m_files = new StationFiles(m_doc, this, [this] { return m_printer->isPrinting(); });
+    connect(m_doc, &StationDocument::filesReread, this, [this] {
+        if (goods()->rows() > 0)
+            setActiveRow(1);
+        focusGrid();
+    });
+    // The document is the last child: the views go before the goods and formats they show.
+    m_doc->setParent(nullptr);
+    m_doc->setParent(this);
     connect(m_editor, &FormatEditor::formatChosen, this, &StationFrm::focusGrid);
     connect(m_editor, &FormatEditor::portLanguageChanged, m_preview,
             &LabelPreviewPane::setPortLanguage);
@@ -101,12 +109,7 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     Form_Load();
 }
 
-StationFrm::~StationFrm()
-{
-    // The preview and the grid go before the goods and formats they show.
-    delete m_preview;
-    delete m_list->vaSpread1;
-}
+StationFrm::~StationFrm() = default;
 
 QGridLayout *StationFrm::buildCommands()
 {
@@ -195,9 +198,11 @@ void StationFrm::buildPreviewColumn(QVBoxLayout *column)
         MakeCommandButton(QStringLiteral("GdsImportCmd"), QStringLiteral("품목 가져오기"), this);
     auto *exportCmd =
         MakeCommandButton(QStringLiteral("GdsExportCmd"), QStringLiteral("품목 내보내기"), this);
-    connect(import, &QPushButton::clicked, this, [this] { GoodsFileActions::importGoods(this); });
-    connect(exportCmd, &QPushButton::clicked, this,
-            [this] { GoodsFileActions::exportGoods(this); });
+    m_goodsFiles = new GoodsFileActions(m_doc, this, [this] { return m_editor->BarSeltLbl->text(); });
+    connect(import, &QPushButton::clicked, m_goodsFiles, &GoodsFileActions::importGoods);
+    connect(exportCmd, &QPushButton::clicked, m_goodsFiles, &GoodsFileActions::exportGoods);
+    connect(m_goodsFiles, &GoodsFileActions::imported, this, &StationFrm::afterGoodsImport);
+    connect(m_goodsFiles, &GoodsFileActions::done, this, &StationFrm::focusGrid);
     m_pdfCmd = MakeCommandButton(QStringLiteral("LabelPdfCmd"), QStringLiteral("라벨 PDF"), this);
     m_pdfCmd->setToolTip(QStringLiteral("선택한 품목의 라벨을 품목별 수량대로 PDF로 저장"));
     connect(m_pdfCmd, &QPushButton::clicked, this, &StationFrm::LabelPdfCmd_Click);
@@ -296,7 +301,7 @@ void StationFrm::closeEvent(QCloseEvent *event)
     }
     if (!m_unloaded) {
         m_unloaded = true;
-        m_files->close();
+        m_files->close(grid(), driver().formName());
     }
     event->accept();
 }

@@ -9,6 +9,7 @@
 class FormatEditor;
 class FormatFieldTable;
 class FormatModel;
+class GoodsFileActions;
 class GoodsTable;
 class LabelPreviewPane;
 class OptionPanels;
@@ -57,6 +58,8 @@ public:
     FormatEditor *editor() const { return m_editor; }
     StationPrinter *printer() const { return m_printer; }
     StationFiles *files() const { return m_files; }
+    // "품목 가져오기" and "품목 내보내기" (tests set the import window's runner on it).
+    GoodsFileActions *goodsFiles() const { return m_goodsFiles; }
 
     // StationPrintHost: the grid's cursor (1-based row, 0 for none), the saves, the focus.
     int activeRow() const override;
@@ -104,6 +107,7 @@ private:
     LabelPreviewPane *m_preview = nullptr;
     StationPrinter *m_printer = nullptr;
     StationFiles *m_files = nullptr;
+    GoodsFileActions *m_goodsFiles = nullptr;
     QPushButton *m_writeCmd = nullptr;
     QPushButton *m_seltCmd = nullptr;
     QPushButton *m_pdfCmd = nullptr;

@@ -59,9 +59,6 @@ void TestGoodsImportFrm::init()
 
 void TestGoodsImportFrm::cleanup()
 {
-    GoodsFileActions::runImportWindow = [](GoodsImportFrm &f) {
-        return f.exec() == QDialog::Accepted;
-    };
     m_dir.reset();
 }
 
@@ -133,12 +130,12 @@ void TestGoodsImportFrm::stationImportRemembers()
     SRP770Frm station;
     const int before = station.goods()->rows();
     QString file = path(QStringLiteral("goods.csv"));
-    GoodsFileActions::runImportWindow = [&file](GoodsImportFrm &f) {
+    station.goodsFiles()->setImportWindow([&file](GoodsImportFrm &f) {
         f.setFile(file);
         QTest::mouseClick(f.ModeAppendOpt, Qt::LeftButton);
         QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
-    };
+    });
     QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), before + 2);
     QCOMPARE(station.goods()->cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
@@ -156,11 +153,11 @@ void TestGoodsImportFrm::stationImportRemembers()
     QCOMPARE(station.goods()->cell(r, GoodsTable::FirstTextColumn), QStringLiteral("2000"));
 
     // Cancelled: nothing changes.
-    GoodsFileActions::runImportWindow = [&file](GoodsImportFrm &f) {
+    station.goodsFiles()->setImportWindow([&file](GoodsImportFrm &f) {
         f.setFile(file);
         QTest::mouseClick(f.CancelCmd, Qt::LeftButton);
         return f.result() == QDialog::Accepted;
-    };
+    });
     QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
     QCOMPARE(station.goods()->rows(), r);
 
