@@ -20,19 +20,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace {
-QPointer<PrinSetup> current;
-PrinSetup::PrinterHook printerHook;
-} // namespace
-
-PrinSetup::PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent)
+PrinSetup::PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent,
+                     PrinterHook printer)
     : QWidget(parent), m_source(std::move(source)),
-      m_settings(settings ? std::move(settings) : std::make_shared<GridPrintSettings>())
+      m_settings(settings ? std::move(settings) : std::make_shared<GridPrintSettings>()),
+      m_printerHook(std::move(printer))
 {
     setObjectName(QStringLiteral("PrinSetup"));
     setWindowTitle(QStringLiteral("인쇄 설정"));
     setWindowFlag(Qt::Window);
-    current = this;
 
     auto *main = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -93,21 +89,7 @@ PrinSetup::PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget 
     setFixedSize(sizeHint());
 }
 
-PrinSetup::~PrinSetup()
-{
-    if (current == this)
-        current = nullptr;
-}
-
-PrinSetup *PrinSetup::instance()
-{
-    return current;
-}
-
-void PrinSetup::setPrinterHook(PrinterHook hook)
-{
-    printerHook = std::move(hook);
-}
+PrinSetup::~PrinSetup() = default;
 
 void PrinSetup::option1_Click(int index)
 {
@@ -162,8 +144,8 @@ bool PrinSetup::PrintSpread()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(s.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    if (printerHook) {
-        if (!printerHook(printer))
+    if (m_printerHook) {
+        if (!m_printerHook(printer))
             return false;
     } else {
         QPrintDialog dialog(&printer, this);

@@ -22,15 +22,13 @@ class QRadioButton;
 class PrinSetup : public QWidget {
     Q_OBJECT
 public:
-    PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent = nullptr);
-    ~PrinSetup() override;
-
-    static PrinSetup *instance();
-
-    // Sets up the printer instead of the print dialog (tests print to PDF with it). The
-    // hook answers false to cancel. An empty hook restores the dialog.
+    // Sets up the printer instead of the print dialog (tests print to PDF with it); the hook
+    // answers false to cancel. Without one the print dialog asks.
     using PrinterHook = std::function<bool(QPrinter &)>;
-    static void setPrinterHook(PrinterHook hook);
+
+    PrinSetup(ReportSource source, SharedPrintSettings settings, QWidget *parent = nullptr,
+              PrinterHook printer = {});
+    ~PrinSetup() override;
 
     // Prints the grid with the window's options; false when nothing was printed.
     bool PrintSpread();
@@ -47,4 +45,5 @@ public Q_SLOTS:
 private:
     ReportSource m_source;
     SharedPrintSettings m_settings;
+    PrinterHook m_printerHook;
 };

@@ -1,8 +1,9 @@
 #include "printpagesetup.h"
 
+#include "report/printpreview.h"
+
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "report/printpreview.h"
 
 #include <QComboBox>
 #include <QDoubleValidator>
@@ -20,7 +21,6 @@
 
 namespace {
 constexpr double TwipsPerMillimetre = 1440.0 / 25.4;
-QPointer<PrintPageSetup> current;
 } // namespace
 
 QString PrintPageSetup::twipsToText(double twips)
@@ -41,7 +41,6 @@ PrintPageSetup::PrintPageSetup(SharedPrintSettings settings, QWidget *parent)
     setObjectName(QStringLiteral("PrintPageSetup"));
     setWindowTitle(QStringLiteral("출력 페이지 설정"));
     Program().ModalOpening = 0;
-    current = this;
 
     auto *main = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
@@ -117,16 +116,7 @@ PrintPageSetup::PrintPageSetup(SharedPrintSettings settings, QWidget *parent)
     setFixedSize(sizeHint());
 }
 
-PrintPageSetup::~PrintPageSetup()
-{
-    if (current == this)
-        current = nullptr;
-}
-
-PrintPageSetup *PrintPageSetup::instance()
-{
-    return current;
-}
+PrintPageSetup::~PrintPageSetup() = default;
 
 void PrintPageSetup::drawOrientation()
 {
@@ -150,7 +140,6 @@ void PrintPageSetup::cmdAction_Click(int index)
 {
     if (index == 0) {
         const int zoom = Combo1->currentIndex();
-        ApplyPreviewZoom(zoom);
         GridPrintSettings s = *m_settings;
         auto margin = [&](int i) {
             // An unchanged field keeps the exact margin it showed.
@@ -164,9 +153,7 @@ void PrintPageSetup::cmdAction_Click(int index)
         s.orientation = porientation[0]->isChecked() ? 1 : 2;
         *m_settings = s;
         Program().PreviewZoom = qint16(zoom);
-        if (PrintPreview *preview = PrintPreview::instance();
-            preview && preview->printSettings() == m_settings)
-            preview->refresh();
+        Q_EMIT stored(zoom);
         accept();
         return;
     }

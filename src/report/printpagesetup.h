@@ -23,8 +23,6 @@ public:
     explicit PrintPageSetup(SharedPrintSettings settings, QWidget *parent = nullptr);
     ~PrintPageSetup() override;
 
-    static PrintPageSetup *instance();
-
     // Millimetres shown for a margin in twips ("0.00"), and twips for a typed text (not a
     // number reads as 0).
     static QString twipsToText(double twips);
@@ -37,6 +35,11 @@ public:
 
 public Q_SLOTS:
     void cmdAction_Click(int index);
+
+Q_SIGNALS:
+    // The operator stored the settings and chose zoom `zoom` (a preview sharing them shows
+    // its pages afresh).
+    void stored(int zoom);
 
 private:
     void drawOrientation();

@@ -24,12 +24,9 @@ QStringList PreviewZoomItems()
             QStringLiteral("4장씩"), QStringLiteral("6장씩")};
 }
 
-void ApplyPreviewZoom(int index)
+void PrintPreview::applyZoom(int index)
 {
-    PrintPreview *w = PrintPreview::instance();
-    if (!w)
-        return;
-    PreviewPages *v = w->fpSpreadPreview1;
+    PreviewPages *v = fpSpreadPreview1;
     static const int percents[] = {200, 150, 100, 75, 50, 25, 10};
     if (index >= 0 && index <= 6) {
         v->setZoomPercent(percents[index]);
@@ -72,7 +69,7 @@ PrintPreview::PrintPreview(ReportSource source, SharedPrintSettings settings, QW
     refresh();
     DisableButton(PrevCol, QStringLiteral("LEFT"));
     current = this;
-    ApplyPreviewZoom(Program().PreviewZoom);
+    applyZoom(Program().PreviewZoom);
 }
 
 PrintPreview::~PrintPreview()
@@ -201,17 +198,24 @@ void PrintPreview::fpSpread1_ButtonClicked(int column, int row)
         v->setZoomState(3);
         break;
     case SetupCol: {
-        delete PrintPageSetup::instance();
-        auto *setup = new PrintPageSetup(m_settings, this);
-        setup->setAttribute(Qt::WA_DeleteOnClose);
-        setup->show();
+        // One page setup at a time, a window of this preview.
+        if (m_pageSetup)
+            m_pageSetup->close();
+        m_pageSetup = new PrintPageSetup(m_settings, this);
+        m_pageSetup->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_pageSetup, &PrintPageSetup::stored, this, [this](int zoom) {
+            applyZoom(zoom);
+            refresh();
+        });
+        m_pageSetup->show();
         break;
     }
     case PrintCol: {
-        delete PrinSetup::instance();
-        auto *options = new PrinSetup(m_source, m_settings, this);
-        options->setAttribute(Qt::WA_DeleteOnClose);
-        options->show();
+        if (m_printOptions)
+            m_printOptions->close();
+        m_printOptions = new PrinSetup(m_source, m_settings, this);
+        m_printOptions->setAttribute(Qt::WA_DeleteOnClose);
+        m_printOptions->show();
         break;
     }
     case CloseCol:

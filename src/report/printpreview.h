@@ -3,11 +3,14 @@
 #include "model/gridprintsettings.h"
 #include "report/reportsource.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
 class PreviewPages;
+class PrinSetup;
+class PrintPageSetup;
 class QPushButton;
 
 // "출력 미리보기": the registration report page by page before it is printed. Non-modal;
@@ -40,6 +43,8 @@ public:
     // Lays the report out afresh with the present settings (after the page setup changed
     // them) and sets lngPageCount to the new count.
     void refresh();
+    // Puts a zoom choice (index into the 14-item zoom list) on the pages.
+    void applyZoom(int index);
     // Pages the report prints with the present settings.
     int gridPageCount() const;
 
@@ -62,11 +67,11 @@ protected:
 private:
     ReportSource m_source;
     SharedPrintSettings m_settings;
+    QPointer<PrintPageSetup> m_pageSetup;
+    QPointer<PrinSetup> m_printOptions;
     std::array<QPushButton *, 18> m_buttons{}; // by toolbar column, 1..17
     bool m_activated = false;
 };
 
-// Puts a zoom choice (index into the 14-item zoom list) on the open preview window.
-void ApplyPreviewZoom(int index);
 // The items of the zoom list, index 0..13.
 QStringList PreviewZoomItems();

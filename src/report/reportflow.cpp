@@ -19,19 +19,28 @@
 
 namespace {
 const QString ExportTitle = QStringLiteral("엑셀출력");
-QHash<const QObject *, SharedPrintSettings> windowSettings;
+
+// The print settings of one window, a child of it: they live as long as the window.
+class KeptPrintSettings : public QObject {
+public:
+    explicit KeptPrintSettings(QObject *window)
+        : QObject(window), settings(std::make_shared<GridPrintSettings>())
+    {
+    }
+    const SharedPrintSettings settings;
+};
+
 } // namespace
 
 SharedPrintSettings ReportPrintSettings(QObject *window)
 {
     if (!window)
         return std::make_shared<GridPrintSettings>();
-    SharedPrintSettings &kept = windowSettings[window];
-    if (!kept) {
-        kept = std::make_shared<GridPrintSettings>();
-        QObject::connect(window, &QObject::destroyed, [window] { windowSettings.remove(window); });
+    for (QObject *child : window->children()) {
+        if (auto *kept = dynamic_cast<KeptPrintSettings *>(child))
+            return kept->settings;
     }
-    return kept;
+    return (new KeptPrintSettings(window))->settings;
 }
 
 QString RegistrationReportFileBase(const QString &formName)
@@ -121,7 +130,9 @@ void RunRegistrationReport(const ReportCaller &caller, const ReportSource &sourc
     case PrintExit::SheetPrint: {
         const SharedPrintSettings settings = ReportPrintSettings(station);
         *settings = settings->withReportTitle(RegistrationReportTitle(formName));
-        delete PrintPreview::instance(); // a fresh preview for each sheet print
+        // A fresh preview for each sheet print: the one open closes.
+        if (PrintPreview *open = PrintPreview::instance())
+            open->close();
         auto *preview = new PrintPreview(source, settings, station);
         preview->lngPageCount = preview->gridPageCount();
         preview->show();

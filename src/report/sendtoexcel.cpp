@@ -13,9 +13,7 @@
 
 namespace {
 
-QString lastFile;
-
-void sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QString *)> &write)
+QString sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QString *)> &write)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
@@ -28,41 +26,35 @@ void sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QSt
     const bool written = write(path, &error);
     const bool shown = written && SpreadsheetOpener::current().open(path);
     QGuiApplication::restoreOverrideCursor();
-    if (written)
-        lastFile = path;
     if (!written)
         Dialogs::inform(parent, QStringLiteral("* 엑셀 자료를 만들지 못했습니다 !\n%1").arg(error));
     else if (!shown)
         Dialogs::inform(parent, QStringLiteral("* 엑셀 프로그램으로 열 수 없습니다 !\n%1")
                                     .arg(QDir::toNativeSeparators(path)));
+    return written ? path : QString();
 }
 
 } // namespace
 
-void SendToExcel(const SpreadsheetTable &table, QWidget *parent)
+QString SendToExcel(const SpreadsheetTable &table, QWidget *parent)
 {
-    sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, QString *error) {
         return SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"), table,
                                             SpreadsheetExport::numberConversionSetting(), error);
     });
 }
 
-void SendToExcel(const QString &text, QWidget *parent)
+QString SendToExcel(const QString &text, QWidget *parent)
 {
-    sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, QString *error) {
         return SpreadsheetExport::writeText(path, QStringLiteral("Sheet1"), text, error);
     });
 }
 
-void SendToExcel(const QStringList &fieldNames, const QString &records, QWidget *parent)
+QString SendToExcel(const QStringList &fieldNames, const QString &records, QWidget *parent)
 {
-    sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, QString *error) {
         return SpreadsheetExport::writeRecordset(path, QStringLiteral("Sheet1"), fieldNames,
                                                  records, error);
     });
-}
-
-QString LastSendToExcelFile()
-{
-    return lastFile;
 }

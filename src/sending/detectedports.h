@@ -16,7 +16,8 @@ struct DetectedPort {
 
 class DetectedPorts {
 public:
+    // Where a window takes the list from (the system's list unless given another).
+    using Provider = std::function<QList<DetectedPort>()>;
+
     static QList<DetectedPort> list();
-    // Tests replace what the system offers; an empty function restores the system's list.
-    static void setProvider(std::function<QList<DetectedPort>()> provider);
 };

@@ -5,22 +5,11 @@
 #include "sending/printerport.h"
 
 #include <QFile>
-#include <QSet>
 
 #include <limits>
 
-namespace {
-
-// The targets that a queue of this program has open now.
-QSet<QString> &heldTargets()
-{
-    static QSet<QString> held;
-    return held;
-}
-
-} // namespace
-
-SendQueue::SendQueue(QObject *parent) : QObject(parent)
+SendQueue::SendQueue(QObject *parent, OpenTargets *open)
+    : QObject(parent), m_open(open ? open : OpenTargets::ofApplication())
 {
     m_writeTimer.setSingleShot(true);
     m_waitTimer.setSingleShot(true);
@@ -135,14 +124,13 @@ void SendQueue::next()
         onFailed(SendError(SendError::Kind::NoPort, m_portName));
         return;
     }
-    if (heldTargets().contains(m_target.text())) {
+    if (!m_open->claim(m_target.text())) {
         onFailed(SendError(SendError::Kind::Busy, m_portName));
         return;
     }
     PrinterPort *port = PrinterPort::create(m_target, m_settings, this);
     port->setName(m_portName);
     m_port = port;
-    heldTargets().insert(m_target.text());
     m_holding = true;
     connect(port, &PrinterPort::opened, this, &SendQueue::onOpened);
     connect(port, &PrinterPort::allWritten, this, &SendQueue::onAllWritten);
@@ -226,7 +214,8 @@ void SendQueue::releasePort()
         port->deleteLater();
     }
     if (m_holding) {
-        heldTargets().remove(m_target.text());
+        if (m_open)
+            m_open->release(m_target.text());
         m_holding = false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sending/linesettings.h"
+#include "sending/opentargets.h"
 #include "sending/porttarget.h"
 #include "sending/printjob.h"
 #include "sending/senderror.h"
@@ -42,7 +43,8 @@ public:
         bool allSent() const { return sent == total; }
     };
 
-    explicit SendQueue(QObject *parent = nullptr);
+    // `open`: the targets open in this program (the application's list unless given).
+    explicit SendQueue(QObject *parent = nullptr, OpenTargets *open = nullptr);
     // A queue destroyed while a job is out closes the port at once.
     ~SendQueue() override;
 
@@ -103,6 +105,7 @@ private:
     QDeadlineTimer m_deadline;
     bool m_busy = false;
     bool m_cancel = false;
+    QPointer<OpenTargets> m_open;
     bool m_holding = false; // this queue holds m_target in the program's list of open ports
     Summary m_summary;
 };

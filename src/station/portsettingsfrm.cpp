@@ -29,7 +29,8 @@ template <typename T> T *named(T *w, const QString &name, int port)
 
 } // namespace
 
-PortSettingsFrm::PortSettingsFrm(QWidget *parent) : QDialog(parent)
+PortSettingsFrm::PortSettingsFrm(QWidget *parent, DetectedPorts::Provider ports)
+    : QDialog(parent), m_ports(ports ? std::move(ports) : DetectedPorts::Provider(&DetectedPorts::list))
 {
     Program().ModalOpening = 0;
     setObjectName(QStringLiteral("PortSettingsFrm"));
@@ -110,7 +111,7 @@ void PortSettingsFrm::buildRow(int port, QGridLayout *grid)
     QComboBox *serial = named(new QComboBox(pages), QStringLiteral("PortSerialCmb"), port);
     serial->setEditable(true);
     serial->setMinimumWidth(260);
-    for (const DetectedPort &d : DetectedPorts::list()) {
+    for (const DetectedPort &d : m_ports()) {
         QStringList about;
         for (const QString &s : {d.description, d.manufacturer}) {
             if (!s.isEmpty())

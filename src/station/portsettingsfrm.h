@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sending/detectedports.h"
 #include "sending/portlanguages.h"
 #include "sending/portmap.h"
 
@@ -29,7 +30,8 @@ class PortSettingsFrm : public QDialog {
 public:
     enum Choice { Default = 0, Serial = 1, Network = 2, DeviceFile = 3 };
 
-    explicit PortSettingsFrm(QWidget *parent = nullptr);
+    // `ports`: the serial ports offered (the system's, DetectedPorts::list, when empty).
+    explicit PortSettingsFrm(QWidget *parent = nullptr, DetectedPorts::Provider ports = {});
     ~PortSettingsFrm() override;
 
     // Opens the window over `parent` as a modal window under the program's rule; `saved`
@@ -59,6 +61,7 @@ Q_SIGNALS:
     void saved();
 
 private:
+    DetectedPorts::Provider m_ports;
     void buildRow(int port, class QGridLayout *grid);
     void loadMap();
     void showResult(int port, const QString &text, bool ok);

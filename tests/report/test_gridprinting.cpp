@@ -86,24 +86,31 @@ int pdfPages(const QString &pdf)
 class TestGridPrinting : public QObject {
     Q_OBJECT
 
+    // The page setup of the preview, opened by its "설정" button.
+    static PrintPageSetup &openPageSetup(PrintPreview *preview)
+    {
+        QTest::mouseClick(preview->toolbarButton(PrintPreview::SetupCol), Qt::LeftButton);
+        const QList<PrintPageSetup *> open = preview->findChildren<PrintPageSetup *>();
+        [&] { QVERIFY(!open.isEmpty()); }();
+        return *open.last();
+    }
+
     QTemporaryDir m_dir;
 
     QString printToPdf(ReportGrid &view, const std::function<void(PrinSetup &)> &choose,
                        const QString &name, bool *printed = nullptr)
     {
         const QString pdf = m_dir.filePath(name);
-        PrinSetup::setPrinterHook([pdf](QPrinter &printer) {
+        PrinSetup setup(view.source(), view.settings, nullptr, [pdf](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return true;
         });
-        PrinSetup setup(view.source(), view.settings);
         if (choose)
             choose(setup);
         const bool ok = setup.PrintSpread();
         if (printed)
             *printed = ok;
-        PrinSetup::setPrinterHook({});
         return pdf;
     }
 
@@ -395,7 +402,7 @@ private Q_SLOTS:
         QVERIFY(prev->isEnabled());
         QVERIFY(!next->isEnabled());
         {
-            PrintPageSetup setup(view.settings);
+            PrintPageSetup &setup = openPageSetup(preview);
             setup.pagemargin[2]->setText(QStringLiteral("0"));
             QTest::mouseClick(setup.cmdAction[0], Qt::LeftButton);
         }
@@ -436,7 +443,7 @@ private Q_SLOTS:
         fillGrid(view, 5);
         Program().PreviewZoom = 8;
         PrintPreview preview(view.source(), view.settings);
-        ApplyPreviewZoom(index);
+        preview.applyZoom(index);
         PreviewPages *v = preview.fpSpreadPreview1;
         QCOMPARE(v->zoomState(), state);
         if (state == 2)
@@ -502,8 +509,9 @@ private Q_SLOTS:
         Program().PreviewZoom = 3;
         auto *preview = new PrintPreview(view.source(), view.settings);
         const int portraitPages = preview->lngPageCount;
+        preview->show();
         {
-            PrintPageSetup setup(view.settings);
+            PrintPageSetup &setup = openPageSetup(preview);
             QCOMPARE(setup.windowTitle(), QStringLiteral("출력 페이지 설정"));
             QCOMPARE(setup.Combo1->currentIndex(), 3);
             QVERIFY(setup.porientation[0]->isChecked());
@@ -518,7 +526,7 @@ private Q_SLOTS:
         QCOMPARE(Program().PreviewZoom, qint16(3));
         QCOMPARE(preview->fpSpreadPreview1->zoomState(), 2);
         {
-            PrintPageSetup setup(view.settings);
+            PrintPageSetup &setup = openPageSetup(preview);
             setup.porientation[1]->setChecked(true);
             setup.Combo1->setCurrentIndex(8);
             setup.cmdAction[0]->click();
@@ -581,7 +589,7 @@ private Q_SLOTS:
         auto *preview = new PrintPreview(view.source(), view.settings);
         preview->show();
         const QImage height = preview->grab().toImage();
-        ApplyPreviewZoom(12);
+        preview->applyZoom(12);
         const QImage four = preview->grab().toImage();
         QVERIFY(height != four);
         PrintPageSetup setup(view.settings);

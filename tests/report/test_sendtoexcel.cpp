@@ -67,9 +67,10 @@ private Q_SLOTS:
         QTableView view;
         view.setModel(goodsModel(&view, 3));
         view.setColumnHidden(3, true);
-        SendToExcel(ReportSource::fromGrid(view.model(), &view).snapshot().toTable());
+        const QString written =
+            SendToExcel(ReportSource::fromGrid(view.model(), &view).snapshot().toTable());
         QCOMPARE(m_opener.opened.size(), 1);
-        QCOMPARE(m_opener.opened.first(), LastSendToExcelFile());
+        QCOMPARE(m_opener.opened.first(), written);
         QVERIFY(Dialogs::shown().isEmpty());
         QString error;
         const QJsonObject book = ReadXlsx(m_opener.opened.first(), &error);

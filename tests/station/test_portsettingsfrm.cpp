@@ -50,6 +50,13 @@ void choose(QComboBox *box, int index)
 
 } // namespace
 
+// The serial ports the system offers in these tests.
+static QList<DetectedPort> offered()
+{
+    return {{"ttyUSB0", "/dev/ttyUSB0", "USB-Serial Controller", "Prolific"},
+            {"ttyACM3", "/dev/ttyACM3", QString(), QString()}};
+}
+
 class TestPortSettingsFrm : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -63,11 +70,6 @@ private Q_SLOTS:
         Program().DataDirOverride = m_dir->path();
         Dialogs::setTestMode(true);
         Dialogs::clearShown();
-        DetectedPorts::setProvider([] {
-            return QList<DetectedPort>{
-                {"ttyUSB0", "/dev/ttyUSB0", "USB-Serial Controller", "Prolific"},
-                {"ttyACM3", "/dev/ttyACM3", QString(), QString()}};
-        });
     }
 
     void cleanup()
@@ -76,7 +78,6 @@ private Q_SLOTS:
             if (qobject_cast<PortSettingsFrm *>(w))
                 delete w;
         }
-        DetectedPorts::setProvider({});
     }
 
     void showsTheMap()
@@ -84,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(TextFile::writeLines(mapPath(), {"COM2'/dev/ttyUSB0", "COM3'/dev/ttyXYZ",
                                                  "COM4'tcp://10.0.0.5:9101",
                                                  "COM5'file:/dev/usb/lp0", "COM6'tcp://"}));
-        PortSettingsFrm w;
+        PortSettingsFrm w(nullptr, offered);
         QCOMPARE(w.windowTitle(), QStringLiteral("포트 설정"));
         QCOMPARE(w.PortKindCmb[1]->currentIndex(), int(PortSettingsFrm::Default));
         QCOMPARE(w.PortKindCmb[2]->currentIndex(), int(PortSettingsFrm::Serial));
@@ -103,7 +104,7 @@ private Q_SLOTS:
     void confirmSavesAtomically()
     {
         QVERIFY(TextFile::writeLines(mapPath(), {"COM12'/dev/ttyS11", "COM7'/dev/old"}));
-        PortSettingsFrm w;
+        PortSettingsFrm w(nullptr, offered);
         w.show();
         choose(w.PortKindCmb[1], PortSettingsFrm::Serial);
         choose(w.PortSerialCmb[1], 0); // the detected USB port
@@ -127,7 +128,7 @@ private Q_SLOTS:
     {
         QVERIFY(TextFile::writeLines(mapPath(), {"COM3'/dev/ttyUSB0"}));
         const QByteArray before = fileBytes(mapPath());
-        PortSettingsFrm w;
+        PortSettingsFrm w(nullptr, offered);
         w.show();
         choose(w.PortKindCmb[2], PortSettingsFrm::Network); // no host given
         QTest::mouseClick(w.PortOkCmd, Qt::LeftButton);
@@ -159,7 +160,7 @@ private Q_SLOTS:
             QVERIFY(TextFile::writeLines(m_dir->filePath("plain"), {"x"}));
             Program().DataDirOverride = m_dir->filePath("plain/Data");
         }
-        PortSettingsFrm w;
+        PortSettingsFrm w(nullptr, offered);
         w.show();
         choose(w.PortKindCmb[3], PortSettingsFrm::DeviceFile);
         QTest::keyClicks(w.PortFileTxt[3], "/dev/usb/lp1");
@@ -174,7 +175,7 @@ private Q_SLOTS:
     {
         TcpPrinter printer;
         QVERIFY(printer.isValid());
-        PortSettingsFrm w;
+        PortSettingsFrm w(nullptr, offered);
         w.show();
         choose(w.PortKindCmb[4], PortSettingsFrm::Network);
         QTest::keyClicks(w.PortHostTxt[4], "127.0.0.1");

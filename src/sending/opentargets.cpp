@@ -1,0 +1,19 @@
+#include "opentargets.h"
+
+#include <QCoreApplication>
+
+OpenTargets *OpenTargets::ofApplication()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (auto *kept = app->findChild<OpenTargets *>(QString(), Qt::FindDirectChildrenOnly))
+        return kept;
+    return new OpenTargets(app);
+}
+
+bool OpenTargets::claim(const QString &target)
+{
+    if (m_open.contains(target))
+        return false;
+    m_open.insert(target);
+    return true;
+}
