@@ -12,7 +12,7 @@ PACKAGES=(
   libicu-dev libxlsxwriter-dev libzint-dev libzbar-dev
   libcsv-dev libminizip-dev libfreexl-dev
   fonts-nanum qt6-translations-l10n
-  zbar-tools poppler-utils python3-openpyxl
+  zbar-tools poppler-utils python3-openpyxl python3-xlwt
   xvfb xauth
   help2man librsvg2-bin desktop-file-utils appstream man-db
 )

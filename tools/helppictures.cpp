@@ -45,9 +45,9 @@ const QList<int> MarkedRows{2, 5, 6};
 constexpr int ActiveRow = 3;
 
 // The print request a station's report button hands to the print-condition dialog.
-PrintRequest reportRequest(const QString &listKind)
+ReportRequest reportRequest(const QString &listKind)
 {
-    PrintRequest req;
+    ReportRequest req;
     req.PaperAllowed[1] = true;
     req.ListKind = listKind;
     req.RangeKind = 1;

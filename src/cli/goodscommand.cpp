@@ -26,9 +26,15 @@ const QString ImportAbout = QStringLiteral(
     "--map names the column of each goods cell: number, name, format, qty, barcode1..3,\n"
     "text1..20, with column letters (A, B, ...) or numbers (1, 2, ...). Without --map the\n"
     "mapping last confirmed in the station's import window is used, else one guessed from\n"
-    "the captions of the first row. Modes: append (new goods with the first free numbers;\n"
+    "the captions of the caption row (the first row of known captions; rows above it, a\n"
+    "title for example, are skipped; --caption-row N names it). Modes: append (new goods with the first free numbers;\n"
     "a mapped number is kept when free), replace (the file becomes the whole list), update\n"
     "(goods whose barcode1, or number, matches are updated, the rest appended).\n"
+    "Every cell stored otherwise than read (a comma the goods file cannot hold becomes ?,\n"
+    "quotes become backticks, long texts are cut) is listed, row by row: run --dry-run\n"
+    "first. --plain-thousands stores numbers such as 1,050 as 1050 instead of 1?050.\n"
+    "Barcodes in scientific notation (8.80001E+12: a spreadsheet lost their digits) are\n"
+    "refused. New goods get quantity 1 (--qty N) when no column gives one.\n"
     "A station holds at most 999 goods. Nothing is written with --dry-run. The status is 1\n"
     "when nothing could be imported (the goods file is then left as it was), 2 for bad usage.\n"
     "While a station of the windows program has the set open the import is refused (status\n"
@@ -48,8 +54,9 @@ const QString ExportAbout = QStringLiteral(
 
 const QString ImportUsage = QStringLiteral(
     "FILE --model srp770|al300 --set NN [--map MAP] [--mode append|replace|update]\n"
-    "    [--match barcode1|number] [--sheet N] [--header|--no-header]\n"
-    "    [--encoding utf-8|cp949] [--delimiter comma|semicolon|tab] [--dry-run] [--force]");
+    "    [--match barcode1|number] [--sheet N] [--header|--no-header] [--caption-row N]\n"
+    "    [--plain-thousands] [--qty N] [--encoding utf-8|cp949]\n"
+    "    [--delimiter comma|semicolon|tab] [--dry-run] [--force]");
 const QString ExportUsage = QStringLiteral(
     "--model srp770|al300 --set NN (--csv FILE | --xlsx FILE) [--encoding utf-8|cp949]");
 
@@ -128,12 +135,24 @@ int runImport(const QStringList &arguments)
                                           QStringLiteral("Text files: comma, semicolon or tab "
                                                          "(sniffed when not given)."),
                                           QStringLiteral("D"));
+    const QCommandLineOption captionRowOpt(
+        QStringLiteral("caption-row"),
+        QStringLiteral("The file's row N holds the captions (rows above are skipped)."),
+        QStringLiteral("N"));
+    const QCommandLineOption thousandsOpt(
+        QStringLiteral("plain-thousands"),
+        QStringLiteral("Store numbers with thousands separators without them (1,050 -> 1050)."));
+    const QCommandLineOption qtyOpt(
+        QStringLiteral("qty"),
+        QStringLiteral("Quantity of new goods when no column gives one (default 1)."),
+        QStringLiteral("N"));
     const QCommandLineOption dryOpt(QStringLiteral("dry-run"),
                                     QStringLiteral("Show what the import does; write nothing."));
     const QCommandLineOption forceOpt(
         QStringLiteral("force"), QStringLiteral("Write even while a station has the set open."));
     parser.addOptions({modelOption(), CliContext::setOption(), mapOpt, modeOpt, matchOpt, sheetOpt,
-                       headerOpt, noHeaderOpt, encodingOpt, delimiterOpt, dryOpt, forceOpt});
+                       headerOpt, noHeaderOpt, captionRowOpt, thousandsOpt, qtyOpt, encodingOpt,
+                       delimiterOpt, dryOpt, forceOpt});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The goods list."));
     int code = 0;
     if (!cx.parse(parser, arguments, ImportUsage, ImportAbout, &code))
@@ -178,6 +197,23 @@ int runImport(const QStringList &arguments)
     }
     if (parser.isSet(headerOpt) && parser.isSet(noHeaderOpt))
         return cx.usageError(QStringLiteral("give --header or --no-header, not both"));
+    if (parser.isSet(noHeaderOpt) && parser.isSet(captionRowOpt))
+        return cx.usageError(QStringLiteral("give --caption-row or --no-header, not both"));
+    int captionRow = 0;
+    if (parser.isSet(captionRowOpt)) {
+        bool ok = false;
+        captionRow = parser.value(captionRowOpt).toInt(&ok);
+        if (!ok || captionRow < 1)
+            return cx.usageError(QStringLiteral("--caption-row: a row number from 1"));
+    }
+    GoodsImportPlan::Options importOptions;
+    importOptions.plainThousands = parser.isSet(thousandsOpt);
+    if (parser.isSet(qtyOpt)) {
+        bool ok = false;
+        importOptions.defaultQty = parser.value(qtyOpt).toInt(&ok);
+        if (!ok || importOptions.defaultQty < 0 || importOptions.defaultQty > 999)
+            return cx.usageError(QStringLiteral("--qty: a quantity from 0 to 999"));
+    }
     GoodsImportPlan::Mode mode = settings.mode;
     if (parser.isSet(modeOpt) && !GoodsImportSettings::modeFromKey(parser.value(modeOpt), &mode))
         return cx.usageError(QStringLiteral("--mode: append, replace or update"));
@@ -196,7 +232,7 @@ int runImport(const QStringList &arguments)
     if (!problem.ok())
         return cx.failure(QStringLiteral("%1: %2").arg(path, problem.english()));
 
-    const bool header = parser.isSet(headerOpt)     ? true
+    const bool header = parser.isSet(headerOpt) || captionRow > 0 ? true
                         : parser.isSet(noHeaderOpt) ? false
                         : parser.isSet(mapOpt) || !settings.known
                             ? GoodsImportMapping::guessHeader(table)
@@ -204,7 +240,18 @@ int runImport(const QStringList &arguments)
     if (!parser.isSet(mapOpt))
         mapping =
             settings.known ? settings.mappingFor(table) : GoodsImportMapping::guess(table, header);
+    if (header && (parser.isSet(mapOpt) || !mapping.header))
+        mapping.captionRow = std::max(0, GoodsImportMapping::findCaptionRow(table));
     mapping.header = header;
+    if (captionRow > 0) {
+        mapping.captionRow = GoodsImportMapping::tableRowOf(table, captionRow);
+        if (mapping.captionRow < 0)
+            return cx.failure(
+                QStringLiteral("%1: row %2 is blank or beyond the file").arg(path).arg(captionRow));
+        // Without --map, the captions of the row named give the mapping.
+        if (!parser.isSet(mapOpt))
+            mapping = GoodsImportMapping::guess(table, true, mapping.captionRow);
+    }
 
     FormatSet formats;
     const QString formatPath = dir.filePath(model->formatFileName(setText));
@@ -220,9 +267,12 @@ int runImport(const QStringList &arguments)
     if (!goods.load(goodsPath))
         return cx.failure(QStringLiteral("cannot read %1").arg(goodsPath));
 
-    const GoodsImportPlan plan = GoodsImportPlan::build(table, mapping, mode, match, goods);
-    cx.out() << path << ": " << table.rows.size() << " row(s) (" << fileKind(table) << ")"
-             << (mapping.header ? ", first row captions" : "") << "\n";
+    const GoodsImportPlan plan =
+        GoodsImportPlan::build(table, mapping, mode, match, goods, importOptions);
+    cx.out() << path << ": " << table.rows.size() << " row(s) (" << fileKind(table) << ")";
+    if (mapping.header)
+        cx.out() << ", captions in row " << table.sourceRows.value(mapping.captionRow);
+    cx.out() << "\n";
     cx.out() << "mapping: "
              << (mapping.spec().isEmpty() ? QStringLiteral("(none)") : mapping.spec()) << "; mode "
              << GoodsImportSettings::modeKey(mode);

@@ -9,16 +9,6 @@ FormatEditCommand::FormatEditCommand(FormatModel &model, int format, int element
 {
 }
 
-std::unique_ptr<QUndoCommand> FormatEditCommand::port(FormatModel &model, qint16 port, qint16 speed,
-                                                      const QString &text)
-{
-    const Port before{model.set().BarComPort, model.set().BarComSpeed};
-    const Port after{port, speed};
-    if (before == after)
-        return nullptr;
-    return std::unique_ptr<QUndoCommand>(new FormatEditCommand(model, 0, 0, before, after, text));
-}
-
 std::unique_ptr<QUndoCommand> FormatEditCommand::format(FormatModel &model, int format,
                                                         const LabelFormat &value,
                                                         const QString &text)
@@ -67,9 +57,7 @@ void FormatEditCommand::redo()
 
 void FormatEditCommand::apply(const Value &value)
 {
-    if (const auto *p = std::get_if<Port>(&value))
-        m_model.setPort(p->first, p->second);
-    else if (const auto *f = std::get_if<LabelFormat>(&value))
+    if (const auto *f = std::get_if<LabelFormat>(&value))
         m_model.setFormat(m_format, *f);
     else if (const auto *b = std::get_if<BarcodeElement>(&value))
         m_model.setBarcode(m_format, m_element, *b);

@@ -5,18 +5,16 @@
 #include <QUndoCommand>
 
 #include <memory>
-#include <utility>
 #include <variant>
 
 class FormatModel;
 
-// One edit of a format set as a step of the undo stack: the port and speed, one format as a
-// whole, or one barcode or text element, with its value before and after. The factories
-// answer nullptr when the value is already what the edit would set.
+// One edit of a format set as a step of the undo stack: one format as a whole, or one
+// barcode or text element, with its value before and after (the port and speed are settings
+// of the station, no step). The factories answer nullptr when the value is already what the
+// edit would set.
 class FormatEditCommand : public QUndoCommand {
 public:
-    static std::unique_ptr<QUndoCommand> port(FormatModel &model, qint16 port, qint16 speed,
-                                              const QString &text);
     static std::unique_ptr<QUndoCommand> format(FormatModel &model, int format,
                                                 const LabelFormat &value, const QString &text);
     static std::unique_ptr<QUndoCommand> barcode(FormatModel &model, int format, int barcode,
@@ -28,8 +26,7 @@ public:
     void redo() override;
 
 private:
-    using Port = std::pair<qint16, qint16>;
-    using Value = std::variant<Port, LabelFormat, BarcodeElement, TextElement>;
+    using Value = std::variant<LabelFormat, BarcodeElement, TextElement>;
     FormatEditCommand(FormatModel &model, int format, int element, Value before, Value after,
                       const QString &text);
     void apply(const Value &value);

@@ -222,12 +222,11 @@ void StationDocument::editText(int text, const QString &what,
         formatStep(QStringLiteral("텍스트#%1 %2").arg(text, 2, 10, QLatin1Char('0')).arg(what))));
 }
 
-void StationDocument::editPort(qint16 port, qint16 speed)
+void StationDocument::setPort(qint16 port, qint16 speed)
 {
-    const FormatSet &s = formatSet();
-    const QString text =
-        port != s.BarComPort ? QStringLiteral("포트 변경") : QStringLiteral("속도 변경");
-    push(FormatEditCommand::port(*m_formats, port, speed, text));
+    // Where the labels go is a setting of the station, not an edit of the label: no step,
+    // and an undo of an edit leaves it as it is.
+    m_formats->setPort(port, speed);
 }
 
 QString StationDocument::labelJob(int format, int row, int count) const

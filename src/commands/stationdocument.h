@@ -98,7 +98,10 @@ public:
     void editBarcode(int barcode, const QString &what,
                      const std::function<void(BarcodeElement &)> &change);
     void editText(int text, const QString &what, const std::function<void(TextElement &)> &change);
-    void editPort(qint16 port, qint16 speed);
+
+    // The port and line speed the labels go out by (saved with the formats, but no step of
+    // the undo stack).
+    void setPort(qint16 port, qint16 speed);
 
     // The command text of one label: format `format`, goods row `row` (1-based; 0 for none:
     // only the format's fixed texts), `count` copies.

@@ -144,15 +144,35 @@ int GoodsImportMapping::columnFromName(const QString &name)
     return col <= ImportTable::MaxColumns ? col - 1 : -1;
 }
 
+int GoodsImportMapping::findCaptionRow(const ImportTable &table)
+{
+    for (int r = 0; r < table.rows.size() && r < 20; ++r) {
+        int known = 0, filled = 0;
+        for (const QString &c : table.rows[r]) {
+            if (c.trimmed().isEmpty())
+                continue;
+            ++filled;
+            if (knownCaptions().contains(normalised(c)) || isPriceCaption(c))
+                ++known;
+        }
+        if (known >= 2 || (known >= 1 && known == filled))
+            return r;
+    }
+    return -1;
+}
+
+int GoodsImportMapping::tableRowOf(const ImportTable &table, int sourceRow)
+{
+    return int(table.sourceRows.indexOf(sourceRow));
+}
+
 bool GoodsImportMapping::guessHeader(const ImportTable &table)
 {
     if (table.rows.isEmpty())
         return false;
+    if (findCaptionRow(table) >= 0)
+        return true;
     const QStringList &first = table.rows.first();
-    for (const QString &c : first) {
-        if (knownCaptions().contains(normalised(c)) || isPriceCaption(c))
-            return true;
-    }
     if (table.rows.size() < 2)
         return false;
     // Text over a number in the same column, and no number in the first row.
@@ -166,7 +186,8 @@ bool GoodsImportMapping::guessHeader(const ImportTable &table)
     return textOverNumber;
 }
 
-GoodsImportMapping GoodsImportMapping::guess(const ImportTable &table, bool header)
+GoodsImportMapping GoodsImportMapping::guess(const ImportTable &table, bool header,
+                                             int captionRow)
 {
     GoodsImportMapping m;
     m.header = header;
@@ -174,7 +195,10 @@ GoodsImportMapping GoodsImportMapping::guess(const ImportTable &table, bool head
         return m;
     std::array<bool, ImportTable::MaxColumns> used{};
     if (header) {
-        const QStringList &captions = table.rows.first();
+        m.captionRow = captionRow >= 0 && captionRow < table.rows.size()
+                           ? captionRow
+                           : std::max(0, findCaptionRow(table));
+        const QStringList &captions = table.rows[m.captionRow];
         // Exact captions first, then the prices into the free texts.
         for (int c = 0; c < captions.size(); ++c) {
             const auto it = knownCaptions().constFind(normalised(captions[c]));

@@ -18,6 +18,9 @@ public:
 
     std::array<int, FieldCount> columns;
     bool header = false;
+    // The row (index into ImportTable::rows) that holds the captions when `header`; the rows
+    // above it (a title, a date) are skipped.
+    int captionRow = 0;
 
     GoodsImportMapping() { columns.fill(None); }
     int column(int field) const { return columns[size_t(field)]; }
@@ -35,11 +38,19 @@ public:
     static QString columnName(int column);
     static int columnFromName(const QString &name);
 
-    // Whether the first row looks like captions: a known caption, or text above numbers.
+    // Whether the file has a caption row: a row of known captions among the first rows, or
+    // a first row of text above numbers.
     static bool guessHeader(const ImportTable &table);
-    // The mapping guessed for the table: by caption when `header`, else by the cells
-    // (a column of 8 to 14 digit numbers is barcode 1, the first column of words the name).
-    static GoodsImportMapping guess(const ImportTable &table, bool header);
+    // The first row (of the first 20) that holds known captions: two or more, or only
+    // captions; -1 when none does.
+    static int findCaptionRow(const ImportTable &table);
+    // The mapping guessed for the table: by the captions of the caption row when `header`
+    // (`captionRow`, or the one found when -1), else by the cells (a column of 8 to 14 digit
+    // numbers is barcode 1, the first column of words the name).
+    static GoodsImportMapping guess(const ImportTable &table, bool header, int captionRow = -1);
+    // The index of the table row that was row `sourceRow` of the file (1-based); -1 when
+    // that row is blank or beyond the file.
+    static int tableRowOf(const ImportTable &table, int sourceRow);
 
     // "name=B,barcode1=A,qty=D" (a field "none" or "-" maps nothing). Fields not named map
     // nothing. False with a reason for an unknown field or column.

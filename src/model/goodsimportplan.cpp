@@ -6,6 +6,9 @@
 #include "model/importedcell.h"
 
 #include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include <bitset>
 #include <limits>
@@ -13,6 +16,23 @@
 namespace {
 
 using M = GoodsImportMapping;
+
+// A cell's text in a listing: quoted, "" when blank.
+QString shown(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// "3, 5, 7" (the first 20, then "…").
+QString rowList(const QList<int> &rows)
+{
+    QStringList out;
+    for (int i = 0; i < rows.size() && i < 20; ++i)
+        out << QString::number(rows[i]);
+    if (rows.size() > 20)
+        out << QStringLiteral("...");
+    return out.join(QStringLiteral(", "));
+}
 
 // Format and quantity cells are read as the goods file reads them: the leading number,
 // blank for 0.
@@ -33,6 +53,20 @@ int goodsNumber(const QString &raw)
     return ok && n >= 1 && n <= GoodsImportPlan::MaxGoods ? int(n) : -1;
 }
 
+// "1,050", "-12,345.5": a number written with thousands separators.
+bool hasThousands(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?\d{1,3}(,\d{3})+(\.\d+)?$)"));
+    return number.match(text).hasMatch();
+}
+
+// "8.80001E+12": a number a spreadsheet wrote in scientific notation.
+bool isScientific(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?\d+(\.\d+)?[eE][+-]?\d+$)"));
+    return number.match(text).hasMatch();
+}
+
 struct Row {
     int sourceRow = 0;
     int number = 0; // 0 none given
@@ -41,27 +75,50 @@ struct Row {
 
 class Builder {
 public:
-    Builder(GoodsImportPlan &plan, const M &mapping) : p(plan), m(mapping) {}
+    Builder(GoodsImportPlan &plan, const M &mapping, const GoodsImportPlan::Options &options)
+        : p(plan), m(mapping), o(options)
+    {
+    }
 
     // The cleaned cells of one file row; false when the row is skipped.
     bool readRow(const ImportTable &t, int r, Row *row)
     {
         row->sourceRow = t.sourceRows.value(r);
         // The cells' findings count only for rows that are imported.
-        int controls = 0, cut = 0, filtered = 0, quantity = 0;
+        int controls = 0, cut = 0, filtered = 0, quantity = 0, thousands = 0;
         QList<GoodsImportPlan::CellNote> notes;
+        QList<GoodsImportPlan::ChangedCell> changed;
+        bool scientific = false;
         for (int f = 0; f < M::FieldCount; ++f) {
             if (!m.isMapped(f))
                 continue;
             const QString raw = t.cell(r, m.column(f));
+            QString read = raw.trimmed();
+            if (hasThousands(read)) {
+                ++thousands;
+                if (o.plainThousands)
+                    read.remove(QLatin1Char(','));
+            }
+            if (f >= M::Barcode1 && f < M::Text1 && isScientific(read))
+                scientific = true;
             if (f == M::Number || f == M::Format || f == M::Qty) {
-                row->cells[size_t(f)] = ImportedCell::controlsToSpaces(raw).trimmed();
+                row->cells[size_t(f)] = ImportedCell::controlsToSpaces(read).trimmed();
+                if (f != M::Number) {
+                    const QString stored = numberCell(row->cells[size_t(f)]);
+                    // A blank cell stands for 0 as the goods file writes it.
+                    if (stored != raw.trimmed() && !(stored.isEmpty() && isZero(raw)))
+                        changed.append({row->sourceRow, f, raw.trimmed(), stored});
+                }
                 continue;
             }
+            // The cell as the file has it, unless its thousands separators were taken out.
+            const QString input = read == raw.trimmed() ? raw : read;
             const ImportedCell c = ImportedCell::clean(
-                raw, f == M::Name ? GoodsImportPlan::NameBytes : GoodsImportPlan::DataBytes,
+                input, f == M::Name ? GoodsImportPlan::NameBytes : GoodsImportPlan::DataBytes,
                 f != M::Name);
             row->cells[size_t(f)] = c.text;
+            if (c.text != raw.trimmed())
+                changed.append({row->sourceRow, f, raw.trimmed(), c.text});
             controls += c.controls;
             cut += c.cut;
             filtered += c.filtered;
@@ -72,6 +129,10 @@ public:
             const double q = LeadingNumber(row->cells[M::Qty]);
             if (q < 0 || q > 999 || q != double(qint64(q)))
                 ++quantity;
+        }
+        if (scientific) {
+            p.scientificBarcodeRows.append(row->sourceRow);
+            return false;
         }
         bool any = !row->cells[M::Name].isEmpty();
         for (int b = 0; b < 3; ++b)
@@ -92,6 +153,8 @@ public:
         p.filteredCells += filtered;
         p.quantityCells += quantity;
         p.notCp949 += notes;
+        p.changedCells += changed;
+        p.thousandsCells += thousands;
         return true;
     }
 
@@ -103,6 +166,9 @@ public:
             cells = QStringList(GoodsTable::ColumnCount, QString());
             cells[GoodsTable::FormatColumn - 1] = QStringLiteral("1");
             cells[GoodsTable::NameColumn - 1] = QStringLiteral("?");
+            if (!m.isMapped(M::Qty))
+                cells[GoodsTable::QtyColumn - 1] =
+                    numberCell(QString::number(std::clamp(o.defaultQty, 0, 999)));
         }
         for (int f = M::Name; f < M::FieldCount; ++f) {
             if (!m.isMapped(f))
@@ -126,6 +192,14 @@ public:
 
     GoodsImportPlan &p;
     const M &m;
+    const GoodsImportPlan::Options &o;
+
+private:
+    static bool isZero(const QString &raw)
+    {
+        bool ok = false;
+        return raw.trimmed().toDouble(&ok) == 0 && ok;
+    }
 };
 
 QString matchKey(const QStringList &cells, GoodsImportPlan::Match match)
@@ -139,7 +213,8 @@ QString matchKey(const QStringList &cells, GoodsImportPlan::Match match)
 } // namespace
 
 GoodsImportPlan GoodsImportPlan::build(const ImportTable &table, const GoodsImportMapping &mapping,
-                                       Mode mode, Match match, const GoodsTable &current)
+                                       Mode mode, Match match, const GoodsTable &current,
+                                       const Options &options)
 {
     GoodsImportPlan plan;
     bool anyGoodsCell = mapping.isMapped(M::Name);
@@ -159,9 +234,12 @@ GoodsImportPlan GoodsImportPlan::build(const ImportTable &table, const GoodsImpo
         return plan;
     }
 
-    Builder b(plan, mapping);
+    plan.plainThousands = options.plainThousands;
+    Builder b(plan, mapping, options);
     QList<Row> rows;
-    for (int r = mapping.header ? 1 : 0; r < table.rows.size(); ++r) {
+    const int captionRow = mapping.header ? std::clamp(mapping.captionRow, 0, int(table.rows.size())) : -1;
+    plan.skippedAboveCaptions = std::max(0, captionRow);
+    for (int r = captionRow + 1; r < table.rows.size(); ++r) {
         Row row;
         if (b.readRow(table, r, &row))
             rows.append(row);
@@ -245,6 +323,23 @@ void GoodsImportPlan::applyTo(GoodsTable &table) const
     table.setRowTexts(rows);
 }
 
+QStringList GoodsImportPlan::changedCellLines(bool korean) const
+{
+    QStringList out;
+    if (changedCells.isEmpty())
+        return out;
+    out << (korean ? QStringLiteral("읽은 것과 다르게 저장되는 칸 %1개 (행, 칸: 읽은 값 → 저장할 값):")
+                   : QStringLiteral("%1 cell(s) stored otherwise than read (row, cell: read -> "
+                                    "stored):"))
+               .arg(changedCells.size());
+    for (const ChangedCell &c : changedCells)
+        out << (korean ? QStringLiteral("  %1행 %2: %3 → %4") : QStringLiteral("  row %1 %2: %3 -> %4"))
+                   .arg(c.sourceRow)
+                   .arg(korean ? M::caption(c.field) : M::key(c.field), shown(c.read),
+                        shown(c.stored));
+    return out;
+}
+
 QStringList GoodsImportPlan::summaryKorean() const
 {
     if (!mappingProblemKorean.isEmpty())
@@ -262,6 +357,14 @@ QStringList GoodsImportPlan::summaryKorean() const
         out << QStringLiteral("  건너뜀: 번호가 1~999 밖인 줄 %1개").arg(skippedNumberRange);
     if (skippedOverLimit)
         out << QStringLiteral("  건너뜀: 999개를 넘는 품목 %1개").arg(skippedOverLimit);
+    if (!scientificBarcodeRows.isEmpty())
+        out << QStringLiteral("  건너뜀: 바코드가 지수 표기(8.80001E+12 등)라 숫자를 잃은 줄 %1개 "
+                              "(%2행) - 엑셀에서 바코드 열을 텍스트 형식으로 바꾸고 바코드를 다시 "
+                              "넣어 저장하세요")
+                   .arg(scientificBarcodeRows.size())
+                   .arg(rowList(scientificBarcodeRows));
+    if (skippedAboveCaptions)
+        out << QStringLiteral("  제목 줄 위의 줄 %1개는 가져오지 않음").arg(skippedAboveCaptions);
     if (renumbered)
         out << QStringLiteral("  번호가 이미 있어 빈 번호를 받은 품목 %1개").arg(renumbered);
     if (controlCells)
@@ -282,6 +385,13 @@ QStringList GoodsImportPlan::summaryKorean() const
         if (notCp949.size() > 20)
             out << QStringLiteral("  외 %1칸").arg(notCp949.size() - 20);
     }
+    if (thousandsCells)
+        out << (plainThousands
+                    ? QStringLiteral("천 단위 쉼표가 있는 숫자 칸 %1개: 쉼표를 빼고 저장 (1,050 → 1050)")
+                    : QStringLiteral("천 단위 쉼표가 있는 숫자 칸 %1개: 쉼표는 ?로 바뀝니다 "
+                                     "('천 단위 쉼표 빼기'를 고르면 1,050 → 1050)"))
+                   .arg(thousandsCells);
+    out << changedCellLines(true);
     return out;
 }
 
@@ -303,6 +413,15 @@ QStringList GoodsImportPlan::summaryEnglish() const
                    .arg(skippedNumberRange);
     if (skippedOverLimit)
         out << QStringLiteral("  skipped: %1 row(s) over 999 goods").arg(skippedOverLimit);
+    if (!scientificBarcodeRows.isEmpty())
+        out << QStringLiteral("  refused: %1 row(s) whose barcode is a number in scientific "
+                              "notation, its digits lost (row %2); format the barcode column "
+                              "as text in the spreadsheet and enter the barcodes again")
+                   .arg(scientificBarcodeRows.size())
+                   .arg(rowList(scientificBarcodeRows));
+    if (skippedAboveCaptions)
+        out << QStringLiteral("  %1 row(s) above the caption row not imported")
+                   .arg(skippedAboveCaptions);
     if (renumbered)
         out << QStringLiteral("  %1 item(s) got a free number (theirs was in use)").arg(renumbered);
     if (controlCells)
@@ -324,5 +443,13 @@ QStringList GoodsImportPlan::summaryEnglish() const
         if (notCp949.size() > 20)
             out << QStringLiteral("  and %1 more").arg(notCp949.size() - 20);
     }
+    if (thousandsCells)
+        out << (plainThousands
+                    ? QStringLiteral("%1 number cell(s) with thousands separators: stored "
+                                     "without them (1,050 -> 1050)")
+                    : QStringLiteral("%1 number cell(s) with thousands separators: the commas "
+                                     "become ? (--plain-thousands stores 1,050 as 1050)"))
+                   .arg(thousandsCells);
+    out << changedCellLines(false);
     return out;
 }

@@ -3,6 +3,8 @@
 #include "common/textfile.h"
 #include "common/textutil.h"
 
+#include <algorithm>
+
 namespace {
 
 QString delimiterKey(char d)
@@ -139,7 +141,7 @@ void GoodsImportSettings::remember(const GoodsImportMapping &used, const ImportT
     mapping = used;
     for (int f = 0; f < GoodsImportMapping::FieldCount; ++f) {
         captions[size_t(f)] = used.header && used.isMapped(f)
-                                  ? CleanText(table.cell(0, used.column(f)), 0)
+                                  ? CleanText(table.cell(used.captionRow, used.column(f)), 0)
                                   : QString();
     }
 }
@@ -148,13 +150,30 @@ GoodsImportMapping GoodsImportSettings::mappingFor(const ImportTable &table) con
 {
     GoodsImportMapping m;
     m.header = mapping.header;
+    if (m.header) {
+        // The caption row: the first that holds a remembered caption, else one of known
+        // captions, else the first.
+        m.captionRow = -1;
+        for (int r = 0; r < table.rows.size() && r < 20 && m.captionRow < 0; ++r) {
+            for (const QString &cell : table.rows[r]) {
+                const QString clean = CleanText(cell, 0);
+                if (!clean.isEmpty() &&
+                    std::find(captions.begin(), captions.end(), clean) != captions.end()) {
+                    m.captionRow = r;
+                    break;
+                }
+            }
+        }
+        if (m.captionRow < 0)
+            m.captionRow = std::max(0, GoodsImportMapping::findCaptionRow(table));
+    }
     for (int f = 0; f < GoodsImportMapping::FieldCount; ++f) {
         if (!mapping.isMapped(f))
             continue;
         int col = GoodsImportMapping::None;
         const QString &caption = captions[size_t(f)];
         if (mapping.header && !caption.isEmpty() && !table.rows.isEmpty()) {
-            const QStringList &first = table.rows.first();
+            const QStringList &first = table.rows[m.captionRow];
             for (int c = 0; c < first.size() && col == GoodsImportMapping::None; ++c) {
                 if (CleanText(first[c], 0) == caption)
                     col = c;

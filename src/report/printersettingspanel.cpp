@@ -3,7 +3,7 @@
 #include "common/settingsstore.h"
 #include "common/textutil.h"
 #include "report/printentryfields.h"
-#include "model/printrequest.h"
+#include "model/reportrequest.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -173,7 +173,7 @@ void PrinterSettingsPanel::load()
     PrintSpcFme->hide();
 }
 
-void PrinterSettingsPanel::copyTo(PrintRequest &answer) const
+void PrinterSettingsPanel::copyTo(ReportRequest &answer) const
 {
     answer.PrinterType = SelPrt1Opt->isChecked() ? 1 : 0;
     answer.FineAdjustOff = SetBjChk->isChecked() ? 1 : 0;

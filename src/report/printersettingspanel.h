@@ -6,7 +6,7 @@
 #include <functional>
 
 class PrintEntryFields;
-struct PrintRequest;
+struct ReportRequest;
 class QCheckBox;
 class QDialog;
 class QGroupBox;
@@ -36,7 +36,7 @@ public:
     // Reads the settings with their clamps into the controls and hides the side panels.
     void load();
     // The printer type, both check boxes and the fine adjustments into an answer.
-    void copyTo(PrintRequest &answer) const;
+    void copyTo(ReportRequest &answer) const;
 
     QRadioButton *SelPrt0Opt = nullptr, *SelPrt1Opt = nullptr;
     QPushButton *PrintDlgCmd = nullptr;

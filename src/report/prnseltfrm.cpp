@@ -47,7 +47,7 @@ QString padDigits(qint64 value, int digits)
 
 } // namespace
 
-PrnSeltFrm::PrnSeltFrm(const PrintRequest &request, QWidget *parent)
+PrnSeltFrm::PrnSeltFrm(const ReportRequest &request, QWidget *parent)
     : QDialog(parent), m_fields(new PrintEntryFields(this)),
       m_printer(new PrinterSettingsPanel(
           this, m_fields, [this](const QString &key, qint32 value) { saveInt(key, value); }))
@@ -66,7 +66,7 @@ PrnSeltFrm::~PrnSeltFrm()
     delete m_fields;
 }
 
-PrintRequest PrnSeltFrm::ask(const PrintRequest &request, QWidget *parent)
+ReportRequest PrnSeltFrm::ask(const ReportRequest &request, QWidget *parent)
 {
     PrnSeltFrm dialog(request, parent);
     dialog.exec();
@@ -278,7 +278,7 @@ QString PrnSeltFrm::listKey(const QString &name) const
     return QLatin1Char('[') + m_listKind + QLatin1Char(']') + name;
 }
 
-void PrnSeltFrm::Form_Load(const PrintRequest &request)
+void PrnSeltFrm::Form_Load(const ReportRequest &request)
 {
     ProgramState &p = Program();
     p.ModalOpening = 0;
@@ -377,7 +377,7 @@ void PrnSeltFrm::showEvent(QShowEvent *event)
 
 void PrnSeltFrm::copyStateToAnswer()
 {
-    PrintRequest &a = m_answer;
+    ReportRequest &a = m_answer;
     m_printer->copyTo(a);
     a.Selections = m_selection;
     const QList<QLineEdit *> ranges{St6Txt,    Ed6Txt,    St8Txt,    Ed8Txt,    St334aTxt,

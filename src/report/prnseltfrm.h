@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/printrequest.h"
+#include "model/reportrequest.h"
 
 #include <QDialog>
 #include <QHash>
@@ -26,13 +26,13 @@ class QPushButton;
 class PrnSeltFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit PrnSeltFrm(const PrintRequest &request, QWidget *parent = nullptr);
+    explicit PrnSeltFrm(const ReportRequest &request, QWidget *parent = nullptr);
     ~PrnSeltFrm() override;
 
     // The dialog's answer; PrintChoice is Nothing until an exit button closes it.
-    const PrintRequest &answer() const { return m_answer; }
+    const ReportRequest &answer() const { return m_answer; }
     // Shows the dialog modally for the request and gives its answer.
-    static PrintRequest ask(const PrintRequest &request, QWidget *parent = nullptr);
+    static ReportRequest ask(const ReportRequest &request, QWidget *parent = nullptr);
 
     // Values written to the settings store while this dialog was open, by key (the store
     // itself keeps nothing; this lets the caller see what the dialog decided to keep).
@@ -85,7 +85,7 @@ private:
 
     void buildForm();
     void buildRangePanels(QGridLayout *grid);
-    void Form_Load(const PrintRequest &request);
+    void Form_Load(const ReportRequest &request);
     void Form_Unload();
     void PrnSelCmd_Click(int rowIndex, int button);
     void paintButton(QPushButton *button, quint32 colour);
@@ -99,7 +99,7 @@ private:
     PrinterSettingsPanel *m_printer;
     QList<SelectionRow> m_rows;
     QHash<QString, qint32> m_written;
-    PrintRequest m_answer;
+    ReportRequest m_answer;
     QString m_listKind;
     qint16 m_rangeKind = 1;
     std::array<qint16, 9> m_selection{};

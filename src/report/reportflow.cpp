@@ -111,7 +111,7 @@ void RunRegistrationReport(const ReportCaller &caller, const ReportSource &sourc
         return;
 
     // The request: only plain white A4 paper, no range values, one print kind.
-    PrintRequest request;
+    ReportRequest request;
     request.PaperAllowed[1] = true;
     request.ListKind = formName.chopped(3);
     request.RangeKind = (formName != QLatin1String("LEO60DFrm") && caller.nameOrder) ? 5 : 1;
@@ -120,7 +120,7 @@ void RunRegistrationReport(const ReportCaller &caller, const ReportSource &sourc
     QWidget *const printCmd = caller.reportButton;
     if (printCmd)
         printCmd->setEnabled(false);
-    PrintRequest answer = request;
+    ReportRequest answer = request;
     if (!OpenModal([&] { answer = PrnSeltFrm::ask(request, station); }))
         answer.PrintChoice = PrintExit::Nothing;
     if (printCmd)

@@ -148,7 +148,7 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
         o->installEventFilter(this); // its tooltip names where the port sends
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this,
-                [this, i] { m_doc->editPort(qint16(i), m_doc->formatSet().BarComSpeed); });
+                [this, i] { m_doc->setPort(qint16(i), m_doc->formatSet().BarComSpeed); });
     }
     second->addSpacing(14);
     second->addWidget(new QLabel(QStringLiteral("속도"), this));
@@ -167,7 +167,7 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
         BarComSpeedOpt[i] = o;
         second->addWidget(o);
         connect(o, &QRadioButton::clicked, this,
-                [this, i] { m_doc->editPort(m_doc->formatSet().BarComPort, qint16(i)); });
+                [this, i] { m_doc->setPort(m_doc->formatSet().BarComPort, qint16(i)); });
     }
     second->addSpacing(14);
     PortSetCmd = new QPushButton(QStringLiteral("포트 설정"), this);

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -80,9 +81,17 @@ GoodsImportFrm::GoodsImportFrm(const PrinterDriver &model, const FormatSet &form
                             QStringLiteral("세미콜론 ;"), QStringLiteral("탭")});
     readRow->addWidget(DelimiterCbo);
     readRow->addSpacing(12);
-    HeaderChk = new QCheckBox(QStringLiteral("첫 줄은 제목"), this);
+    HeaderChk = new QCheckBox(QStringLiteral("제목 줄"), this);
     HeaderChk->setObjectName(QStringLiteral("HeaderChk"));
+    HeaderChk->setToolTip(QStringLiteral("품목 칸의 이름이 있는 줄: 그 위의 줄(목록 제목 등)은 "
+                                         "가져오지 않습니다"));
     readRow->addWidget(HeaderChk);
+    CaptionRowSpn = new QSpinBox(this);
+    CaptionRowSpn->setObjectName(QStringLiteral("CaptionRowSpn"));
+    CaptionRowSpn->setRange(1, 1);
+    CaptionRowSpn->setSuffix(QStringLiteral("행"));
+    CaptionRowSpn->setAccessibleName(QStringLiteral("제목 줄 번호"));
+    readRow->addWidget(CaptionRowSpn);
     readRow->addStretch();
     v->addLayout(readRow);
 
@@ -136,6 +145,22 @@ GoodsImportFrm::GoodsImportFrm(const PrinterDriver &model, const FormatSet &form
     MatchCbo->addItems(
         {QStringLiteral("바코드#1이 같은 품목"), QStringLiteral("번호가 같은 품목")});
     modeRow->addWidget(MatchCbo);
+    modeRow->addSpacing(16);
+    auto *qtyLbl = new QLabel(QStringLiteral("기본 수량"), this);
+    modeRow->addWidget(qtyLbl);
+    DefaultQtySpn = new QSpinBox(this);
+    DefaultQtySpn->setObjectName(QStringLiteral("DefaultQtySpn"));
+    DefaultQtySpn->setRange(0, 999);
+    DefaultQtySpn->setValue(1);
+    DefaultQtySpn->setToolTip(QStringLiteral("수량 칸을 연결하지 않았을 때 새 품목의 수량"));
+    qtyLbl->setBuddy(DefaultQtySpn);
+    modeRow->addWidget(DefaultQtySpn);
+    modeRow->addSpacing(16);
+    ThousandsChk = new QCheckBox(QStringLiteral("천 단위 쉼표 빼기 (1,050 → 1050)"), this);
+    ThousandsChk->setObjectName(QStringLiteral("ThousandsChk"));
+    ThousandsChk->setToolTip(
+        QStringLiteral("품목 파일에는 쉼표를 넣을 수 없어 그대로면 1?050으로 저장됩니다"));
+    modeRow->addWidget(ThousandsChk);
     modeRow->addStretch();
     v->addLayout(modeRow);
 
@@ -178,9 +203,13 @@ GoodsImportFrm::GoodsImportFrm(const PrinterDriver &model, const FormatSet &form
     connect(EncodingCbo, &QComboBox::activated, this, [this] { readFile(); });
     connect(DelimiterCbo, &QComboBox::activated, this, [this] { readFile(); });
     connect(HeaderChk, &QCheckBox::toggled, this, [this] {
+        CaptionRowSpn->setEnabled(HeaderChk->isChecked());
         showTable();
         refreshPlan();
     });
+    connect(CaptionRowSpn, &QSpinBox::valueChanged, this, [this] { captionRowChosen(); });
+    connect(ThousandsChk, &QCheckBox::toggled, this, [this] { refreshPlan(); });
+    connect(DefaultQtySpn, &QSpinBox::valueChanged, this, [this] { refreshPlan(); });
     connect(modes, &QButtonGroup::buttonToggled, this, [this] {
         MatchCbo->setEnabled(ModeUpdateOpt->isChecked());
         refreshPlan();
@@ -238,6 +267,9 @@ void GoodsImportFrm::readFile()
         m_mapped = true;
     }
     HeaderChk->setChecked(m.header);
+    CaptionRowSpn->setEnabled(m.header);
+    CaptionRowSpn->setRange(1, std::max(1, m_table.sourceRows.isEmpty() ? 1 : int(m_table.sourceRows.last())));
+    CaptionRowSpn->setValue(m_table.sourceRows.value(m.header ? m.captionRow : 0, 1));
     m_updating = false;
     showTable();
     showMapping(m);
@@ -246,15 +278,16 @@ void GoodsImportFrm::readFile()
 
 void GoodsImportFrm::showTable()
 {
-    const bool header = HeaderChk->isChecked();
-    const int first = header ? 1 : 0;
+    const int captions = captionRow();
+    const bool header = captions >= 0;
+    const int first = captions + 1;
     const int shown = std::min<int>(int(m_table.rows.size()) - first, PreviewRows);
     m_rows->clear();
     m_rows->setColumnCount(m_table.columns);
     m_rows->setRowCount(std::max(0, shown));
     QStringList heads;
     for (int c = 0; c < m_table.columns; ++c) {
-        const QString caption = header ? m_table.cell(0, c).trimmed() : QString();
+        const QString caption = header ? m_table.cell(captions, c).trimmed() : QString();
         heads << (caption.isEmpty() ? M::columnName(c)
                                     : M::columnName(c) + QLatin1Char(' ') + caption);
     }
@@ -297,6 +330,7 @@ GoodsImportMapping GoodsImportFrm::mapping() const
 {
     GoodsImportMapping m;
     m.header = HeaderChk && HeaderChk->isChecked();
+    m.captionRow = std::max(0, captionRow());
     for (int f = 0; f < M::FieldCount; ++f) {
         if (MapCbo[size_t(f)])
             m.columns[size_t(f)] = MapCbo[size_t(f)]->currentIndex() - 1;
@@ -313,6 +347,47 @@ GoodsImportPlan::Mode GoodsImportFrm::mode() const
     if (ModeUpdateOpt->isChecked())
         return GoodsImportPlan::Mode::Update;
     return GoodsImportPlan::Mode::Append;
+}
+
+GoodsImportPlan::Options GoodsImportFrm::options() const
+{
+    GoodsImportPlan::Options o;
+    o.plainThousands = ThousandsChk->isChecked();
+    o.defaultQty = DefaultQtySpn->value();
+    return o;
+}
+
+int GoodsImportFrm::captionRow() const
+{
+    if (!HeaderChk || !HeaderChk->isChecked() || m_table.rows.isEmpty())
+        return -1;
+    // The row named, or the first file row below it that has any text.
+    const int wanted = CaptionRowSpn->value();
+    for (int r = 0; r < m_table.sourceRows.size(); ++r) {
+        if (m_table.sourceRows[r] >= wanted)
+            return r;
+    }
+    return int(m_table.rows.size()) - 1;
+}
+
+void GoodsImportFrm::captionRowChosen()
+{
+    if (m_updating)
+        return;
+    // The captions of the row chosen give the columns.
+    const int row = captionRow();
+    showTable();
+    if (row >= 0)
+        showMapping(M::guess(m_table, true, row));
+    refreshPlan();
+}
+
+QString GoodsImportFrm::replaceQuestion(int current, int imported)
+{
+    return QStringLiteral("* 현재 품목 %1개를 가져온 품목 %2개로 바꿉니다.\n"
+                          "바꾼 뒤에도 '되돌리기'로 되돌릴 수 있습니다. 바꿀까요 ?")
+        .arg(current)
+        .arg(imported);
 }
 
 GoodsImportPlan::Match GoodsImportFrm::match() const
@@ -332,8 +407,8 @@ void GoodsImportFrm::refreshPlan()
     } else if (!m_problem.ok()) {
         lines << QStringLiteral("* ") + m_problem.korean() + QStringLiteral(" !");
     } else {
-        m_plan = GoodsImportPlan::build(m_table, mapping(), mode(), match(), m_goods);
-        const int dataRows = int(m_table.rows.size()) - (HeaderChk->isChecked() ? 1 : 0);
+        m_plan = GoodsImportPlan::build(m_table, mapping(), mode(), match(), m_goods, options());
+        const int dataRows = int(m_table.rows.size()) - (captionRow() + 1);
         QString read = QStringLiteral("파일의 품목 줄 %1개").arg(std::max(0, dataRows));
         if (m_table.kind == ImportTable::Kind::Text)
             read += QStringLiteral(" (%1%2)").arg(TextEncoding::name(m_table.encoding),
@@ -355,11 +430,17 @@ void GoodsImportFrm::refreshPlan()
     }
     SummaryTxt->setPlainText(lines.join(QLatin1Char('\n')));
     ImportCmd->setEnabled(m_plan.importsAnything());
+    DefaultQtySpn->setEnabled(!mapping().isMapped(M::Qty));
 }
 
 void GoodsImportFrm::ImportCmd_Click()
 {
     if (!m_plan.importsAnything())
+        return;
+    // Replacing a list that has goods asks first, with the counts.
+    if (mode() == GoodsImportPlan::Mode::Replace && m_goods.rows() > 0 &&
+        !Dialogs::askYesNo(this, replaceQuestion(m_goods.rows(), int(m_plan.rows.size())),
+                           QStringLiteral("품목 바꾸기")))
         return;
     m_settings.remember(mapping(), m_table);
     m_settings.mode = mode();

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QStandardItemModel;
 class QTableView;
 
@@ -42,6 +43,9 @@ public:
     QComboBox *EncodingCbo = nullptr;
     QComboBox *DelimiterCbo = nullptr;
     QCheckBox *HeaderChk = nullptr;
+    QSpinBox *CaptionRowSpn = nullptr; // the file's row of the captions
+    QCheckBox *ThousandsChk = nullptr;
+    QSpinBox *DefaultQtySpn = nullptr;
     QTableView *PreviewGrid = nullptr;
     std::array<QComboBox *, GoodsImportMapping::FieldCount> MapCbo{}; // "MapCbo_<key>"
     QRadioButton *ModeAppendOpt = nullptr;
@@ -51,6 +55,9 @@ public:
     QPlainTextEdit *SummaryTxt = nullptr;
     QPushButton *ImportCmd = nullptr;
     QPushButton *CancelCmd = nullptr;
+
+    // The replace question: "현재 품목 n개를 가져온 품목 m개로 바꿉니다".
+    static QString replaceQuestion(int current, int imported);
 
     // Rows of the file shown in the grid.
     static constexpr int PreviewRows = 100;
@@ -64,6 +71,10 @@ private:
     void refreshPlan();
     GoodsImportPlan::Mode mode() const;
     GoodsImportPlan::Match match() const;
+    GoodsImportPlan::Options options() const;
+    // The table row of the captions when the file has them, else -1.
+    int captionRow() const;
+    void captionRowChosen();
 
     const PrinterDriver &m_model;
     const FormatSet &m_formats;

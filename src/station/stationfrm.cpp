@@ -101,7 +101,7 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
             ChtExitCmd_Click();
     });
     m_undo->setBusy([this] { return m_printer->isPrinting(); });
-    m_undo->setRowShower([this](int row) { setActiveRow(row); });
+    m_undo->setRowShower([this](int row) { setActiveRow(row); }, [this] { return activeRow(); });
     connect(m_undo, &UndoControls::buttonStepped, this, &StationFrm::focusGrid);
     for (QLineEdit *box : m_editor->findChildren<QLineEdit *>())
         m_undo->coverBox(box);

@@ -153,6 +153,14 @@ QFrame *StationPrinter::buildListPanel(QWidget *parent)
     BarPrtFormChk = named(new QCheckBox(QStringLiteral("현재 선택된 포멧으로 발행"), f),
                           QStringLiteral("BarPrtFormChk"));
     v->addWidget(BarPrtFormChk);
+    // The rows the choices leave out, and why, before anything is sent.
+    BarPrtSkipLbl = named(new QLabel(f), QStringLiteral("BarPrtSkipLbl"));
+    BarPrtSkipLbl->setWordWrap(true);
+    QPalette warn = BarPrtSkipLbl->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xB0, 0x30, 0x00));
+    BarPrtSkipLbl->setPalette(warn);
+    BarPrtSkipLbl->hide();
+    v->addWidget(BarPrtSkipLbl);
     auto *buttons = new QHBoxLayout;
     BarPrintEnter2Cmd =
         named(new QPushButton(QStringLiteral("발행"), f), QStringLiteral("BarPrintEnter2Cmd"));
@@ -163,11 +171,27 @@ QFrame *StationPrinter::buildListPanel(QWidget *parent)
     v->addLayout(buttons);
 
     BarPrintSu2Txt->installEventFilter(this);
-    connect(BarPrtSel1Opt, &QRadioButton::clicked, this, [this] { m_listSel = 1; });
-    connect(BarPrtSel2Opt, &QRadioButton::clicked, this, [this] { m_listSel = 2; });
-    connect(BarPrtSu1Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 1; });
-    connect(BarPrtSu2Opt, &QRadioButton::clicked, this, [this] { m_listQtyMode = 2; });
-    connect(BarPrtFormChk, &QCheckBox::clicked, this, [this](bool on) { m_listOverride = on; });
+    connect(BarPrtSel1Opt, &QRadioButton::clicked, this, [this] {
+        m_listSel = 1;
+        showListSkips();
+    });
+    connect(BarPrtSel2Opt, &QRadioButton::clicked, this, [this] {
+        m_listSel = 2;
+        showListSkips();
+    });
+    connect(BarPrtSu1Opt, &QRadioButton::clicked, this, [this] {
+        m_listQtyMode = 1;
+        showListSkips();
+    });
+    connect(BarPrtSu2Opt, &QRadioButton::clicked, this, [this] {
+        m_listQtyMode = 2;
+        showListSkips();
+    });
+    connect(BarPrtFormChk, &QCheckBox::clicked, this, [this](bool on) {
+        m_listOverride = on;
+        showListSkips();
+    });
+    connect(BarPrintSu2Txt, &QLineEdit::textChanged, this, [this] { showListSkips(); });
     connect(BarPrintEnter2Cmd, &QPushButton::clicked, this,
             &StationPrinter::BarPrintEnter2Cmd_Click);
     connect(BarPrintExit2Cmd, &QPushButton::clicked, this, &StationPrinter::BarPrintExit2Cmd_Click);
@@ -229,7 +253,50 @@ void StationPrinter::openListPanel()
     m_listOverride = false;
     m_listQty = 0;
     BarPrintSu2Txt->clear();
+    showListSkips();
     BarPrintSu2Txt->setFocus();
+}
+
+PrintRequest StationPrinter::listRequest(int typedQuantity) const
+{
+    const GoodsTable *goods = m_doc->goods();
+    PrintRequest request;
+    for (int r = 1; r <= goods->rows(); ++r) {
+        if (m_listSel == 1 || goods->mark(r))
+            request.rows << r;
+    }
+    request.typedQuantity = m_listQtyMode == 1 ? 0 : typedQuantity;
+    request.overrideFormat = m_listOverride ? m_doc->currentFormat() : 0;
+    request.blackMark = m_doc->blackMarkStock();
+    return request;
+}
+
+QStringList StationPrinter::skipReasons(const PrintPlan &plan)
+{
+    QStringList out;
+    if (const int n = plan.count(PrintPlan::Skip::NoQuantity))
+        out << QStringLiteral("수량 0: %1행 제외").arg(n);
+    if (const int n = plan.count(PrintPlan::Skip::NoFormat))
+        out << QStringLiteral("포멧 없음: %1행 제외").arg(n);
+    if (const int n = plan.count(PrintPlan::Skip::TooMany))
+        out << QStringLiteral("수량이 %1장을 넘음: %2행 제외").arg(LabelJob::MaxCount).arg(n);
+    return out;
+}
+
+void StationPrinter::showListSkips()
+{
+    QStringList why;
+    if (m_listSel != 0 && m_listQtyMode != 0) {
+        const int typed =
+            m_listQtyMode == 1 ? 0 : AL300EdtFrm::QuantityFromText(BarPrintSu2Txt->text());
+        if (m_listQtyMode == 1 || typed > 0)
+            why = skipReasons(PrintPlan::make(m_doc->driver(), m_doc->formatSet(),
+                                              *m_doc->goods(), listRequest(typed)));
+    }
+    BarPrtSkipLbl->setText(why.join(QStringLiteral(", ")));
+    BarPrtSkipLbl->setVisible(!why.isEmpty());
+    if (BarPrint2Fme->isVisible())
+        BarPrint2Fme->adjustSize();
 }
 
 void StationPrinter::storeQuantity(QLineEdit *box)
@@ -309,10 +376,16 @@ void StationPrinter::BarPrintEnterCmd_Click()
     if (m_printing)
         return;
     storeQuantity(BarPrintSuTxt); // what the box shows is what prints
-    const FormatSet &set = m_doc->formatSet();
     const int row = m_host->activeRow();
-    if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_singleQty == 0 || row < 1)
+    if (!portReady())
         return;
+    if (m_singleQty == 0 || row < 1) {
+        Dialogs::inform(m_window,
+                        row < 1 ? QStringLiteral("* 발행할 품목을 고르세요 !")
+                                : QStringLiteral("* 발행 수량을 넣으세요 !"),
+                        QStringLiteral("발행"));
+        return;
+    }
     PrintRequest request;
     request.rows = {row};
     request.typedQuantity = m_singleQty;
@@ -336,22 +409,24 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
     if (m_printing)
         return;
     storeQuantity(BarPrintSu2Txt);
-    const FormatSet &set = m_doc->formatSet();
     const GoodsTable *goods = m_doc->goods();
-    if (set.BarComPort == 0 || set.BarComSpeed == 0 || m_listSel == 0 || m_listQtyMode == 0 ||
-        (m_listQty == 0 && m_listQtyMode != 1) || goods->rows() == 0)
+    if (!portReady())
         return;
+    if (m_listSel == 0 || m_listQtyMode == 0 || (m_listQty == 0 && m_listQtyMode != 1) ||
+        goods->rows() == 0) {
+        Dialogs::inform(m_window,
+                        goods->rows() == 0 ? QStringLiteral("* 발행할 품목이 없습니다 !")
+                        : m_listSel == 0   ? QStringLiteral("* 발행할 품목(전체/선택)을 고르세요 !")
+                        : m_listQtyMode == 0
+                            ? QStringLiteral("* 발행 수량(품목별/입력)을 고르세요 !")
+                            : QStringLiteral("* 발행 수량을 넣으세요 !"),
+                        QStringLiteral("발행"));
+        return;
+    }
 
     // One job per row in grid order; rows with no count or no format print nothing, and a
     // quantity no label job carries is never cut: that row is not printed and is named.
-    PrintRequest request;
-    for (int r = 1; r <= goods->rows(); ++r) {
-        if (m_listSel == 1 || goods->mark(r))
-            request.rows << r;
-    }
-    request.typedQuantity = m_listQtyMode == 1 ? 0 : m_listQty;
-    request.overrideFormat = m_listOverride ? m_doc->currentFormat() : 0;
-    request.blackMark = m_doc->blackMarkStock();
+    const PrintRequest request = listRequest(m_listQty);
     auto finish = [this] {
         BarPrint2Fme->hide();
         if (!m_tooMany.isEmpty())
@@ -386,6 +461,7 @@ StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &req
             if (s.why == PrintPlan::Skip::TooMany)
                 p.tooMany << QStringLiteral("%1 (%2)").arg(s.number).arg(s.count);
         }
+        p.skipped = skipReasons(plan);
         QHash<int, QStringList> names;
         if (check) {
             for (const PrintPlan::Label &l : std::as_const(plan.labels))
@@ -395,12 +471,34 @@ StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &req
         QList<PlanScan::Label> labels;
         for (const PrintPlan::Label &l : plan.labels) {
             p.rows << l.row;
+            p.labels += l.count;
             labels << PlanScan::Label{l.row, l.job};
         }
         if (check && port.ok())
             p.unscannable = PlanScan::unscannable(labels, names);
         return p;
     };
+}
+
+bool StationPrinter::portReady()
+{
+    const FormatSet &set = m_doc->formatSet();
+    QString missing;
+    if (set.BarComPort == 0) {
+        missing = QStringLiteral("* 포트를 고르세요 !");
+    } else if (set.BarComSpeed == 0) {
+        const ResolvedPort port =
+            PortResolver::port(m_doc->driver(), set.BarComPort, 0, m_lineSettings);
+        if (!port.target.isValid() || port.target.kind() == PortTarget::Kind::Serial)
+            missing = QStringLiteral("* 통신 속도를 고르세요 !\n%1은(는) 직렬 포트라서 속도가 "
+                                     "필요합니다.")
+                          .arg(port.name.isEmpty() ? QStringLiteral("COM%1").arg(set.BarComPort)
+                                                   : port.name);
+    }
+    if (missing.isEmpty())
+        return true;
+    Dialogs::inform(m_window, missing, QStringLiteral("발행"), QMessageBox::Warning);
+    return false;
 }
 
 ResolvedPort StationPrinter::resolvePort()
@@ -453,6 +551,16 @@ bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStatio
 void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &prepared,
                                    const QString &action)
 {
+    if (prepared.jobs.isEmpty() && !prepared.skipped.isEmpty()) {
+        // Every row chosen prints nothing: say why, and leave the panel for another choice.
+        Dialogs::inform(m_window,
+                        QStringLiteral("* 발행할 라벨이 없습니다 !\n%1")
+                            .arg(prepared.skipped.join(QStringLiteral(", "))),
+                        QStringLiteral("발행"));
+        m_after = nullptr;
+        endBusy(false);
+        return;
+    }
     if (!prepared.unscannable.isEmpty()) {
         // The question is the operator's: mouse, keys and the pointer are theirs meanwhile.
         setBusy(false);

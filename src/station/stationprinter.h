@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/printplan.h"
 #include "printers/portresolver.h"
 #include "render/planscan.h"
 #include "sending/linesettings.h"
@@ -54,6 +55,7 @@ public:
     QRadioButton *BarPrtSu2Opt = nullptr;
     QLineEdit *BarPrintSu2Txt = nullptr;
     QCheckBox *BarPrtFormChk = nullptr;
+    QLabel *BarPrtSkipLbl = nullptr; // the rows the list's choices leave out, and why
     QPushButton *BarPrintEnter2Cmd = nullptr;
     QPushButton *BarPrintExit2Cmd = nullptr;
     // Progress of a list print.
@@ -88,6 +90,10 @@ public:
         QList<int> rows;
         QList<PlanScan::Goods> unscannable;
         QStringList tooMany; // rows not printed: more labels than a job carries, "003 (12000)"
+        // Why rows of a list print no label: "수량 0: 12행 제외" (the operator is told before
+        // anything is sent).
+        QStringList skipped;
+        int labels = 0; // labels the jobs print
     };
     using Prepare = std::function<Prepared(const ResolvedPort &port)>;
 
@@ -113,6 +119,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Whether the port and line speed let labels go out; else tells the operator what is
+    // missing (a serial port needs a line speed, a network or device port none).
+    bool portReady();
+    // The list print's request for the panel's choices with `typedQuantity`.
+    PrintRequest listRequest(int typedQuantity) const;
+    // "수량 0: 12행 제외", ... for the rows a plan leaves out.
+    static QStringList skipReasons(const PrintPlan &plan);
+    // Shows in the list panel which rows the choices leave out.
+    void showListSkips();
     QFrame *buildSinglePanel(QWidget *parent);
     QFrame *buildListPanel(QWidget *parent);
     QFrame *buildProgressPanel(QWidget *parent);

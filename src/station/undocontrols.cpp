@@ -5,6 +5,8 @@
 #include "commands/stationdocument.h"
 #include "station/stationwidgets.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +111,8 @@ void UndoControls::step(bool forward)
     // What the step changes: the first format, and the first single goods row.
     int format = 0;
     int row = 0;
+    bool reset = false;
+    const int was = m_currentRow ? m_currentRow() : 0;
     const GoodsTable *goods = m_doc->goods();
     const QList<QMetaObject::Connection> watch{
         connect(m_doc->formats(), &FormatModel::changed, this,
@@ -125,7 +129,8 @@ void UndoControls::step(bool forward)
                 [&row](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
                     if (row == 0 && topLeft.row() == bottomRight.row())
                         row = topLeft.row() + 1;
-                })};
+                }),
+        connect(goods, &GoodsTable::modelReset, this, [&reset] { reset = true; })};
     if (forward)
         stack->redo();
     else
@@ -134,6 +139,9 @@ void UndoControls::step(bool forward)
         disconnect(c);
     if (format > 0)
         m_doc->setCurrentFormat(format);
+    // A whole new list has no cursor: the row the operator was on shows again.
+    if (row == 0 && reset && goods->rows() > 0)
+        row = std::clamp(was, 1, goods->rows());
     if (row > 0 && m_showRow)
         m_showRow(row);
 }

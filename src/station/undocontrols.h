@@ -25,7 +25,13 @@ public:
     // No step is taken while `busy` answers true (labels being sent).
     void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
     // Puts the grid's cursor on a goods row (1-based) a step changed.
-    void setRowShower(std::function<void(int)> show) { m_showRow = std::move(show); }
+    // `current` answers the grid's cursor row (0 for none); a step that replaced the whole
+    // list puts the cursor back there (or on the last row).
+    void setRowShower(std::function<void(int)> show, std::function<int()> current = {})
+    {
+        m_showRow = std::move(show);
+        m_currentRow = std::move(current);
+    }
     // Ctrl+Z and Ctrl+Y in the box undo and redo its own typing while it has some; without
     // any they are the station's.
     void coverBox(QLineEdit *box);
@@ -49,6 +55,7 @@ private:
     StationDocument *m_doc;
     std::function<bool()> m_busy;
     std::function<void(int)> m_showRow;
+    std::function<int()> m_currentRow;
     QString m_undoText; // the buttons' whole texts
     QString m_redoText;
 };

@@ -42,6 +42,10 @@ void TestGoodsCommand::init()
                                       "8809999999999,멜론,9000\n")
                            .toUtf8()));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("empty.csv")), "바코드,상품명\n"));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("shop.csv")),
+                       QStringLiteral("3월 특가 목록,,\n품목명,바코드,가격\n"
+                                      "사과,8801234567893,\"1,050\"\n포도,8.80001E+12,900\n")
+                           .toUtf8()));
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("text.xlsx")), "a,b\n"));
 }
 
@@ -69,6 +73,21 @@ void TestGoodsCommand::import_data()
     QTest::newRow("replace with no goods leaves the list")
         << "goods import %D/empty.csv --set 00 --model srp770 --mode replace" << 1 << false
         << "nothing imported";
+    const QString shop = QStringLiteral("goods import %D/shop.csv --set 00 --model srp770 ");
+    QTest::newRow("dry run lists changed cells")
+        << shop + "--dry-run" << 0 << false << "row 3 text1: \"1,050\" -> \"1?050\"";
+    QTest::newRow("title above the captions")
+        << shop + "--dry-run" << 0 << false << "1 row(s) above the caption row not imported";
+    QTest::newRow("mangled barcode refused")
+        << shop + "--dry-run" << 0 << false << "scientific notation, its digits lost (row 4)";
+    QTest::newRow("thousands without separators")
+        << shop + "--dry-run --plain-thousands" << 0 << false << "stored without them";
+    QTest::newRow("caption row by hand") << shop + "--dry-run --caption-row 2" << 0 << false
+                                         << "captions in row 2";
+    QTest::newRow("caption row beyond the file")
+        << shop + "--caption-row 9" << 1 << false << "row 9 is blank or beyond the file";
+    QTest::newRow("bad caption row") << shop + "--caption-row 0" << 2 << false << "--caption-row";
+    QTest::newRow("bad quantity") << shop + "--qty 1000" << 2 << false << "--qty";
     QTest::newRow("not what its name says") << "goods import %D/text.xlsx --set 00 --model srp770"
                                             << 1 << false << "do not match the file name";
 }

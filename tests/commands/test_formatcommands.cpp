@@ -33,6 +33,7 @@ private Q_SLOTS:
     void undoAndRedo_data();
     void undoAndRedo();
     void unchangedValueIsNoStep();
+    void portIsNoStep();
     void stepsUndoneInTurn();
 };
 
@@ -66,10 +67,6 @@ void TestFormatCommands::undoAndRedo_data()
                d.editLabel("라벨 길이", [](auto &f) { f.LblLeng = 55; });
            }),
            "포멧1 라벨 길이 변경", FormatPart::Label, 0);
-    addRow("port", srp, 1, Edit([](StationDocument &d) { d.editPort(7, 1); }), "포트 변경",
-           FormatPart::Port, 0);
-    addRow("speed", al, 1, Edit([](StationDocument &d) { d.editPort(3, 6); }), "속도 변경",
-           FormatPart::Port, 0);
     addRow("AL-300 cut", al, 4,
            Edit([](StationDocument &d) { d.editLabel("절단", [](auto &f) { f.LblCut = 1; }); }),
            "포멧4 절단 변경", FormatPart::Label, 0);
@@ -131,10 +128,27 @@ void TestFormatCommands::unchangedValueIsNoStep()
     doc.formats()->replace(LabelSetFixture::srp770Formats());
     QSignalSpy changed(doc.formats(), &FormatModel::changed);
     doc.editBarcode(1, QStringLiteral("Y"), [](BarcodeElement &e) { e.BarYy = 10; });
-    doc.editPort(3, 1);
+    doc.setPort(3, 1);
     doc.editText(99, QStringLiteral("Y"), [](TextElement &e) { e.TxtYy = 1; });
     QCOMPARE(doc.undoStack()->count(), 0);
     QCOMPARE(changed.size(), 0);
+}
+
+// The port and speed are the station's settings: no step, and an undo of a label edit made
+// before them leaves them as chosen.
+void TestFormatCommands::portIsNoStep()
+{
+    StationDocument doc(Printers::srp770());
+    doc.formats()->replace(LabelSetFixture::srp770Formats());
+    doc.editLabel(QStringLiteral("라벨 길이"), [](LabelFormat &f) { f.LblLeng = 55; });
+    QSignalSpy changed(doc.formats(), &FormatModel::changed);
+    doc.setPort(2, 4);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].value<FormatPart>(), FormatPart::Port);
+    QCOMPARE(doc.undoStack()->count(), 1);
+    doc.undoStack()->undo();
+    QCOMPARE(doc.formatSet().BarComPort, qint16(2));
+    QCOMPARE(doc.formatSet().BarComSpeed, qint16(4));
 }
 
 // Edits of several formats undone last first, each restoring its own format.

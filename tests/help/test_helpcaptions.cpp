@@ -98,7 +98,7 @@ private Q_SLOTS:
             windows.emplace_back(new AL300EdtFrm(ItemEditMode::Insert));
             windows.emplace_back(new BarNewFrm);
         }
-        windows.emplace_back(new PrnSeltFrm(PrintRequest()));
+        windows.emplace_back(new PrnSeltFrm(ReportRequest()));
         windows.emplace_back(new PrintPreview({}, {}));
         windows.emplace_back(new PrintPageSetup({}));
         windows.emplace_back(new PrinSetup({}, {}));

@@ -101,16 +101,16 @@ void TestGoodsImportPlan::goodsFile_data()
                               "1234,café ₩,,\r\n ,,1234567890123456789012345678901234,\r\n")
                    .toUtf8()
         << "" << append << byBarcode
-        << QStringList{line(1, {"1", "사과 `부사`", "1", "0", "8801234567893", "", "", "1?500?원"}),
-                       line(2, {"2", "배 특가", "1", "0", "8809876543213", "", "", "900"}),
-                       line(3, {"3", "없음", "1", "0"}), line(4, {"4", "caf? ?", "1", "0", "1234"})}
+        << QStringList{line(1, {"1", "사과 `부사`", "1", "1", "8801234567893", "", "", "1?500?원"}),
+                       line(2, {"2", "배 특가", "1", "1", "8809876543213", "", "", "900"}),
+                       line(3, {"3", "없음", "1", "1"}), line(4, {"4", "caf? ?", "1", "1", "1234"})}
         << "4 0 1 0";
     QTest::newRow("append: a free number kept, the first free ones given")
         << QStringList{line(1, {"1", "A"}), line(2, {"3", "C"})} << QByteArray("5,E\n,F\n3,G\n,H\n")
         << "number=A,name=B" << append << byBarcode
         << QStringList{line(1, {"1", "A", "1", "0"}), line(2, {"3", "C", "1", "0"}),
-                       line(3, {"5", "E", "1", "0"}), line(4, {"2", "F", "1", "0"}),
-                       line(5, {"4", "G", "1", "0"}), line(6, {"6", "H", "1", "0"})}
+                       line(3, {"5", "E", "1", "1"}), line(4, {"2", "F", "1", "1"}),
+                       line(5, {"4", "G", "1", "1"}), line(6, {"6", "H", "1", "1"})}
         << "4 0 0 1";
     QTest::newRow("replace: numbers as given, rows skipped and why")
         << QStringList{line(1, {"9", "OLD"})}
@@ -126,7 +126,7 @@ void TestGoodsImportPlan::goodsFile_data()
         << QByteArray("8801234567893;1700\n8809999999999;50\n") << "barcode1=A,text1=B" << update
         << byBarcode
         << QStringList{line(1, {"4", "사과", "2", "3", "8801234567893", "", "", "1700", "keep"}),
-                       line(2, {"1", "?", "1", "0", "8809999999999", "", "", "50"})}
+                       line(2, {"1", "?", "1", "1", "8809999999999", "", "", "50"})}
         << "1 1 0 0";
     QTest::newRow("update by number")
         << QStringList{line(1, {"1", "하나", "1", "0", "111"}),
@@ -134,7 +134,7 @@ void TestGoodsImportPlan::goodsFile_data()
         << QStringLiteral("번호\t품목명\n2\t새 이름\n5\t다섯\n").toUtf8() << "" << update
         << byNumber
         << QStringList{line(1, {"1", "하나", "1", "0", "111"}),
-                       line(2, {"2", "새 이름", "1", "0", "222"}), line(3, {"5", "다섯", "1", "0"})}
+                       line(2, {"2", "새 이름", "1", "0", "222"}), line(3, {"5", "다섯", "1", "1"})}
         << "1 1 0 0";
 }
 

@@ -20,7 +20,7 @@ class TestPrnSeltFrm : public QObject {
 private:
     std::unique_ptr<PrnSeltFrm> open(qint16 rangeKind = 1)
     {
-        PrintRequest req;
+        ReportRequest req;
         req.ListKind = QStringLiteral("SRP770");
         req.RangeKind = rangeKind;
         req.PaperAllowed[1] = true;

@@ -330,12 +330,14 @@ void TestAl300Print::rowsThatPrintNothing_data()
     QTest::addColumn<QString>("quantity");
     QTest::addColumn<bool>("override");
     QTest::addColumn<QByteArray>("sent");
-    addRow("blank format", "", "3", false, QByteArray());
-    addRow("format 0", "0", "3", false, QByteArray());
-    addRow("format 7", "7", "3", false, QByteArray());
-    addRow("blank format, on-screen format", "", "3", true, wire(PrintRow1));
-    addRow("quantity blank", "1", "", false, QByteArray());
-    addRow("quantity 0, on-screen format", "1", "0", true, QByteArray());
+    QTest::addColumn<QString>("told"); // why nothing went out, before anything was sent
+    const QString noFormat = "포멧 없음: 1행 제외", noQuantity = "수량 0: 1행 제외";
+    addRow("blank format", "", "3", false, QByteArray(), noFormat);
+    addRow("format 0", "0", "3", false, QByteArray(), noFormat);
+    addRow("format 7", "7", "3", false, QByteArray(), noFormat);
+    addRow("blank format, on-screen format", "", "3", true, wire(PrintRow1), "");
+    addRow("quantity blank", "1", "", false, QByteArray(), noQuantity);
+    addRow("quantity 0, on-screen format", "1", "0", true, QByteArray(), noQuantity);
 }
 
 void TestAl300Print::rowsThatPrintNothing()
@@ -358,7 +360,12 @@ void TestAl300Print::rowsThatPrintNothing()
     QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE(QFile::exists(path("AL300Print.Txt")), !sent.isEmpty());
-    QVERIFY(!p->BarPrint2Fme->isVisible());
+    // Nothing to print: the operator is told why and the panel stays for another choice.
+    QFETCH(QString, told);
+    QCOMPARE(p->BarPrint2Fme->isVisible(), !told.isEmpty());
+    QCOMPARE(Dialogs::shown().size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY2(Dialogs::shown().first().contains(told), qPrintable(Dialogs::shown().first()));
 }
 
 void TestAl300Print::saveSortsByNumber_data()

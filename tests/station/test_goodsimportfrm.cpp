@@ -8,12 +8,14 @@
 #include "station/srp770frm.h"
 #include "station/goodsfileactions.h"
 #include "station/goodsimportfrm.h"
+#include "station/labelpreviewpane.h"
 #include "support/controls.h"
 #include "support/goodsfilefixture.h"
 
 #include "support/goodsrows.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +35,9 @@ private Q_SLOTS:
     void windowRules_data();
     void windowRules();
     void stationImportRemembers();
+    void shopSpreadsheet_data();
+    void shopSpreadsheet();
+    void replaceAsksFirst();
     void stationExport_data();
     void stationExport();
 
@@ -166,6 +171,105 @@ void TestGoodsImportFrm::stationImportRemembers()
     station.undoStack()->undo();
     station.undoStack()->undo();
     QCOMPARE(station.goods()->rows(), before);
+}
+
+// A list as shops keep it: a title above the captions, prices typed "1,050", a name in
+// quotes, and a barcode a spreadsheet turned into "8.80001E+12".
+void TestGoodsImportFrm::shopSpreadsheet_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("csv") << "csv";
+    QTest::newRow("xlsx") << "xlsx";
+    QTest::newRow("xls") << "xls";
+}
+
+void TestGoodsImportFrm::shopSpreadsheet()
+{
+    QFETCH(QString, kind);
+    const QString file = path("shop." + kind);
+    const QString rows = QStringLiteral(
+        "[['3월 특가 목록'], ['품목명', '바코드', '가격'], ['사과', '8801234567893', '1,050'], "
+        "['\"특가\" 배', '8809876543213', '2,300'], ['포도', '8.80001E+12', '900']]");
+    if (kind == "csv")
+        QVERIFY(writeBytes(file, QStringLiteral("3월 특가 목록,,\r\n품목명,바코드,가격\r\n"
+                                                "사과,8801234567893,\"1,050\"\r\n"
+                                                "\"\"\"특가\"\" 배\",8809876543213,\"2,300\"\r\n"
+                                                "포도,8.80001E+12,900\r\n")
+                                     .toUtf8()));
+    else
+        QCOMPARE(kind == "xlsx" ? openpyxlWorkbook(file, rows) : xlwtWorkbook(file, rows), "");
+
+    SRP770Frm station;
+    const int before = station.goods()->rows();
+    QString summary, plain;
+    station.goodsFiles()->setImportWindow([&](GoodsImportFrm &f) {
+        QTest::keyClicks(f.FileTxt, file);
+        QTest::keyClick(f.FileTxt, Qt::Key_Return);
+        summary = f.SummaryTxt->toPlainText();
+        QTest::mouseClick(f.ThousandsChk, Qt::LeftButton);
+        plain = f.SummaryTxt->toPlainText();
+        QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
+        return f.result() == QDialog::Accepted;
+    });
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
+
+    // Before anything is written the window lists what it would change.
+    for (const char *line : {"제목 줄 위의 줄 1개는 가져오지 않음", "(5행)",
+                             "3행 텍스트#01: \"1,050\" → \"1?050\"",
+                             "4행 품목명: \"\"특가\" 배\" → \"`특가` 배\""})
+        QVERIFY2(summary.contains(QString::fromUtf8(line)), qPrintable(summary));
+    QVERIFY2(!plain.contains(QStringLiteral("1?050")) && plain.contains(QStringLiteral("쉼표를 빼고")),
+             qPrintable(plain));
+
+    // The title and the mangled barcode are not goods; the prices lose only their commas;
+    // without a quantity column every item gets 1.
+    QCOMPARE(station.goods()->rows(), before + 2);
+    const GoodsTable &g = *station.goods();
+    QCOMPARE(g.cell(before + 1, GoodsTable::NameColumn), QStringLiteral("사과"));
+    QCOMPARE(g.cell(before + 1, GoodsTable::FirstTextColumn), QStringLiteral("1050"));
+    QCOMPARE(g.cell(before + 2, GoodsTable::NameColumn), QStringLiteral("`특가` 배"));
+    QCOMPARE(g.cell(before + 2, GoodsTable::FirstTextColumn), QStringLiteral("2300"));
+    QCOMPARE(g.cell(before + 1, GoodsTable::QtyColumn), QStringLiteral("1"));
+}
+
+// Replacing a list that has goods asks with the counts; No keeps the window open and the
+// list as it was. After undo of the replace the preview shows the current row again.
+void TestGoodsImportFrm::replaceAsksFirst()
+{
+    GoodsRows three;
+    for (const char *name : {"하나", "둘", "셋"}) {
+        GoodsItem item;
+        item.reset();
+        item.Name = QString::fromUtf8(name);
+        three.appendItem(item);
+    }
+    QVERIFY(three.save(path(Printers::srp770().goodsFileName(BarcodeSetText()))));
+    SRP770Frm station;
+    station.show();
+    const int before = station.goods()->rows();
+    QCOMPARE(before, 3);
+    bool stayed = false;
+    station.goodsFiles()->setImportWindow([&](GoodsImportFrm &f) {
+        f.setFile(path(QStringLiteral("goods.csv")));
+        QTest::mouseClick(f.ModeReplaceOpt, Qt::LeftButton);
+        Dialogs::queueAnswer(false);
+        QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
+        stayed = f.result() != QDialog::Accepted;
+        Dialogs::queueAnswer(true);
+        QTest::mouseClick(f.ImportCmd, Qt::LeftButton);
+        return f.result() == QDialog::Accepted;
+    });
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "GdsImportCmd"), Qt::LeftButton);
+    QVERIFY(stayed);
+    const QString asked = GoodsImportFrm::replaceQuestion(before, 2);
+    QCOMPARE(Dialogs::shown().count(QStringLiteral("품목 바꾸기|") + asked), 2);
+    QCOMPARE(station.goods()->rows(), 2);
+
+    QTest::mouseClick(Controls::find<QPushButton>(&station, "UndoCmd"), Qt::LeftButton);
+    QCOMPARE(station.goods()->rows(), before);
+    QVERIFY(station.activeRow() >= 1);
+    auto *preview = station.findChild<LabelPreviewPane *>();
+    QTRY_VERIFY(!preview->jobText().isEmpty());
 }
 
 void TestGoodsImportFrm::stationExport_data()

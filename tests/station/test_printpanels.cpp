@@ -12,6 +12,7 @@
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
 #include "support/stationfixture.h"
+#include "support/tcpprinter.h"
 
 #include "support/goodsrows.h"
 
@@ -93,6 +94,8 @@ private Q_SLOTS:
     void listProgressAndStop();
     void labelStockOfLaterJobs();
     void quantityBeyondAJobIsSkipped();
+    void networkPortNeedsNoSpeed();
+    void listSaysWhatItLeavesOut();
 
 private:
     std::unique_ptr<SRP770Frm> openStation();
@@ -262,20 +265,23 @@ void TestPrintPanels::confirmNeedsEverything_data()
     QTest::addColumn<bool>("list");
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QByteArray>("sent");
-    addRow("single: nothing missing", false, "", job(2, 4));
-    addRow("single: port", false, "port", QByteArray());
-    addRow("single: speed", false, "speed", QByteArray());
-    addRow("single: quantity", false, "quantity", QByteArray());
-    addRow("single: active row", false, "row", QByteArray());
-    addRow("list: nothing missing", true, "", job(1, 4) + job(2, 4) + job(3, 4));
-    addRow("list: port", true, "port", QByteArray());
-    addRow("list: speed", true, "speed", QByteArray());
-    addRow("list: selection", true, "selection", QByteArray());
-    addRow("list: quantity mode", true, "mode", QByteArray());
-    addRow("list: typed quantity", true, "quantity", QByteArray());
-    addRow("list: own quantities need none", true, "quantity, own",
-           job(1, 1) + job(2, 2) + job(3, 3));
-    addRow("list: no goods", true, "rows", QByteArray());
+    QTest::addColumn<QString>("told"); // the message that says what is missing
+    const QString port = "포트를 고르세요", speed = "통신 속도를 고르세요",
+                  quantity = "발행 수량을 넣으세요";
+    QTest::newRow("single: nothing missing") << false << "" << job(2, 4) << "";
+    QTest::newRow("single: port") << false << "port" << QByteArray() << port;
+    QTest::newRow("single: speed") << false << "speed" << QByteArray() << speed;
+    QTest::newRow("single: quantity") << false << "quantity" << QByteArray() << quantity;
+    QTest::newRow("single: active row") << false << "row" << QByteArray() << "발행할 품목을 고르세요";
+    QTest::newRow("list: nothing missing") << true << "" << job(1, 4) + job(2, 4) + job(3, 4) << "";
+    QTest::newRow("list: port") << true << "port" << QByteArray() << port;
+    QTest::newRow("list: speed") << true << "speed" << QByteArray() << speed;
+    QTest::newRow("list: selection") << true << "selection" << QByteArray() << "전체/선택";
+    QTest::newRow("list: quantity mode") << true << "mode" << QByteArray() << "품목별/입력";
+    QTest::newRow("list: typed quantity") << true << "quantity" << QByteArray() << quantity;
+    QTest::newRow("list: own quantities need none")
+        << true << "quantity, own" << job(1, 1) + job(2, 2) + job(3, 3) << "";
+    QTest::newRow("list: no goods") << true << "rows" << QByteArray() << "발행할 품목이 없습니다";
 }
 
 void TestPrintPanels::confirmNeedsEverything()
@@ -307,7 +313,10 @@ void TestPrintPanels::confirmNeedsEverything()
     QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
     QCOMPARE((list ? p->BarPrint2Fme : p->BarPrintFme)->isVisible(), sent.isEmpty());
-    QCOMPARE(Dialogs::shown(), QStringList());
+    QFETCH(QString, told);
+    QCOMPARE(Dialogs::shown().size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY2(Dialogs::shown().first().contains(told), qPrintable(Dialogs::shown().first()));
 }
 
 void TestPrintPanels::formatOverride_data()
@@ -341,7 +350,11 @@ void TestPrintPanels::formatOverride()
     p->BarPrintEnterCmd->click();
     QVERIFY(waitUntilSent(p));
     QCOMPARE(m_bed->printer().readAll(sent.isEmpty() ? 100 : 200), sent);
-    QVERIFY(!p->BarPrintFme->isVisible());
+    // A row without a format prints nothing: the operator is told, the panel stays.
+    QCOMPARE(p->BarPrintFme->isVisible(), sent.isEmpty());
+    QCOMPARE(Dialogs::shown().size(), sent.isEmpty() ? 1 : 0);
+    if (sent.isEmpty())
+        QVERIFY(Dialogs::shown().first().contains("포멧 없음: 1행 제외"));
 }
 
 void TestPrintPanels::listProgressAndStop_data()
@@ -440,6 +453,41 @@ void TestPrintPanels::quantityBeyondAJobIsSkipped()
     const QStringList shown = Dialogs::shown();
     QVERIFY2(shown.size() == 1 && shown[0].contains("002") && shown[0].contains("12345"),
              qPrintable(shown.join(" / ")));
+}
+
+// A network port has no line speed: the label goes out without one.
+void TestPrintPanels::networkPortNeedsNoSpeed()
+{
+    TcpPrinter tcp;
+    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM5'" + tcp.target()}));
+    auto w = openStation();
+    changePort(*w, 5, 0);
+    StationPrinter *p = w->printer();
+    w->setActiveRow(2);
+    QTest::mouseClick(Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"), Qt::LeftButton);
+    p->BarPrintSuTxt->setText("4");
+    QTest::mouseClick(p->BarPrintEnterCmd, Qt::LeftButton);
+    QVERIFY(waitUntilSent(p));
+    QTRY_COMPARE(tcp.bytes(), job(2, 4));
+    QCOMPARE(Dialogs::shown(), QStringList());
+}
+
+// The list panel names the rows its choices leave out before anything is sent.
+void TestPrintPanels::listSaysWhatItLeavesOut()
+{
+    auto w = openStation();
+    StationGoods::setCell(w->document(), 3, GoodsTable::QtyColumn, QString());
+    StationPrinter *p = w->printer();
+    QTest::mouseClick(Controls::find<QPushButton>(&*w, "GdsAllBarCmd"), Qt::LeftButton);
+    QVERIFY(!p->BarPrtSkipLbl->isVisible());
+    QTest::mouseClick(p->BarPrtSel1Opt, Qt::LeftButton);
+    QTest::mouseClick(p->BarPrtSu1Opt, Qt::LeftButton);
+    QVERIFY(p->BarPrtSkipLbl->isVisible());
+    QCOMPARE(p->BarPrtSkipLbl->text(), QStringLiteral("수량 0: 1행 제외"));
+    // A typed quantity prints every row.
+    QTest::mouseClick(p->BarPrtSu2Opt, Qt::LeftButton);
+    QTest::keyClicks(p->BarPrintSu2Txt, "2");
+    QVERIFY(!p->BarPrtSkipLbl->isVisible());
 }
 
 QTEST_MAIN(TestPrintPanels)

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 #include <QUndoStack>
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void deleteByKeys();
     void typingUndoneInTheBoxFirst_data();
     void typingUndoneInTheBoxFirst();
+    void portIsNoStep_data() { stations(); }
+    void portIsNoStep();
 
 private:
     std::unique_ptr<StationFrm> openModel(const QString &form)
@@ -228,6 +231,33 @@ void TestStationUndo::typingUndoneInTheBoxFirst()
     press(Qt::Key_Z);
     QCOMPARE(frm->formatSet().Fmt[1].LblLeng, before);
     QCOMPARE(frm->undoStack()->index(), 0);
+}
+
+// Choosing a port or a speed is a setting of the station: Ctrl+Z after a label edit takes
+// back the edit and leaves the port chosen since.
+void TestStationUndo::portIsNoStep()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, typed);
+    auto frm = openModel(form);
+    auto *length = find<QLineEdit>(frm.get(), "LblLengTxt");
+    const qint32 before = frm->formatSet().Fmt[1].LblLeng;
+    QTest::mouseClick(length, Qt::LeftButton);
+    QTest::keyClick(length, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(length, typed);
+    QTest::keyClick(length, Qt::Key_Return);
+    const int port = frm->formatSet().BarComPort == 2 ? 1 : 2;
+    const int speed = frm->formatSet().BarComSpeed == 3 ? 4 : 3;
+    QTest::mouseClick(find<QRadioButton>(frm.get(), QStringLiteral("BarComPortOpt%1").arg(port)),
+                      Qt::LeftButton);
+    QTest::mouseClick(find<QRadioButton>(frm.get(), QStringLiteral("BarComSpeedOpt%1").arg(speed)),
+                      Qt::LeftButton);
+    QCOMPARE(frm->undoStack()->count(), 1);
+    length->setFocus();
+    press(Qt::Key_Z);
+    QCOMPARE(frm->formatSet().Fmt[1].LblLeng, before);
+    QCOMPARE(frm->formatSet().BarComPort, qint16(port));
+    QCOMPARE(frm->formatSet().BarComSpeed, qint16(speed));
 }
 
 QTEST_MAIN(TestStationUndo)

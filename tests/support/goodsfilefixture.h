@@ -55,6 +55,19 @@ inline QString openpyxlWorkbook(const QString &path, const QString &rows,
                   {path});
 }
 
+// An Excel 97 .xls written by xlwt (Debian's python3-xlwt): `rows` as for openpyxlWorkbook.
+inline QString xlwtWorkbook(const QString &path, const QString &rows)
+{
+    return python(QStringLiteral("import sys, xlwt\n"
+                                 "wb = xlwt.Workbook(); ws = wb.add_sheet('Goods')\n"
+                                 "for r, row in enumerate(%1):\n"
+                                 "    for c, v in enumerate(row):\n"
+                                 "        ws.write(r, c, v)\n"
+                                 "wb.save(sys.argv[1])\n")
+                      .arg(rows),
+                  {path});
+}
+
 // LibreOffice's soffice, when installed.
 inline QString soffice()
 {

@@ -20,7 +20,7 @@ enum class PrintExit : qint16 {
 // The report request that a station hands to the print-condition dialog, and the dialog's
 // answer: the same record, with the choice, the preview flag and (for confirm, preview and
 // cancel) the dialog's state filled in.
-struct PrintRequest {
+struct ReportRequest {
     QString ListKind;                   // the form name without "Frm": "SRP770", "AL300", "LEO60D"
     qint16 RangeKind = 1;               // 1..5: which range panel the dialog shows
     std::array<bool, 6> PaperAllowed{}; // 1..5
