@@ -54,6 +54,8 @@ public:
     const QString &path() const { return m_file.path(); }
     const QString &what() const { return m_what; }
     bool isGuarding() const { return m_guarding; }
+    // Whether the document holds other content than it last read or wrote here.
+    bool changed() const { return m_file.ownChanged(m_content.bytes()); }
 
     enum class Saved {
         Written, // the document's content is in the file

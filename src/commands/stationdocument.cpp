@@ -75,6 +75,11 @@ void StationDocument::checkFiles(bool thorough)
     m_goodsFileGuard->checkForChange(thorough);
 }
 
+bool StationDocument::hasUnsavedChanges() const
+{
+    return m_formatFileGuard->changed() || m_goodsFileGuard->changed();
+}
+
 void StationDocument::releaseFiles()
 {
     m_formatFileGuard->release();

@@ -88,6 +88,9 @@ public:
     void checkFiles(bool thorough);
     // Lets the files' editing marks go.
     void releaseFiles();
+    // Whether the formats or the goods differ from what the files held when last read or
+    // written.
+    bool hasUnsavedChanges() const;
 
     // Makes the command one step of the undo stack (nothing for nullptr); answers whether
     // there was one.

@@ -154,9 +154,20 @@ void QelHelpFrm::buildWindow()
     PsnDnCmd = MakeButton(QStringLiteral("PsnDnCmd"), QStringLiteral(">"), textPage);
     PsnPgdnCmd = MakeButton(QStringLiteral("PsnPgdnCmd"), QStringLiteral(">>"), textPage);
     PsnEndCmd = MakeButton(QStringLiteral("PsnEndCmd"), QStringLiteral("E"), textPage);
-    for (QPushButton *b : {PsnHomeCmd, PsnPgupCmd, PsnUpCmd, PsnDnCmd, PsnPgdnCmd, PsnEndCmd}) {
-        b->setFixedSize(44, 26);
-        moveRow->addWidget(b);
+    // What each button does, for the pointer and for screen readers, with its key.
+    const struct {
+        QPushButton *button;
+        const char *name;
+        const char *key;
+    } moves[] = {{PsnHomeCmd, "처음", "Home"},     {PsnPgupCmd, "이전 쪽", "PgUp"},
+                 {PsnUpCmd, "이전", "↑"},          {PsnDnCmd, "다음", "↓"},
+                 {PsnPgdnCmd, "다음 쪽", "PgDn"}, {PsnEndCmd, "끝", "End"}};
+    for (const auto &m : moves) {
+        m.button->setFixedSize(44, 26);
+        m.button->setAccessibleName(QString::fromUtf8(m.name));
+        m.button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(m.name),
+                                                          QString::fromUtf8(m.key)));
+        moveRow->addWidget(m.button);
     }
     moveRow->addStretch();
     textLayout->addLayout(moveRow);
@@ -474,6 +485,26 @@ void QelHelpFrm::scrollBy(int steps, int direction)
     }
 }
 
+bool QelHelpFrm::textKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Home:
+        PsnHomeCmd_Click();
+        return true;
+    case Qt::Key_End:
+        PsnEndCmd_Click();
+        return true;
+    case Qt::Key_PageUp:
+        PsnPgupCmd_Click();
+        return true;
+    case Qt::Key_PageDown:
+        PsnPgdnCmd_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool QelHelpFrm::windowKey(int key)
 {
     switch (key) {
@@ -527,9 +558,10 @@ bool QelHelpFrm::eventFilter(QObject *watched, QEvent *e)
         }
     }
     // The window's keys act first; the control then handles the key as usual (the grid
-    // still moves its row with Up and Down).
+    // still moves its row with Up and Down). Home, End, PgUp and PgDn move the grid as the
+    // buttons do.
     windowKey(key->key());
-    return false;
+    return watched == vaSpread1 && textKey(key->key());
 }
 
 void QelHelpFrm::keyPressEvent(QKeyEvent *e)

@@ -99,6 +99,8 @@ private:
     void focusCurrentTab();
     // Window keys (Home, End, Up, Down, Page Up, Page Down, Escape); true when used.
     bool windowKey(int key);
+    // Keys of the text page's grid that move it as the buttons do; true when used.
+    bool textKey(int key);
     void scrollBy(int steps, int direction);
     int activeRow() const;
     void moveGridTo(int row);

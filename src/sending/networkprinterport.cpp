@@ -86,7 +86,11 @@ void NetworkPrinterPort::onError(QAbstractSocket::SocketError error)
     SendError::Kind kind = SendError::Kind::Other;
     switch (error) {
     case QAbstractSocket::HostNotFoundError:
+        kind = m_connected ? SendError::Kind::PeerClosed : SendError::Kind::HostNotFound;
+        break;
     case QAbstractSocket::ConnectionRefusedError:
+        kind = m_connected ? SendError::Kind::PeerClosed : SendError::Kind::Refused;
+        break;
     case QAbstractSocket::NetworkError:
         kind = m_connected ? SendError::Kind::PeerClosed : SendError::Kind::DeviceMissing;
         break;

@@ -25,6 +25,16 @@ QString SendError::korean() const
     case Kind::DeviceMissing:
         text = QStringLiteral("* %1 포트를 찾을 수 없습니다 !").arg(port);
         break;
+    case Kind::HostNotFound:
+        text = QStringLiteral("* %1: 이 주소의 프린터를 찾을 수 없습니다 !\n"
+                              "프린터의 주소(호스트 이름)가 맞는지 확인하세요.")
+                   .arg(port);
+        break;
+    case Kind::Refused:
+        text = QStringLiteral("* %1: 프린터가 연결을 거부했습니다 !\n"
+                              "프린터가 켜져 있는지, 주소와 포트 번호가 맞는지 확인하세요.")
+                   .arg(port);
+        break;
     case Kind::PermissionDenied:
         text = QStringLiteral("* %1 포트를 열 권한이 없습니다 !").arg(port);
         break;
@@ -80,6 +90,12 @@ QString SendError::english() const
                (detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail));
     case Kind::DeviceMissing:
         reason = QStringLiteral("no such device");
+        break;
+    case Kind::HostNotFound:
+        reason = QStringLiteral("host not found");
+        break;
+    case Kind::Refused:
+        reason = QStringLiteral("connection refused (is the printer on, are host and port right?)");
         break;
     case Kind::PermissionDenied:
         reason = QStringLiteral("permission denied");

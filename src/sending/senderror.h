@@ -11,7 +11,9 @@ struct SendError {
         NoPort,            // no port chosen, or a port number that names no target
         PortMapUnreadable, // ComPorts.Txt is there but cannot be read: no port is resolved
         LanguageUnknown,   // the port's printer language cannot be read or is none we know
-        DeviceMissing,     // no such device or host, or nothing answers there
+        DeviceMissing,     // no such device
+        HostNotFound,      // a network printer's host name is not known
+        Refused,           // a network printer's host refused the connection (nothing listens)
         PermissionDenied,  // the program may not open the device
         Busy,              // the port is held by this or another program
         Timeout,           // the port took no bytes (or no connection) in the time allowed

@@ -112,6 +112,17 @@ void AL300Frm::BarSaveCmd_Click()
     const bool goodsTicked = SelGodsChk->isChecked();
     if (!anyFormat && !goodsTicked)
         return;
+    // The printer's memory and the data folder hold the same formats and goods: what the
+    // screen shows is saved first.
+    if (document()->hasUnsavedChanges()) {
+        if (!Dialogs::askYesNo(this,
+                               QStringLiteral("* 화면의 포멧·품목이 아직 저장되지 않았습니다.\n"
+                                              "저장한 뒤 전송할까요 ?\n"
+                                              "(아니오: 전송하지 않습니다)"),
+                               QStringLiteral("전송")) ||
+            !saveFiles())
+            return;
+    }
     // The transfer is the AL-300's own: a port that speaks another language gets nothing.
     const ResolvedPort port = printer()->resolvePort();
     if (port.language && port.language != &driver()) {

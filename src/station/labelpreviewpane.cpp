@@ -218,8 +218,7 @@ void LabelPreviewPane::showJob(const QString &jobText)
         item->setForeground(Problem);
         item->setToolTip(p);
     }
-    LabelProblemsLbl->setText(list.isEmpty() ? QStringLiteral("문제 없음")
-                                             : QStringLiteral("확인할 점 %1건").arg(list.size()));
+    showProblemCount();
     if (jobText != m_checkedText) {
         // While the new check runs the list keeps the last results when it names the same
         // barcodes: no flicker with every key typed.
@@ -289,6 +288,26 @@ void LabelPreviewPane::showScanResults()
         item->setToolTip(item->text());
     }
     LabelScanLst->setVisible(LabelScanLst->count() > 0);
+    showProblemCount();
+}
+
+void LabelPreviewPane::showProblemCount()
+{
+    // The barcodes that do not scan count as much as the drawing's findings: no "문제 없음"
+    // under a failed scan check.
+    int failed = 0;
+    bool pending = false;
+    const bool checked = m_checkedText == m_jobText && !m_jobText.isEmpty();
+    for (int r = 0; r < m_listedBarcodes.size(); ++r) {
+        if (!checked || r >= m_scanResults.size())
+            pending = true;
+        else if (m_scanResults[r].fails())
+            ++failed;
+    }
+    const int n = int(LabelProblemsLst->count()) + failed;
+    LabelProblemsLbl->setText(n > 0     ? QStringLiteral("확인할 점 %1건").arg(n)
+                              : pending ? QStringLiteral("스캔 확인 중…")
+                                        : QStringLiteral("문제 없음"));
 }
 
 QStringList LabelPreviewPane::problems() const

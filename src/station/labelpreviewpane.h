@@ -65,6 +65,8 @@ private:
     void startScanCheck();
     void scanCheckFinished();
     void showScanResults();
+    // "문제 없음", or how many findings and failed scans there are.
+    void showProblemCount();
 
     const StationDocument *m_doc = nullptr;
     const PrinterLanguage *m_language = nullptr; // null: the station's own

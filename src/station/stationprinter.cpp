@@ -531,6 +531,9 @@ bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStatio
     m_button = button;
     m_wholeStation = wholeStation;
     m_heading = heading;
+    // "발행 중지", "전송 중지": the stop button names what it stops.
+    PrintCancelCmd->setText((action.isEmpty() ? QStringLiteral("발행") : action) +
+                            QStringLiteral(" 중지"));
     m_after = std::move(after);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_button)

@@ -297,6 +297,37 @@ private Q_SLOTS:
         QCOMPARE(frm.VScroll1->value(), 400);
     }
 
+    // The move buttons say what they do, and their keys move the grid as they do.
+    void moveButtonsNamedAndKeyed()
+    {
+        QByteArray bytes = "Title\r\n";
+        for (int i = 1; i <= 100; ++i)
+            bytes += "line " + QByteArray::number(i) + "\r\n";
+        writeText(QStringLiteral("SRP770"), bytes);
+        QelHelpFrm frm(QStringLiteral("SRP770"));
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        const struct {
+            QPushButton *button;
+            const char *name;
+            Qt::Key key;
+            int row; // from row 50
+        } moves[] = {{frm.PsnHomeCmd, "처음", Qt::Key_Home, 1},
+                     {frm.PsnPgupCmd, "이전 쪽", Qt::Key_PageUp, 17},
+                     {frm.PsnPgdnCmd, "다음 쪽", Qt::Key_PageDown, 83},
+                     {frm.PsnEndCmd, "끝", Qt::Key_End, 100}};
+        for (const auto &m : moves) {
+            QCOMPARE(m.button->accessibleName(), QString::fromUtf8(m.name));
+            QVERIFY(m.button->toolTip().startsWith(QString::fromUtf8(m.name)));
+            frm.vaSpread1->setCurrentCell(49, 0);
+            frm.vaSpread1->setFocus();
+            QTest::keyClick(frm.vaSpread1, m.key);
+            QCOMPARE(frm.vaSpread1->currentRow() + 1, m.row);
+        }
+        QCOMPARE(frm.PsnUpCmd->accessibleName(), QStringLiteral("이전"));
+        QCOMPARE(frm.PsnDnCmd->accessibleName(), QStringLiteral("다음"));
+    }
+
     void escapeCloses_data()
     {
         QTest::addColumn<QString>("target");

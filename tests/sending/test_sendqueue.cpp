@@ -153,7 +153,7 @@ private Q_SLOTS:
         QTest::newRow("no device file")
             << PortTarget::file(path("nolp")) << SendError::Kind::DeviceMissing;
         QTest::newRow("nobody listening")
-            << PortTarget::network("127.0.0.1", 1) << SendError::Kind::DeviceMissing;
+            << PortTarget::network("127.0.0.1", 1) << SendError::Kind::Refused;
         QTest::newRow("no target") << PortTarget() << SendError::Kind::NoPort;
     }
 

@@ -163,6 +163,7 @@ private Q_SLOTS:
     void transferOfGoodsOnly();
     void transferWithNothingTicked();
     void transferRefusedOnAZplPort();
+    void transferSavesFirst();
     void directPrintOfMarkedRows();
     void rowsThatPrintNothing_data();
     void rowsThatPrintNothing();
@@ -289,6 +290,30 @@ void TestAl300Print::transferRefusedOnAZplPort()
     QCOMPARE(m_bed->printer().readAll(200), QByteArray());
     QVERIFY(!QFile::exists(path("AL300Save1.Txt")));
     QVERIFY(w->BarSaveFme->isVisible());
+}
+
+// An edit not yet saved is saved before the transfer (with the operator's Yes), so the
+// printer's memory and the data folder hold the same format; the stop button says what it
+// stops.
+void TestAl300Print::transferSavesFirst()
+{
+    auto w = openStation();
+    const QByteArray saved = fileBytes(path("AL300Frm[00].Txt"));
+    w->document()->editLabel(QStringLiteral("라벨 길이"), [](LabelFormat &f) { f.LblLeng += 5; });
+    w->Al300SaveCmd->click();
+    w->SelFormChk[1]->setChecked(true);
+    QTest::mouseClick(w->BarSaveCmd, Qt::LeftButton); // No: nothing saved, nothing sent
+    QVERIFY(!w->printer()->isPrinting());
+    QVERIFY(Dialogs::shown().value(0).contains("저장한 뒤 전송할까요"));
+    QCOMPARE(fileBytes(path("AL300Frm[00].Txt")), saved);
+
+    Dialogs::queueAnswer(true);
+    QTest::mouseClick(w->BarSaveCmd, Qt::LeftButton);
+    QVERIFY(fileBytes(path("AL300Frm[00].Txt")) != saved);
+    QVERIFY(w->printer()->isPrinting());
+    QCOMPARE(w->printer()->PrintCancelCmd->text(), QStringLiteral("전송 중지"));
+    QVERIFY(waitUntilSent(w->printer()));
+    QVERIFY(!w->document()->hasUnsavedChanges());
 }
 
 void TestAl300Print::transferWithNothingTicked()

@@ -395,6 +395,8 @@ private Q_SLOTS:
                  QStringLiteral("EAN-13 8801234567893: 스캔 안 됨: 왼쪽 여백 1mm, 라벨 끝에서 "
                                 "잘림 (2.8mm 이상이어야 합니다)"));
         QCOMPARE(list->item(0)->foreground().color(), QColor(0xC0, 0x00, 0x00));
+        // The count above the findings names the failure too.
+        QCOMPARE(p->LabelProblemsLbl->text(), QStringLiteral("확인할 점 1건"));
         // ... and outlined in red in the picture.
         QCOMPARE(p->LabelPreviewCnv->flagged().size(), 1);
         QVERIFY(p->LabelPreviewCnv->flagged().first().contains(QPointF(dots(1) + 20, dots(12))));

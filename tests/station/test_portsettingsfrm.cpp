@@ -193,7 +193,7 @@ private Q_SLOTS:
         w.PortTcpTxt[4]->setText(QString::number(closed));
         QTest::mouseClick(w.PortTestCmd[4], Qt::LeftButton);
         QTRY_VERIFY(w.PortResultLbl[4]->text().startsWith("* COM4 (tcp://127.0.0.1:"));
-        QVERIFY(w.PortResultLbl[4]->text().endsWith("포트를 찾을 수 없습니다 !"));
+        QVERIFY(w.PortResultLbl[4]->text().endsWith("프린터가 연결을 거부했습니다 !"));
         QVERIFY(w.PortResultLbl[4]->toolTip().contains("\n")); // the system's words
         choose(w.PortKindCmb[5], PortSettingsFrm::DeviceFile);
         QTest::keyClicks(w.PortFileTxt[5], m_dir->filePath("nolp"));

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void labelStockOfLaterJobs();
     void quantityBeyondAJobIsSkipped();
     void networkPortNeedsNoSpeed();
+    void refusedConnectionIsNamed();
     void listSaysWhatItLeavesOut();
 
 private:
@@ -470,6 +471,22 @@ void TestPrintPanels::networkPortNeedsNoSpeed()
     QVERIFY(waitUntilSent(p));
     QTRY_COMPARE(tcp.bytes(), job(2, 4));
     QCOMPARE(Dialogs::shown(), QStringList());
+}
+
+// A network printer that refuses the connection is named with its host and port.
+void TestPrintPanels::refusedConnectionIsNamed()
+{
+    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM5'tcp://127.0.0.1:1"}));
+    auto w = openStation();
+    changePort(*w, 5, 0);
+    StationPrinter *p = w->printer();
+    w->setActiveRow(2);
+    QTest::mouseClick(Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"), Qt::LeftButton);
+    p->BarPrintSuTxt->setText("1");
+    QTest::mouseClick(p->BarPrintEnterCmd, Qt::LeftButton);
+    QVERIFY(waitUntilSent(p));
+    const QString told = Dialogs::shown().join('\n');
+    QVERIFY2(told.contains("127.0.0.1:1") && told.contains("연결을 거부"), qPrintable(told));
 }
 
 // The list panel names the rows its choices leave out before anything is sent.
