@@ -164,6 +164,8 @@ QWidget *HelpPictures::openStation(const QString &formName)
         fail(QStringLiteral("%1 did not open").arg(formName));
         return nullptr;
     }
+    // The pictures keep one size: the main window does not grow with the station here.
+    m_main->resize(WindowSize);
     settle();
     return w;
 }

@@ -198,7 +198,9 @@ void mdiMain::fitModelWindow(QMdiSubWindow *sub)
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     const QSize viewport = m_area->viewport()->size();
-    const QSize need = sub->frameGeometry().size();
+    // The station's minimum at least, and the room it would like (a longer goods list)
+    // where the screen has it.
+    const QSize need = sub->frameGeometry().size().expandedTo(sub->sizeHint());
     const int dw = qMax(0, need.width() - viewport.width());
     const int dh = qMax(0, need.height() - viewport.height());
     if (dw == 0 && dh == 0)

@@ -128,11 +128,6 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
     connect(GapBlack0Opt, &QRadioButton::clicked, this,
             [this] { m_doc->setBlackMarkStock(false); });
     connect(GapBlack1Opt, &QRadioButton::clicked, this, [this] { m_doc->setBlackMarkStock(true); });
-    // The printer language of the chosen port (the row of the ports has no room left).
-    top->addSpacing(24);
-    BarComLangLbl = new QLabel(this);
-    BarComLangLbl->setObjectName(QStringLiteral("BarComLangLbl"));
-    top->addWidget(BarComLangLbl);
     top->addStretch();
     m_formLayout->addLayout(top);
 
@@ -150,8 +145,23 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
         connect(o, &QRadioButton::clicked, this,
                 [this, i] { m_doc->setPort(qint16(i), m_doc->formatSet().BarComSpeed); });
     }
+    // The port's settings and its printer language beside the ports; the line speeds on a
+    // row of their own, so that the editor fits a 1280 pixel screen beside the preview.
     second->addSpacing(14);
-    second->addWidget(new QLabel(QStringLiteral("속도"), this));
+    PortSetCmd = new QPushButton(QStringLiteral("포트 설정"), this);
+    PortSetCmd->setObjectName(QStringLiteral("PortSetCmd"));
+    // As high as the port options: the row keeps its height.
+    PortSetCmd->setFixedHeight(BarComPortOpt[1]->sizeHint().height());
+    second->addWidget(PortSetCmd);
+    second->addSpacing(14);
+    BarComLangLbl = new QLabel(this);
+    BarComLangLbl->setObjectName(QStringLiteral("BarComLangLbl"));
+    second->addWidget(BarComLangLbl);
+    second->addStretch();
+    m_formLayout->addLayout(second);
+
+    auto *speedRow = new QHBoxLayout;
+    speedRow->addWidget(new QLabel(QStringLiteral("속도"), this));
     auto *speedGroup = new QButtonGroup(this);
     const QStringList speeds{QString(),
                              QStringLiteral("9600"),
@@ -165,18 +175,12 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
         o->setObjectName(QStringLiteral("BarComSpeedOpt%1").arg(i));
         speedGroup->addButton(o);
         BarComSpeedOpt[i] = o;
-        second->addWidget(o);
+        speedRow->addWidget(o);
         connect(o, &QRadioButton::clicked, this,
                 [this, i] { m_doc->setPort(m_doc->formatSet().BarComPort, qint16(i)); });
     }
-    second->addSpacing(14);
-    PortSetCmd = new QPushButton(QStringLiteral("포트 설정"), this);
-    PortSetCmd->setObjectName(QStringLiteral("PortSetCmd"));
-    // As high as the port options: the row keeps its height.
-    PortSetCmd->setFixedHeight(BarComPortOpt[1]->sizeHint().height());
-    second->addWidget(PortSetCmd);
-    second->addStretch();
-    m_formLayout->addLayout(second);
+    speedRow->addStretch();
+    m_formLayout->addLayout(speedRow);
 }
 
 void FormatEditor::buildElementRows()

@@ -48,6 +48,8 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     : QWidget(parent), m_profile(profile)
 {
     setObjectName(profile.printer->formName());
+    // Opaque: a station maximised over another hides it whole.
+    setAutoFillBackground(true);
     setWindowTitle(profile.caption);
     QFont f = font();
     f.setPointSizeF(9);
@@ -110,6 +112,15 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
 }
 
 StationFrm::~StationFrm() = default;
+
+QSize StationFrm::sizeHint() const
+{
+    const QSize base = QWidget::sizeHint();
+    const QTableView *g = grid();
+    const int wanted = g->horizontalHeader()->height() + 20 * g->verticalHeader()->defaultSectionSize() +
+                       2 * g->frameWidth();
+    return base + QSize(0, qMax(0, wanted - g->sizeHint().height()));
+}
 
 QGridLayout *StationFrm::buildCommands()
 {

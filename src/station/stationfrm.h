@@ -70,6 +70,9 @@ public:
     bool saveFiles(bool closing = false) override;
     void focusGrid() override;
     QRect panelArea() const override;
+    // Room for the editor, the preview and a goods list of 20 rows: the main window grows
+    // towards it where the screen has the room.
+    QSize sizeHint() const override;
 
     // The goods item editor the insert and update commands open (tests answer for it).
     void setItemEditor(GoodsListCommands::ItemEditor editor);
