@@ -58,9 +58,17 @@ bool cellHasData(const GridSnapshot::Cell &c)
 } // namespace
 
 GridPagePainter::GridPagePainter(const GridSnapshot &grid, const GridPrintSettings &settings,
-                                 const QSizeF &paperPoints)
-    : m_grid(grid), m_settings(settings), m_paper(paperPoints)
+                                 const QSizeF &paperPoints, const QMarginsF &minimumMargins)
+    : m_grid(grid), m_settings(settings), m_paper(paperPoints),
+      m_printDate(QDate::currentDate())
 {
+    auto margin = [](double twips, double printer) {
+        return std::max({twips / TwipsPerPoint, printer, UnprintableBorderPoints});
+    };
+    m_margins = QMarginsF(margin(settings.marginLeft, minimumMargins.left()),
+                          margin(settings.marginTop, minimumMargins.top()),
+                          margin(settings.marginRight, minimumMargins.right()),
+                          margin(settings.marginBottom, minimumMargins.bottom()));
     m_cellFont = QFont(fontFamily(QStringLiteral("굴림체")));
     m_cellFont.setPixelSize(9); // the painter's unit is the point: 9-point text
     layout();
@@ -158,10 +166,9 @@ void GridPagePainter::layout()
         m_rowHeaderWidth =
             fm.horizontalAdvance(QString::number(std::max(rows, 1))) + 4 * CellPadding;
 
-    const double contentWidth =
-        m_paper.width() - (m_settings.marginLeft + m_settings.marginRight) / TwipsPerPoint;
+    const double contentWidth = m_paper.width() - m_margins.left() - m_margins.right();
     const double contentHeight =
-        m_paper.height() - (m_settings.marginTop + m_settings.marginBottom) / TwipsPerPoint;
+        m_paper.height() - m_margins.top() - m_margins.bottom() - footerHeight();
 
     // Column bands: as many columns as fit across; a too wide column gets a page alone.
     m_bands.clear();
@@ -192,6 +199,11 @@ void GridPagePainter::layout()
             m_pages << Page{start, int(std::min<qsizetype>(start + perPage, m_rowList.size())) - 1,
                             b};
     }
+}
+
+double GridPagePainter::footerHeight() const
+{
+    return QFontMetricsF(m_cellFont).height() + 4;
 }
 
 int GridPagePainter::pageOfRow(int row) const
@@ -269,14 +281,25 @@ void GridPagePainter::paintPage(QPainter &p, int page) const
         return;
     const Page &pg = m_pages[page - 1];
     const QList<int> &cols = m_bands[pg.band];
-    const double left = m_settings.marginLeft / TwipsPerPoint;
-    const double top = m_settings.marginTop / TwipsPerPoint;
-    const double contentWidth =
-        m_paper.width() - (m_settings.marginLeft + m_settings.marginRight) / TwipsPerPoint;
+    const double left = m_margins.left();
+    const double top = m_margins.top();
+    const double contentWidth = m_paper.width() - m_margins.left() - m_margins.right();
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+
+    // Page foot: when the report was printed, and which page of how many.
+    {
+        const double fh = footerHeight();
+        const QRectF foot(left, m_paper.height() - m_margins.bottom() - fh, contentWidth, fh);
+        p.setFont(m_cellFont);
+        p.setPen(Qt::black);
+        drawWords(p, foot, Qt::AlignLeft | Qt::AlignBottom,
+                  QStringLiteral("출력일 ") + m_printDate.toString(QStringLiteral("yyyy-MM-dd")));
+        drawWords(p, foot, Qt::AlignRight | Qt::AlignBottom,
+                  QStringLiteral("쪽 %1 / %2").arg(page).arg(pageCount()));
+    }
 
     // Page header.
     double y = top;

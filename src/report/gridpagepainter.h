@@ -4,8 +4,10 @@
 #include "report/gridsnapshot.h"
 #include "model/printheader.h"
 
+#include <QDate>
 #include <QFont>
 #include <QList>
+#include <QMarginsF>
 #include <QSizeF>
 
 class QPagedPaintDevice;
@@ -21,9 +23,15 @@ class QPrinter;
 // pages whatever their resolution.
 class GridPagePainter {
 public:
-    // paperPoints: paper size in points as it lies (landscape already turned).
+    // paperPoints: paper size in points as it lies (landscape already turned). A margin of
+    // the settings narrower than the printer's unprintable border (`minimumMargins`, points;
+    // 5 mm on every side unless the printer says more) is widened to it: nothing is printed
+    // where the printer cannot print.
     GridPagePainter(const GridSnapshot &grid, const GridPrintSettings &settings,
-                    const QSizeF &paperPoints);
+                    const QSizeF &paperPoints, const QMarginsF &minimumMargins = QMarginsF());
+
+    // The border most printers cannot print into, on every side (5 mm).
+    static constexpr double UnprintableBorderPoints = 5 * 72 / 25.4;
 
     // A4 in the settings' orientation.
     static QSizeF a4Paper(const GridPrintSettings &settings);
@@ -54,6 +62,8 @@ private:
 
     void layout();
     double headerHeight() const;
+    // The foot of every page: the print date and "쪽 n / N".
+    double footerHeight() const;
     QFont headerFont(const PrintHeader::Segment &s) const;
     void drawCell(QPainter &p, const QRectF &r, const QString &text, int check, Qt::Alignment align,
                   const QColor &back, const QColor &fore, bool title) const;
@@ -61,6 +71,8 @@ private:
     GridSnapshot m_grid;
     GridPrintSettings m_settings;
     QSizeF m_paper;
+    QMarginsF m_margins; // points, as printed
+    QDate m_printDate;
     QFont m_cellFont;
     double m_rowHeight = 14;
     double m_rowHeaderWidth = 0;

@@ -155,8 +155,11 @@ bool PrinSetup::PrintSpread()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // Printing always goes through the full layout (selected block included); the print
     // type then picks the pages.
-    const GridPagePainter pages(m_source.snapshot(), s,
-                                printer.pageLayout().fullRectPoints().size());
+    // Nothing goes into the printer's unprintable border.
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const GridPagePainter pages(m_source.snapshot(), s, layout.fullRectPoints().size(),
+                                layout.minimumMargins());
     const QList<int> which = pages.pagesToPrint(m_source.currentRow());
     const bool ok = !which.isEmpty() && pages.print(&printer, which);
     QGuiApplication::restoreOverrideCursor();

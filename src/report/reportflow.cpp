@@ -126,7 +126,9 @@ void RunRegistrationReport(const ReportCaller &caller, const ReportSource &sourc
     if (printCmd)
         printCmd->setEnabled(true);
 
-    switch (answer.PrintChoice) {
+    // 미리보기 shows the report's pages as the sheet print does (it used to show nothing).
+    const bool preview = answer.PrintChoice == PrintExit::Confirm && answer.PreviewRequested;
+    switch (preview ? PrintExit::SheetPrint : answer.PrintChoice) {
     case PrintExit::SheetPrint: {
         const SharedPrintSettings settings = ReportPrintSettings(station);
         *settings = settings->withReportTitle(RegistrationReportTitle(formName));
@@ -148,7 +150,7 @@ void RunRegistrationReport(const ReportCaller &caller, const ReportSource &sourc
         break;
     }
     const bool nothingDone = answer.PrintChoice == PrintExit::Nothing ||
-                             (answer.PrintChoice == PrintExit::Confirm && !answer.PreviewRequested);
+                             (answer.PrintChoice == PrintExit::Confirm && !preview);
     QWidget *const focusBack = caller.focusBack;
     if (nothingDone && focusBack && focusBack->isEnabled() && focusBack->isVisible())
         focusBack->setFocus();

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -207,8 +208,24 @@ private Q_SLOTS:
         PrintPreview preview(view.source(), view.settings);
         QCOMPARE(preview.lngPageCount, pages);
         QCOMPARE(preview.fpSpreadPreview1->pageCount(), pages);
-        // The title is on every page.
+        // The title is on every page, and at its foot the print date and the page of all.
         QCOMPARE(text.count(Title), pages);
+        QCOMPARE(text.count(QStringLiteral("출력일 ") +
+                            QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))),
+                 pages);
+        const QString packed = QString(text).remove(QLatin1Char(' '));
+        for (int p = 1; p <= pages; ++p)
+            QVERIFY(packed.contains(QStringLiteral("쪽%1/%2").arg(p).arg(pages)));
+        // Nothing within the printer's unprintable border: the default margins (0.25 mm)
+        // are widened to 5 mm.
+        const QString box = run(QStringLiteral("pdftotext"), {"-bbox", pdf, QStringLiteral("-")});
+        static const QRegularExpression word(QStringLiteral(R"re(xMin="([\d.]+)" yMin="([\d.]+)")re"));
+        for (auto m = word.globalMatch(box); m.hasNext();) {
+            const auto w = m.next();
+            QVERIFY2(w.captured(1).toDouble() >= GridPagePainter::UnprintableBorderPoints - 0.5 &&
+                         w.captured(2).toDouble() >= GridPagePainter::UnprintableBorderPoints - 0.5,
+                     qPrintable(w.captured(0)));
+        }
     }
 
     void landscapeAndMarginsChangeThePages()

@@ -332,9 +332,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("gridFocus");
         QTest::newRow("confirm") << "PrnInputCmd" << true;
-        QTest::newRow("preview flag") << "PrnViewCmd" << false;
         QTest::newRow("cancel") << "PrnCancelCmd" << true;
         QTest::newRow("close box") << "" << true;
+    }
+    // 미리보기 opens the report's print preview.
+    void previewButtonOpensThePreview()
+    {
+        Station station;
+        station.show();
+        Seen seen;
+        answerDialogWith(QStringLiteral("PrnViewCmd"), &seen, &station);
+        station.report(QStringLiteral("SRP770Frm"));
+        QVERIFY(seen.opened);
+        QVERIFY(PrintPreview::instance());
+        QVERIFY(PrintPreview::instance()->isVisible());
+        delete PrintPreview::instance();
     }
     void noOutputChoices()
     {
