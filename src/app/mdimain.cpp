@@ -1,5 +1,7 @@
 #include "mdimain.h"
 
+#include "widgets/statuslog.h"
+
 #include "app/backgrdfrm.h"
 #include "widgets/conflictquestion.h"
 #include "widgets/dialogs.h"
@@ -20,6 +22,11 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QListWidget>
+#include <QDialog>
+#include <QLabel>
 
 namespace {
 
@@ -76,6 +83,19 @@ mdiMain::mdiMain(QWidget *parent) : QMainWindow(parent)
     sBr1 = new QStatusBar(this);
     sBr1->setObjectName(QStringLiteral("sBr1"));
     setStatusBar(sBr1);
+    // What the windows did: the last line in the status bar, the last lines behind "기록".
+    m_log = new StatusLog(this);
+    sBrMsgLbl = new QLabel(sBr1);
+    sBrMsgLbl->setObjectName(QStringLiteral("sBrMsgLbl"));
+    sBr1->addWidget(sBrMsgLbl, 1);
+    sBrLogCmd = new QToolButton(sBr1);
+    sBrLogCmd->setObjectName(QStringLiteral("sBrLogCmd"));
+    sBrLogCmd->setText(QStringLiteral("기록"));
+    sBrLogCmd->setToolTip(QStringLiteral("최근 메시지 보기"));
+    sBrLogCmd->setAccessibleName(QStringLiteral("최근 메시지"));
+    sBr1->addPermanentWidget(sBrLogCmd);
+    connect(m_log, &StatusLog::added, sBrMsgLbl, &QLabel::setText);
+    connect(sBrLogCmd, &QToolButton::clicked, this, &mdiMain::showLog);
 
     Form_Load();
 
@@ -363,4 +383,27 @@ void mdiMain::sizeBackPanel()
 {
     if (m_back)
         m_back->setGeometry(m_area->viewport()->rect());
+}
+
+void mdiMain::showLog()
+{
+    // The last lines, newest first; Escape or the close box closes the list.
+    auto *list = findChild<QDialog *>(QStringLiteral("StatusLogFrm"));
+    if (!list) {
+        list = new QDialog(this);
+        list->setObjectName(QStringLiteral("StatusLogFrm"));
+        list->setWindowTitle(QStringLiteral("최근 메시지"));
+        auto *v = new QVBoxLayout(list);
+        auto *lines = new QListWidget(list);
+        lines->setObjectName(QStringLiteral("StatusLogLst"));
+        v->addWidget(lines);
+        list->resize(520, 320);
+    }
+    auto *lines = list->findChild<QListWidget *>(QStringLiteral("StatusLogLst"));
+    lines->clear();
+    const QList<StatusLog::Entry> &entries = m_log->entries();
+    for (auto it = entries.crbegin(); it != entries.crend(); ++it)
+        lines->addItem(StatusLog::line(*it));
+    list->show();
+    list->raise();
 }

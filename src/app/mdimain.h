@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class QLabel;
+class QToolButton;
+class StatusLog;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -41,6 +44,11 @@ public:
     QAction *PortSetMnu = nullptr; // "포트 설정"
     QAction *ExitMnu = nullptr;
     QStatusBar *sBr1 = nullptr;
+    QLabel *sBrMsgLbl = nullptr;      // the last line of the log
+    QToolButton *sBrLogCmd = nullptr; // "기록": the last lines
+    StatusLog *log() const { return m_log; }
+    // The list of the last lines, opened by sBrLogCmd.
+    void showLog();
 
     void ExitMnu_Click();
     // A second start on the same data folder asked for this window: out of the task bar and
@@ -73,4 +81,5 @@ private:
     bool m_closeWhenIdle = false;
     QRect m_beforeWidening; // frame geometry before a station widened the window
     QSize m_widenedSize;    // the size the widening gave
+    StatusLog *m_log = nullptr;
 };

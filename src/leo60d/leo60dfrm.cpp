@@ -6,12 +6,17 @@
 #include "common/programstate.h"
 #include "common/textutil.h"
 #include "widgets/vbcolour.h"
+#include "common/safesave.h"
 #include "common/writerlock.h"
+#include "model/goodstable.h"
+#include "widgets/statuslog.h"
 #include "model/leogoodswriter.h"
 #include "model/prefile.h"
 #include "leo60d/textgridmodel.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -193,6 +198,7 @@ void LEO60DFrm::buildControls()
     connect(ChtWriteCmd, &QPushButton::clicked, this, &LEO60DFrm::ChtWriteCmd_Click);
     connect(BarEnterCmd, &QPushButton::clicked, this, &LEO60DFrm::BarEnterCmd_Click);
     connect(BarExitCmd, &QPushButton::clicked, this, &LEO60DFrm::BarExitCmd_Click);
+    connect(BarRestoreCmd, &QPushButton::clicked, this, &LEO60DFrm::BarRestoreCmd_Click);
     connect(ChtSeltCmd, &QPushButton::clicked, this, &LEO60DFrm::ChtSeltCmd_Click);
     connect(SetExitCmd, &QPushButton::clicked, this, &LEO60DFrm::SetExitCmd_Click);
     connect(ChtPrintCmd, &QPushButton::clicked, this, &LEO60DFrm::ChtPrintCmd_Click);
@@ -243,8 +249,12 @@ QWidget *LEO60DFrm::buildCopyPanel()
 
     BarEnterCmd = makeButton(QStringLiteral("BarEnterCmd"), QStringLiteral("저장"), BarCopyFme);
     BarExitCmd = makeButton(QStringLiteral("BarExitCmd"), QStringLiteral("나가기"), BarCopyFme);
+    BarRestoreCmd =
+        makeButton(QStringLiteral("BarRestoreCmd"), QStringLiteral("되살리기"), BarCopyFme);
+    BarRestoreCmd->setToolTip(QStringLiteral("마지막 변환 전의 AL-300 품목 파일로 되돌리기"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BarEnterCmd);
+    buttons->addWidget(BarRestoreCmd);
     buttons->addWidget(BarExitCmd);
 
     auto *layout = new QVBoxLayout(BarCopyFme);
@@ -399,14 +409,31 @@ void LEO60DFrm::ChtWriteCmd_Click()
     }
     for (QLineEdit *box : m_columnBoxes)
         box->clear();
+    BarRestoreCmd->setEnabled(QFileInfo::exists(LeoGoodsWriter::backupPath(m_targetFile)));
     BarCopyFme->show();
     BarExitCmd->setFocus();
 }
 
 void LEO60DFrm::BarEnterCmd_Click()
 {
-    if (!Dialogs::askYesNo(this,
-                           QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(m_setText)))
+    QList<int> columns;
+    for (QLineEdit *box : m_columnBoxes)
+        columns << columnOfBox(box);
+    const LeoGoodsWriter::Summary summary = LeoGoodsWriter::summary(m_goods->rows(), columns);
+    // An AL-300 goods file that holds goods is replaced only with the operator's Yes, with
+    // the counts; the file it replaces is kept for 되살리기.
+    GoodsTable existing;
+    existing.load(m_targetFile);
+    const QString question =
+        existing.rows() > 0
+            ? QStringLiteral("* AL-300 품목 파일 [%1]번에 품목 %2개가 있습니다.\n"
+                             "변환한 품목 %3개로 바꿀까요 ?\n"
+                             "(지금 파일은 백업해 두고 '되살리기'로 되돌릴 수 있습니다)")
+                  .arg(m_setText)
+                  .arg(existing.rows())
+                  .arg(summary.written)
+            : QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(m_setText);
+    if (!Dialogs::askYesNo(this, question))
         return;
     // A station of this program that shows the set notices the new file and offers to read
     // it; a station of another program (a shared folder) keeps its mark: not written then.
@@ -415,13 +442,23 @@ void LEO60DFrm::BarEnterCmd_Click()
         Dialogs::inform(this, lock.koreanMessage(), ErrorTitle, QMessageBox::Warning);
         return;
     }
+    const QString backup = LeoGoodsWriter::backupPath(m_targetFile);
+    if (QFileInfo(m_targetFile).isFile()) {
+        QFile current(m_targetFile);
+        QString why;
+        if (!current.open(QIODevice::ReadOnly) ||
+            !SafeSave::write(backup, current.readAll(), &why)) {
+            Dialogs::inform(this,
+                            QStringLiteral("* 지금 품목 파일을 백업하지 못해 저장하지 않았습니다 !\n%1")
+                                .arg(why.isEmpty() ? current.errorString() : why),
+                            ErrorTitle, QMessageBox::Warning);
+            return;
+        }
+    }
     BarEnterCmd->setEnabled(false);
     bool saved = false;
     {
         WaitCursor wait;
-        QList<int> columns;
-        for (QLineEdit *box : m_columnBoxes)
-            columns << columnOfBox(box);
         saved = LeoGoodsWriter::write(m_targetFile, m_goods->rows(), columns);
     }
     lock.release();
@@ -433,6 +470,56 @@ void LEO60DFrm::BarEnterCmd_Click()
         return;
     }
     BarCopyFme->hide();
+    const QString file = QFileInfo(m_targetFile).fileName();
+    QStringList said{QStringLiteral("* 품목 %1개를 %2로 변환했습니다.").arg(summary.written).arg(file)};
+    if (summary.blank)
+        said << QStringLiteral("빈 줄 %1개는 건너뛰었습니다.").arg(summary.blank);
+    said << QStringLiteral("LEO-60D+ 파일에는 품목명이 없어 품목명은 '?'로 저장했습니다.");
+    if (summary.changedCells)
+        said << QStringLiteral("품목 파일에 넣을 수 없는 문자(, ; | { } 따옴표 줄바꿈)를 바꾼 칸 "
+                               "%1개")
+                    .arg(summary.changedCells);
+    if (existing.rows() > 0)
+        said << QStringLiteral("바꾸기 전 품목 %1개는 %2에 있습니다 ('되살리기').")
+                    .arg(existing.rows())
+                    .arg(QFileInfo(backup).fileName());
+    Dialogs::inform(this, said.join(QLatin1Char('\n')), QStringLiteral("변환"));
+    StatusLog::post(this, QStringLiteral("변환: 품목 %1개 → %2").arg(summary.written).arg(file));
+    vaSpread1->setFocus();
+}
+
+void LEO60DFrm::BarRestoreCmd_Click()
+{
+    const QString backup = LeoGoodsWriter::backupPath(m_targetFile);
+    if (!QFileInfo::exists(backup))
+        return;
+    GoodsTable kept;
+    kept.load(backup);
+    if (!Dialogs::askYesNo(this, QStringLiteral("* 마지막 변환 전의 품목 %1개로 [%2]번 AL-300 품목 "
+                                                "파일을 되돌릴까요 ?")
+                                     .arg(kept.rows())
+                                     .arg(m_setText)))
+        return;
+    WriterLock lock(m_targetFile);
+    if (lock.acquire() != WriterLock::Result::Locked) {
+        Dialogs::inform(this, lock.koreanMessage(), ErrorTitle, QMessageBox::Warning);
+        return;
+    }
+    QFile file(backup);
+    QString why;
+    if (!file.open(QIODevice::ReadOnly) || !SafeSave::write(m_targetFile, file.readAll(), &why)) {
+        Dialogs::inform(this,
+                        QStringLiteral("* 되돌리지 못했습니다 !\n%1")
+                            .arg(why.isEmpty() ? file.errorString() : why),
+                        ErrorTitle, QMessageBox::Warning);
+        return;
+    }
+    file.close();
+    QFile::remove(backup);
+    BarRestoreCmd->setEnabled(false);
+    StatusLog::post(this, QStringLiteral("되살리기: %1 (품목 %2개)")
+                              .arg(QFileInfo(m_targetFile).fileName())
+                              .arg(kept.rows()));
     vaSpread1->setFocus();
 }
 

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void ChtWriteCmd_Click();
     void BarEnterCmd_Click();
     void BarExitCmd_Click();
+    void BarRestoreCmd_Click();
     void ChtSeltCmd_Click();
     void SetExitCmd_Click();
     void ChtPrintCmd_Click();
@@ -77,6 +78,7 @@ private:
     QList<QLineEdit *> m_columnBoxes; // the 13 boxes in screen order
     QPushButton *BarEnterCmd = nullptr;
     QPushButton *BarExitCmd = nullptr;
+    QPushButton *BarRestoreCmd = nullptr; // "되살리기": the goods file before the last conversion
 
     QGroupBox *ChtSelectFme = nullptr;
     QPushButton *SetExitCmd = nullptr;

@@ -59,6 +59,26 @@ QStringList LeoGoodsWriter::buildLines(const QList<QStringList> &rows, const QLi
     return lines;
 }
 
+LeoGoodsWriter::Summary LeoGoodsWriter::summary(const QList<QStringList> &rows,
+                                                const QList<int> &columns)
+{
+    Summary s;
+    for (const QStringList &row : rows) {
+        if (isBlankRow(row)) {
+            ++s.blank;
+            continue;
+        }
+        ++s.written;
+        for (int k = 0; k < ChoiceCount && k < columns.size(); ++k) {
+            const int column = columns[k];
+            if (column >= 1 && column <= row.size() &&
+                fieldText(row[column - 1]) != TrimSpaces(row[column - 1]))
+                ++s.changedCells;
+        }
+    }
+    return s;
+}
+
 bool LeoGoodsWriter::write(const QString &path, const QList<QStringList> &rows,
                            const QList<int> &columns, QString *error)
 {

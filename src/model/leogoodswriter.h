@@ -28,6 +28,18 @@ public:
                       const QList<int> &columns, QString *error = nullptr);
     // "<dataDir>/AL300Dat[nn].Txt"
     static QString targetPath(const QString &dataDir, const QString &setText);
+    // Where the goods file a conversion replaced is kept: "<target>.bak".
+    static QString backupPath(const QString &target) { return target + QStringLiteral(".bak"); }
+
+    // What a conversion carries: goods written, blank rows left out, and cells stored
+    // otherwise than the grid shows them (delimiters to ?, quotes to backticks, line breaks
+    // to spaces). The LEO-60D+ file has no goods names: every name is "?".
+    struct Summary {
+        int written = 0;
+        int blank = 0;
+        int changedCells = 0;
+    };
+    static Summary summary(const QList<QStringList> &rows, const QList<int> &columns);
     // A cell as the goods data file may carry it.
     static QString fieldText(const QString &cell);
 };

@@ -1,6 +1,7 @@
 #include "goodsfileactions.h"
 
 #include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
 #include "common/modalopening.h"
 #include "commands/goodscommands.h"
 #include "model/goodsexport.h"
@@ -37,8 +38,13 @@ void GoodsFileActions::importGoods()
             plan = frm.plan();
     });
     // The whole import is one step of the undo stack.
-    if (confirmed && plan.importsAnything() && m_doc->importGoods(plan))
+    if (confirmed && plan.importsAnything() && m_doc->importGoods(plan)) {
+        StatusLog::post(m_window, QStringLiteral("가져오기: 추가 %1개, 갱신 %2개, 건너뜀 %3개")
+                                      .arg(plan.added)
+                                      .arg(plan.updated)
+                                      .arg(plan.skipped()));
         Q_EMIT imported(plan.firstChangedRow);
+    }
     Q_EMIT done();
 }
 
@@ -71,6 +77,10 @@ void GoodsFileActions::exportGoods()
                                                                 : GoodsExport::Csv::Utf8Bom,
                                                 &error)
                         : GoodsExport::writeXlsx(path, *m_doc->goods(), &error);
+    if (ok)
+        StatusLog::post(m_window, QStringLiteral("내보내기: 품목 %1개 → %2")
+                                      .arg(m_doc->goods()->rows())
+                                      .arg(QDir::toNativeSeparators(path)));
     if (ok)
         Dialogs::inform(m_window,
                         QStringLiteral("* 품목 %1개를 내보냈습니다 !\n%2")

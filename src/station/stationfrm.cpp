@@ -2,6 +2,7 @@
 
 #include "widgets/dialogs.h"
 #include "widgets/gridcolumnwidths.h"
+#include "widgets/statuslog.h"
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "help/qelhelpfrm.h"
@@ -30,6 +31,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -274,7 +276,10 @@ void StationFrm::ChtWriteCmd_Click()
             m_list->GdsSelt0Opt->setChecked(true);
             m_doc->sortGoods(GoodsTable::SortKey::Number);
         }
-        saveFiles();
+        if (saveFiles())
+            StatusLog::post(this, QStringLiteral("저장: %1, %2")
+                                      .arg(QFileInfo(formatFilePath()).fileName(),
+                                           QFileInfo(goodsFilePath()).fileName()));
     }
     focusGrid();
 }

@@ -2,6 +2,7 @@
 #include "widgets/floatingpanel.h"
 
 #include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
 #include "common/programstate.h"
 #include "common/systemerror.h"
 #include "common/textutil.h"
@@ -472,6 +473,7 @@ StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &req
         for (const PrintPlan::Label &l : plan.labels) {
             p.rows << l.row;
             p.labels += l.count;
+            p.counts << l.count;
             labels << PlanScan::Label{l.row, l.job};
         }
         if (check && port.ok())
@@ -531,6 +533,8 @@ bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStatio
     m_button = button;
     m_wholeStation = wholeStation;
     m_heading = heading;
+    m_action = action.isEmpty() ? QStringLiteral("발행") : action;
+    m_counts.clear();
     // "발행 중지", "전송 중지": the stop button names what it stops.
     PrintCancelCmd->setText((action.isEmpty() ? QStringLiteral("발행") : action) +
                             QStringLiteral(" 중지"));
@@ -585,6 +589,7 @@ void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &pre
         m_queue->setTarget(port.target, port.name);
     m_queue->setOneConnection(port.language && port.language->sendsOverOneConnection());
     m_rows = prepared.rows;
+    m_counts = prepared.counts;
     m_tooMany = prepared.tooMany;
     if (m_wholeStation) {
         PrintProgressHeadLbl->setText(m_heading);
@@ -662,12 +667,43 @@ void StationPrinter::endBusy(bool sent)
         m_button->setEnabled(true);
     QApplication::restoreOverrideCursor();
     m_printing = false;
-    if (sent)
+    if (sent) {
+        postOutcome();
         report();
+    }
     if (m_after)
         m_after();
     m_after = nullptr;
     Q_EMIT printingFinished();
+}
+
+void StationPrinter::postOutcome()
+{
+    const SendQueue::Summary &s = m_queue->summary();
+    // Labels where the jobs are labels, else jobs.
+    int done = s.sent, all = s.total;
+    QString unit = QStringLiteral("건");
+    if (m_counts.size() == s.total && s.total > 0) {
+        unit = QStringLiteral("장");
+        done = all = 0;
+        for (int i = 0; i < m_counts.size(); ++i) {
+            all += m_counts[i];
+            if (i < s.sent)
+                done += m_counts[i];
+        }
+    }
+    QString text;
+    if (s.allSent())
+        text = QStringLiteral("%1: %2%3").arg(m_action).arg(all).arg(unit);
+    else if (s.cancelled > 0 && !s.firstError.isError())
+        text = QStringLiteral("%1 중지: %2/%3%4").arg(m_action).arg(done).arg(all).arg(unit);
+    else
+        text = QStringLiteral("%1 실패: %2/%3%4 - %5")
+                   .arg(m_action)
+                   .arg(done)
+                   .arg(all)
+                   .arg(unit, s.firstError.korean().section(QLatin1Char('\n'), 0, 0));
+    StatusLog::post(m_window, text);
 }
 
 void StationPrinter::report()

@@ -93,7 +93,8 @@ public:
         // Why rows of a list print no label: "수량 0: 12행 제외" (the operator is told before
         // anything is sent).
         QStringList skipped;
-        int labels = 0; // labels the jobs print
+        int labels = 0;      // labels the jobs print
+        QList<int> counts;   // labels of each job (none: the jobs are not labels)
     };
     using Prepare = std::function<Prepared(const ResolvedPort &port)>;
 
@@ -143,6 +144,8 @@ private:
     void onBytesWritten(int index, qint64 written, qint64 total);
     void onFinished();
     void report();
+    // The status line of the send that ended: "발행: 30장", "발행 중지: 120/300장".
+    void postOutcome();
     void storeQuantity(QLineEdit *box);
     void setBusy(bool busy);
 
@@ -157,6 +160,8 @@ private:
     QPushButton *m_button = nullptr;
     bool m_wholeStation = false;
     QString m_heading;
+    QString m_action;       // "발행", "전송"
+    QList<int> m_counts;    // labels of each job of the send going on
     std::function<void()> m_after;
     QString m_progressText;
     QElapsedTimer m_progressClock; // since the panel last showed the bytes

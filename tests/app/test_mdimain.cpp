@@ -3,13 +3,17 @@
 #include "app/namelabel.h"
 #include "support/addrow.h"
 #include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
 #include "common/textfile.h"
 #include "model/barcodesetfile.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -58,6 +62,7 @@ private Q_SLOTS:
     void setFileChangedMeanwhile_data();
     void setFileChangedMeanwhile();
     void bringForwardRestoresAMinimizedWindow();
+    void statusLineAndLog();
 
 private:
     QTemporaryDir *m_dir = nullptr;
@@ -297,6 +302,25 @@ void TestMdiMain::bringForwardRestoresAMinimizedWindow()
     w.bringForward();
     QVERIFY(!w.isMinimized());
     QTRY_VERIFY(w.isActiveWindow());
+}
+
+// What a window posts shows in the status line; "기록" lists the last lines, newest first.
+void TestMdiMain::statusLineAndLog()
+{
+    mdiMain w;
+    w.show();
+    QWidget *station = w.openModelWindow("SRP770Frm");
+    QVERIFY(station);
+    StatusLog::post(station, QStringLiteral("저장: SRP770Frm[00].Txt, SRP770Dat[00].Txt"));
+    StatusLog::post(station, QStringLiteral("발행 중지: 120/300장"));
+    QCOMPARE(w.sBrMsgLbl->text(), QStringLiteral("발행 중지: 120/300장"));
+    QCOMPARE(w.sBrLogCmd->accessibleName(), QStringLiteral("최근 메시지"));
+    QTest::mouseClick(w.sBrLogCmd, Qt::LeftButton);
+    auto *list = w.findChild<QListWidget *>(QStringLiteral("StatusLogLst"));
+    QVERIFY(list && list->isVisible());
+    QCOMPARE(list->count(), 2);
+    QVERIFY(list->item(0)->text().endsWith(QStringLiteral("발행 중지: 120/300장")));
+    QVERIFY(list->item(1)->text().endsWith(QStringLiteral("저장: SRP770Frm[00].Txt, SRP770Dat[00].Txt")));
 }
 
 QTEST_MAIN(TestMdiMain)

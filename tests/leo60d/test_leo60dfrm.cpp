@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include "support/goodsrows.h"
+
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void refusedFilesKeepTheGrids();
     void onlyTheFirst999RecordsAreRead();
     void headerOnlyFileOpensNoCopyPanel();
+    void replacingAsksAndCanBeUndone();
     void saveFailureIsReported();
     void settingsPanel();
     void exitClosesTheMdiWindow();
@@ -238,8 +241,11 @@ void TestLeo60DFrm::columnBoxesAndWrite()
 
     Dialogs::queueAnswer(true);
     QTest::mouseClick(child<QPushButton>("BarEnterCmd"), Qt::LeftButton);
-    QCOMPARE(Dialogs::shown(),
-             QStringList{QStringLiteral("|* 품목데이타를 [07]번으로 저장할까요 ?")});
+    QCOMPARE(Dialogs::shown().value(0), QStringLiteral("|* 품목데이타를 [07]번으로 저장할까요 ?"));
+    // Then what was converted.
+    QVERIFY2(Dialogs::shown().value(1).startsWith(
+                 QStringLiteral("변환|* 품목 2개를 AL300Dat[07].Txt로 변환했습니다.")),
+             qPrintable(Dialogs::shown().value(1)));
     const QByteArray expected =
         "<000001>'1'?'1'0'8801111111111'8801111111111' '" +
         Cp949Codec::encode(QStringLiteral("사과주스")) + "'1?000ml" + spaces(18) + "'~\r\n" +
@@ -389,6 +395,44 @@ void TestLeo60DFrm::headerOnlyFileOpensNoCopyPanel()
     QCOMPARE(m_frm->layoutModel()->rowCount(), 26);
     QTest::mouseClick(child<QPushButton>("ChtWriteCmd"), Qt::LeftButton);
     QVERIFY(!child<QGroupBox>("BarCopyFme")->isVisible());
+}
+
+// A conversion over an AL-300 goods file that holds goods asks with the counts, keeps the
+// replaced file and restores it on 되살리기.
+void TestLeo60DFrm::replacingAsksAndCanBeUndone()
+{
+    const QString target = m_dir.filePath(QStringLiteral("Data/AL300Dat[07].Txt"));
+    QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+    GoodsRows old;
+    for (int i = 0; i < 30; ++i) {
+        GoodsItem item;
+        item.reset();
+        item.Name = QStringLiteral("기존%1").arg(i);
+        old.appendItem(item);
+    }
+    QVERIFY(old.save(target));
+    const QByteArray before = readAll(target);
+    openWindow();
+    loadFile(m_dir.filePath(QStringLiteral("goods.pre")));
+    QTest::mouseClick(child<QPushButton>("ChtWriteCmd"), Qt::LeftButton);
+    QVERIFY(!child<QPushButton>("BarRestoreCmd")->isEnabled());
+    typeInto("BarColTxt1", QStringLiteral("1"));
+    QTest::mouseClick(child<QPushButton>("BarEnterCmd"), Qt::LeftButton); // No
+    QVERIFY(Dialogs::shown().value(0).contains(QStringLiteral("품목 30개가 있습니다")));
+    QCOMPARE(readAll(target), before);
+
+    Dialogs::queueAnswer(true);
+    QTest::mouseClick(child<QPushButton>("BarEnterCmd"), Qt::LeftButton);
+    QVERIFY(readAll(target) != before);
+    QCOMPARE(readAll(target + QStringLiteral(".bak")), before);
+    QVERIFY(Dialogs::shown().last().contains(QStringLiteral("AL300Dat[07].Txt.bak")));
+
+    QTest::mouseClick(child<QPushButton>("ChtWriteCmd"), Qt::LeftButton);
+    QVERIFY(child<QPushButton>("BarRestoreCmd")->isEnabled());
+    Dialogs::queueAnswer(true);
+    QTest::mouseClick(child<QPushButton>("BarRestoreCmd"), Qt::LeftButton);
+    QCOMPARE(readAll(target), before);
+    QVERIFY(!QFileInfo::exists(target + QStringLiteral(".bak")));
 }
 
 void TestLeo60DFrm::saveFailureIsReported()

@@ -13,6 +13,7 @@
 #include "support/sendwait.h"
 #include "support/stationfixture.h"
 #include "support/tcpprinter.h"
+#include "widgets/statuslog.h"
 
 #include "support/goodsrows.h"
 
@@ -363,10 +364,12 @@ void TestPrintPanels::listProgressAndStop_data()
     QTest::addColumn<int>("stopAt");
     QTest::addColumn<QStringList>("seen");
     QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("logged"); // the status line afterwards
     addRow("to the end", 0, QStringList{"1 / 3", "2 / 3", "3 / 3"},
-           job(1, 1) + job(2, 2) + job(3, 3));
-    addRow("stop during the first", 1, QStringList{"1 / 3"}, job(1, 1));
-    addRow("stop during the second", 2, QStringList{"1 / 3", "2 / 3"}, job(1, 1) + job(2, 2));
+           job(1, 1) + job(2, 2) + job(3, 3), "발행: 6장");
+    addRow("stop during the first", 1, QStringList{"1 / 3"}, job(1, 1), "발행 중지: 1/6장");
+    addRow("stop during the second", 2, QStringList{"1 / 3", "2 / 3"}, job(1, 1) + job(2, 2),
+           "발행 중지: 3/6장");
 }
 
 void TestPrintPanels::listProgressAndStop()
@@ -375,6 +378,7 @@ void TestPrintPanels::listProgressAndStop()
     QFETCH(QStringList, seen);
     QFETCH(QByteArray, sent);
     auto w = openStation();
+    auto *log = new StatusLog(w.get()); // as the main window keeps one
     StationPrinter *p = w->printer();
     Controls::find<QPushButton>(&*w, "GdsAllBarCmd")->click();
     p->BarPrtSel1Opt->click();
@@ -414,6 +418,8 @@ void TestPrintPanels::listProgressAndStop()
     QVERIFY(p->BarPrintEnter2Cmd->isEnabled());
     QVERIFY(!p->isInputBlocked());
     QVERIFY(!p->isPrinting());
+    QFETCH(QString, logged);
+    QCOMPARE(log->entries().value(0).text, logged);
 }
 
 void TestPrintPanels::labelStockOfLaterJobs()
