@@ -206,6 +206,8 @@ void TestGoodsImportFrm::shopSpreadsheet()
         QTest::keyClicks(f.FileTxt, file);
         QTest::keyClick(f.FileTxt, Qt::Key_Return);
         summary = f.SummaryTxt->toPlainText();
+        if (const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS"); !dir.isEmpty())
+            f.grab().save(dir + QStringLiteral("/import-%1.png").arg(kind));
         QTest::mouseClick(f.ThousandsChk, Qt::LeftButton);
         plain = f.SummaryTxt->toPlainText();
         QTest::mouseClick(f.ImportCmd, Qt::LeftButton);

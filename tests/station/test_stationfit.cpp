@@ -95,6 +95,11 @@ private Q_SLOTS:
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_VERIFY(w.frameGeometry().width() <= room.width());
         const QStringList out = outside(station, room);
+        if (const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS"); !dir.isEmpty())
+            w.grab().save(QStringLiteral("%1/%2-%3x%4.png")
+                              .arg(dir, form)
+                              .arg(room.width())
+                              .arg(room.height()));
         if (!out.isEmpty())
             station->window()->grab().save(QDir::temp().filePath(form + ".png"));
         QVERIFY2(out.isEmpty(), qPrintable(out.join('\n')));
