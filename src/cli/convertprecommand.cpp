@@ -2,6 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
+#include "common/safesave.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/writerlock.h"
@@ -9,6 +10,7 @@
 #include "model/prefile.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
@@ -99,13 +101,13 @@ int ConvertPreCommand::run(const QStringList &arguments)
 
     // The goods file is replaced as a whole; one that is there but cannot be read is named,
     // so that the answer (or --yes) replaces it knowingly.
-    {
-        QByteArray old;
-        if (TextFile::readBytes(target, TextFile::MaxDataFileBytes, &old, &why) ==
-            TextFile::Read::Failed)
-            cx.warning(QStringLiteral("the goods file %1 cannot be read (%2); it is replaced")
-                           .arg(target, why));
-    }
+    QByteArray old;
+    const bool readable =
+        TextFile::readBytes(target, TextFile::MaxDataFileBytes, &old, &why) !=
+        TextFile::Read::Failed;
+    if (!readable)
+        cx.warning(QStringLiteral("the goods file %1 cannot be read (%2); it is replaced")
+                       .arg(target, why));
     if (!parser.isSet(yesOpt)) {
         lock.release(); // nobody waits for the answer typed here
         cx.err() << QStringLiteral("* 품목데이타를 [%1]번으로 저장할까요 ?").arg(setText)
@@ -130,9 +132,24 @@ int ConvertPreCommand::run(const QStringList &arguments)
         cx.note(QStringLiteral("%1 is open in a station of %2; the station offers to read it "
                                "again")
                     .arg(target, DataLock::englishHolder(lock.holder())));
+    // The file it replaces is kept beside it (the window's 되살리기 puts it back).
+    const QString backup = LeoGoodsWriter::backupPath(target);
+    const bool keep = readable && QFileInfo(target).isFile() && !old.isEmpty();
+    if (keep && !SafeSave::write(backup, old, &why))
+        return cx.failure(QStringLiteral("cannot keep the goods file it replaces as %1: %2; "
+                                         "nothing written")
+                              .arg(backup, why));
     if (!LeoGoodsWriter::write(target, file.rows(), barcodes + texts, &why))
         return cx.failure(QStringLiteral("cannot write %1: %2").arg(target, why));
-    cx.out() << LeoGoodsWriter::buildLines(file.rows(), barcodes + texts).size()
-             << " goods written to " << target << "\n";
+    const LeoGoodsWriter::Summary s = LeoGoodsWriter::summary(file.rows(), barcodes + texts);
+    cx.out() << s.written << " goods written to " << target << "\n";
+    if (s.blank)
+        cx.out() << s.blank << " blank row(s) left out\n";
+    cx.out() << "the LEO-60D+ file holds no goods names: every name is ?\n";
+    if (s.changedCells)
+        cx.out() << s.changedCells
+                 << " cell(s) changed for the goods file (, ; | { } to ?, quotes to `)\n";
+    if (keep)
+        cx.out() << "the goods file it replaced is kept as " << backup << "\n";
     return CliContext::Done;
 }

@@ -132,6 +132,10 @@ private Q_SLOTS:
         r = runCli({"--data-dir", data(), "convert-pre", samplePre(), "--set", "04", "--yes"});
         QCOMPARE(r.status, 0);
         QVERIFY(fileBytes(target).startsWith("<000001>'1'?'1'0' ' ' ' ' ' ' ' '"));
+        // The file it replaced is kept beside it, and said so.
+        QCOMPARE(fileBytes(target + ".bak"), window);
+        QVERIFY2(r.out.contains("kept as"), r.out.constData());
+        QVERIFY(r.out.contains("every name is ?"));
     }
 
     void convertPreFailures_data()
