@@ -210,7 +210,9 @@ void TestStationConflicts::changeFoundWhenSaving()
     StationGoods::setCell(station->document(), 1, GoodsTable::NameColumn, QStringLiteral("사과 (고침)"));
     const QByteArray mine = goodsOf(*station);
 
-    // Written by the other process; the station has not heard of it yet.
+    // Written by the other process; the station has not heard of it yet: its notice of the
+    // change waits (as it does while a window opens) however slowly the other process runs.
+    Program().ModalOpening = 1;
     QCOMPARE(convert(true).status, 0);
     const QByteArray theirs = fileBytes(goodsFile());
     Dialogs::queueAnswer(answer);
@@ -219,6 +221,7 @@ void TestStationConflicts::changeFoundWhenSaving()
                               ? Controls::find<QPushButton>(&*station, "GdsAllBarCmd")
                               : Controls::find<QPushButton>(&*station, "ChtExitCmd");
     QTest::mouseClick(button, Qt::LeftButton);
+    Program().ModalOpening = 0;
 
     const QStringList asked = boxes("파일변경");
     QVERIFY2(asked.size() == 1 && asked[0].contains("AL300Dat[00].Txt") &&
