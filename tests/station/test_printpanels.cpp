@@ -95,8 +95,8 @@ private Q_SLOTS:
     void listProgressAndStop();
     void labelStockOfLaterJobs();
     void quantityBeyondAJobIsSkipped();
-    void networkPortNeedsNoSpeed();
-    void refusedConnectionIsNamed();
+    void networkPorts_data();
+    void networkPorts();
     void listSaysWhatItLeavesOut();
 
 private:
@@ -462,37 +462,36 @@ void TestPrintPanels::quantityBeyondAJobIsSkipped()
              qPrintable(shown.join(" / ")));
 }
 
-// A network port has no line speed: the label goes out without one.
-void TestPrintPanels::networkPortNeedsNoSpeed()
+// A network port has no line speed: the label goes out without one; one that refuses the
+// connection is named with its host and port.
+void TestPrintPanels::networkPorts_data()
 {
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("printer listening") << true;
+    QTest::newRow("connection refused") << false;
+}
+
+void TestPrintPanels::networkPorts()
+{
+    QFETCH(bool, listening);
     TcpPrinter tcp;
-    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM5'" + tcp.target()}));
+    const QString target = listening ? tcp.target() : QStringLiteral("tcp://127.0.0.1:1");
+    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM5'" + target}));
     auto w = openStation();
-    changePort(*w, 5, 0);
+    changePort(*w, 5, 0); // no line speed
     StationPrinter *p = w->printer();
     w->setActiveRow(2);
     QTest::mouseClick(Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"), Qt::LeftButton);
     p->BarPrintSuTxt->setText("4");
     QTest::mouseClick(p->BarPrintEnterCmd, Qt::LeftButton);
     QVERIFY(waitUntilSent(p));
-    QTRY_COMPARE(tcp.bytes(), job(2, 4));
-    QCOMPARE(Dialogs::shown(), QStringList());
-}
-
-// A network printer that refuses the connection is named with its host and port.
-void TestPrintPanels::refusedConnectionIsNamed()
-{
-    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM5'tcp://127.0.0.1:1"}));
-    auto w = openStation();
-    changePort(*w, 5, 0);
-    StationPrinter *p = w->printer();
-    w->setActiveRow(2);
-    QTest::mouseClick(Controls::find<QPushButton>(&*w, "GdsBarPrtCmd"), Qt::LeftButton);
-    p->BarPrintSuTxt->setText("1");
-    QTest::mouseClick(p->BarPrintEnterCmd, Qt::LeftButton);
-    QVERIFY(waitUntilSent(p));
     const QString told = Dialogs::shown().join('\n');
-    QVERIFY2(told.contains("127.0.0.1:1") && told.contains("연결을 거부"), qPrintable(told));
+    if (listening) {
+        QTRY_COMPARE(tcp.bytes(), job(2, 4));
+        QCOMPARE(told, QString());
+    } else {
+        QVERIFY2(told.contains("127.0.0.1:1") && told.contains("연결을 거부"), qPrintable(told));
+    }
 }
 
 // The list panel names the rows its choices leave out before anything is sent.
