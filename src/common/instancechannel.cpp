@@ -5,17 +5,28 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
 const QByteArray ShowRequest = "show\n";
 const QByteArray ShowAnswer = "shown\n";
+// A caller says its line within this time and length, or is dropped.
+constexpr int ClientMs = 1000;
+constexpr qint64 ClientBytes = 64;
 
 } // namespace
 
 InstanceChannel::InstanceChannel(QObject *parent) : QObject(parent) {}
 
-InstanceChannel::~InstanceChannel() = default;
+InstanceChannel::~InstanceChannel()
+{
+    // The socket goes with the program (a killed program's socket is removed by the next
+    // listener of the folder).
+    if (m_server)
+        m_server->close();
+}
 
 QString InstanceChannel::serverName(const QString &dataDir)
 {
@@ -28,13 +39,22 @@ QString InstanceChannel::serverName(const QString &dataDir)
 #endif
     const QByteArray hash =
         QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("labelstation-") + QString::fromLatin1(hash);
+    const QString name = QStringLiteral("labelstation-") + QString::fromLatin1(hash);
+#ifdef Q_OS_UNIX
+    // In the user's own runtime folder (XDG_RUNTIME_DIR, mode 0700), not in /tmp where anyone
+    // could compute the name and be there first.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return QDir(runtime).filePath(name);
+#endif
+    return name;
 }
 
 bool InstanceChannel::listen(const QString &dataDir)
 {
     delete m_server;
     m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = serverName(dataDir);
     QLocalServer::removeServer(name);
     if (!m_server->listen(name))
@@ -42,9 +62,19 @@ bool InstanceChannel::listen(const QString &dataDir)
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // A caller that says no whole line in time is let go.
+            QTimer::singleShot(ClientMs, socket, [socket] {
+                socket->abort();
+                socket->deleteLater();
+            });
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine())
+                if (!socket->canReadLine()) {
+                    if (socket->bytesAvailable() > ClientBytes) {
+                        socket->abort();
+                        socket->deleteLater();
+                    }
                     return;
+                }
                 if (socket->readLine() == ShowRequest) {
                     Q_EMIT showRequested();
                     socket->write(ShowAnswer);
