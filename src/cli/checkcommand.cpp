@@ -31,7 +31,9 @@ const QString About = QStringLiteral(
     "the row's data. One line per barcode says whether it scans, scans with other data or\n"
     "does not scan and why (narrow bars under 2 dots, bars under 5 mm or 15% of the symbol's\n"
     "width, a quiet zone cut by the label edge or another element, print over the bars, bars\n"
-    "off the label). The status is 1 when anything is found or any barcode does not scan.\n"
+    "off the label).\n"
+    "Status: 0 nothing found, 1 something found or a barcode that does not scan, 2 bad usage\n"
+    "or a station's files that cannot be read (nothing checked), as grep and diff answer.\n"
     "With --language zpl [--dpi 203|300] the labels are checked as a ZPL printer prints them.\n"
     "\n"
     "Examples:\n"
@@ -76,8 +78,9 @@ int CheckCommand::run(const QStringList &arguments)
 
     FormatSet set;
     GoodsTable goods;
+    // Files that cannot be read leave nothing checked: not the status of problems found.
     if (!cx.loadStation(*printer, setText, &set, &goods))
-        return CliContext::Failure;
+        return CliContext::BadUsage;
     const QList<GoodsCheck::Problem> problems = GoodsCheck::run(*printer, set, goods);
     int scans = 0, fails = 0, unchecked = 0;
     qsizetype next = 0;

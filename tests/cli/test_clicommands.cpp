@@ -301,6 +301,8 @@ private Q_SLOTS:
             goods.setCell(row, GoodsTable::FirstTextColumn + 1, x.text2);
         }
         QVERIFY(goods.save(data() + "/SRP770Dat[05].Txt"));
+        // A set without files leaves nothing checked: 2, not the 1 of problems found.
+        QCOMPARE(runCli({"--data-dir", data(), "check", "srp770", "--set", "6"}).status, 2);
         r = runCli({"--data-dir", data(), "check", "srp770", "--set", "5"});
         QCOMPARE(r.status, 1);
         lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
