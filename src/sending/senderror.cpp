@@ -37,6 +37,9 @@ QString SendError::korean() const
         break;
     case Kind::PermissionDenied:
         text = QStringLiteral("* %1 포트를 열 권한이 없습니다 !").arg(port);
+        if (port.contains(QLatin1String("/dev/tty")))
+            text += QStringLiteral("\n직렬 포트는 dialout 그룹의 사용자만 열 수 있습니다: "
+                                   "'sudo usermod -aG dialout 사용자이름' 뒤 다시 로그인하세요.");
         break;
     case Kind::Busy:
         text = QStringLiteral("이미 포트가 사용중입니다 !");
@@ -99,6 +102,9 @@ QString SendError::english() const
         break;
     case Kind::PermissionDenied:
         reason = QStringLiteral("permission denied");
+        if (port.contains(QLatin1String("/dev/tty")))
+            reason += QStringLiteral("; serial ports open for members of the group dialout: "
+                                     "sudo usermod -aG dialout $USER, then log in again");
         break;
     case Kind::Timeout:
         reason = QStringLiteral("timed out");

@@ -73,6 +73,16 @@ class TestSendQueue : public QObject {
     }
 
 private Q_SLOTS:
+    // A serial port the user may not open says how to get the right to it.
+    void permissionDeniedNamesTheGroup()
+    {
+        const SendError serial(SendError::Kind::PermissionDenied, "COM3 (/dev/ttyUSB0)");
+        QVERIFY(serial.korean().contains("usermod -aG dialout"));
+        QVERIFY(serial.english().contains("usermod -aG dialout"));
+        const SendError printer(SendError::Kind::PermissionDenied, "COM4 (/dev/usb/lp0)");
+        QVERIFY(!printer.english().contains("dialout"));
+    }
+
     void initTestCase() { QVERIFY(m_dir.isValid() && m_pty.isValid() && m_tcp.isValid()); }
 
     void init()
