@@ -19,7 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${LABELSTATION_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-nanum, qt6-translations-l10n")
+# The labels' texts are drawn with the Nanum fonts (preview, label PDF and the pictures sent
+# to ZPL printers): what prints must not depend on what happens to be installed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-nanum")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The extended description; CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Label Station is a desktop program for shops and warehouses with a Korean
