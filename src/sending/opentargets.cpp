@@ -5,6 +5,8 @@
 OpenTargets *OpenTargets::ofApplication()
 {
     QCoreApplication *app = QCoreApplication::instance();
+    if (!app)
+        return nullptr; // no application, no queue that could share a port
     if (auto *kept = app->findChild<OpenTargets *>(QString(), Qt::FindDirectChildrenOnly))
         return kept;
     return new OpenTargets(app);

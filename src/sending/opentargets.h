@@ -12,7 +12,8 @@ class OpenTargets : public QObject {
 public:
     explicit OpenTargets(QObject *owner = nullptr) : QObject(owner) {}
 
-    // The list of the application (made on first use, a child of the application object).
+    // The list of the application (made on first use, a child of the application object);
+    // nullptr before there is an application.
     static OpenTargets *ofApplication();
 
     // Takes `target` for a queue; false when another queue holds it.

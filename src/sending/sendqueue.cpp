@@ -124,7 +124,7 @@ void SendQueue::next()
         onFailed(SendError(SendError::Kind::NoPort, m_portName));
         return;
     }
-    if (!m_open->claim(m_target.text())) {
+    if (m_open && !m_open->claim(m_target.text())) {
         onFailed(SendError(SendError::Kind::Busy, m_portName));
         return;
     }
