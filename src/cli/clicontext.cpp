@@ -90,7 +90,11 @@ bool CliContext::dataFolder(QString *path)
     *path = DataDirectory();
     if (QFileInfo(*path).isDir())
         return true;
-    failure(QStringLiteral("the data folder %1 does not exist").arg(*path));
+    // Said with how to get one: a command that only reads makes no empty folder.
+    failure(QStringLiteral("the data folder %1 does not exist yet; the windows program makes it "
+                           "when it first opens (or give --data-dir with the folder that holds "
+                           "the station's files)")
+                .arg(*path));
     return false;
 }
 

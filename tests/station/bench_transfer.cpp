@@ -1,6 +1,6 @@
 // Benchmark: the AL-300 station stays responsive while it transfers a 64 KB goods table to a
 // printer that takes 2,000 bytes a second (about half a minute). A timer of the station's
-// thread ticks every 2 ms; the longest gap between two ticks is the longest stall of the
+// thread ticks every 5 ms; the longest gap between two ticks is the longest stall of the
 // event loop. The printer is a pseudo-terminal read by a thread of its own, 20 bytes every
 // 10 ms; the waits are shortened a hundredfold.
 
