@@ -3,18 +3,21 @@
 #include "widgets/statuslog.h"
 
 #include "app/backgrdfrm.h"
-#include "widgets/conflictquestion.h"
-#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "common/trackedfile.h"
-#include "widgets/vbcolour.h"
 #include "model/barcodesetfile.h"
 #include "station/portsettingsfrm.h"
+#include "widgets/conflictquestion.h"
+#include "widgets/dialogs.h"
+#include "widgets/vbcolour.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,9 +27,6 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QListWidget>
-#include <QDialog>
-#include <QLabel>
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "checkcommand.h"
 
+#include "cli/cliarguments.h"
 #include "cli/clicontext.h"
 #include "model/goodstable.h"
-#include "cli/cliarguments.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "printers/portresolver.h"
-#include "render/painterraster.h"
-#include "sending/portlanguages.h"
 #include "printers/labeljobreader.h"
+#include "printers/portresolver.h"
 #include "render/goodscheck.h"
+#include "render/painterraster.h"
 #include "render/scancheck.h"
+#include "sending/portlanguages.h"
 
 #include <QCommandLineParser>
 
@@ -57,8 +57,7 @@ int CheckCommand::run(const QStringList &arguments)
     parser.addOptions({setOpt, languageOpt, dpiOpt});
     int code = 0;
     if (!cx.parse(parser, arguments,
-                  QStringLiteral("srp770|al300 --set NN [--language zpl [--dpi N]]"), About,
-                  &code))
+                  QStringLiteral("srp770|al300 --set NN [--language zpl [--dpi N]]"), About, &code))
         return code;
     const PrinterDriver *printer = nullptr;
     QString setText, why;

@@ -3,9 +3,9 @@
 #include "cli/cliarguments.h"
 #include "cli/joboutput.h"
 #include "common/programstate.h"
-#include "model/prefile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "model/prefile.h"
 #include "printers/printers.h"
 
 #include <QCommandLineParser>

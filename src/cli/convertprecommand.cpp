@@ -2,8 +2,8 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clicontext.h"
-#include "common/safesave.h"
 #include "common/programstate.h"
+#include "common/safesave.h"
 #include "common/textfile.h"
 #include "common/writerlock.h"
 #include "model/leogoodswriter.h"
@@ -102,9 +102,8 @@ int ConvertPreCommand::run(const QStringList &arguments)
     // The goods file is replaced as a whole; one that is there but cannot be read is named,
     // so that the answer (or --yes) replaces it knowingly.
     QByteArray old;
-    const bool readable =
-        TextFile::readBytes(target, TextFile::MaxDataFileBytes, &old, &why) !=
-        TextFile::Read::Failed;
+    const bool readable = TextFile::readBytes(target, TextFile::MaxDataFileBytes, &old, &why) !=
+                          TextFile::Read::Failed;
     if (!readable)
         cx.warning(QStringLiteral("the goods file %1 cannot be read (%2); it is replaced")
                        .arg(target, why));

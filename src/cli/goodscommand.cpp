@@ -27,7 +27,8 @@ const QString ImportAbout = QStringLiteral(
     "text1..20, with column letters (A, B, ...) or numbers (1, 2, ...). Without --map the\n"
     "mapping last confirmed in the station's import window is used, else one guessed from\n"
     "the captions of the caption row (the first row of known captions; rows above it, a\n"
-    "title for example, are skipped; --caption-row N names it). Modes: append (new goods with the first free numbers;\n"
+    "title for example, are skipped; --caption-row N names it). Modes: append (new goods with the "
+    "first free numbers;\n"
     "a mapped number is kept when free), replace (the file becomes the whole list), update\n"
     "(goods whose barcode1, or number, matches are updated, the rest appended).\n"
     "Every cell stored otherwise than read (a comma the goods file cannot hold becomes ?,\n"
@@ -233,7 +234,7 @@ int runImport(const QStringList &arguments)
         return cx.failure(QStringLiteral("%1: %2").arg(path, problem.english()));
 
     const bool header = parser.isSet(headerOpt) || captionRow > 0 ? true
-                        : parser.isSet(noHeaderOpt) ? false
+                        : parser.isSet(noHeaderOpt)               ? false
                         : parser.isSet(mapOpt) || !settings.known
                             ? GoodsImportMapping::guessHeader(table)
                             : settings.mapping.header;
@@ -341,8 +342,7 @@ int runExport(const QStringList &arguments)
          parser.isSet(xlsxOpt)))
         return cx.usageError(QStringLiteral("--encoding: utf-8 or cp949, for --csv"));
 
-    const QString goodsPath =
-        QDir(DataDirectory()).filePath(model->goodsFileName(setText));
+    const QString goodsPath = QDir(DataDirectory()).filePath(model->goodsFileName(setText));
     if (!QFileInfo::exists(goodsPath))
         return cx.failure(QStringLiteral("no goods file %1 for set %2").arg(goodsPath, setText));
     GoodsTable goods;

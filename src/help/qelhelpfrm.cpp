@@ -159,14 +159,14 @@ void QelHelpFrm::buildWindow()
         QPushButton *button;
         const char *name;
         const char *key;
-    } moves[] = {{PsnHomeCmd, "처음", "Home"},     {PsnPgupCmd, "이전 쪽", "PgUp"},
-                 {PsnUpCmd, "이전", "↑"},          {PsnDnCmd, "다음", "↓"},
+    } moves[] = {{PsnHomeCmd, "처음", "Home"},    {PsnPgupCmd, "이전 쪽", "PgUp"},
+                 {PsnUpCmd, "이전", "↑"},         {PsnDnCmd, "다음", "↓"},
                  {PsnPgdnCmd, "다음 쪽", "PgDn"}, {PsnEndCmd, "끝", "End"}};
     for (const auto &m : moves) {
         m.button->setFixedSize(44, 26);
         m.button->setAccessibleName(QString::fromUtf8(m.name));
-        m.button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(m.name),
-                                                          QString::fromUtf8(m.key)));
+        m.button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(QString::fromUtf8(m.name), QString::fromUtf8(m.key)));
         moveRow->addWidget(m.button);
     }
     moveRow->addStretch();

@@ -2,22 +2,22 @@
 #include "help/qelhelpfrm.h"
 #include "report/reportflow.h"
 
-#include "widgets/dialogs.h"
 #include "common/programstate.h"
-#include "common/textutil.h"
-#include "widgets/vbcolour.h"
 #include "common/safesave.h"
+#include "common/textutil.h"
 #include "common/writerlock.h"
+#include "leo60d/textgridmodel.h"
 #include "model/goodstable.h"
-#include "widgets/statuslog.h"
 #include "model/leogoodswriter.h"
 #include "model/prefile.h"
-#include "leo60d/textgridmodel.h"
+#include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
+#include "widgets/vbcolour.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -448,10 +448,11 @@ void LEO60DFrm::BarEnterCmd_Click()
         QString why;
         if (!current.open(QIODevice::ReadOnly) ||
             !SafeSave::write(backup, current.readAll(), &why)) {
-            Dialogs::inform(this,
-                            QStringLiteral("* 지금 품목 파일을 백업하지 못해 저장하지 않았습니다 !\n%1")
-                                .arg(why.isEmpty() ? current.errorString() : why),
-                            ErrorTitle, QMessageBox::Warning);
+            Dialogs::inform(
+                this,
+                QStringLiteral("* 지금 품목 파일을 백업하지 못해 저장하지 않았습니다 !\n%1")
+                    .arg(why.isEmpty() ? current.errorString() : why),
+                ErrorTitle, QMessageBox::Warning);
             return;
         }
     }
@@ -471,7 +472,8 @@ void LEO60DFrm::BarEnterCmd_Click()
     }
     BarCopyFme->hide();
     const QString file = QFileInfo(m_targetFile).fileName();
-    QStringList said{QStringLiteral("* 품목 %1개를 %2로 변환했습니다.").arg(summary.written).arg(file)};
+    QStringList said{
+        QStringLiteral("* 품목 %1개를 %2로 변환했습니다.").arg(summary.written).arg(file)};
     if (summary.blank)
         said << QStringLiteral("빈 줄 %1개는 건너뛰었습니다.").arg(summary.blank);
     said << QStringLiteral("LEO-60D+ 파일에는 품목명이 없어 품목명은 '?'로 저장했습니다.");

@@ -186,8 +186,7 @@ bool GoodsImportMapping::guessHeader(const ImportTable &table)
     return textOverNumber;
 }
 
-GoodsImportMapping GoodsImportMapping::guess(const ImportTable &table, bool header,
-                                             int captionRow)
+GoodsImportMapping GoodsImportMapping::guess(const ImportTable &table, bool header, int captionRow)
 {
     GoodsImportMapping m;
     m.header = header;

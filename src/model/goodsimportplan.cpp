@@ -237,7 +237,8 @@ GoodsImportPlan GoodsImportPlan::build(const ImportTable &table, const GoodsImpo
     plan.plainThousands = options.plainThousands;
     Builder b(plan, mapping, options);
     QList<Row> rows;
-    const int captionRow = mapping.header ? std::clamp(mapping.captionRow, 0, int(table.rows.size())) : -1;
+    const int captionRow =
+        mapping.header ? std::clamp(mapping.captionRow, 0, int(table.rows.size())) : -1;
     plan.skippedAboveCaptions = std::max(0, captionRow);
     for (int r = captionRow + 1; r < table.rows.size(); ++r) {
         Row row;
@@ -328,12 +329,14 @@ QStringList GoodsImportPlan::changedCellLines(bool korean) const
     QStringList out;
     if (changedCells.isEmpty())
         return out;
-    out << (korean ? QStringLiteral("읽은 것과 다르게 저장되는 칸 %1개 (행, 칸: 읽은 값 → 저장할 값):")
-                   : QStringLiteral("%1 cell(s) stored otherwise than read (row, cell: read -> "
-                                    "stored):"))
+    out << (korean
+                ? QStringLiteral("읽은 것과 다르게 저장되는 칸 %1개 (행, 칸: 읽은 값 → 저장할 값):")
+                : QStringLiteral("%1 cell(s) stored otherwise than read (row, cell: read -> "
+                                 "stored):"))
                .arg(changedCells.size());
     for (const ChangedCell &c : changedCells)
-        out << (korean ? QStringLiteral("  %1행 %2: %3 → %4") : QStringLiteral("  row %1 %2: %3 -> %4"))
+        out << (korean ? QStringLiteral("  %1행 %2: %3 → %4")
+                       : QStringLiteral("  row %1 %2: %3 -> %4"))
                    .arg(c.sourceRow)
                    .arg(korean ? M::caption(c.field) : M::key(c.field), shown(c.read),
                         shown(c.stored));
@@ -387,7 +390,8 @@ QStringList GoodsImportPlan::summaryKorean() const
     }
     if (thousandsCells)
         out << (plainThousands
-                    ? QStringLiteral("천 단위 쉼표가 있는 숫자 칸 %1개: 쉼표를 빼고 저장 (1,050 → 1050)")
+                    ? QStringLiteral(
+                          "천 단위 쉼표가 있는 숫자 칸 %1개: 쉼표를 빼고 저장 (1,050 → 1050)")
                     : QStringLiteral("천 단위 쉼표가 있는 숫자 칸 %1개: 쉼표는 ?로 바뀝니다 "
                                      "('천 단위 쉼표 빼기'를 고르면 1,050 → 1050)"))
                    .arg(thousandsCells);

@@ -59,8 +59,7 @@ bool cellHasData(const GridSnapshot::Cell &c)
 
 GridPagePainter::GridPagePainter(const GridSnapshot &grid, const GridPrintSettings &settings,
                                  const QSizeF &paperPoints, const QMarginsF &minimumMargins)
-    : m_grid(grid), m_settings(settings), m_paper(paperPoints),
-      m_printDate(QDate::currentDate())
+    : m_grid(grid), m_settings(settings), m_paper(paperPoints), m_printDate(QDate::currentDate())
 {
     auto margin = [](double twips, double printer) {
         return std::max({twips / TwipsPerPoint, printer, UnprintableBorderPoints});

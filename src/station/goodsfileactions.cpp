@@ -1,14 +1,14 @@
 #include "goodsfileactions.h"
 
-#include "widgets/dialogs.h"
-#include "widgets/statuslog.h"
-#include "common/modalopening.h"
 #include "commands/goodscommands.h"
+#include "commands/stationdocument.h"
+#include "common/modalopening.h"
 #include "model/goodsexport.h"
 #include "model/goodsimportsettings.h"
 #include "model/goodstable.h"
-#include "commands/stationdocument.h"
 #include "station/goodsimportfrm.h"
+#include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
 
 #include <QDir>
 #include <QFileInfo>

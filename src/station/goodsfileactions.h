@@ -16,8 +16,7 @@ public:
     using ImportWindow = std::function<bool(GoodsImportFrm &)>;
 
     // `setText`: the barcode set the station shows (the import settings are kept per set).
-    GoodsFileActions(StationDocument *document, QWidget *window,
-                     std::function<QString()> setText);
+    GoodsFileActions(StationDocument *document, QWidget *window, std::function<QString()> setText);
 
     // The import window is run modally unless replaced (tests drive it without a modal loop).
     void setImportWindow(ImportWindow run) { m_run = std::move(run); }

@@ -73,11 +73,12 @@ void StationFiles::unreadable(const QString &what, const QString &path, const QS
 
 bool StationFiles::replaceUnread(const QString &what, const QString &path)
 {
-    return Dialogs::askYesNo(m_window,
-                             QStringLiteral("* 읽지 못한 %1 파일을 지금 화면의 자료로 바꿀까요 ?\n%2\n"
-                                            "(아니오: 이 파일은 저장하지 않습니다)")
-                                 .arg(what, QDir::toNativeSeparators(path)),
-                             QStringLiteral("저장확인"));
+    return Dialogs::askYesNo(
+        m_window,
+        QStringLiteral("* 읽지 못한 %1 파일을 지금 화면의 자료로 바꿀까요 ?\n%2\n"
+                       "(아니오: 이 파일은 저장하지 않습니다)")
+            .arg(what, QDir::toNativeSeparators(path)),
+        QStringLiteral("저장확인"));
 }
 
 FileQuestions::Answer StationFiles::conflict(const Conflict &conflict)

@@ -100,13 +100,18 @@ void TestDocumentFile::changedOnDisk_data()
 
     const int theirs = int(FileQuestions::Answer::Theirs), mine = int(FileQuestions::Answer::Mine);
     // A save when mine changed; a look at the disk when it did not.
-    QTest::newRow("mine kept over theirs")
-        << true << true << mine << "conflict 품목" << "mine" << "mine" << 0;
-    QTest::newRow("theirs read")
-        << true << true << theirs << "conflict 품목" << "theirs" << "theirs" << 1;
-    QTest::newRow("nobody to ask") << true << false << mine << "" << "theirs" << "mine" << 0;
-    QTest::newRow("unchanged: read again")
-        << false << true << mine << "read again 품목" << "theirs" << "theirs" << 1;
+    QTest::newRow("mine kept over theirs") << true << true << mine << "conflict 품목"
+                                           << "mine"
+                                           << "mine" << 0;
+    QTest::newRow("theirs read") << true << true << theirs << "conflict 품목"
+                                 << "theirs"
+                                 << "theirs" << 1;
+    QTest::newRow("nobody to ask") << true << false << mine << ""
+                                   << "theirs"
+                                   << "mine" << 0;
+    QTest::newRow("unchanged: read again") << false << true << mine << "read again 품목"
+                                           << "theirs"
+                                           << "theirs" << 1;
 }
 
 void TestDocumentFile::changedOnDisk()
