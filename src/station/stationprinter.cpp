@@ -223,8 +223,11 @@ void StationPrinter::placePanel(QFrame *panel)
 {
     panel->adjustSize();
     const QRect grid = m_host->panelArea();
-    panel->move(grid.x() + (grid.width() - panel->width()) / 2,
-                grid.y() + qMax(0, (grid.height() - panel->height()) / 2));
+    int y = grid.y() + qMax(0, (grid.height() - panel->height()) / 2);
+    // A panel taller than the grid stays inside the window: its buttons must be reachable.
+    if (const QWidget *window = panel->parentWidget())
+        y = qMax(0, qMin(y, window->height() - panel->height()));
+    panel->move(grid.x() + (grid.width() - panel->width()) / 2, y);
     panel->show();
     panel->raise();
 }
@@ -297,7 +300,7 @@ void StationPrinter::showListSkips()
     BarPrtSkipLbl->setText(why.join(QStringLiteral(", ")));
     BarPrtSkipLbl->setVisible(!why.isEmpty());
     if (BarPrint2Fme->isVisible())
-        BarPrint2Fme->adjustSize();
+        placePanel(BarPrint2Fme); // grown or shrunk: placed again
 }
 
 void StationPrinter::storeQuantity(QLineEdit *box)

@@ -506,6 +506,9 @@ void TestPrintPanels::listSaysWhatItLeavesOut()
     QTest::mouseClick(p->BarPrtSu1Opt, Qt::LeftButton);
     QVERIFY(p->BarPrtSkipLbl->isVisible());
     QCOMPARE(p->BarPrtSkipLbl->text(), QStringLiteral("수량 0: 1행 제외"));
+    // Grown by the line, the panel keeps its buttons inside the window.
+    w->show();
+    QVERIFY(p->BarPrint2Fme->geometry().bottom() < w->height());
     // A typed quantity prints every row.
     QTest::mouseClick(p->BarPrtSu2Opt, Qt::LeftButton);
     QTest::keyClicks(p->BarPrintSu2Txt, "2");
