@@ -1,37 +1,37 @@
 #include "stationprinter.h"
 #include "widgets/floatingpanel.h"
 
-#include "widgets/dialogs.h"
-#include "widgets/statuslog.h"
+#include "commands/stationdocument.h"
 #include "common/programstate.h"
 #include "common/systemerror.h"
 #include "common/textutil.h"
-#include "widgets/vbcolour.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "commands/stationdocument.h"
 #include "render/painterraster.h"
 #include "sending/sendqueue.h"
 #include "station/al300edtfrm.h"
 #include "station/inputblocker.h"
 #include "station/scangate.h"
 #include "station/stationprinthost.h"
+#include "widgets/dialogs.h"
+#include "widgets/statuslog.h"
+#include "widgets/vbcolour.h"
 
 #include <QApplication>
-#include <QFutureWatcher>
-#include <QHash>
-#include <QtConcurrent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtConcurrent>
 #include <QVBoxLayout>
 
 namespace {
@@ -294,8 +294,8 @@ void StationPrinter::showListSkips()
         const int typed =
             m_listQtyMode == 1 ? 0 : AL300EdtFrm::QuantityFromText(BarPrintSu2Txt->text());
         if (m_listQtyMode == 1 || typed > 0)
-            why = skipReasons(PrintPlan::make(m_doc->driver(), m_doc->formatSet(),
-                                              *m_doc->goods(), listRequest(typed)));
+            why = skipReasons(PrintPlan::make(m_doc->driver(), m_doc->formatSet(), *m_doc->goods(),
+                                              listRequest(typed)));
     }
     BarPrtSkipLbl->setText(why.join(QStringLiteral(", ")));
     BarPrtSkipLbl->setVisible(!why.isEmpty());
@@ -420,7 +420,7 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
         goods->rows() == 0) {
         Dialogs::inform(m_window,
                         goods->rows() == 0 ? QStringLiteral("* 발행할 품목이 없습니다 !")
-                        : m_listSel == 0   ? QStringLiteral("* 발행할 품목(전체/선택)을 고르세요 !")
+                        : m_listSel == 0 ? QStringLiteral("* 발행할 품목(전체/선택)을 고르세요 !")
                         : m_listQtyMode == 0
                             ? QStringLiteral("* 발행 수량(품목별/입력)을 고르세요 !")
                             : QStringLiteral("* 발행 수량을 넣으세요 !"),
@@ -446,7 +446,7 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
 }
 
 StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &request,
-                                                          bool check) const
+                                                         bool check) const
 {
     // The document as it is now, as plain values: the plan, the drawing in the port's
     // language and the scan check are all made beside the window.
@@ -469,7 +469,8 @@ StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &req
         QHash<int, QStringList> names;
         if (check) {
             for (const PrintPlan::Label &l : std::as_const(plan.labels))
-                names.insert(l.row, {l.number, goods.cell(l.row, GoodsTable::NameColumn).trimmed()});
+                names.insert(l.row,
+                             {l.number, goods.cell(l.row, GoodsTable::NameColumn).trimmed()});
         }
         p.jobs = plan.jobs(language, copyFile);
         QList<PlanScan::Label> labels;
@@ -521,8 +522,11 @@ bool StationPrinter::sendJobs(const QList<PrintJob> &jobs, const QList<int> &row
                               QPushButton *button, bool wholeStation, const QString &heading,
                               std::function<void()> after)
 {
-    return send([jobs, rows](const ResolvedPort &) { return Prepared{jobs, rows, {}}; }, button,
-                wholeStation, heading, QString(), std::move(after));
+    return send(
+        [jobs, rows](const ResolvedPort &) {
+            return Prepared{jobs, rows, {}};
+        },
+        button, wholeStation, heading, QString(), std::move(after));
 }
 
 bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStation,
@@ -621,9 +625,8 @@ void StationPrinter::onJobStarted(int index, int count)
 {
     // The grid's cursor follows the jobs, ten times a second at most: every move redraws the
     // preview, which would pace a fast printer.
-    if (index < m_rows.size() &&
-        (index == 0 || index + 1 == count || !m_cursorClock.isValid() ||
-         m_cursorClock.elapsed() >= 100)) {
+    if (index < m_rows.size() && (index == 0 || index + 1 == count || !m_cursorClock.isValid() ||
+                                  m_cursorClock.elapsed() >= 100)) {
         m_host->setActiveRow(m_rows[index]);
         m_cursorClock.start();
     }

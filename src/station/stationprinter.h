@@ -93,8 +93,8 @@ public:
         // Why rows of a list print no label: "수량 0: 12행 제외" (the operator is told before
         // anything is sent).
         QStringList skipped;
-        int labels = 0;      // labels the jobs print
-        QList<int> counts;   // labels of each job (none: the jobs are not labels)
+        int labels = 0;    // labels the jobs print
+        QList<int> counts; // labels of each job (none: the jobs are not labels)
     };
     using Prepare = std::function<Prepared(const ResolvedPort &port)>;
 
@@ -136,8 +136,7 @@ private:
     // The preparation of a print of `request` (drawn in the port's language, scan-checked
     // when `check`).
     Prepare printPreparation(const PrintRequest &request, bool check) const;
-    void startPrepared(const ResolvedPort &port, const Prepared &prepared,
-                       const QString &action);
+    void startPrepared(const ResolvedPort &port, const Prepared &prepared, const QString &action);
     // The end of a send (`sent`: the queue ran, and its failures are told).
     void endBusy(bool sent);
     void onJobStarted(int index, int count);
@@ -160,8 +159,8 @@ private:
     QPushButton *m_button = nullptr;
     bool m_wholeStation = false;
     QString m_heading;
-    QString m_action;       // "발행", "전송"
-    QList<int> m_counts;    // labels of each job of the send going on
+    QString m_action;    // "발행", "전송"
+    QList<int> m_counts; // labels of each job of the send going on
     std::function<void()> m_after;
     QString m_progressText;
     QElapsedTimer m_progressClock; // since the panel last showed the bytes
