@@ -159,21 +159,29 @@ void SendQueue::onAllWritten()
         return;
     m_writeTimer.stop();
     m_stage = Stage::Waiting;
-    // The printer's mandated wait, on one timer against a deadline of the monotonic clock.
+    // The printer's mandated wait, against a deadline of the monotonic clock.
     m_deadline = QDeadlineTimer(MandatedWaitMs(m_jobs[m_index].waitSeconds), Qt::PreciseTimer);
-    m_waitTimer.start(int(qMax<qint64>(0, m_deadline.remainingTime())));
+    armWaitTimer();
+}
+
+void SendQueue::armWaitTimer()
+{
+    const qint64 leftNs = m_deadline.remainingTimeNSecs();
+    if (leftNs <= 0) { // never early
+        endJob(true);
+        return;
+    }
+    // The event loop's timers come late by about a thousandth of their interval (3 ms after
+    // 3 s): aim short of the deadline by more than that, aim again from there, and let the
+    // last couple of milliseconds pass in rounds of the event loop.
+    const qint64 aimNs = leftNs - leftNs / 100 - FinishNs;
+    m_waitTimer.start(aimNs > 1000000 ? int(aimNs / 1000000) : 0);
 }
 
 void SendQueue::onWaitTimer()
 {
-    if (m_stage != Stage::Waiting)
-        return;
-    const qint64 left = m_deadline.remainingTime();
-    if (left > 0) { // never early
-        m_waitTimer.start(int(left));
-        return;
-    }
-    endJob(true);
+    if (m_stage == Stage::Waiting)
+        armWaitTimer();
 }
 
 void SendQueue::onFailed(const SendError &error)

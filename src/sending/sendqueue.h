@@ -69,6 +69,8 @@ public:
 
     // Slack of the write time beyond twice the line time of the bytes.
     static constexpr int WriteMarginMs = 3000;
+    // The end of a mandated wait that passes in rounds of the event loop, not on a timer.
+    static constexpr qint64 FinishNs = 2000000;
 
 Q_SIGNALS:
     void jobStarted(int index, int count);
@@ -82,6 +84,7 @@ private:
     void next();
     void onOpened();
     void onAllWritten();
+    void armWaitTimer();
     void onWaitTimer();
     void onFailed(const SendError &error);
     void endJob(bool sent);

@@ -154,6 +154,30 @@ private Q_SLOTS:
         QCOMPARE(m_pty.readAll(), QByteArray("P1\r\nP2\r\n"));
     }
 
+    // The real wait ends on its deadline: never early, and not the milliseconds late that
+    // a long timer of the event loop comes (about a thousandth of its interval).
+    void realWaitEndsOnTime()
+    {
+        SetWaitScaleForTests(1);
+        SendQueue q;
+        q.setTarget(target("serial"));
+        QElapsedTimer clock;
+        clock.start();
+        qint64 written = 0;
+        QList<double> lateMs;
+        connect(&q, &SendQueue::bytesWritten, this, [&](int, qint64 done, qint64 total) {
+            if (done == total)
+                written = clock.nsecsElapsed();
+        });
+        connect(&q, &SendQueue::jobFinished, this,
+                [&] { lateMs << (clock.nsecsElapsed() - written) / 1e6 - 2000; });
+        QVERIFY(run(q, {job("P1\r\n", path("w.Txt"), 2), job("P2\r\n", path("w.Txt"), 2)}));
+        QCOMPARE(lateMs.size(), 2);
+        std::sort(lateMs.begin(), lateMs.end());
+        QVERIFY2(lateMs.first() >= 0 && lateMs.first() < 1.0,
+                 qPrintable(QStringLiteral("%1 ms late").arg(lateMs.first())));
+    }
+
     void portsThatCannotBeOpened_data()
     {
         QTest::addColumn<PortTarget>("where");
