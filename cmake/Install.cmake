@@ -88,13 +88,16 @@ install(FILES ${ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/sca
         RENAME ${LABELSTATION_APP_ID}.svg)
 
 # Manual page, made by help2man from the program's own --help texts (the program's and each
-# command's), so it says what the command line says.
+# command's), so it says what the command line says; the exit statuses, files and
+# environment come from resources/man/labelstation.h2m.
 find_program(HELP2MAN help2man REQUIRED)
 set(MAN_PAGE ${CMAKE_BINARY_DIR}/man/labelstation.1.gz)
+set(MAN_SECTIONS ${CMAKE_SOURCE_DIR}/resources/man/labelstation.h2m)
 add_custom_command(OUTPUT ${MAN_PAGE}
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:labelstation> -DHELP2MAN=${HELP2MAN}
-          -DGZIP=${GZIP} -DOUTPUT=${MAN_PAGE} -P ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
-  DEPENDS labelstation ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+          -DGZIP=${GZIP} -DSECTIONS=${MAN_SECTIONS} -DOUTPUT=${MAN_PAGE}
+          -P ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
+  DEPENDS labelstation ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake ${MAN_SECTIONS}
   COMMENT "Manual page labelstation.1" VERBATIM)
 install(FILES ${MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

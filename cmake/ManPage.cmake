@@ -1,6 +1,8 @@
 # Makes the manual page labelstation.1.gz with help2man from the program's --help and
-# --version, plus a COMMANDS section with every command's own --help text.
-#   cmake -DPROGRAM=... -DHELP2MAN=... -DGZIP=... -DOUTPUT=.../labelstation.1.gz -P ManPage.cmake
+# --version, plus a COMMANDS section with every command's own --help text and the sections
+# of the include file SECTIONS (EXIT STATUS, FILES, ENVIRONMENT).
+#   cmake -DPROGRAM=... -DHELP2MAN=... -DGZIP=... -DSECTIONS=.../labelstation.h2m
+#         -DOUTPUT=.../labelstation.1.gz -P ManPage.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
@@ -51,13 +53,21 @@ foreach(word IN LISTS words)
 endforeach()
 file(WRITE ${dir}/commands.h2m "${include}")
 
+# help2man runs the program, and writes the page, in the locale given with --locale ("C"
+# unless told): in C every Korean character would come out as "?".
 execute_process(
-  COMMAND ${HELP2MAN} --no-info --section=1
+  COMMAND ${HELP2MAN} --no-info --section=1 --locale=C.UTF-8
           "--name=design goods labels and print them on label printers"
-          --include=${dir}/commands.h2m --output=${page} ${PROGRAM}
+          --include=${dir}/commands.h2m --include=${SECTIONS} --output=${page} ${PROGRAM}
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "help2man failed (${status})")
+endif()
+# A Korean word gone wrong is a run of "?", one for each of its bytes; the FILES section
+# names "사본 저장".
+file(READ ${page} text)
+if(NOT text MATCHES "사본 저장" OR text MATCHES "[?][?][?][?][?][?]")
+  message(FATAL_ERROR "${page}: the Korean text did not come through")
 endif()
 execute_process(COMMAND ${GZIP} -9nf ${page} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
