@@ -6,6 +6,7 @@
 #   share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml
 #   share/icons/hicolor/scalable/apps/<id>.svg, share/icons/hicolor/NxN/apps/<id>.png
 #   share/man/man1/labelstation.1.gz
+#   share/bash-completion/completions/labelstation
 #   share/doc/labelstation/{README.md,copyright,changelog.gz}
 # An installed program reads its help from share/labelstation and keeps the operator's data
 # in the user's data location (ProgramFolders).
@@ -100,5 +101,9 @@ add_custom_command(OUTPUT ${MAN_PAGE}
   DEPENDS labelstation ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake ${MAN_SECTIONS}
   COMMENT "Manual page labelstation.1" VERBATIM)
 install(FILES ${MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Bash completion of the command line, where bash-completion looks for it.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/completion/labelstation
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 add_custom_target(desktopfiles ALL DEPENDS ${ICON_FILES} ${MAN_PAGE} ${CHANGELOG})
