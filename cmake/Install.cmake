@@ -21,6 +21,10 @@ set(LABELSTATION_RELEASE_DATE "2026-12-09")
 set(LABELSTATION_MAINTAINER
     "Label Station maintainers <maintainers@users.noreply.c-seed-1d323700.example>"
     CACHE STRING "Maintainer named in the changelog and the Debian package")
+# The project's home: its repository, whose docs/ folder holds the screenshot the metainfo
+# shows (docs/srp770-station.png, made by scripts/make_screenshot.sh).
+set(LABELSTATION_HOMEPAGE "https://c-seed-1d323700.example/labelstation/labelstation"
+    CACHE STRING "Home page named in the metainfo and the Debian package")
 set(LABELSTATION_SHARE_DIR "${CMAKE_INSTALL_DATADIR}/labelstation")
 set(LABELSTATION_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/labelstation")
 

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -122,18 +123,7 @@ bool HelpPictures::run(QString *error)
             *error = QStringLiteral("cannot create %1").arg(m_outDir);
         return false;
     }
-    // No message box may wait for an answer here: any question is answered No.
-    Dialogs::setTestMode(true);
-    Dialogs::clearQueue();
-
-    delete m_main;
-    m_main = new mdiMain;
-    m_main->setWindowState(Qt::WindowNoState);
-    m_main->resize(WindowSize);
-    m_main->show();
-    m_main->resize(WindowSize);
-    settle();
-
+    openMain(WindowSize);
     bool ok = runSrp770() && runAl300() && runLeo60d();
     if (ok) {
         for (const QString &topic : topics()) {
@@ -142,11 +132,77 @@ bool HelpPictures::run(QString *error)
                 ok = fail(QStringLiteral("%1 was not made").arg(last));
         }
     }
+    closeMain();
+    if (!ok && error)
+        *error = m_error;
+    return ok;
+}
+
+void HelpPictures::openMain(QSize size)
+{
+    // No message box may wait for an answer here: any question is answered No.
+    Dialogs::setTestMode(true);
+    Dialogs::clearQueue();
+
+    delete m_main;
+    m_main = new mdiMain;
+    m_main->setWindowState(Qt::WindowNoState);
+    m_main->resize(size);
+    m_main->show();
+    m_main->resize(size);
+    settle();
+}
+
+void HelpPictures::closeMain()
+{
     m_main->unloadAll();
     m_main->close();
     delete m_main;
     m_main = nullptr;
     Dialogs::setTestMode(false);
+}
+
+void HelpPictures::markRows(StationFrm *station)
+{
+    const GoodsTable *goods = station->goods();
+    for (int r : MarkedRows)
+        if (r <= goods->rows())
+            station->document()->setMark(r, true);
+    station->setActiveRow(qMin(ActiveRow, goods->rows()));
+}
+
+bool HelpPictures::stationScreenshot(const QString &path, QSize size, QString *error)
+{
+    m_error.clear();
+    const QString dir = QFileInfo(path).absolutePath();
+    if (!QDir(dir).mkpath(QStringLiteral("."))) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(dir);
+        return false;
+    }
+    openMain(size);
+    bool ok = false;
+    if (auto *station = qobject_cast<StationFrm *>(openStation(QStringLiteral("SRP770Frm")))) {
+        // openStation keeps the help pictures' size: this picture has its own, and the
+        // station fills the main window as an operator keeps it.
+        m_main->resize(size);
+        if (QMdiSubWindow *sub = m_main->mdiArea()->activeSubWindow())
+            sub->showMaximized();
+        settle();
+        markRows(station);
+        const QImage image = picture();
+        if (image.isNull())
+            fail(QStringLiteral("empty picture of SRP770Frm"));
+        else if (!image.convertToFormat(QImage::Format_RGB32).save(path, "PNG"))
+            fail(QStringLiteral("cannot write %1").arg(path));
+        else
+            ok = true;
+    } else {
+        fail(QStringLiteral("SRP770Frm is not a station"));
+    }
+    closeMain();
+    if (ok)
+        m_written << path;
     if (!ok && error)
         *error = m_error;
     return ok;
@@ -222,10 +278,7 @@ bool HelpPictures::runSrp770()
     if (!station)
         return fail(QStringLiteral("SRP770Frm is not a station"));
     const GoodsTable *goods = station->goods();
-    for (int r : MarkedRows)
-        if (r <= goods->rows())
-            station->document()->setMark(r, true);
-    station->setActiveRow(qMin(ActiveRow, goods->rows()));
+    markRows(station);
 
     // 1: the station with format 1 and the goods list.
     if (!save(Srp770, picture()))
@@ -282,11 +335,7 @@ bool HelpPictures::runAl300()
     auto *station = qobject_cast<AL300Frm *>(openStation(QStringLiteral("AL300Frm")));
     if (!station)
         return fail(QStringLiteral("AL300Frm is not the AL-300 station"));
-    const GoodsTable *goods = station->goods();
-    for (int r : MarkedRows)
-        if (r <= goods->rows())
-            station->document()->setMark(r, true);
-    station->setActiveRow(qMin(ActiveRow, goods->rows()));
+    markRows(station);
 
     // 1: the station.
     if (!save(Al300, picture()))

@@ -8,6 +8,7 @@
 
 class mdiMain;
 class QMdiSubWindow;
+class StationFrm;
 class QWidget;
 
 // Makes the picture pages of the help viewer from the program's own windows: opens the
@@ -37,9 +38,20 @@ public:
     // Needs a QApplication. False with a reason in *error when a window could not be opened
     // or a picture not saved; the pictures saved so far stay.
     bool run(QString *error = nullptr);
+    // The screenshot of README and the AppStream metainfo: the main window of `size` with the
+    // SRP-770 station of set 00 maximised in it (format 1 in the editor, its label preview and
+    // scan check, the goods list with rows marked), saved as PNG to `path`.
+    static constexpr QSize ScreenshotSize{1366, 768};
+    bool stationScreenshot(const QString &path, QSize size = ScreenshotSize,
+                           QString *error = nullptr);
     QStringList written() const { return m_written; }
 
 private:
+    // The main window of `size`, shown; answers no message box.
+    void openMain(QSize size);
+    void closeMain();
+    // Marks the sample rows and puts the cursor on the active row.
+    static void markRows(StationFrm *station);
     bool runSrp770();
     bool runAl300();
     bool runLeo60d();

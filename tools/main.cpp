@@ -1,6 +1,7 @@
 // labelstation_tools: makes what the project itself needs from the program's own parts.
 //   labelstation_tools --sample-data DIR       the sample data set of set 00 into DIR
 //   labelstation_tools --data-dir DIR --screenshots OUT   the help pictures into OUT
+//   labelstation_tools --data-dir DIR --station-screenshot FILE   the SRP-770 station as PNG
 // Needs no display (it draws off screen).
 
 #include "app/modelwindows.h"
@@ -38,9 +39,15 @@ int main(int argc, char *argv[])
                                                         "save the help pictures "
                                                         "(<topic><nnn>.Jpg) into DIR."),
                                          QStringLiteral("DIR"));
-    parser.addOptions({dataDir, sampleData, screenshots});
+    const QCommandLineOption stationScreenshot(
+        QStringList{QStringLiteral("station-screenshot")},
+        QStringLiteral("Save the main window with the SRP-770 station of set 00 as a PNG "
+                       "picture in FILE (the screenshot of README and the metainfo)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({dataDir, sampleData, screenshots, stationScreenshot});
     parser.process(app);
-    if (!parser.isSet(sampleData) && !parser.isSet(screenshots)) {
+    if (!parser.isSet(sampleData) && !parser.isSet(screenshots) &&
+        !parser.isSet(stationScreenshot)) {
         QTextStream(stderr) << parser.helpText();
         return 2;
     }
@@ -74,6 +81,15 @@ int main(int argc, char *argv[])
             err << "labelstation_tools: " << error << "\n";
             return 1;
         }
+    }
+    if (parser.isSet(stationScreenshot)) {
+        HelpPictures pictures(QString{});
+        if (!pictures.stationScreenshot(parser.value(stationScreenshot),
+                                        HelpPictures::ScreenshotSize, &error)) {
+            err << "labelstation_tools: " << error << "\n";
+            return 1;
+        }
+        QTextStream(stdout) << parser.value(stationScreenshot) << "\n";
     }
     return 0;
 }
