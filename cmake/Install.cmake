@@ -47,6 +47,17 @@ endif()
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${LABELSTATION_SHARE_DIR})
 
+# A stripped install (cmake --install --strip, and the Debian package) also drops the
+# compilers' notes in .comment, as Debian strips its programs.
+if(CMAKE_OBJCOPY)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/labelstation\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
+
 # Documents: README, copyright, and the changelog of the release in Debian's form.
 find_program(GZIP gzip REQUIRED)
 execute_process(COMMAND date -u -R -d "${LABELSTATION_RELEASE_DATE} 12:00:00"
