@@ -65,6 +65,8 @@ public:
     bool isBusy() const { return m_busy; }
     void cancel();
     bool isCancelled() const { return m_cancel; }
+    // A job's bytes are going out now (a job cannot be stopped halfway).
+    bool isWriting() const { return m_stage == Stage::Writing; }
     const Summary &summary() const { return m_summary; }
 
     // Slack of the write time beyond twice the line time of the bytes.

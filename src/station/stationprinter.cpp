@@ -64,6 +64,10 @@ bool clearsOnFirstKey(const QKeyEvent *e)
            k == Qt::Key_Minus;
 }
 
+const QString LongJobNote = QStringLiteral(
+    "보내는 중인 작업은 중간에 멈출 수 없습니다 (프린터 메모리에 반쪽 자료가 남습니다). "
+    "중지하면 다음 작업 전에 멈춥니다.");
+
 void uncheck(QRadioButton *o)
 {
     o->setAutoExclusive(false);
@@ -79,6 +83,9 @@ StationPrinter::StationPrinter(StationDocument *document, StationPrintHost *host
     connect(m_queue, &SendQueue::jobStarted, this, &StationPrinter::onJobStarted);
     connect(m_queue, &SendQueue::bytesWritten, this, &StationPrinter::onBytesWritten);
     connect(m_queue, &SendQueue::finished, this, &StationPrinter::onFinished);
+    m_longJobTimer.setSingleShot(true);
+    m_longJobTimer.setInterval(LongJobMs);
+    connect(&m_longJobTimer, &QTimer::timeout, this, &StationPrinter::onLongJob);
     BarPrintFme = buildSinglePanel(window);
     BarPrint2Fme = buildListPanel(window);
     PrintProgressFme = buildProgressPanel(window);
@@ -543,8 +550,10 @@ bool StationPrinter::send(Prepare prepare, QPushButton *button, bool wholeStatio
     m_action = action.isEmpty() ? QStringLiteral("발행") : action;
     m_counts.clear();
     // "발행 중지", "전송 중지": the stop button names what it stops.
-    PrintCancelCmd->setText((action.isEmpty() ? QStringLiteral("발행") : action) +
-                            QStringLiteral(" 중지"));
+    m_longJob = false;
+    PrintCancelCmd->setText(m_action + QStringLiteral(" 중지"));
+    PrintCancelCmd->setToolTip(QString());
+    PrintCancelCmd->setEnabled(true);
     m_after = std::move(after);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_button)
@@ -598,12 +607,10 @@ void StationPrinter::startPrepared(const ResolvedPort &port, const Prepared &pre
     m_rows = prepared.rows;
     m_counts = prepared.counts;
     m_tooMany = prepared.tooMany;
-    if (m_wholeStation) {
-        PrintProgressHeadLbl->setText(m_heading);
-        PrintProgressBar->setRange(0, int(prepared.jobs.size()) * 100);
-        PrintProgressBar->setValue(0);
-        PrintCancelCmd->setEnabled(true);
-    }
+    PrintProgressHeadLbl->setText(m_heading.isEmpty() ? QStringLiteral("라벨 발행중") : m_heading);
+    PrintProgressBar->setRange(0, int(prepared.jobs.size()) * 100);
+    PrintProgressBar->setValue(0);
+    m_panelShown = false;
     m_queue->start(prepared.jobs);
 }
 
@@ -614,7 +621,7 @@ bool StationPrinter::isInputBlocked() const
 
 void StationPrinter::requestStop()
 {
-    if (!m_printing)
+    if (!m_printing || (m_longJob && m_jobIndex + 1 >= m_jobCount))
         return;
     m_queue->cancel();
     PrintCancelCmd->setEnabled(false);
@@ -630,36 +637,96 @@ void StationPrinter::onJobStarted(int index, int count)
         m_host->setActiveRow(m_rows[index]);
         m_cursorClock.start();
     }
-    if (!m_wholeStation)
-        return;
+    m_jobIndex = index;
+    m_jobCount = count;
+    m_written = 0;
+    m_total = 0;
+    m_longJob = false;
+    m_longJobTimer.start();
     m_progressText = QStringLiteral("%1 / %2").arg(index + 1).arg(count);
     m_progressClock.invalidate();
+    // A list shows the panel from its first job on; any other send once a job is long.
+    if (index == 0 && count > 1 && m_wholeStation)
+        showProgressPanel();
+    if (!m_panelShown)
+        return;
+    showStopButton();
     PrintProgressLbl->setText(m_progressText);
     PrintProgressBar->setValue(index * 100);
-    // The panel shows from the first job on, with its text.
-    if (index == 0 && count > 1 && !PrintProgressFme->isVisible()) {
-        placePanel(PrintProgressFme);
-        PrintCancelCmd->setFocus();
+}
+
+void StationPrinter::onLongJob()
+{
+    // The job's bytes are still going out after a second: the panel shows them, and the
+    // stop button says that this job goes to its end.
+    if (!m_printing || !m_queue->isWriting())
+        return;
+    m_longJob = true;
+    showProgressPanel();
+    showStopButton();
+    showBytes(m_jobIndex);
+    m_progressClock.start();
+}
+
+void StationPrinter::showProgressPanel()
+{
+    if (m_panelShown)
+        return;
+    m_panelShown = true;
+    PrintProgressLbl->setText(m_progressText);
+    PrintProgressBar->setValue(m_jobIndex * 100);
+    showStopButton();
+    placePanel(PrintProgressFme);
+    PrintCancelCmd->setFocus();
+}
+
+void StationPrinter::showStopButton()
+{
+    if (m_queue->isCancelled())
+        return;
+    const QString action = m_action + QStringLiteral(" 중지");
+    if (!m_longJob) {
+        PrintCancelCmd->setText(action);
+        PrintCancelCmd->setToolTip(QString());
+        PrintCancelCmd->setEnabled(true);
+    } else if (m_jobIndex + 1 < m_jobCount) {
+        PrintCancelCmd->setText(action + QStringLiteral(" (이 작업을 마친 뒤)"));
+        PrintCancelCmd->setToolTip(LongJobNote);
+        PrintCancelCmd->setEnabled(true);
+    } else {
+        PrintCancelCmd->setText(QStringLiteral("중지할 수 없음 (마지막 작업 전송중)"));
+        PrintCancelCmd->setToolTip(LongJobNote);
+        PrintCancelCmd->setEnabled(false);
     }
 }
 
 void StationPrinter::onBytesWritten(int index, qint64 written, qint64 total)
 {
-    if (!m_wholeStation || m_queue->isCancelled())
+    m_written = written;
+    m_total = total;
+    if (!m_panelShown || m_queue->isCancelled())
         return;
     // A slow printer takes a few bytes at a time: the panel shows them ten times a second.
     if (written < total && m_progressClock.isValid() && m_progressClock.elapsed() < 100)
         return;
     m_progressClock.start();
-    // Large jobs (an AL-300 goods table) show their bytes as they go.
-    if (total >= 4096)
-        PrintProgressLbl->setText(m_progressText +
-                                  QStringLiteral(" (%L1 / %L2 바이트)").arg(written).arg(total));
-    PrintProgressBar->setValue(index * 100 + int(written * 100 / qMax<qint64>(1, total)));
+    showBytes(index);
+}
+
+void StationPrinter::showBytes(int index)
+{
+    // Large or slow jobs (an AL-300 goods table) show their bytes as they go.
+    if (m_total >= 4096 || m_longJob)
+        PrintProgressLbl->setText(
+            m_progressText + QStringLiteral(" (%L1 / %L2 바이트)").arg(m_written).arg(m_total));
+    PrintProgressBar->setValue(index * 100 + int(m_written * 100 / qMax<qint64>(1, m_total)));
 }
 
 void StationPrinter::onFinished()
 {
+    m_longJobTimer.stop();
+    m_longJob = false;
+    m_panelShown = false;
     PrintProgressBar->setValue(PrintProgressBar->maximum());
     PrintProgressFme->hide();
     endBusy(true);

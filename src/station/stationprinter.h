@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 
@@ -78,6 +79,8 @@ public:
     bool isInputBlocked() const;
     // Stops a running send after the job being sent.
     void requestStop();
+    // A job still being written after this long shows the progress panel with its bytes.
+    static constexpr int LongJobMs = 1000;
 
     // The station's port now: BarComPort through the port map and the port languages, at
     // the line speed of BarComSpeed when it is 1..6 (else the last settings stay).
@@ -141,6 +144,12 @@ private:
     void endBusy(bool sent);
     void onJobStarted(int index, int count);
     void onBytesWritten(int index, qint64 written, qint64 total);
+    void onLongJob();
+    void showBytes(int index);
+    void showProgressPanel();
+    // The stop button's text: what it stops, and that a long job being written goes to its
+    // end (the printer's memory must never hold half a table).
+    void showStopButton();
     void onFinished();
     void report();
     // The status line of the send that ended: "발행: 30장", "발행 중지: 120/300장".
@@ -164,7 +173,12 @@ private:
     std::function<void()> m_after;
     QString m_progressText;
     QElapsedTimer m_progressClock; // since the panel last showed the bytes
-    QElapsedTimer m_cursorClock;   // since the grid's cursor last followed a job
+    QTimer m_longJobTimer;         // a job still being written after LongJobMs is a long one
+    bool m_longJob = false;
+    bool m_panelShown = false;
+    int m_jobIndex = 0, m_jobCount = 0;
+    qint64 m_written = 0, m_total = 0; // of the job being written
+    QElapsedTimer m_cursorClock;       // since the grid's cursor last followed a job
     qint16 m_singleQty = 0;
     qint16 m_listSel = 0;
     qint16 m_listQtyMode = 0;

@@ -1,14 +1,14 @@
 // Benchmark: the AL-300 station stays responsive while it transfers a 64 KB goods table to a
 // printer that takes 2,000 bytes a second (about half a minute). A timer of the station's
 // thread ticks every 5 ms; the longest gap between two ticks is the longest stall of the
-// event loop. The printer is a pseudo-terminal read by a thread of its own, 20 bytes every
-// 10 ms; the waits are shortened a hundredfold.
+// event loop, counted from the click on "전송" (the scan check of the goods before sending
+// included). The printer is a pseudo-terminal read by a thread of its own, 20 bytes every
+// 10 ms; the printer's waits are the real ones.
 
 #include "station/al300frm.h"
 #include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textutil.h"
-#include "common/waiting.h"
 #include "model/goodstable.h"
 #include "sending/sendqueue.h"
 #include "station/stationprinter.h"
@@ -34,7 +34,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    SetWaitScaleForTests(0.01);
     Dialogs::setTestMode(true);
     QTemporaryDir dir;
     PtyPrinter pty;
@@ -85,8 +84,7 @@ int main(int argc, char **argv)
     while (settle.elapsed() < 300)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
 
-    // The stalls count from the first job on: before it, the scan check of the goods runs
-    // (the window is busy for that, and its time has a figure of its own).
+    // The stalls count from the click: the scan check of the goods runs before the first job.
     QElapsedTimer clock;
     qint64 last = 0, longest = 0, longestAt = 0, sendingFrom = -1;
     QTimer tick;
@@ -94,7 +92,7 @@ int main(int argc, char **argv)
     tick.setInterval(5);
     QObject::connect(&tick, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        if (sendingFrom >= 0 && last >= sendingFrom && now - last > longest) {
+        if (last > 0 && now - last > longest) {
             longest = now - last;
             longestAt = now;
         }
@@ -118,13 +116,13 @@ int main(int argc, char **argv)
     stop = true;
     printer.join();
     std::printf("scan check before sending %.2f s; goods table of %lld bytes handed to the port "
-                "in %.1f s, received by the printer in %.1f s; longest event-loop stall while "
-                "sending %.2f ms\n",
+                "in %.1f s, received by the printer in %.1f s; longest event-loop stall from "
+                "the click %.2f ms\n",
                 sendingFrom / 1e9, table, seconds, clock.nsecsElapsed() / 1e9, longest / 1e6);
     if (qEnvironmentVariableIsSet("BENCH_DETAIL"))
         std::printf("longest stall ended %.3f s after the start\n", longestAt / 1e9);
-    std::printf("BENCH\tAL-300 64 KB transfer at 2,000 B/s, longest gap between 5 ms ticks\t%.2f "
-                "ms\t< 20 ms\n",
+    std::printf("BENCH\tAL-300 64 KB transfer at 2,000 B/s, longest gap between 5 ms ticks from the "
+                "click\t%.2f ms\t< 20 ms\n",
                 longest / 1e6);
     // A transfer that never started (a question answered "no", nothing sent) is no figure.
     return sendingFrom >= 0 && table > 0 && station.printer()->queue()->summary().allSent() ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "model/goodstable.h"
 #include "printers/printers.h"
 #include "station/srp770frm.h"
+#include "sending/sendqueue.h"
 #include "station/stationprinter.h"
 #include "support/controls.h"
 #include "support/printertestbed.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +27,10 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -164,6 +170,7 @@ private Q_SLOTS:
     void transferWithNothingTicked();
     void transferRefusedOnAZplPort();
     void transferSavesFirst();
+    void longJobShowsItsBytes();
     void directPrintOfMarkedRows();
     void rowsThatPrintNothing_data();
     void rowsThatPrintNothing();
@@ -172,7 +179,8 @@ private Q_SLOTS:
     void srp770GoodsFileLoadsUnchanged();
 
 private:
-    std::unique_ptr<AL300Frm> openStation();
+    // The station on the reference formats and goods, with `moreGoods` plain goods after them.
+    std::unique_ptr<AL300Frm> openStation(int moreGoods = 0);
     QString path(const QString &name) const { return m_bed->path(name); }
 
     std::unique_ptr<PrinterTestBed> m_bed;
@@ -189,7 +197,7 @@ void TestAl300Print::cleanup()
     m_bed.reset();
 }
 
-std::unique_ptr<AL300Frm> TestAl300Print::openStation()
+std::unique_ptr<AL300Frm> TestAl300Print::openStation(int moreGoods)
 {
     if (!FormatFile::save(stationFormats(), path("AL300Frm[00].Txt"), Printers::al300()))
         qFatal("cannot write the format file");
@@ -216,6 +224,16 @@ std::unique_ptr<AL300Frm> TestAl300Print::openStation()
         goods.appendItem(item);
     }
     goods.setCell(3, GoodsTable::FirstTextColumn + 1, QStringLiteral("1kg"));
+    for (int n = 0; n < moreGoods; ++n) {
+        GoodsItem item;
+        item.reset();
+        item.Name = QStringLiteral("상품 %1").arg(n);
+        item.Format = 1;
+        item.Qty = 1;
+        item.Barcodes[1] = QStringLiteral("8801234567893");
+        item.Texts[1] = QStringLiteral("상품 이름 %1").arg(n);
+        goods.appendItem(item);
+    }
     if (!goods.save(path("AL300Dat[00].Txt")))
         qFatal("cannot write the goods file");
     auto w = std::make_unique<AL300Frm>();
@@ -314,6 +332,48 @@ void TestAl300Print::transferSavesFirst()
     QCOMPARE(w->printer()->PrintCancelCmd->text(), QStringLiteral("전송 중지"));
     QVERIFY(waitUntilSent(w->printer()));
     QVERIFY(!w->document()->hasUnsavedChanges());
+}
+
+// A job still going out after a second shows the progress panel with its bytes, a lone job
+// too; the goods table cannot be stopped halfway, and the stop button says so. The printer
+// is a pipe of 4 KB that is not read for 1.5 s.
+void TestAl300Print::longJobShowsItsBytes()
+{
+    const QString fifo = path("lp0");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0 && ::fcntl(reader, F_SETPIPE_SZ, 4096) >= 0);
+    QVERIFY(TextFile::writeLines(path("ComPorts.Txt"), {"COM3'file:" + fifo}));
+    auto w = openStation(150);
+    StationPrinter *p = w->printer();
+    w->Al300SaveCmd->click();
+    w->SelGodsChk->setChecked(true);
+    Dialogs::queueAnswer(true); // goods 003 does not scan: sent all the same
+    QTest::mouseClick(w->BarSaveCmd, Qt::LeftButton);
+    QTest::qWait(1500);
+    QVERIFY(p->isPrinting());
+    QVERIFY(p->PrintProgressFme->isVisible());
+    QVERIFY2(p->PrintProgressLbl->text().startsWith("1 / 1 (") &&
+                 p->PrintProgressLbl->text().endsWith(" 바이트)"),
+             qPrintable(p->PrintProgressLbl->text()));
+    QVERIFY(!p->PrintCancelCmd->isEnabled());
+    QVERIFY(p->PrintCancelCmd->text().startsWith("중지할 수 없음"));
+    if (const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS"); !dir.isEmpty())
+        w->grab().save(dir + "/long-transfer.png");
+
+    QByteArray received;
+    char buf[4096];
+    while (p->isPrinting() || received.isEmpty()) {
+        const ssize_t n = ::read(reader, buf, sizeof buf);
+        if (n > 0)
+            received.append(buf, n);
+        QTest::qWait(2);
+    }
+    ::close(reader);
+    QVERIFY(p->queue()->summary().allSent());
+    QVERIFY(!p->PrintProgressFme->isVisible());
+    QVERIFY(received.size() > 6000);
+    QCOMPARE(received + "\r\n", fileBytes(path("AL300Save3.Txt")));
 }
 
 void TestAl300Print::transferWithNothingTicked()
