@@ -13,6 +13,7 @@
 #include "sending/portlanguages.h"
 
 #include <QCommandLineParser>
+#include <QtConcurrent>
 
 namespace {
 
@@ -81,6 +82,28 @@ int CheckCommand::run(const QStringList &arguments)
     if (!cx.loadStation(*printer, setText, &set, &goods))
         return CliContext::BadUsage;
     const QList<GoodsCheck::Problem> problems = GoodsCheck::run(*printer, set, goods);
+    // Each row's label drawn and read back, the rows shared out over the cores.
+    struct RowScan {
+        bool label = false;
+        QList<ScanResult> results;
+    };
+    QList<int> rows;
+    for (int row = 1; row <= goods.rows(); ++row)
+        rows << row;
+    const QList<RowScan> scanned = QtConcurrent::blockingMapped<QList<RowScan>>(
+        rows, [&set, &goods, printer, language, dpi](int row) {
+            PrintRequest request;
+            request.rows = {row};
+            request.typedQuantity = 1;
+            PrintPlan plan = PrintPlan::make(*printer, set, goods, request);
+            RowScan s;
+            if (plan.labels.isEmpty())
+                return s;
+            plan.translate(*language, dpi, &PainterRaster::instance(), false);
+            s.label = true;
+            s.results = ScanCheck::run(LabelJobReader::read(plan.labels.first().job));
+            return s;
+        });
     int scans = 0, fails = 0, unchecked = 0;
     qsizetype next = 0;
     for (int row = 1; row <= goods.rows(); ++row) {
@@ -90,20 +113,14 @@ int CheckCommand::run(const QStringList &arguments)
                                  .arg(row);
         for (; next < problems.size() && problems[next].row == row; ++next)
             cx.out() << head << problems[next].message << "\n";
-        PrintRequest request;
-        request.rows = {row};
-        request.typedQuantity = 1;
-        PrintPlan plan = PrintPlan::make(*printer, set, goods, request);
-        if (plan.labels.isEmpty()) {
+        const RowScan &s = scanned[row - 1];
+        if (!s.label) {
             cx.out() << head << "scan check: the row prints no label\n";
             continue;
         }
-        plan.translate(*language, dpi, &PainterRaster::instance(), false);
-        const LabelDescription label = LabelJobReader::read(plan.labels.first().job);
-        const QList<ScanResult> results = ScanCheck::run(label);
-        if (results.isEmpty())
+        if (s.results.isEmpty())
             cx.out() << head << "scan check: no barcode on the label\n";
-        for (const ScanResult &r : results) {
+        for (const ScanResult &r : s.results) {
             cx.out() << head << "scan check: " << LabelObject::symbologyName(r.symbology) << " '"
                      << r.data << "' " << r.english() << "\n";
             scans += r.scans() ? 1 : 0;
