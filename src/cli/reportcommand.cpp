@@ -3,16 +3,16 @@
 #include "cli/clicontext.h"
 #include "common/programstate.h"
 #include "common/safesave.h"
-#include "model/prefile.h"
 #include "leo60d/textgridmodel.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
+#include "model/gridprintsettings.h"
+#include "model/prefile.h"
+#include "model/spreadsheetexport.h"
 #include "printers/printers.h"
 #include "report/gridpagepainter.h"
-#include "model/gridprintsettings.h"
 #include "report/reportflow.h"
 #include "report/reportsource.h"
-#include "model/spreadsheetexport.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -157,17 +157,16 @@ int ReportCommand::run(const QStringList &arguments)
     }
 
     const QString title = RegistrationReportTitle(formName);
-    cx.writesTo(parser.value(parser.isSet(xlsxOpt) ? xlsxOpt : pdfOpt));
+    const QString path = cx.outputFile(parser.value(parser.isSet(xlsxOpt) ? xlsxOpt : pdfOpt));
     if (parser.isSet(xlsxOpt)) {
-        const QString path = parser.value(xlsxOpt);
+        SpreadsheetExport::Failure failure;
         if (!SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"),
                                           source.snapshot().toTable(),
-                                          SpreadsheetExport::numberConversionSetting(), &why))
-            return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
+                                          SpreadsheetExport::numberConversionSetting(), &failure))
+            return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, failure.english));
         cx.out() << source.rowCount() << " goods written to " << path << "\n";
         return CliContext::Done;
     }
-    const QString path = parser.value(pdfOpt);
     if (!writePdf(source, title, path, &why))
         return cx.failure(why);
     cx.out() << source.rowCount() << " goods written to " << path << "\n";

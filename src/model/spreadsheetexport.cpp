@@ -34,10 +34,10 @@ QByteArray cellText(const QString &text)
     return text.left(MaxCellChars).toUtf8();
 }
 
-void setError(QString *error, const QString &text)
+void setError(SpreadsheetExport::Failure *error, const QString &korean, const QString &english)
 {
     if (error)
-        *error = text;
+        *error = {korean, english};
 }
 
 // Keeps the library's own error lines off standard error while it writes: a failure is
@@ -76,17 +76,20 @@ private:
 // Builds the workbook in a private temporary folder (the library's scratch files too), then
 // saves its bytes to `path` whole or not at all (SafeSave). Nothing is left behind.
 bool writeWorkbook(const QString &path, const QString &sheetName,
-                   const std::function<void(lxw_workbook *, lxw_worksheet *)> &fill, QString *error)
+                   const std::function<void(lxw_workbook *, lxw_worksheet *)> &fill,
+                   SpreadsheetExport::Failure *error)
 {
     const QFileInfo target(path);
     if (!QDir().mkpath(target.absolutePath())) {
-        setError(error, QStringLiteral("폴더를 만들 수 없습니다: %1").arg(target.absolutePath()));
+        setError(error, QStringLiteral("폴더를 만들 수 없습니다: %1").arg(target.absolutePath()),
+                 QStringLiteral("cannot make the folder %1").arg(target.absolutePath()));
         return false;
     }
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         setError(error,
-                 QStringLiteral("임시 폴더를 만들 수 없습니다: %1").arg(scratch.errorString()));
+                 QStringLiteral("임시 폴더를 만들 수 없습니다: %1").arg(scratch.errorString()),
+                 QStringLiteral("cannot make a temporary folder: %1").arg(scratch.errorString()));
         return false;
     }
     const QByteArray scratchDir = QFile::encodeName(scratch.path());
@@ -99,7 +102,8 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
         QuietStandardError quiet;
         lxw_workbook *wb = workbook_new_opt(QFile::encodeName(temp).constData(), &options);
         if (!wb) {
-            setError(error, QStringLiteral("파일을 만들 수 없습니다: %1").arg(path));
+            setError(error, QStringLiteral("파일을 만들 수 없습니다: %1").arg(path),
+                     QStringLiteral("cannot make the workbook"));
             return false;
         }
         lxw_worksheet *ws = workbook_add_worksheet(wb, sheetName.toUtf8().constData());
@@ -109,8 +113,8 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
         rc = workbook_close(wb);
     }
     if (!sheet || rc != LXW_NO_ERROR) {
-        setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)")
-                            .arg(path, QString::fromUtf8(lxw_strerror(rc))));
+        const QString why = QString::fromUtf8(lxw_strerror(rc));
+        setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)").arg(path, why), why);
         return false;
     }
     QByteArray bytes;
@@ -118,7 +122,7 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
     if (TextFile::readBytes(temp, std::numeric_limits<qint64>::max() / 2, &bytes, &why) !=
             TextFile::Read::Ok ||
         !SafeSave::write(path, bytes, &why)) {
-        setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)").arg(path, why));
+        setError(error, QStringLiteral("파일을 쓸 수 없습니다: %1 (%2)").arg(path, why), why);
         return false;
     }
     return true;
@@ -141,7 +145,7 @@ void writeLines(lxw_worksheet *ws, int firstRow, const QString &text)
 
 bool SpreadsheetExport::writeGrid(const QString &path, const QString &sheetName,
                                   const SpreadsheetTable &table, bool convertNumbers,
-                                  QString *error)
+                                  Failure *error)
 {
     auto fill = [&](lxw_workbook *wb, lxw_worksheet *ws) {
         const int cols = table.columnCount();
@@ -213,7 +217,7 @@ bool SpreadsheetExport::writeGrid(const QString &path, const QString &sheetName,
 }
 
 bool SpreadsheetExport::writeText(const QString &path, const QString &sheetName,
-                                  const QString &text, QString *error)
+                                  const QString &text, Failure *error)
 {
     return writeWorkbook(
         path, sheetName, [&](lxw_workbook *, lxw_worksheet *ws) { writeLines(ws, 0, text); },
@@ -222,7 +226,7 @@ bool SpreadsheetExport::writeText(const QString &path, const QString &sheetName,
 
 bool SpreadsheetExport::writeRecordset(const QString &path, const QString &sheetName,
                                        const QStringList &fieldNames, const QString &text,
-                                       QString *error)
+                                       Failure *error)
 {
     return writeWorkbook(
         path, sheetName,
@@ -254,12 +258,11 @@ QString SpreadsheetExport::backupFolder()
     return QDir::cleanPath(dir);
 }
 
-bool SpreadsheetExport::writeRegistrationFile(const QString &base,
-                                              const SpreadsheetTable &table, QString *path,
-                                              QString *error, const QDateTime &when)
+bool SpreadsheetExport::writeRegistrationFile(const QString &base, const SpreadsheetTable &table,
+                                              QString *path, Failure *error, const QDateTime &when)
 {
     if (base.isEmpty()) {
-        setError(error, QStringLiteral("알 수 없는 화면입니다"));
+        setError(error, QStringLiteral("알 수 없는 화면입니다"), QStringLiteral("unknown window"));
         return false;
     }
     const QDir dir(backupFolder());
@@ -267,7 +270,7 @@ bool SpreadsheetExport::writeRegistrationFile(const QString &base,
     const QString log = dir.filePath(base + QStringLiteral(".log"));
     if (path)
         *path = book;
-    QString why;
+    Failure why;
     const bool ok =
         writeGrid(book, QStringLiteral("Sheet1"), table, numberConversionSetting(), &why);
     QStringList lines{
@@ -281,10 +284,11 @@ bool SpreadsheetExport::writeRegistrationFile(const QString &base,
               << QStringLiteral("열: %1").arg(table.columnCount())
               << QStringLiteral("결과: 저장했습니다");
     } else {
-        lines << QStringLiteral("결과: 저장하지 못했습니다 - %1").arg(why);
+        lines << QStringLiteral("결과: 저장하지 못했습니다 - %1").arg(why.korean);
     }
     QString logError;
     TextFile::writeLines(log, lines, &logError);
-    setError(error, why);
+    if (error)
+        *error = why;
     return ok;
 }

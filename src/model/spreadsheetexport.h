@@ -25,21 +25,27 @@ struct SpreadsheetTable {
 // moved into place, so a failed write leaves an earlier file intact.
 class SpreadsheetExport {
 public:
+    // Why a workbook was not written: in the windows' words and in the command line's.
+    struct Failure {
+        QString korean;
+        QString english;
+    };
+
     // The grid form. Hidden columns stay in place as empty columns (caption too). With
     // convertNumbers, a cell whose trimmed text is a plain decimal number (IsNumberText) is
     // stored as the number TextToCur reads from it; otherwise every cell is text. A table
     // without data rows or without columns gives a workbook with an empty sheet.
     static bool writeGrid(const QString &path, const QString &sheetName,
                           const SpreadsheetTable &table, bool convertNumbers,
-                          QString *error = nullptr);
+                          Failure *error = nullptr);
     // Lines separated by CR (a line feed stays part of its line), fields by TAB; line i
     // becomes row i + 1. A last empty line (the text ends with CR) is not written.
     static bool writeText(const QString &path, const QString &sheetName, const QString &text,
-                          QString *error = nullptr);
+                          Failure *error = nullptr);
     // Row 1 holds the field names, then each CR-separated line of TAB-separated fields.
     static bool writeRecordset(const QString &path, const QString &sheetName,
                                const QStringList &fieldNames, const QString &text,
-                               QString *error = nullptr);
+                               Failure *error = nullptr);
 
     // The "PrinterExcelView" setting: 1 turns number conversion on. The settings store
     // answers 0, so the grid export writes text.
@@ -53,6 +59,6 @@ public:
     // ("SRP770바코드등록현황", see RegistrationReportFileBase), an empty one fails. *path
     // receives the workbook path.
     static bool writeRegistrationFile(const QString &base, const SpreadsheetTable &table,
-                                      QString *path = nullptr, QString *error = nullptr,
+                                      QString *path = nullptr, Failure *error = nullptr,
                                       const QDateTime &when = QDateTime::currentDateTime());
 };

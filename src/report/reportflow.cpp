@@ -1,16 +1,16 @@
 #include "reportflow.h"
 #include "common/modalopening.h"
 
-#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "model/outputrights.h"
+#include "model/spreadsheetexport.h"
+#include "printers/printers.h"
 #include "report/printpreview.h"
 #include "report/prnseltfrm.h"
 #include "report/reportsource.h"
 #include "report/sendtoexcel.h"
-#include "model/spreadsheetexport.h"
 #include "report/spreadsheetopener.h"
-#include "printers/printers.h"
+#include "widgets/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,13 +77,15 @@ void RunRegistrationReport(ReportCaller caller, const QAbstractItemModel *model,
 
 void WriteRegistrationFile(QWidget *station, const SpreadsheetTable &table, const QString &formName)
 {
-    QString path, error;
+    QString path;
+    SpreadsheetExport::Failure error;
     const bool written = SpreadsheetExport::writeRegistrationFile(
         RegistrationReportFileBase(formName), table, &path, &error);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (!written) {
         Dialogs::inform(
-            station, QStringLiteral("* %1 파일을 저장하지 못했습니다 !\n%2").arg(shownPath, error),
+            station,
+            QStringLiteral("* %1 파일을 저장하지 못했습니다 !\n%2").arg(shownPath, error.korean),
             ExportTitle, QMessageBox::Warning);
         return;
     }

@@ -1,8 +1,8 @@
 #include "sendtoexcel.h"
 
-#include "widgets/dialogs.h"
 #include "model/spreadsheetexport.h"
 #include "report/spreadsheetopener.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -13,7 +13,9 @@
 
 namespace {
 
-QString sendWorkbook(QWidget *parent, const std::function<bool(const QString &, QString *)> &write)
+QString
+sendWorkbook(QWidget *parent,
+             const std::function<bool(const QString &, SpreadsheetExport::Failure *)> &write)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
@@ -22,12 +24,13 @@ QString sendWorkbook(QWidget *parent, const std::function<bool(const QString &, 
     const QString path = QDir(dir).filePath(
         QStringLiteral("등록현황-%1.xlsx")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
-    QString error;
+    SpreadsheetExport::Failure error;
     const bool written = write(path, &error);
     const bool shown = written && SpreadsheetOpener::current().open(path);
     QGuiApplication::restoreOverrideCursor();
     if (!written)
-        Dialogs::inform(parent, QStringLiteral("* 엑셀 자료를 만들지 못했습니다 !\n%1").arg(error));
+        Dialogs::inform(parent,
+                        QStringLiteral("* 엑셀 자료를 만들지 못했습니다 !\n%1").arg(error.korean));
     else if (!shown)
         Dialogs::inform(parent, QStringLiteral("* 엑셀 프로그램으로 열 수 없습니다 !\n%1")
                                     .arg(QDir::toNativeSeparators(path)));
@@ -38,7 +41,7 @@ QString sendWorkbook(QWidget *parent, const std::function<bool(const QString &, 
 
 QString SendToExcel(const SpreadsheetTable &table, QWidget *parent)
 {
-    return sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, SpreadsheetExport::Failure *error) {
         return SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"), table,
                                             SpreadsheetExport::numberConversionSetting(), error);
     });
@@ -46,14 +49,14 @@ QString SendToExcel(const SpreadsheetTable &table, QWidget *parent)
 
 QString SendToExcel(const QString &text, QWidget *parent)
 {
-    return sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, SpreadsheetExport::Failure *error) {
         return SpreadsheetExport::writeText(path, QStringLiteral("Sheet1"), text, error);
     });
 }
 
 QString SendToExcel(const QStringList &fieldNames, const QString &records, QWidget *parent)
 {
-    return sendWorkbook(parent, [&](const QString &path, QString *error) {
+    return sendWorkbook(parent, [&](const QString &path, SpreadsheetExport::Failure *error) {
         return SpreadsheetExport::writeRecordset(path, QStringLiteral("Sheet1"), fieldNames,
                                                  records, error);
     });

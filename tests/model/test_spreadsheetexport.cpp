@@ -68,10 +68,10 @@ private Q_SLOTS:
     void gridWorkbookLooksLikeTheGrid()
     {
         const QString path = m_dir.filePath(QStringLiteral("grid.xlsx"));
-        QString error;
+        SpreadsheetExport::Failure error;
         QVERIFY2(SpreadsheetExport::writeGrid(path, QStringLiteral("Sheet1"), goodsTable(), false,
                                               &error),
-                 qPrintable(error));
+                 qPrintable(error.english));
         const QJsonObject book = readBack(path);
         QCOMPARE(book.value(QStringLiteral("sheets")).toArray().first().toString(),
                  QStringLiteral("Sheet1"));
@@ -204,11 +204,12 @@ private Q_SLOTS:
     {
         const QString backup = m_dir.filePath(QStringLiteral("backup/QelBackup"));
         qputenv("LABELSTATION_BACKUP_DIR", backup.toUtf8());
-        QString path, error;
+        QString path;
+        SpreadsheetExport::Failure error;
         QVERIFY2(SpreadsheetExport::writeRegistrationFile(
                      QStringLiteral("AL300바코드등록현황"), goodsTable(), &path, &error,
                      QDateTime(QDate(2026, 3, 7), QTime(9, 5, 1))),
-                 qPrintable(error));
+                 qPrintable(error.english));
         QCOMPARE(path, backup + QStringLiteral("/AL300바코드등록현황.xlsx"));
         QVERIFY(QFileInfo::exists(path));
         const QJsonObject book = readBack(path);
@@ -233,10 +234,15 @@ private Q_SLOTS:
         qputenv("LABELSTATION_BACKUP_DIR", backup.toUtf8());
         // A folder where the workbook should go: the write cannot replace it.
         QVERIFY(QDir().mkpath(backup + QStringLiteral("/SRP770바코드등록현황.xlsx/keep")));
-        QString path, error;
+        QString path;
+        SpreadsheetExport::Failure error;
         QVERIFY(!SpreadsheetExport::writeRegistrationFile(QStringLiteral("SRP770바코드등록현황"), goodsTable(),
                                                           &path, &error));
-        QVERIFY(!error.isEmpty());
+        // The windows' words, and the command line's without a Korean word.
+        QVERIFY(error.korean.contains(QStringLiteral("파일을 쓸 수 없습니다")));
+        QVERIFY(!error.english.isEmpty());
+        QVERIFY2(!QString(error.english).remove(path).contains(QRegularExpression("[가-힣]")),
+                 qPrintable(error.english));
         QVERIFY(QFileInfo::exists(path + QStringLiteral("/keep")));
         const QStringList log =
             TextFile::readLines(backup + QStringLiteral("/SRP770바코드등록현황.log"));
