@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/joboutput.h"
 #include "common/programstate.h"
+#include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "model/prefile.h"
@@ -10,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -216,20 +218,28 @@ std::unique_ptr<JobOutput> CliContext::output(const QCommandLineParser &parser, 
 bool CliContext::loadPre(const QString &path, PreFile *file)
 {
     QString why;
-    switch (file->load(path, &why)) {
+    PreFile::Status status;
+    if (path == QLatin1String("-")) {
+        QByteArray bytes;
+        status = readInput(path, PreFile::MaxFileSize, &bytes, &why) ? file->parse(bytes, &why)
+                                                                     : PreFile::Status::Unreadable;
+    } else {
+        status = file->load(path, &why);
+    }
+    switch (status) {
     case PreFile::Status::Ok:
         if (file->omittedRecords() > 0)
             warning(QStringLiteral("%1 holds %2 goods records; only the first %3 are read (the "
                                    "AL-300 station keeps goods 1 to %3)")
-                        .arg(path)
+                        .arg(inputName(path))
                         .arg(file->recordCount() + file->omittedRecords())
                         .arg(PreFile::MaxRecords));
         return true;
     case PreFile::Status::Unreadable:
-        failure(QStringLiteral("cannot read %1: %2").arg(path, why));
+        failure(QStringLiteral("cannot read %1: %2").arg(inputName(path), why));
         return false;
     case PreFile::Status::Unknown:
-        failure(QStringLiteral("%1 is not a LEO-60D+ goods file (%2)").arg(path, why));
+        failure(QStringLiteral("%1 is not a LEO-60D+ goods file (%2)").arg(inputName(path), why));
         return false;
     }
     return false;
@@ -242,6 +252,51 @@ bool CliContext::isStandardOutput(const QString &path)
     const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     return clean == QLatin1String("/dev/stdout") || clean == QLatin1String("/dev/fd/1") ||
            clean == QLatin1String("/proc/self/fd/1");
+}
+
+QString CliContext::outputFile(const QString &value)
+{
+    writesTo(value);
+    return value == QLatin1String("-") ? QStringLiteral("/dev/stdout") : value;
+}
+
+bool CliContext::readInput(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *why)
+{
+    if (path != QLatin1String("-")) {
+        why->clear();
+        switch (TextFile::readBytes(path, maxBytes, bytes, why)) {
+        case TextFile::Read::Ok:
+            return true;
+        case TextFile::Read::Missing:
+            *why = QStringLiteral("no such file");
+            return false;
+        case TextFile::Read::Failed:
+            return false;
+        }
+        return false;
+    }
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        *why = in.errorString();
+        return false;
+    }
+    // One byte more than allowed tells a longer input apart.
+    *bytes = in.read(maxBytes + 1);
+    if (in.error() != QFileDevice::NoError) {
+        *why = in.errorString();
+        return false;
+    }
+    if (bytes->size() > maxBytes) {
+        bytes->clear();
+        *why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+        return false;
+    }
+    return true;
+}
+
+QString CliContext::inputName(const QString &path)
+{
+    return path == QLatin1String("-") ? QStringLiteral("standard input") : path;
 }
 
 void CliContext::writesTo(const QString &path)

@@ -75,6 +75,14 @@ public:
     // /dev/stdout, /dev/fd/1), out() stays off it so that the file's bytes come alone.
     void writesTo(const QString &path);
     static bool isStandardOutput(const QString &path);
+    // The output file named on the command line, as the writers take it: "-" is standard
+    // output. Calls writesTo().
+    QString outputFile(const QString &value);
+    // The whole input file named on the command line, of at most `maxBytes` bytes: "-" reads
+    // standard input to its end. False with the reason in *why.
+    static bool readInput(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *why);
+    // "standard input" for "-", else the path.
+    static QString inputName(const QString &path);
 
     // One line typed on standard input; false at its end.
     bool readLine(QString *line);

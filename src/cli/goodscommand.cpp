@@ -349,7 +349,7 @@ int runExport(const QStringList &arguments)
     if (!goods.load(goodsPath))
         return cx.failure(QStringLiteral("cannot read %1").arg(goodsPath));
     QString why;
-    const QString target = parser.value(parser.isSet(csvOpt) ? csvOpt : xlsxOpt);
+    const QString target = cx.outputFile(parser.value(parser.isSet(csvOpt) ? csvOpt : xlsxOpt));
     const bool ok = parser.isSet(csvOpt) ? GoodsExport::writeCsv(target, goods,
                                                                  encoding == TextEncoding::Cp949
                                                                      ? GoodsExport::Csv::Cp949

@@ -8,13 +8,13 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "printers/portresolver.h"
-#include "render/painterraster.h"
-#include "sending/portlanguages.h"
 #include "printers/labeljobreader.h"
+#include "printers/portresolver.h"
 #include "render/goodscheck.h"
 #include "render/labelpainter.h"
 #include "render/labelpdf.h"
+#include "render/painterraster.h"
+#include "sending/portlanguages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -83,8 +83,7 @@ int PrintCommand::run(const QStringList &arguments)
                                     QStringLiteral("Resolution of the language: 203 or 300 "
                                                    "(default 203)."),
                                     QStringLiteral("N"));
-    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, languageOpt,
-                       dpiOpt});
+    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, languageOpt, dpiOpt});
     parser.addOptions(CliContext::outputOptions());
     parser.addOption(pdfOpt);
     int code = 0;
@@ -123,7 +122,9 @@ int PrintCommand::run(const QStringList &arguments)
         blackMark = s == QLatin1String("B");
     }
     const bool toPdf = parser.isSet(pdfOpt);
-    cx.writesTo(parser.value(toPdf ? pdfOpt.names().first() : QStringLiteral("out")));
+    const QString pdfPath = toPdf ? cx.outputFile(parser.value(pdfOpt)) : QString();
+    if (!toPdf)
+        cx.writesTo(parser.value(QStringLiteral("out")));
     std::unique_ptr<JobOutput> output;
     if (toPdf) {
         for (const QString &other : {"port", "device", "out"}) {
@@ -233,7 +234,7 @@ int PrintCommand::run(const QStringList &arguments)
             output->add(job);
     }
     if (toPdf) {
-        const QString path = parser.value(pdfOpt);
+        const QString &path = pdfPath;
         if (labels.isEmpty())
             return cx.failure(
                 QStringLiteral("nothing to print: no label to draw; %1 not written").arg(path));

@@ -76,22 +76,29 @@ int RenderCommand::run(const QStringList &arguments)
     if (parser.isSet(dpiOpt) && !CliArguments::number(parser.value(dpiOpt), 25, 1200, &dpi, &why))
         return cx.usageError(QStringLiteral("--dpi: ") + why);
 
-    cx.writesTo(parser.value(pngOpt));
+    const QString png = cx.outputFile(parser.value(pngOpt));
     const QString path = cx.positional().first();
     QByteArray bytes;
-    if (TextFile::readBytes(path, TextFile::MaxDataFileBytes, &bytes, &why) != TextFile::Read::Ok)
+    if (!CliContext::readInput(path, TextFile::MaxDataFileBytes, &bytes, &why))
         return cx.failure(QStringLiteral("cannot read %1%2")
-                              .arg(path, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
+                              .arg(CliContext::inputName(path),
+                                   why.isEmpty() ? QString() : QStringLiteral(": ") + why));
     const QList<LabelDescription> labels = LabelJobReader::readAll(Cp949Codec::decode(bytes));
     if (labels.isEmpty())
-        return cx.failure(QStringLiteral("%1 holds no label job").arg(path));
+        return cx.failure(QStringLiteral("%1 holds no label job").arg(CliContext::inputName(path)));
+    // Standard output takes one picture.
+    if (labels.size() > 1 && CliContext::isStandardOutput(png))
+        return cx.usageError(QStringLiteral("%1 holds %2 label jobs: name a --png file (one "
+                                            "picture each)")
+                                 .arg(CliContext::inputName(path))
+                                 .arg(labels.size()));
 
     bool anyProblem = false;
     for (int i = 0; i < labels.size(); ++i) {
         QStringList problems; // the reader's and the drawing's
-        const QImage picture =
-            LabelPainter::render(labels[i], dpi > 0 ? dpi : std::lround(labels[i].dotsPerMm * 25.4), &problems);
-        const QString target = pictureName(parser.value(pngOpt), i);
+        const QImage picture = LabelPainter::render(
+            labels[i], dpi > 0 ? dpi : std::lround(labels[i].dotsPerMm * 25.4), &problems);
+        const QString target = pictureName(png, i);
         problems.removeDuplicates();
         if (picture.isNull()) {
             for (const QString &p : std::as_const(problems))

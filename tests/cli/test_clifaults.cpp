@@ -190,6 +190,8 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains("error"), qPrintable(r.err));
         for (const char *noise : {"workbook_close", "QPainter::begin", "libpng error"})
             QVERIFY2(!r.err.contains(noise), qPrintable(r.err));
+        // The command line's own words: no Korean reason from the windows' side.
+        QVERIFY2(!r.err.contains(QRegularExpression("[가-힣]")), qPrintable(r.err));
         QCOMPARE(fileBytes(path), QByteArray("old output\r\n"));
         QCOMPARE(entries(dataDir) + entries(disk.path()), before);
     }
@@ -266,6 +268,46 @@ private Q_SLOTS:
         QCOMPARE(typeOf(null), mode_t(S_IFCHR));
         QCOMPARE(entries(dir.path()), (QStringList{"fifo", "null"}));
 #endif
+    }
+
+    // "-" names standard output for every file a command writes, and standard input for
+    // the files it reads.
+    void dashIsTheStandardStream_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("start");
+        const QByteArray pre = fileBytes(QStringLiteral(TEST_DATA_DIR "/sample.pre"));
+        const QStringList report{"report", "srp770", "--set", "0"};
+        const QStringList goods{"goods", "export", "--model", "srp770", "--set", "0"};
+        QTest::newRow("report --xlsx") << report + QStringList{"--xlsx", "-"} << QByteArray()
+                                       << QByteArray("PK\x03\x04");
+        QTest::newRow("report --pdf") << report + QStringList{"--pdf", "-"} << QByteArray()
+                                      << QByteArray("%PDF");
+        QTest::newRow("report leo60d --pre -")
+            << QStringList{"report", "leo60d", "--pre", "-", "--pdf", "-"} << pre
+            << QByteArray("%PDF");
+        QTest::newRow("print --pdf")
+            << QStringList{"print", "srp770", "--set", "0", "--all", "--pdf", "-"} << QByteArray()
+            << QByteArray("%PDF");
+        QTest::newRow("render - --png -") << QStringList{"render", "-", "--png", "-"}
+                                          << srpJob("SW480\r\nSL320,24,G\r\n")
+                                          << QByteArray("\x89PNG");
+        QTest::newRow("goods export --csv") << goods + QStringList{"--csv", "-"} << QByteArray()
+                                            << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("goods export --xlsx") << goods + QStringList{"--xlsx", "-"}
+                                             << QByteArray() << QByteArray("PK\x03\x04");
+    }
+    void dashIsTheStandardStream()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, start);
+        const CliResult r = runCli(QStringList{"--data-dir", data()} + args, input);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(r.out.startsWith(start), r.out.left(40).toHex().constData());
+        QVERIFY(!r.out.contains("written to") && !r.out.contains("drawn into"));
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("-")));
     }
 
     void standardOutputRedirectedToAFile_data()
