@@ -16,6 +16,15 @@
 
 #include <cstdio>
 
+namespace {
+
+const char *const StatusHelp =
+    "Status: 0 done; 1 a failure (a port, a send, a file that could not be read or written,\n"
+    "nothing to print, a file a station holds open); 2 bad usage (an unknown option, a\n"
+    "missing or wrong value).";
+
+} // namespace
+
 CliContext::CliContext(const QString &command) : m_command(command), m_out(stdout), m_err(stderr) {}
 
 bool CliContext::parse(QCommandLineParser &parser, const QStringList &arguments,
@@ -41,6 +50,9 @@ bool CliContext::parse(QCommandLineParser &parser, const QStringList &arguments,
         m_out << "Usage: labelstation [--data-dir DIR] " << m_command << ' ' << usage << "\n\n"
               << about << "\n\n"
               << options;
+        // Every command's statuses, unless its text tells its own.
+        if (!about.contains(QLatin1String("Status: 0")))
+            m_out << "\n" << StatusHelp << "\n";
         m_out.flush();
         *exitCode = Done;
         return false;

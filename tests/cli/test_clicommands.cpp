@@ -460,18 +460,20 @@ private Q_SLOTS:
     void helpOfEveryCommand_data()
     {
         QTest::addColumn<QString>("command");
-        for (const char *c :
-             {"print", "transfer", "convert-pre", "report", "ean", "check", "render", "ports"})
+        for (const char *c : {"print", "transfer", "convert-pre", "report", "ean", "check", "render",
+                              "ports", "goods import", "goods export"})
             QTest::newRow(c) << QString::fromLatin1(c);
     }
     void helpOfEveryCommand()
     {
         QFETCH(QString, command);
-        const CliResult r = runCli({command, "--help"});
+        const CliResult r = runCli(command.split(' ') + QStringList{"--help"});
         QCOMPARE(r.status, 0);
         const QString out = QString::fromUtf8(r.out);
         QVERIFY(out.startsWith("Usage: labelstation [--data-dir DIR] " + command + " "));
         QVERIFY(out.contains("Example"));
+        // Every command tells its exit statuses.
+        QVERIFY2(out.contains("Status: 0") && out.contains(" 2 bad usage"), qPrintable(out));
         QVERIFY(r.err.isEmpty());
     }
 };
