@@ -146,6 +146,7 @@ void TestInstall::installedFiles_data()
     addRow("copyright", "share/doc/labelstation/copyright", "text");
     addRow("changelog", "share/doc/labelstation/changelog.gz", "gzip");
     addRow("icon drawing", "share/icons/hicolor/scalable/apps/" + id + ".svg", "svg");
+    addRow("bash completion", "share/bash-completion/completions/labelstation", "text");
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString s = QString::number(size);
         QTest::newRow(qPrintable("icon " + s))
@@ -222,8 +223,10 @@ void TestInstall::validators()
     QCOMPARE(man.status, 0);
     QVERIFY2(man.err.isEmpty(), man.err.constData());
     for (const char *text : {"LABELSTATION_DATA_DIR", "--data-dir", "COMMANDS", "convert-pre",
-                             "--items LIST", ".local/share/labelstation/Data"})
+                             "--items LIST", ".local/share/labelstation/Data", "EXIT STATUS",
+                             "FILES", "ENVIRONMENT", "포트 설정"})
         QVERIFY2(man.out.contains(text), text);
+    QVERIFY(!man.out.contains("??"));
 }
 
 void TestInstall::versionAndHelp()
