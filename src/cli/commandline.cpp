@@ -9,6 +9,7 @@
 #include "cli/printcommand.h"
 #include "cli/rendercommand.h"
 #include "cli/reportcommand.h"
+#include "cli/sheetscommand.h"
 #include "cli/transfercommand.h"
 
 namespace {
@@ -29,6 +30,7 @@ const Command Commands[] = {
     {"render", "draw a printer job text as a picture (virtual printer)", &RenderCommand::run},
     {"goods", "import goods from CSV or spreadsheets, export them", &GoodsCommand::run},
     {"ports", "list the serial ports and where COM1 to COM9 send", &PortsCommand::run},
+    {"sheets", "list the label sheet layouts (A4 label sheets)", &SheetsCommand::run},
 };
 
 } // namespace

@@ -8,11 +8,13 @@
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
+#include "model/sheetlayout.h"
 #include "printers/labeljobreader.h"
 #include "printers/portresolver.h"
 #include "render/goodscheck.h"
 #include "render/labelpainter.h"
 #include "render/labelpdf.h"
+#include "render/labelsheets.h"
 #include "render/painterraster.h"
 #include "sending/portlanguages.h"
 
@@ -35,7 +37,10 @@ const QString About = QStringLiteral(
     "folder, open, write, wait, close) at the set's line speed. --out writes the jobs'\n"
     "exact bytes one after another to FILE (- for standard output) instead of sending them;\n"
     "--pdf draws the labels into FILE instead, one page per label at the label's size,\n"
-    "from the very job texts that would be sent.\n"
+    "from the very job texts that would be sent; with --sheet LAYOUT on sheets of labels for\n"
+    "an office printer instead (labelstation sheets lists the layouts), each label centred\n"
+    "in its cell at 600 dpi, from label N of the first sheet with --start N (a sheet partly\n"
+    "used before). A label larger than the sheet's cells is refused.\n"
     "--language zpl prints on a ZPL printer (at --dpi 203 or 300): the same labels, barcodes\n"
     "as the printer's own commands and texts as pictures, one job per goods row with its\n"
     "quantity, all jobs over one connection without waits. --port N sends in the language\n"
@@ -45,6 +50,7 @@ const QString About = QStringLiteral(
     "  labelstation print srp770 --set 00 --items 1,5,7-9 --port 3\n"
     "  labelstation print al300 --set 02 --all --qty 2 --out labels.prn\n"
     "  labelstation print srp770 --set 00 --all --pdf labels.pdf\n"
+    "  labelstation print srp770 --set 00 --all --pdf sheets.pdf --sheet 3x8 --start 5\n"
     "  labelstation print al300 --set 00 --all --language zpl --dpi 300 \\\n"
     "      --device tcp://192.168.0.60:9100");
 
@@ -83,14 +89,24 @@ int PrintCommand::run(const QStringList &arguments)
                                     QStringLiteral("Resolution of the language: 203 or 300 "
                                                    "(default 203)."),
                                     QStringLiteral("N"));
-    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, languageOpt, dpiOpt});
+    const QCommandLineOption sheetOpt(QStringLiteral("sheet"),
+                                      QStringLiteral("With --pdf: sheets of labels of LAYOUT "
+                                                     "(see labelstation sheets)."),
+                                      QStringLiteral("LAYOUT"));
+    const QCommandLineOption startOpt(QStringLiteral("start"),
+                                      QStringLiteral("With --sheet: start at label N of the "
+                                                     "first sheet (default 1)."),
+                                      QStringLiteral("N"));
+    parser.addOptions({setOpt, itemsOpt, allOpt, qtyOpt, formatOpt, stockOpt, languageOpt, dpiOpt,
+                       sheetOpt, startOpt});
     parser.addOptions(CliContext::outputOptions());
     parser.addOption(pdfOpt);
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
                                  "[--format K] [--stock G|B] [--language zpl [--dpi N]] "
-                                 "(--port N | --device TARGET | --out FILE | --pdf FILE)"),
+                                 "(--port N | --device TARGET | --out FILE | --pdf FILE "
+                                 "[--sheet LAYOUT [--start N]])"),
                   About, &code))
         return code;
 
@@ -122,6 +138,25 @@ int PrintCommand::run(const QStringList &arguments)
         blackMark = s == QLatin1String("B");
     }
     const bool toPdf = parser.isSet(pdfOpt);
+    SheetLayout sheet;
+    int start = 1;
+    if (parser.isSet(sheetOpt)) {
+        if (!toPdf)
+            return cx.usageError(QStringLiteral("--sheet goes with --pdf FILE"));
+        QStringList problems;
+        const QList<SheetLayout> layouts = SheetLayout::all(DataDirectory(), &problems);
+        for (const QString &p : std::as_const(problems))
+            cx.warning(SheetLayout::fileName() + QStringLiteral(" ") + p);
+        if (!SheetLayout::find(layouts, parser.value(sheetOpt), &sheet))
+            return cx.usageError(QStringLiteral("--sheet: no layout '%1' (labelstation sheets "
+                                                "lists them)")
+                                     .arg(parser.value(sheetOpt)));
+        if (parser.isSet(startOpt) &&
+            !CliArguments::number(parser.value(startOpt), 1, sheet.labelsPerSheet(), &start, &why))
+            return cx.usageError(QStringLiteral("--start: ") + why);
+    } else if (parser.isSet(startOpt)) {
+        return cx.usageError(QStringLiteral("--start goes with --sheet LAYOUT"));
+    }
     const QString pdfPath = toPdf ? cx.outputFile(parser.value(pdfOpt)) : QString();
     if (!toPdf)
         cx.writesTo(parser.value(QStringLiteral("out")));
@@ -238,6 +273,16 @@ int PrintCommand::run(const QStringList &arguments)
         if (labels.isEmpty())
             return cx.failure(
                 QStringLiteral("nothing to print: no label to draw; %1 not written").arg(path));
+        if (parser.isSet(sheetOpt)) {
+            if (!LabelSheets::check(labels, sheet, start - 1, nullptr, &why))
+                return cx.failure(QStringLiteral("%1 not written: %2").arg(path, why));
+            if (!LabelSheets::writePdf(path, labels, sheet, start - 1, &why))
+                return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
+            cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn on "
+                     << LabelSheets::sheetCount(labels, sheet, start - 1) << " sheet(s) "
+                     << sheet.name << " into " << path << "\n";
+            return missing ? CliContext::Failure : CliContext::Done;
+        }
         if (!LabelPdf::write(path, labels, &why))
             return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
         cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";

@@ -483,7 +483,6 @@ QSize pixelsOf(const LabelDescription &label, const QSizeF &dots, double dpi, QS
     return QSize(qMax(1, int(w)), qMax(1, int(h)));
 }
 
-
 QRect wholeDots(const QSizeF &size)
 {
     return QRect(0, 0, qMax(1, int(std::ceil(size.width() - 1e-6))),
@@ -584,6 +583,18 @@ QImage LabelPainter::renderPrinted(const LabelDescription &label, const QRect &a
 {
     const Layout lay = layoutLabel(label, scaleOf(label, dotsPerMm));
     return printedImage(label, lay, area.isNull() ? wholeDots(lay.size) : area);
+}
+
+QImage LabelPainter::renderPrintedAt(const LabelDescription &label, double dpi)
+{
+    if (!(dpi >= 25 && dpi <= 2400))
+        return QImage();
+    const Layout lay = layoutLabel(label, dpi / 25.4 / qMax(1, label.dotsPerMm));
+    const QRect whole = wholeDots(lay.size);
+    if (whole.width() > MaxPictureSide || whole.height() > MaxPictureSide ||
+        qint64(whole.width()) * whole.height() > MaxPicturePixels)
+        return QImage();
+    return printedImage(label, lay, whole);
 }
 
 MonoBitmap LabelPainter::threshold(const QImage &image)

@@ -69,6 +69,10 @@ public:
     // (0, 0) is the area's top left dot.
     static QImage renderPrinted(const LabelDescription &label, const QRect &area = QRect(),
                                 int dotsPerMm = 0);
+    // The label as printed by a printer of `dpi` (an office printer, a PDF): one pixel per
+    // device dot, positions scaled and bar widths whole device dots (a scan of it reads as
+    // the label printer's would). Null beyond the picture limits above.
+    static QImage renderPrintedAt(const LabelDescription &label, double dpi);
     // The label at `dotsPerMm` in the parts a printer language sends: the bars of each
     // barcode, and each text and readable line as a black and white picture (a dot is black
     // where the drawing is darker than half).

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// labelstation sheets
+// The label sheet layouts print --sheet takes: the built-in ones and the operator's own.
+class SheetsCommand {
+public:
+    static int run(const QStringList &arguments);
+};
