@@ -1,18 +1,47 @@
 #include "textencoding.h"
 
-#include "common/cp949codec.h"
+#include "common/textdecoder.h"
 
+#include <QBuffer>
 #include <QStringDecoder>
 
 #include <unicode/ucsdet.h>
 
 namespace {
 
-bool validUtf8(const QByteArray &bytes)
+// Whether the device's bytes from where it stands are UTF-8 throughout (an incomplete
+// character at the end is not), checked a piece at a time; the device is put back. A piece
+// ends before the start of its last character, so that no character is cut in two.
+bool validUtf8(QIODevice *device)
 {
-    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = d.decode(bytes);
-    return !d.hasError();
+    constexpr qsizetype PieceBytes = 64 * 1024;
+    const qint64 start = device->pos();
+    QByteArray bytes;
+    bool valid = true;
+    bool end = false;
+    while (valid && !end) {
+        const qsizetype kept = bytes.size();
+        bytes.resize(kept + PieceBytes);
+        const qint64 n = device->read(bytes.data() + kept, PieceBytes);
+        end = n <= 0;
+        bytes.resize(kept + std::max<qint64>(n, 0));
+        qsizetype cut = bytes.size();
+        if (!end) {
+            // Back over at most three continuation bytes to a character's first byte.
+            for (qsizetype i = bytes.size() - 1; i >= 0 && i >= bytes.size() - 4; --i) {
+                if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+                    cut = i;
+                    break;
+                }
+            }
+        }
+        QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = d.decode(QByteArrayView(bytes).first(cut));
+        valid = !d.hasError();
+        bytes.remove(0, cut);
+    }
+    device->seek(start);
+    return valid;
 }
 
 // ICU's verdict among the encodings this program reads, best match first; Auto when it
@@ -47,46 +76,48 @@ TextEncoding::Kind icuGuess(const QByteArray &bytes)
 
 TextEncoding::Kind TextEncoding::detect(const QByteArray &bytes, bool *bom)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return detect(&buffer, bom);
+}
+
+bool TextEncoding::startsWithMark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") ||
+           bytes.startsWith("\xFE\xFF");
+}
+
+TextEncoding::Kind TextEncoding::detect(QIODevice *device, bool *bom)
+{
+    const QByteArray head = device->peek(64 * 1024);
     if (bom)
         *bom = true;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    if (head.startsWith("\xEF\xBB\xBF"))
         return Utf8;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
         return Utf16;
     if (bom)
         *bom = false;
-    Kind kind = icuGuess(bytes);
+    Kind kind = icuGuess(head);
     // Plain ASCII and Korean text in valid UTF-8 are UTF-8 whatever the detector thinks
     // (Hangul in CP949 practically never forms valid UTF-8). UTF-16 is read with its mark
     // only (short Korean texts in CP949 can look like UTF-16 to the detector).
-    if (kind == Utf8 && !validUtf8(bytes))
+    const bool valid = validUtf8(device);
+    if (kind == Utf8 && !valid)
         kind = Auto;
     if (kind == Auto || kind == Cp949)
-        kind = validUtf8(bytes) ? Utf8 : Cp949;
+        kind = valid ? Utf8 : Cp949;
     return kind;
 }
 
 QString TextEncoding::decode(const QByteArray &bytes, Kind kind)
 {
-    bool bom = false;
     if (kind == Auto)
-        kind = detect(bytes, &bom);
-    switch (kind) {
-    case Utf16: {
-        if (bytes.startsWith("\xFE\xFF"))
-            return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
-        if (bytes.startsWith("\xFF\xFE"))
-            return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes);
-    }
-    case Cp949:
-        return Cp949Codec::decode(bytes);
-    case Utf8:
-    case Auto:
-        break;
-    }
-    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    return QStringDecoder(QStringDecoder::Utf8).decode(body);
+        kind = detect(bytes);
+    TextDecoder decoder(kind);
+    const QString text = decoder.decode(bytes);
+    return text + decoder.finish();
 }
 
 QString TextEncoding::name(Kind kind)

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 // The encodings a goods list exported by another program comes in, how to tell them apart
 // and how to read them. A byte order mark decides (UTF-8, UTF-16); otherwise ICU's charset
 // detection chooses between UTF-8 and the Korean code page (EUC-KR is read as CP949, its
@@ -13,8 +15,14 @@ public:
 
     // The encoding of `bytes` (never Auto). *bom is set when a byte order mark says so.
     static Kind detect(const QByteArray &bytes, bool *bom = nullptr);
+    // The same of what `device` holds from where it stands to its end, looked through a
+    // piece at a time (never held whole); the device is put back where it stood.
+    static Kind detect(QIODevice *device, bool *bom = nullptr);
+    // Whether the bytes start with a byte order mark (UTF-8 or UTF-16).
+    static bool startsWithMark(QByteArrayView bytes);
     // The text of `bytes` in encoding `kind` (Auto detects first); a byte order mark is
-    // dropped. Bytes that do not belong to the encoding become U+FFFD.
+    // dropped. Bytes that do not belong to the encoding become U+FFFD. (A file too large to
+    // hold as text is decoded piece by piece with a TextDecoder.)
     static QString decode(const QByteArray &bytes, Kind kind);
     // "UTF-8", "UTF-16", "CP949" ("" for Auto).
     static QString name(Kind kind);

@@ -1,10 +1,13 @@
 #include "csvimportreader.h"
 
+#include "common/textdecoder.h"
+
+#include <QBuffer>
 #include <QHash>
 
 #include <csv.h>
 
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -128,37 +131,66 @@ char CsvImportReader::sniffDelimiter(const QByteArray &utf8)
 ImportProblem CsvImportReader::read(const QByteArray &bytes, TextEncoding::Kind encoding,
                                     char delimiter, ImportTable *table)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(&buffer, encoding, delimiter, table);
+}
+
+ImportProblem CsvImportReader::read(QIODevice *file, TextEncoding::Kind encoding, char delimiter,
+                                    ImportTable *table)
+{
     *table = ImportTable();
     table->kind = ImportTable::Kind::Text;
-    bool bom = false;
-    const TextEncoding::Kind detected = TextEncoding::detect(bytes, &bom);
-    table->encoding = encoding == TextEncoding::Auto ? detected : encoding;
+    // The whole file decides its encoding (a CP949 character far down makes it CP949): it is
+    // looked through first, a piece at a time.
+    bool bom = TextEncoding::startsWithMark(file->peek(3));
+    table->encoding = encoding == TextEncoding::Auto ? TextEncoding::detect(file, &bom) : encoding;
     table->byteOrderMark = bom;
-    // libcsv works on bytes: every encoding is read as UTF-8 text.
-    const QByteArray utf8 = TextEncoding::decode(bytes, table->encoding).toUtf8();
-    table->delimiter = delimiter ? delimiter : sniffDelimiter(utf8);
 
-    Parser parser(table->delimiter);
-    if (!parser.ready)
-        return {ImportProblem::Unreadable, QStringLiteral("out of memory")};
+    // libcsv works on bytes: every encoding is read as UTF-8 text, a piece at a time. The
+    // delimiter is sniffed from the first ChunkBytes of the text.
+    TextDecoder decoder(table->encoding);
+    QByteArray raw(ChunkBytes, Qt::Uninitialized);
+    QByteArray utf8; // decoded, not yet parsed
+    bool end = false;
+    std::optional<Parser> parser;
     ReadState st;
     st.table = table;
-    for (qsizetype at = 0; at < utf8.size() && !st.stopped(); at += ChunkBytes) {
-        const qsizetype n = std::min(ChunkBytes, utf8.size() - at);
-        if (csv_parse(&parser.p, utf8.constData() + at, size_t(n), readField, readRecord, &st) !=
-            size_t(n)) {
-            st.problem = {ImportProblem::Unreadable,
-                          QString::fromUtf8(csv_strerror(csv_error(&parser.p)))};
+    while (!end && !st.stopped()) {
+        const qint64 n = file->read(raw.data(), raw.size());
+        if (n < 0) {
+            st.problem = {ImportProblem::Unreadable, file->errorString()};
+            break;
         }
+        end = n == 0;
+        utf8 += (end ? decoder.finish() : decoder.decode(QByteArrayView(raw).first(n))).toUtf8();
+        if (!parser) {
+            if (!end && utf8.size() <= ChunkBytes)
+                continue;
+            table->delimiter = delimiter ? delimiter : sniffDelimiter(utf8);
+            parser.emplace(table->delimiter);
+            if (!parser->ready)
+                return {ImportProblem::Unreadable, QStringLiteral("out of memory")};
+        }
+        for (qsizetype at = 0; at < utf8.size() && !st.stopped(); at += ChunkBytes) {
+            const qsizetype len = std::min(ChunkBytes, utf8.size() - at);
+            if (csv_parse(&parser->p, utf8.constData() + at, size_t(len), readField, readRecord,
+                          &st) != size_t(len)) {
+                st.problem = {ImportProblem::Unreadable,
+                              QString::fromUtf8(csv_strerror(csv_error(&parser->p)))};
+            }
+        }
+        utf8.clear();
     }
     // A quoted field still open at the end would swallow the rest of the file: refuse it.
     // (libcsv's parser state is public: 2 is "field begun".)
     constexpr int FieldBegun = 2;
-    if (!st.stopped() && parser.p.quoted && parser.p.pstate == FieldBegun)
+    if (!st.stopped() && parser->p.quoted && parser->p.pstate == FieldBegun)
         st.problem = {ImportProblem::UnclosedQuote, QString::number(st.record + 1)};
-    if (!st.stopped() && csv_fini(&parser.p, readField, readRecord, &st) != 0)
+    if (!st.stopped() && csv_fini(&parser->p, readField, readRecord, &st) != 0)
         st.problem = {ImportProblem::Unreadable,
-                      QString::fromUtf8(csv_strerror(csv_error(&parser.p)))};
+                      QString::fromUtf8(csv_strerror(csv_error(&parser->p)))};
     if (!st.stopped())
         return {};
     const ImportProblem problem = st.problem;

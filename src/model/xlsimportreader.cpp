@@ -1,6 +1,7 @@
 #include "xlsimportreader.h"
 
 #include "model/spreadsheetnumber.h"
+#include "model/xlscontainer.h"
 
 #include <QFile>
 
@@ -23,6 +24,20 @@ ImportProblem XlsImportReader::read(const QString &path, int sheet, ImportTable 
 {
     *table = ImportTable();
     table->kind = ImportTable::Kind::Xls;
+    // What FreeXL would trip over or take too much memory for is refused before it reads.
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return {ImportProblem::Unreadable, f.errorString()};
+        switch (XlsContainer::check(&f, ImportTable::MaxCells)) {
+        case XlsContainer::Verdict::Damaged:
+            return {ImportProblem::Corrupt, QStringLiteral("compound file")};
+        case XlsContainer::Verdict::TooLarge:
+            return {ImportProblem::TooManyCells, QString()};
+        case XlsContainer::Verdict::Readable:
+            break;
+        }
+    }
     Handle x;
     const int rc = freexl_open(QFile::encodeName(path).constData(), &x.h);
     if (rc != FREEXL_OK)

@@ -1,159 +1,21 @@
 #include "xlsximportreader.h"
 
 #include "model/spreadsheetnumber.h"
+#include "model/xlsxpackage.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
-#include <unzip.h>
-
-#include <cstring>
-
 namespace {
 
-// The zip, read from memory through minizip's I/O hooks.
-struct MemoryFile {
-    const QByteArray *bytes = nullptr;
-    qint64 pos = 0;
-};
-
-voidpf memOpen(voidpf, const void *file, int)
+// A workbook's parts declare no entities. One that does is read as damaged: a few bytes of
+// references to a declared entity would make megabytes of text.
+void refuseEntities(QXmlStreamReader &x)
 {
-    return const_cast<void *>(file);
+    x.setEntityExpansionLimit(0);
 }
-
-uLong memRead(voidpf, voidpf stream, void *buf, uLong size)
-{
-    auto *f = static_cast<MemoryFile *>(stream);
-    const qint64 n = std::clamp<qint64>(f->bytes->size() - f->pos, 0, qint64(size));
-    memcpy(buf, f->bytes->constData() + f->pos, size_t(n));
-    f->pos += n;
-    return uLong(n);
-}
-
-uLong memWrite(voidpf, voidpf, const void *, uLong)
-{
-    return 0;
-}
-
-ZPOS64_T memTell(voidpf, voidpf stream)
-{
-    return ZPOS64_T(static_cast<MemoryFile *>(stream)->pos);
-}
-
-long memSeek(voidpf, voidpf stream, ZPOS64_T offset, int origin)
-{
-    auto *f = static_cast<MemoryFile *>(stream);
-    qint64 base = 0;
-    if (origin == ZLIB_FILEFUNC_SEEK_CUR)
-        base = f->pos;
-    else if (origin == ZLIB_FILEFUNC_SEEK_END)
-        base = f->bytes->size();
-    const qint64 to = base + qint64(offset);
-    if (to < 0 || to > f->bytes->size())
-        return -1;
-    f->pos = to;
-    return 0;
-}
-
-int memClose(voidpf, voidpf)
-{
-    return 0;
-}
-
-int memError(voidpf, voidpf)
-{
-    return 0;
-}
-
-// The zip parts, each unpacked at most once, all of them together within the limit.
-class Package {
-public:
-    explicit Package(const QByteArray &bytes) : m_bytes(bytes) { m_file.bytes = &m_bytes; }
-    ~Package()
-    {
-        if (m_zip)
-            unzClose(m_zip);
-    }
-    bool open()
-    {
-        zlib_filefunc64_def io{};
-        io.zopen64_file = memOpen;
-        io.zread_file = memRead;
-        io.zwrite_file = memWrite;
-        io.ztell64_file = memTell;
-        io.zseek64_file = memSeek;
-        io.zclose_file = memClose;
-        io.zerror_file = memError;
-        m_zip = unzOpen2_64(&m_file, &io);
-        return m_zip != nullptr;
-    }
-
-    // The unpacked part; false with *problem set when it is encrypted, damaged or over the
-    // budget. A missing part answers true with *exists false when `exists` is given, else
-    // false.
-    bool part(const QString &name, QByteArray *out, ImportProblem *problem, bool *exists = nullptr)
-    {
-        out->clear();
-        if (exists)
-            *exists = false;
-        if (unzLocateFile(m_zip, name.toUtf8().constData(), 2) != UNZ_OK)
-            return exists != nullptr;
-        if (exists)
-            *exists = true;
-        unz_file_info64 info{};
-        if (unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
-            *problem = {ImportProblem::Corrupt, name};
-            return false;
-        }
-        if (info.flag & 1) {
-            *problem = {ImportProblem::Encrypted, QString()};
-            return false;
-        }
-        if (qint64(info.uncompressed_size) > ImportTable::MaxUnpackedBytes - m_unpacked) {
-            *problem = {ImportProblem::UnpackTooLarge, QString()};
-            return false;
-        }
-        if (unzOpenCurrentFile(m_zip) != UNZ_OK) {
-            *problem = {ImportProblem::Corrupt, name};
-            return false;
-        }
-        // The sizes in a zip's directory can lie: count what really comes out.
-        char chunk[64 * 1024];
-        for (;;) {
-            const int n = unzReadCurrentFile(m_zip, chunk, sizeof chunk);
-            if (n < 0) {
-                unzCloseCurrentFile(m_zip);
-                *problem = {ImportProblem::Corrupt, name};
-                out->clear();
-                return false;
-            }
-            if (n == 0)
-                break;
-            m_unpacked += n;
-            if (m_unpacked > ImportTable::MaxUnpackedBytes) {
-                unzCloseCurrentFile(m_zip);
-                *problem = {ImportProblem::UnpackTooLarge, QString()};
-                out->clear();
-                return false;
-            }
-            out->append(chunk, n);
-        }
-        if (unzCloseCurrentFile(m_zip) != UNZ_OK) {
-            *problem = {ImportProblem::Corrupt, name};
-            out->clear();
-            return false;
-        }
-        return true;
-    }
-
-private:
-    QByteArray m_bytes;
-    MemoryFile m_file;
-    unzFile m_zip = nullptr;
-    qint64 m_unpacked = 0;
-};
 
 // "xl/worksheets/sheet1.xml" from a relationship target seen from "xl/".
 QString partPath(const QString &target)
@@ -239,6 +101,7 @@ struct Workbook {
 bool readWorkbook(const QByteArray &xml, Workbook *wb)
 {
     QXmlStreamReader x(xml);
+    refuseEntities(x);
     while (!x.atEnd()) {
         if (x.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -261,6 +124,7 @@ bool readWorkbook(const QByteArray &xml, Workbook *wb)
 void readRelationships(const QByteArray &xml, Workbook *wb)
 {
     QXmlStreamReader x(xml);
+    refuseEntities(x);
     while (!x.atEnd()) {
         if (x.readNext() != QXmlStreamReader::StartElement ||
             x.name() != QLatin1String("Relationship"))
@@ -276,13 +140,31 @@ void readRelationships(const QByteArray &xml, Workbook *wb)
     }
 }
 
-QStringList readSharedStrings(const QByteArray &xml)
+// The shared strings of a workbook, all in one UTF-8 text: a workbook can hold hundreds of
+// thousands of them, and a list of texts would take several times their size.
+struct SharedStrings {
+    QByteArray utf8;
+    QList<quint32> ends; // of each string in utf8 (the parts unpack to less than 4 GB)
+
+    QString at(qsizetype i) const
+    {
+        if (i < 0 || i >= ends.size())
+            return QString();
+        const quint32 start = i > 0 ? ends[i - 1] : 0;
+        return QString::fromUtf8(utf8.constData() + start, qsizetype(ends[i] - start));
+    }
+};
+
+SharedStrings readSharedStrings(QIODevice *xml)
 {
-    QStringList strings;
+    SharedStrings strings;
     QXmlStreamReader x(xml);
+    refuseEntities(x);
     while (!x.atEnd()) {
-        if (x.readNext() == QXmlStreamReader::StartElement && x.name() == QLatin1String("si"))
-            strings << richText(x);
+        if (x.readNext() == QXmlStreamReader::StartElement && x.name() == QLatin1String("si")) {
+            strings.utf8 += richText(x).toUtf8();
+            strings.ends << quint32(strings.utf8.size());
+        }
     }
     return strings;
 }
@@ -293,6 +175,7 @@ QList<SpreadsheetNumber::Format> readStyles(const QByteArray &xml)
     QHash<int, SpreadsheetNumber::Format> custom;
     QList<SpreadsheetNumber::Format> styles;
     QXmlStreamReader x(xml);
+    refuseEntities(x);
     bool inCellXfs = false;
     while (!x.atEnd()) {
         x.readNext();
@@ -314,8 +197,11 @@ QList<SpreadsheetNumber::Format> readStyles(const QByteArray &xml)
     return styles;
 }
 
+// Rows a sheet can have (Excel's limit).
+constexpr int SheetRows = 1048576;
+
 struct SheetReader {
-    const QStringList &strings;
+    const SharedStrings &strings;
     const QList<SpreadsheetNumber::Format> &styles;
     bool date1904 = false;
     ImportTable *table = nullptr;
@@ -326,7 +212,7 @@ struct SheetReader {
         if (type == QLatin1String("s")) {
             bool ok = false;
             const int i = value.trimmed().toInt(&ok);
-            return ok ? strings.value(i) : QString();
+            return ok ? strings.at(i) : QString();
         }
         if (type == QLatin1String("inlineStr"))
             return inline_;
@@ -340,9 +226,10 @@ struct SheetReader {
         return SpreadsheetNumber::text(value, styles.value(style), date1904);
     }
 
-    ImportProblem read(const QByteArray &xml)
+    ImportProblem read(QIODevice *xml)
     {
         QXmlStreamReader x(xml);
+        refuseEntities(x);
         QStringList row;
         int rowNumber = 0;
         int nextColumn = 0;
@@ -361,9 +248,11 @@ struct SheetReader {
             if (!x.isStartElement())
                 continue;
             if (x.name() == QLatin1String("row")) {
+                // A row number a sheet cannot have (0, negative, beyond Excel's last row)
+                // counts on from the row before, as a row without one does.
                 bool ok = false;
                 const int r = x.attributes().value(QLatin1String("r")).toInt(&ok);
-                rowNumber = ok ? r : rowNumber + 1;
+                rowNumber = ok && r >= 1 && r <= SheetRows ? r : rowNumber + 1;
                 nextColumn = 0;
                 row.clear();
             } else if (x.name() == QLatin1String("c")) {
@@ -404,13 +293,31 @@ struct SheetReader {
     }
 };
 
+// Reads what is left of a streamed part, so that its checksum is checked; what went wrong
+// while it unpacked, if anything.
+ImportProblem finishStream(QIODevice *part, const XlsxPackage &pkg)
+{
+    char rest[16 * 1024];
+    while (part->read(rest, sizeof rest) > 0) {
+    }
+    return pkg.streamProblem();
+}
+
 } // namespace
 
 ImportProblem XlsxImportReader::read(const QByteArray &bytes, int sheet, ImportTable *table)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(&buffer, sheet, table);
+}
+
+ImportProblem XlsxImportReader::read(QIODevice *file, int sheet, ImportTable *table)
+{
     *table = ImportTable();
     table->kind = ImportTable::Kind::Xlsx;
-    Package pkg(bytes);
+    XlsxPackage pkg(file);
     if (!pkg.open())
         return {ImportProblem::Corrupt, QStringLiteral("zip")};
     ImportProblem problem;
@@ -431,23 +338,35 @@ ImportProblem XlsxImportReader::read(const QByteArray &bytes, int sheet, ImportT
         return {ImportProblem::NoSheet, QString::number(sheet + 1)};
     table->sheet = sheet;
 
-    QStringList strings;
-    if (!pkg.part(wb.sharedStringsPath, &xml, &problem, &exists))
+    // The shared strings and the sheet are read as they unpack: neither is held as XML.
+    SharedStrings strings;
+    if (std::unique_ptr<QIODevice> part = pkg.stream(wb.sharedStringsPath, &problem, &exists)) {
+        strings = readSharedStrings(part.get());
+        problem = finishStream(part.get(), pkg);
+        if (!problem.ok())
+            return problem;
+    } else if (exists) {
         return problem;
-    strings = readSharedStrings(xml);
+    }
     if (!pkg.part(wb.stylesPath, &xml, &problem, &exists))
         return problem;
     const QList<SpreadsheetNumber::Format> styles = readStyles(xml);
+    xml.clear();
 
     QString sheetPath = wb.relTargets.value(wb.sheetIds.value(sheet));
     if (sheetPath.isEmpty())
         sheetPath = QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheet + 1);
-    if (!pkg.part(sheetPath, &xml, &problem, &exists))
-        return problem;
-    if (!exists)
-        return {ImportProblem::Corrupt, sheetPath};
+    std::unique_ptr<QIODevice> part = pkg.stream(sheetPath, &problem, &exists);
+    if (!part)
+        return exists ? problem : ImportProblem{ImportProblem::Corrupt, sheetPath};
     SheetReader reader{strings, styles, wb.date1904, table};
-    problem = reader.read(xml);
+    problem = reader.read(part.get());
+    // A sheet that stopped unpacking (damaged, over the budget) is refused for that reason;
+    // one refused for its rows is not unpacked further.
+    if (!pkg.streamProblem().ok())
+        problem = pkg.streamProblem();
+    else if (problem.ok())
+        problem = finishStream(part.get(), pkg);
     if (!problem.ok()) {
         const QStringList sheets = table->sheets;
         *table = ImportTable();

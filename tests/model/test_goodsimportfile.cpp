@@ -78,6 +78,17 @@ void TestGoodsImportFile::text_data()
     QTest::newRow("blank rows dropped, no last line end") << QByteArray("a,b\n\n,\n1,2") << ""
                                                           << "a|b\n1|2"
                                                           << "UTF-8" << ',';
+    // The file is read in pieces of 64 KiB: a character across the first boundary.
+    const QString x = QString(70000, QLatin1Char('x'));
+    QTest::newRow("utf-8 character across a piece")
+        << QByteArray(65534, 'x') + QStringLiteral("사,1\n2,3\n").toUtf8() << ""
+        << x.left(65534) + QStringLiteral("사|1\n2|3") << "UTF-8" << ',';
+    QTest::newRow("cp949 character across a piece")
+        << QByteArray(65535, 'x') + QByteArray("\xBB\xE7,1\n2,3\n") << ""
+        << x.left(65535) + QStringLiteral("사|1\n2|3") << "CP949" << ',';
+    QTest::newRow("utf-16 surrogate pair across a piece")
+        << utf16(x.left(32766) + QStringLiteral("😀,1\n2,3\n"), false) << ""
+        << x.left(32766) + QStringLiteral("😀|1\n2|3") << "UTF-16" << ',';
 }
 
 void TestGoodsImportFile::text()
@@ -181,6 +192,12 @@ void TestGoodsImportFile::hostile_data()
     QTest::newRow("too many rows")
         << "i.csv" << QByteArray("a,1\n").repeated(ImportTable::MaxRows + 1) << ""
         << int(ImportProblem::TooManyRows) << 0;
+    // FreeXL would take 16 bytes for every cell of the range before reading one.
+    QTest::newRow(".xls claiming 65,536 rows by 256 columns")
+        << "m.xls" << QByteArray()
+        << "import xlwt\nwb = xlwt.Workbook(); ws = wb.add_sheet('Goods')\n"
+           "ws.write(0, 0, 'a'); ws.write(65535, 255, 'z'); wb.save(sys.argv[1])"
+        << int(ImportProblem::TooManyCells) << 0;
     QTest::newRow("unclosed quote") << "j.csv" << QByteArray("a,b\n1,\"open\n2,3\n") << ""
                                     << int(ImportProblem::UnclosedQuote) << 0;
     QTest::newRow("no such sheet")
