@@ -283,6 +283,11 @@ int PrintCommand::run(const QStringList &arguments)
                      << sheet.name << " into " << path << "\n";
             return missing ? CliContext::Failure : CliContext::Done;
         }
+        if (LabelPdf::pageCount(labels) > LabelPdf::MaxPages)
+            return cx.failure(QStringLiteral("%1 not written: %2 labels, at most %3 in one PDF")
+                                  .arg(path)
+                                  .arg(LabelPdf::pageCount(labels))
+                                  .arg(LabelPdf::MaxPages));
         if (!LabelPdf::write(path, labels, &why))
             return cx.failure(QStringLiteral("cannot write %1: %2").arg(path, why));
         cx.out() << LabelPdf::pageCount(labels) << " label(s) drawn into " << path << "\n";
