@@ -87,6 +87,12 @@ bool GoodsImportSettings::load(const QString &path)
     const QStringList lines = TextFile::readLines(path, &ok);
     if (!ok)
         return false;
+    *this = fromLines(lines);
+    return true;
+}
+
+GoodsImportSettings GoodsImportSettings::fromLines(const QStringList &lines)
+{
     GoodsImportSettings s;
     for (const QString &line : lines) {
         const QStringList f = SplitFields(line, 0);
@@ -113,11 +119,15 @@ bool GoodsImportSettings::load(const QString &path)
         }
     }
     s.known = true;
-    *this = s;
-    return true;
+    return s;
 }
 
 bool GoodsImportSettings::save(const QString &path, QString *error) const
+{
+    return TextFile::writeLines(path, toLines(), error);
+}
+
+QStringList GoodsImportSettings::toLines() const
 {
     QStringList lines;
     lines << QStringLiteral("Header'%1").arg(mapping.header ? 1 : 0)
@@ -133,7 +143,7 @@ bool GoodsImportSettings::save(const QString &path, QString *error) const
                      GoodsImportMapping::columnName(mapping.column(f)) + QLatin1Char('\'') +
                      CleanText(captions[size_t(f)], 0);
     }
-    return TextFile::writeLines(path, lines, error);
+    return lines;
 }
 
 void GoodsImportSettings::remember(const GoodsImportMapping &used, const ImportTable &table)

@@ -2,9 +2,9 @@
 
 #include "common/textencoding.h"
 #include "model/formatset.h"
-#include "model/printerdriver.h"
 #include "model/goodsimportmapping.h"
 #include "model/goodsimportplan.h"
+#include "model/printerdriver.h"
 
 #include <QString>
 
@@ -28,6 +28,9 @@ struct GoodsImportSettings {
     // A missing or unreadable file leaves the defaults (known false).
     bool load(const QString &path);
     bool save(const QString &path, QString *error = nullptr) const;
+    // The file's lines as load() reads them (known true) and as save() writes them.
+    static GoodsImportSettings fromLines(const QStringList &lines);
+    QStringList toLines() const;
 
     // Remembers the mapping used on `table` (with its captions).
     void remember(const GoodsImportMapping &used, const ImportTable &table);
