@@ -120,6 +120,14 @@ QString TextEncoding::decode(const QByteArray &bytes, Kind kind)
     return text + decoder.finish();
 }
 
+QString TextEncoding::utf8Text(QByteArrayView utf8)
+{
+    QString text = QString::fromUtf8(utf8);
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(QChar::ByteOrderMark));
+    return text;
+}
+
 QString TextEncoding::name(Kind kind)
 {
     switch (kind) {

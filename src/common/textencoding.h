@@ -24,6 +24,9 @@ public:
     // dropped. Bytes that do not belong to the encoding become U+FFFD. (A file too large to
     // hold as text is decoded piece by piece with a TextDecoder.)
     static QString decode(const QByteArray &bytes, Kind kind);
+    // The text of UTF-8 bytes, a byte order mark at their start kept as U+FEFF (where
+    // QString::fromUtf8 drops it: a cell that begins with one reads back as it was).
+    static QString utf8Text(QByteArrayView utf8);
     // "UTF-8", "UTF-16", "CP949" ("" for Auto).
     static QString name(Kind kind);
     // The kind named by "utf-8", "utf8", "utf-16", "cp949", "euc-kr" (any case); Auto for ""

@@ -74,7 +74,8 @@ void readField(void *s, size_t len, void *data)
         st->problem = {ImportProblem::TooManyColumns, QString::number(st->record + 1)};
         return;
     }
-    st->fields << QString::fromUtf8(static_cast<const char *>(s), qsizetype(len));
+    st->fields << TextEncoding::utf8Text(
+        QByteArrayView(static_cast<const char *>(s), qsizetype(len)));
 }
 
 void readRecord(int, void *data)

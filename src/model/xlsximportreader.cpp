@@ -1,5 +1,6 @@
 #include "xlsximportreader.h"
 
+#include "common/textencoding.h"
 #include "model/spreadsheetnumber.h"
 #include "model/xlsxpackage.h"
 
@@ -151,7 +152,8 @@ struct SharedStrings {
         if (i < 0 || i >= ends.size())
             return QString();
         const quint32 start = i > 0 ? ends[i - 1] : 0;
-        return QString::fromUtf8(utf8.constData() + start, qsizetype(ends[i] - start));
+        return TextEncoding::utf8Text(
+            QByteArrayView(utf8.constData() + start, qsizetype(ends[i] - start)));
     }
 };
 
