@@ -13,6 +13,7 @@ PACKAGES=(
   libcsv-dev libminizip-dev libfreexl-dev
   fonts-nanum qt6-translations-l10n
   zbar-tools poppler-utils python3-openpyxl python3-xlwt
+  cups cups-client cups-bsd
   xvfb xauth
   help2man librsvg2-bin desktop-file-utils appstream man-db
 )
