@@ -63,16 +63,18 @@ TextFile::Read TextFile::readBytes(const QString &path, qint64 maxBytes, QByteAr
     const QString tooLarge = QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes);
     if (f.size() > maxBytes)
         return failed(error, tooLarge);
-    // In pieces up to the end: the file may still grow while it is read.
+    // In pieces up to the end: the file may still grow while it is read. (One buffer for
+    // them: a new 64 KiB array a piece would cost more than a small file's reading.)
     QByteArray all;
     all.reserve(f.size());
+    char piece[16 * 1024];
     for (;;) {
-        const QByteArray piece = f.read(64 * 1024);
-        if (f.error() != QFileDevice::NoError)
+        const qint64 n = f.read(piece, sizeof piece);
+        if (n < 0 || f.error() != QFileDevice::NoError)
             return failed(error, f.errorString());
-        if (piece.isEmpty())
+        if (n == 0)
             break;
-        all += piece;
+        all.append(piece, n);
         if (all.size() > maxBytes)
             return failed(error, tooLarge);
     }
