@@ -4,6 +4,7 @@
 #include "common/textutil.h"
 #include "model/printerdriver.h"
 
+#include <array>
 #include <limits>
 #include <variant>
 
@@ -117,6 +118,11 @@ QString valueText(const FieldRef &ref)
     if (auto p = std::get_if<qint32 *>(&ref))
         return QString::number(**p);
     return safeValue(*std::get<QString *>(ref));
+}
+
+bool sameValue(const FieldRef &a, const FieldRef &b)
+{
+    return std::visit([&b](auto *x) { return *x == *std::get<decltype(x)>(b); }, a);
 }
 
 QString tagText(const TagDef &tag, int f, int e)
@@ -266,6 +272,27 @@ QStringList FormatFile::toLines(const FormatSet &set, const PrinterDriver &print
     out.reserve(entries(printer).size());
     for (const Entry &line : entries(printer))
         out << line.head + valueText(line.def->field(s, line.f, line.e));
+    return out;
+}
+
+QStringList FormatFile::changedLines(const FormatSet &set, const FormatSet &base,
+                                     const PrinterDriver &printer)
+{
+    // The field accessors hand out writable pointers: here they are only read through.
+    FormatSet &s = const_cast<FormatSet &>(set);
+    FormatSet &b = const_cast<FormatSet &>(base);
+    // A format that is the same in both has no line to say.
+    std::array<bool, FormatSet::FormatCount + 1> sameFormat{};
+    for (int f = 1; f <= FormatSet::FormatCount; ++f)
+        sameFormat[size_t(f)] = set.Fmt[size_t(f)] == base.Fmt[size_t(f)];
+    QStringList out;
+    for (const Entry &line : entries(printer)) {
+        if (line.f > 0 && sameFormat[size_t(line.f)])
+            continue;
+        const FieldRef field = line.def->field(s, line.f, line.e);
+        if (!sameValue(field, line.def->field(b, line.f, line.e)))
+            out << line.head + valueText(field);
+    }
     return out;
 }
 

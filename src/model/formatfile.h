@@ -15,6 +15,11 @@ class FormatFile {
 public:
     // Every field of the set in the printer's writing order; numbers plain decimal.
     static QStringList toLines(const FormatSet &set, const PrinterDriver &printer);
+    // The lines of toLines() whose fields differ from those of `base`, in the same order.
+    // With a new set as `base` they are what a hand-made file needs to say: read, they give
+    // the set that the whole file gives.
+    static QStringList changedLines(const FormatSet &set, const FormatSet &base,
+                                    const PrinterDriver &printer);
     // Resets the set, then takes every usable line. Unusable lines (blank, not exactly one
     // apostrophe, unknown tag, index beyond the model, number outside the field's width)
     // are skipped.

@@ -96,16 +96,20 @@ QString PreFile::cell(int record, int field) const
     return extractText(m_image, offset, f.length, recordStart, recordStart + m_recordLength);
 }
 
+QStringList PreFile::row(int record) const
+{
+    QStringList row;
+    for (int i = 0; i < FieldCount; ++i)
+        row << TrimSpaces(cell(record, i));
+    return row;
+}
+
 QList<QStringList> PreFile::rows() const
 {
     QList<QStringList> out;
     out.reserve(m_recordCount);
-    for (int r = 1; r <= m_recordCount; ++r) {
-        QStringList row;
-        for (int i = 0; i < FieldCount; ++i)
-            row << TrimSpaces(cell(r, i));
-        out << row;
-    }
+    for (int r = 1; r <= m_recordCount; ++r)
+        out << row(r);
     return out;
 }
 

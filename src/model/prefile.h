@@ -67,7 +67,8 @@ public:
     // Field i (0..24) of record r (from 1), untrimmed, NULs turned into spaces; empty for
     // an unused field.
     QString cell(int record, int field) const;
-    // Every record with its 25 cells trimmed, ready for the goods grid.
+    // Record r (from 1) with its 25 cells trimmed, ready for the goods grid; every record.
+    QStringList row(int record) const;
     QList<QStringList> rows() const;
 
     // The text of `length` bytes at `offset` of the image. Bytes outside the image, and

@@ -75,18 +75,12 @@ int FuzzLockFile(const uint8_t *data, size_t size)
         const bool editing = kind == DataLock::Kind::Editing;
         const QString lockPath = DataLock(kind, goods).lockFilePath();
         FuzzRequire(writeFile(lockPath, bytes), "a lock file written");
-        const DataLock::Holder h = DataLock(kind, goods).holder();
-        if (h.known) {
-            FuzzRequire(h.pid > 0, "a holder's process number is positive");
-            FuzzRequire(DataLock::englishHolder(h).contains(QString::number(h.pid)) &&
-                            DataLock::koreanHolder(h).contains(QString::number(h.pid)),
-                        "the holder is named with its process number");
-        }
         WriterLock writer(goods, 0);
         const WriterLock::Result r = writer.acquire(!editing);
         const QByteArray after = fileBytes(lockPath);
-        // A lock that stops the write is left as its holder wrote it; one taken over (its
-        // holder has ended) is gone once the writer is done; none is ever rewritten.
+        // A lock that stops the write is left as its holder wrote it, and its holder is named
+        // as the lock file tells; one taken over (its holder has ended) is gone once the
+        // writer is done; none is ever rewritten.
         const bool stopped =
             r == (editing ? WriterLock::Result::OpenInStation : WriterLock::Result::Busy);
         if (stopped) {
@@ -94,6 +88,13 @@ int FuzzLockFile(const uint8_t *data, size_t size)
             FuzzRequire(!writer.englishMessage().isEmpty() &&
                             writer.koreanMessage().contains(QStringLiteral("AL300Dat[00].Txt")),
                         "a stopped write says which file and why");
+            const DataLock::Holder &h = writer.holder();
+            if (h.known) {
+                FuzzRequire(h.pid > 0, "a holder's process number is positive");
+                FuzzRequire(DataLock::englishHolder(h).contains(QString::number(h.pid)) &&
+                                DataLock::koreanHolder(h).contains(QString::number(h.pid)),
+                            "the holder is named with its process number");
+            }
         } else if (editing) {
             FuzzRequire(after.isNull() || after == bytes,
                         "a station's mark is left or cleared, never rewritten");
