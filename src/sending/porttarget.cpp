@@ -1,5 +1,7 @@
 #include "porttarget.h"
 
+#include <QRegularExpression>
+
 PortTarget PortTarget::serial(const QString &device)
 {
     PortTarget t;
@@ -22,6 +24,14 @@ PortTarget PortTarget::file(const QString &path)
     PortTarget t;
     t.m_kind = path.isEmpty() ? Kind::None : Kind::File;
     t.m_device = path;
+    return t;
+}
+
+PortTarget PortTarget::spooler(const QString &queue)
+{
+    PortTarget t;
+    t.m_kind = queue.isEmpty() ? Kind::None : Kind::Spooler;
+    t.m_device = queue;
     return t;
 }
 
@@ -79,6 +89,17 @@ bool PortTarget::parse(const QString &text, PortTarget *target, QString *error)
         return true;
     }
 
+    if (t.startsWith(QLatin1String("cups:"), Qt::CaseInsensitive)) {
+        const QString queue = t.mid(5);
+        // The queue names CUPS allows: printable characters but blanks, / # and '.
+        static const QRegularExpression name(QStringLiteral("^[^\\s/#'\\\\]{1,127}$"));
+        if (!name.match(queue).hasMatch())
+            return fail(
+                QStringLiteral("'%1': no print queue name (letters, digits, - and _)").arg(t));
+        *target = spooler(queue);
+        return true;
+    }
+
     if (t.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         QString path = t.mid(5);
         // The URL form file:///dev/usb/lp0 names the same path.
@@ -109,6 +130,8 @@ QString PortTarget::text() const
     }
     case Kind::File:
         return QStringLiteral("file:") + m_device;
+    case Kind::Spooler:
+        return QStringLiteral("cups:") + m_device;
     }
     return {};
 }

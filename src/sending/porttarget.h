@@ -4,17 +4,19 @@
 
 // Where a printer's jobs go: a serial port (a device such as "/dev/ttyUSB0", or "COM3" on
 // Windows), a network printer taking raw TCP ("tcp://HOST:PORT", port 9100 when omitted),
-// or a device file written as it is ("file:/dev/usb/lp0", the USB printer class device, or
-// any existing file, which then receives every job after the previous ones).
+// a device file written as it is ("file:/dev/usb/lp0", the USB printer class device, or
+// any existing file, which then receives every job after the previous ones), or a print
+// queue of the system's spooler that passes each job's bytes on unchanged ("cups:QUEUE").
 class PortTarget {
 public:
-    enum class Kind { None, Serial, Network, File };
+    enum class Kind { None, Serial, Network, File, Spooler };
     static constexpr quint16 DefaultTcpPort = 9100;
 
     PortTarget() = default;
     static PortTarget serial(const QString &device);
     static PortTarget network(const QString &host, quint16 port = DefaultTcpPort);
     static PortTarget file(const QString &path);
+    static PortTarget spooler(const QString &queue);
 
     // Reads a target text (blanks around it ignored; "tcp:" and "file:" in any case). False
     // with a reason (English) in *error for an empty text, a network target without a host
@@ -23,13 +25,13 @@ public:
 
     Kind kind() const { return m_kind; }
     bool isValid() const { return m_kind != Kind::None; }
-    // The serial device or the file's path.
+    // The serial device, the file's path or the spooler's queue.
     QString device() const { return m_device; }
     QString host() const { return m_host; }
     quint16 tcpPort() const { return m_port; }
 
     // The target as parse() reads it: "/dev/ttyUSB0", "tcp://192.168.0.50:9100",
-    // "file:/dev/usb/lp0"; "" for none.
+    // "file:/dev/usb/lp0", "cups:Zebra"; "" for none.
     QString text() const;
 
     bool operator==(const PortTarget &) const = default;

@@ -3,6 +3,7 @@
 #include "sending/deviceprinterport.h"
 #include "sending/networkprinterport.h"
 #include "sending/serialprinterport.h"
+#include "sending/spoolerprinterport.h"
 #include "sending/ttyprinterport.h"
 
 PrinterPort *PrinterPort::create(const PortTarget &target, const LineSettings &settings,
@@ -25,6 +26,9 @@ PrinterPort *PrinterPort::create(const PortTarget &target, const LineSettings &s
         break;
     case PortTarget::Kind::File:
         port = new DevicePrinterPort(target.device(), parent);
+        break;
+    case PortTarget::Kind::Spooler:
+        port = new SpoolerPrinterPort(target.device(), parent);
         break;
     }
     port->setName(target.text());
