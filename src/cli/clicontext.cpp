@@ -189,8 +189,9 @@ QList<QCommandLineOption> CliContext::outputOptions()
             QCommandLineOption(QStringLiteral("device"),
                                QStringLiteral("Send to TARGET: a serial device such as "
                                               "/dev/ttyUSB0, a network printer "
-                                              "tcp://HOST[:PORT] (port 9100 when omitted) or "
-                                              "a device file file:/dev/usb/lp0."),
+                                              "tcp://HOST[:PORT] (port 9100 when omitted), "
+                                              "a device file file:/dev/usb/lp0 or a print "
+                                              "queue cups:QUEUE that passes the bytes on."),
                                QStringLiteral("TARGET")),
             QCommandLineOption(QStringLiteral("out"),
                                QStringLiteral("Write the jobs' bytes to FILE (- for standard "

@@ -1,8 +1,9 @@
 #include "portscommand.h"
 
 #include "cli/clicontext.h"
-#include "sending/detectedports.h"
 #include "printers/printers.h"
+#include "report/systemlabelprint.h"
+#include "sending/detectedports.h"
 #include "sending/portlanguages.h"
 #include "sending/portmap.h"
 
@@ -21,6 +22,7 @@ const QString About = QStringLiteral(
     "gives another, one line each such as COM4'zpl'300 (a ZPL printer at 300 dpi). The\n"
     "windows set both up in \"포트 설정\". print and transfer take the same targets with\n"
     "--device.\n"
+    "Last come the printers the system knows (CUPS), which print --printer NAME prints on.\n"
     "\n"
     "Example:\n"
     "  labelstation ports");
@@ -84,5 +86,11 @@ int PortsCommand::run(const QStringList &arguments)
         cx.out() << "  " << PortMap::portName(port) << "  " << where.leftJustified(28) << ' '
                  << note << ", " << language << "\n";
     }
+    // The printers of the system, for print --printer.
+    const QStringList printers = SystemLabelPrint::printers();
+    cx.out() << "System printers (print --printer NAME):" << (printers.isEmpty() ? " none" : "")
+             << "\n";
+    for (const QString &name : printers)
+        cx.out() << "  " << name << "\n";
     return CliContext::Done;
 }

@@ -16,10 +16,12 @@
 #include "render/labelpdf.h"
 #include "render/labelsheets.h"
 #include "render/painterraster.h"
+#include "report/systemlabelprint.h"
 #include "sending/portlanguages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QPrinter>
 
 #include <memory>
 
@@ -101,12 +103,18 @@ int PrintCommand::run(const QStringList &arguments)
                        sheetOpt, startOpt});
     parser.addOptions(CliContext::outputOptions());
     parser.addOption(pdfOpt);
+    const QCommandLineOption printerOpt(QStringLiteral("printer"),
+                                        QStringLiteral("Print through the system printer NAME "
+                                                       "(as lpstat -p lists it): a roll, one "
+                                                       "label a page, or with --sheet sheets."),
+                                        QStringLiteral("NAME"));
+    parser.addOption(printerOpt);
     int code = 0;
     if (!cx.parse(parser, arguments,
                   QStringLiteral("srp770|al300 --set NN (--items LIST | --all) [--qty N] "
                                  "[--format K] [--stock G|B] [--language zpl [--dpi N]] "
-                                 "(--port N | --device TARGET | --out FILE | --pdf FILE "
-                                 "[--sheet LAYOUT [--start N]])"),
+                                 "(--port N | --device TARGET | --out FILE | "
+                                 "(--pdf FILE | --printer NAME) [--sheet LAYOUT [--start N]])"),
                   About, &code))
         return code;
 
@@ -138,11 +146,13 @@ int PrintCommand::run(const QStringList &arguments)
         blackMark = s == QLatin1String("B");
     }
     const bool toPdf = parser.isSet(pdfOpt);
+    const bool toPrinter = parser.isSet(printerOpt);
+    const bool drawn = toPdf || toPrinter; // drawn by the program, not sent as the job's bytes
     SheetLayout sheet;
     int start = 1;
     if (parser.isSet(sheetOpt)) {
-        if (!toPdf)
-            return cx.usageError(QStringLiteral("--sheet goes with --pdf FILE"));
+        if (!drawn)
+            return cx.usageError(QStringLiteral("--sheet goes with --pdf FILE or --printer NAME"));
         QStringList problems;
         const QList<SheetLayout> layouts = SheetLayout::all(DataDirectory(), &problems);
         for (const QString &p : std::as_const(problems))
@@ -158,14 +168,14 @@ int PrintCommand::run(const QStringList &arguments)
         return cx.usageError(QStringLiteral("--start goes with --sheet LAYOUT"));
     }
     const QString pdfPath = toPdf ? cx.outputFile(parser.value(pdfOpt)) : QString();
-    if (!toPdf)
+    if (!drawn)
         cx.writesTo(parser.value(QStringLiteral("out")));
     std::unique_ptr<JobOutput> output;
-    if (toPdf) {
+    if (drawn) {
         for (const QString &other : {"port", "device", "out"}) {
-            if (parser.isSet(other))
-                return cx.usageError(QStringLiteral(
-                    "give one of --port N, --device TARGET, --out FILE, --pdf FILE"));
+            if (parser.isSet(other) || (toPdf && toPrinter))
+                return cx.usageError(QStringLiteral("give one of --port N, --device TARGET, --out "
+                                                    "FILE, --pdf FILE, --printer NAME"));
         }
     } else if (!(output = cx.output(parser, &code))) {
         return code;
@@ -255,8 +265,8 @@ int PrintCommand::run(const QStringList &arguments)
     }
     const QString copyFile = QDir(DataDirectory()).filePath(printer->printCopyFileName());
     const int sent = int(plan.labels.size());
-    QList<LabelDescription> labels; // --pdf
-    if (toPdf) {
+    QList<LabelDescription> labels; // --pdf, --printer
+    if (drawn) {
         for (const PrintPlan::Label &l : std::as_const(plan.labels)) {
             // Drawn from the job text itself, as the printer would read it.
             labels << LabelJobReader::read(l.job);
@@ -267,6 +277,23 @@ int PrintCommand::run(const QStringList &arguments)
         output->setOneConnection(language->sendsOverOneConnection());
         for (const PrintJob &job : plan.jobs(*language, copyFile))
             output->add(job);
+    }
+    if (toPrinter) {
+        const QString name = parser.value(printerOpt);
+        if (labels.isEmpty())
+            return cx.failure(QStringLiteral("nothing to print"));
+        QPrinter device(QPrinter::HighResolution);
+        device.setDocName(QStringLiteral("labelstation %1 set %2").arg(printer->key(), setText));
+        const SheetLayout *onSheets = parser.isSet(sheetOpt) ? &sheet : nullptr;
+        if (!SystemLabelPrint::setUp(device, name, labels, onSheets, start - 1, nullptr, &why) ||
+            !SystemLabelPrint::print(device, labels, onSheets, start - 1, nullptr, &why))
+            return cx.failure(why);
+        cx.out() << LabelPdf::pageCount(labels) << " label(s) sent to " << name;
+        if (onSheets)
+            cx.out() << " on " << LabelSheets::sheetCount(labels, sheet, start - 1) << " sheet(s) "
+                     << sheet.name;
+        cx.out() << "\n";
+        return missing ? CliContext::Failure : CliContext::Done;
     }
     if (toPdf) {
         const QString &path = pdfPath;
