@@ -104,14 +104,17 @@ int FuzzFormatFile(const uint8_t *data, size_t size)
         FormatSet set;
         FormatFile::fromLines(set, lines, *printer);
         // What is written reads back as it was, once the reader's trimming has had its say
-        // (a value written with blanks around it reads back without them). Only the lines
-        // that differ from a new set's are read and compared: the whole file, a thousand
-        // lines, takes milliseconds under the sanitizers and reads the same (see above).
-        FormatSet once;
-        FormatFile::fromLines(once, FormatFile::changedLines(set, fresh, *printer), *printer);
-        FormatSet again;
-        FormatFile::fromLines(again, FormatFile::changedLines(once, fresh, *printer), *printer);
-        FuzzRequire(again == once, "a format file reads back");
+        // (a value written with blanks around it reads back without them): for the station
+        // the input's length chooses. Only the lines that differ from a new set's are read
+        // and compared: the whole file, a thousand lines, takes milliseconds under the
+        // sanitizers and reads the same (see above).
+        if (size % 2 == (printer->keepsExtendedFormat() ? 1 : 0)) {
+            FormatSet once;
+            FormatFile::fromLines(once, FormatFile::changedLines(set, fresh, *printer), *printer);
+            FormatSet again;
+            FormatFile::fromLines(again, FormatFile::changedLines(once, fresh, *printer), *printer);
+            FuzzRequire(again == once, "a format file reads back");
+        }
         // The formats the file changes: the station's own job for a goods row in the first of
         // them, the AL-300's downloads of them all (every format of every input would take
         // most of an input's time).
