@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -227,11 +228,25 @@ int runImport(const QStringList &arguments)
     if (parser.isSet(mapOpt) && !mapping.parse(parser.value(mapOpt), &why))
         return cx.usageError(QStringLiteral("--map: ") + why);
 
-    const QString path = cx.positional().first();
+    QString path = cx.positional().first();
+    // "-": standard input, kept in a temporary file that the reader reads as any other
+    // (what it is comes from its contents).
+    QTemporaryFile input;
+    if (path == QLatin1String("-")) {
+        QByteArray bytes;
+        if (!CliContext::readInput(path, ImportTable::MaxFileBytes, &bytes, &why))
+            return cx.failure(QStringLiteral("cannot read standard input: %1").arg(why));
+        if (!input.open() || input.write(bytes) != bytes.size() || !input.flush())
+            return cx.failure(QStringLiteral("cannot keep standard input in a temporary file: %1")
+                                  .arg(input.errorString()));
+        input.close();
+        path = input.fileName();
+    }
     ImportTable table;
     const ImportProblem problem = GoodsImportFile::read(path, options, &table);
     if (!problem.ok())
-        return cx.failure(QStringLiteral("%1: %2").arg(path, problem.english()));
+        return cx.failure(QStringLiteral("%1: %2").arg(
+            CliContext::inputName(cx.positional().first()), problem.english()));
 
     const bool header = parser.isSet(headerOpt) || captionRow > 0 ? true
                         : parser.isSet(noHeaderOpt)               ? false
@@ -247,8 +262,9 @@ int runImport(const QStringList &arguments)
     if (captionRow > 0) {
         mapping.captionRow = GoodsImportMapping::tableRowOf(table, captionRow);
         if (mapping.captionRow < 0)
-            return cx.failure(
-                QStringLiteral("%1: row %2 is blank or beyond the file").arg(path).arg(captionRow));
+            return cx.failure(QStringLiteral("%1: row %2 is blank or beyond the file")
+                                  .arg(CliContext::inputName(cx.positional().first()))
+                                  .arg(captionRow));
         // Without --map, the captions of the row named give the mapping.
         if (!parser.isSet(mapOpt))
             mapping = GoodsImportMapping::guess(table, true, mapping.captionRow);
@@ -270,7 +286,8 @@ int runImport(const QStringList &arguments)
 
     const GoodsImportPlan plan =
         GoodsImportPlan::build(table, mapping, mode, match, goods, importOptions);
-    cx.out() << path << ": " << table.rows.size() << " row(s) (" << fileKind(table) << ")";
+    cx.out() << CliContext::inputName(cx.positional().first()) << ": " << table.rows.size()
+             << " row(s) (" << fileKind(table) << ")";
     if (mapping.header)
         cx.out() << ", captions in row " << table.sourceRows.value(mapping.captionRow);
     cx.out() << "\n";

@@ -297,6 +297,9 @@ private Q_SLOTS:
                                             << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("goods export --xlsx") << goods + QStringList{"--xlsx", "-"}
                                              << QByteArray() << QByteArray("PK\x03\x04");
+        QTest::newRow("goods import -")
+            << QStringList{"goods", "import", "-", "--model", "srp770", "--set", "0", "--dry-run"}
+            << QByteArray("번호,품목명\n1,사과\n2,배\n") << QByteArray("standard input: 3 row(s)");
     }
     void dashIsTheStandardStream()
     {
