@@ -1,12 +1,12 @@
 #include "portsettingsfrm.h"
 
-#include "widgets/dialogs.h"
 #include "common/modalopening.h"
 #include "common/programstate.h"
 #include "printers/portresolver.h"
 #include "printers/printers.h"
 #include "sending/detectedports.h"
 #include "sending/printerport.h"
+#include "widgets/dialogs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +15,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -30,16 +31,18 @@ template <typename T> T *named(T *w, const QString &name, int port)
 } // namespace
 
 PortSettingsFrm::PortSettingsFrm(QWidget *parent, DetectedPorts::Provider ports)
-    : QDialog(parent), m_ports(ports ? std::move(ports) : DetectedPorts::Provider(&DetectedPorts::list))
+    : QDialog(parent),
+      m_ports(ports ? std::move(ports) : DetectedPorts::Provider(&DetectedPorts::list))
 {
     Program().ModalOpening = 0;
     setObjectName(QStringLiteral("PortSettingsFrm"));
     setWindowTitle(QStringLiteral("포트 설정"));
     auto *v = new QVBoxLayout(this);
     auto *hint = new QLabel(
-        QStringLiteral("* 포트마다 라벨을 보낼 곳을 고르세요: 기본값(이 컴퓨터의 직렬 포트), "
-                       "직렬 포트, 네트워크 프린터(TCP), 장치 파일. 프린터 언어는 기본(스테이션의 "
-                       "프린터) 또는 ZPL 프린터입니다."),
+        QStringLiteral(
+            "* 포트마다 라벨을 보낼 곳을 고르세요: 기본값(이 컴퓨터의 직렬 포트), "
+            "직렬 포트, 네트워크 프린터(TCP), 장치 파일, 인쇄 대기열(CUPS: 바이트를 그대로 "
+            "전달). 프린터 언어는 기본(스테이션의 프린터) 또는 ZPL 프린터입니다."),
         this);
     hint->setWordWrap(true);
     v->addWidget(hint);
@@ -97,7 +100,8 @@ void PortSettingsFrm::buildRow(int port, QGridLayout *grid)
     QComboBox *kind = named(new QComboBox(this), QStringLiteral("PortKindCmb"), port);
     const QString own = PortMap::defaultTarget(port).text();
     kind->addItems({QStringLiteral("기본값"), QStringLiteral("직렬 포트"),
-                    QStringLiteral("네트워크 프린터"), QStringLiteral("장치 파일")});
+                    QStringLiteral("네트워크 프린터"), QStringLiteral("장치 파일"),
+                    QStringLiteral("인쇄 대기열 (CUPS)")});
     grid->addWidget(kind, port, 1);
     PortKindCmb[port] = kind;
 
@@ -143,6 +147,14 @@ void PortSettingsFrm::buildRow(int port, QGridLayout *grid)
     PortFileTxt[port] = named(new QLineEdit(pages), QStringLiteral("PortFileTxt"), port);
     PortFileTxt[port]->setPlaceholderText(QStringLiteral("/dev/usb/lp0"));
     pages->addWidget(PortFileTxt[port]);
+    // A print queue of the system's spooler that passes the jobs on unchanged.
+    QComboBox *queue = named(new QComboBox(pages), QStringLiteral("PortQueueCmb"), port);
+    queue->setEditable(true);
+    queue->addItems(QPrinterInfo::availablePrinterNames());
+    queue->setCurrentIndex(-1);
+    queue->lineEdit()->setPlaceholderText(QStringLiteral("대기열 이름"));
+    PortQueueCmb[port] = queue;
+    pages->addWidget(queue);
     pages->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(pages, port, 2);
     connect(kind, &QComboBox::currentIndexChanged, pages, &QStackedWidget::setCurrentIndex);
@@ -209,6 +221,9 @@ void PortSettingsFrm::loadMap()
                 choice = Network;
                 PortHostTxt[port]->setText(t.host());
                 PortTcpTxt[port]->setText(QString::number(t.tcpPort()));
+            } else if (t.kind() == PortTarget::Kind::Spooler) {
+                choice = PrintQueue;
+                PortQueueCmb[port]->setEditText(t.device());
             } else {
                 choice = DeviceFile;
                 PortFileTxt[port]->setText(t.device());
@@ -260,6 +275,15 @@ bool PortSettingsFrm::rowTarget(int port, PortTarget *target, QString *error) co
             return false;
         }
         *target = PortTarget::file(path);
+        break;
+    }
+    case PrintQueue: {
+        const QString queue = PortQueueCmb[port]->currentText().trimmed();
+        if (queue.isEmpty() || !PortTarget::parse(QStringLiteral("cups:") + queue, target)) {
+            *error = QStringLiteral("인쇄 대기열의 이름을 고르거나 입력하세요");
+            *target = PortTarget();
+            return false;
+        }
         break;
     }
     default:

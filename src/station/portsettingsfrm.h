@@ -28,7 +28,7 @@ class PrinterPort;
 class PortSettingsFrm : public QDialog {
     Q_OBJECT
 public:
-    enum Choice { Default = 0, Serial = 1, Network = 2, DeviceFile = 3 };
+    enum Choice { Default = 0, Serial = 1, Network = 2, DeviceFile = 3, PrintQueue = 4 };
 
     // `ports`: the serial ports offered (the system's, DetectedPorts::list, when empty).
     explicit PortSettingsFrm(QWidget *parent = nullptr, DetectedPorts::Provider ports = {});
@@ -43,6 +43,7 @@ public:
     std::array<QLineEdit *, 10> PortHostTxt{};
     std::array<QLineEdit *, 10> PortTcpTxt{};
     std::array<QLineEdit *, 10> PortFileTxt{};
+    std::array<QComboBox *, 10> PortQueueCmb{}; // editable: a queue of the system's spooler
     std::array<QComboBox *, 10> PortLanguageCmb{};
     std::array<QPushButton *, 10> PortTestCmd{};
     std::array<QLabel *, 10> PortResultLbl{};

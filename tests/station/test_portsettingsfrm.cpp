@@ -2,14 +2,14 @@
 // the atomic save of ComPorts.Txt, and how the stations and the main window open it.
 
 #include "app/mdimain.h"
-#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "sending/detectedports.h"
-#include "station/srp770frm.h"
 #include "station/portsettingsfrm.h"
+#include "station/srp770frm.h"
 #include "support/controls.h"
 #include "support/tcpprinter.h"
+#include "widgets/dialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -82,9 +82,9 @@ private Q_SLOTS:
 
     void showsTheMap()
     {
-        QVERIFY(TextFile::writeLines(mapPath(), {"COM2'/dev/ttyUSB0", "COM3'/dev/ttyXYZ",
-                                                 "COM4'tcp://10.0.0.5:9101",
-                                                 "COM5'file:/dev/usb/lp0", "COM6'tcp://"}));
+        QVERIFY(TextFile::writeLines(
+            mapPath(), {"COM2'/dev/ttyUSB0", "COM3'/dev/ttyXYZ", "COM4'tcp://10.0.0.5:9101",
+                        "COM5'file:/dev/usb/lp0", "COM6'tcp://", "COM7'cups:Office_Laser"}));
         PortSettingsFrm w(nullptr, offered);
         QCOMPARE(w.windowTitle(), QStringLiteral("포트 설정"));
         QCOMPARE(w.PortKindCmb[1]->currentIndex(), int(PortSettingsFrm::Default));
@@ -99,6 +99,15 @@ private Q_SLOTS:
         QCOMPARE(w.PortKindCmb[5]->currentIndex(), int(PortSettingsFrm::DeviceFile));
         QCOMPARE(w.PortFileTxt[5]->text(), QStringLiteral("/dev/usb/lp0"));
         QVERIFY(!w.PortResultLbl[6]->text().isEmpty()); // not a target: shown to be mended
+        // A print queue stays one (not a device file of that name).
+        QCOMPARE(w.PortKindCmb[7]->currentIndex(), int(PortSettingsFrm::PrintQueue));
+        QCOMPARE(w.PortQueueCmb[7]->currentText(), QStringLiteral("Office_Laser"));
+        PortTarget t;
+        QString why;
+        QVERIFY(w.rowTarget(7, &t, &why));
+        QCOMPARE(t.text(), QStringLiteral("cups:Office_Laser"));
+        if (const QString dir = qEnvironmentVariable("LABELSTATION_SCREENSHOTS"); !dir.isEmpty())
+            w.grab().save(dir + "/port-settings.png");
     }
 
     void confirmSavesAtomically()
