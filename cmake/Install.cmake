@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: the program, its help files and pictures, and on Linux desktops the desktop
 # entry, the icon (SVG and PNG sizes), the AppStream metainfo and the manual page, in the
 # usual places under the prefix:

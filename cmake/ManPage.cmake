@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the manual page labelstation.1.gz with help2man from the program's --help and
 # --version, plus a COMMANDS section with every command's own --help text and the sections
 # of the include file SECTIONS (EXIT STATUS, FILES, ENVIRONMENT).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack` in a configured build folder (scripts/package.sh does it all)
 # makes labelstation_<version>_<arch>.deb from the install rules. Its runtime dependencies
 # come from the program's shared libraries (dpkg-shlibdeps); only what no library shows is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every folder under src/, in build order; each has a CMakeLists.txt that adds its files to the
 # one library it feeds, and tests/ mirrors each with a folder of its own. A folder missing from
 # the tree is an error, never skipped. The printer languages are not listed here: every folder

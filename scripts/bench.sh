@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, runs every benchmark program (the targets named bench_*)
 # and prints their figures as one table: figure | value | goal. A benchmark prints a line
 # "BENCH<TAB>figure<TAB>value<TAB>goal" for each of its figures.

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the shape of the source tree: no folder of src/ includes a folder that includes it
 back (directly or through others), every folder of src/ feeds exactly one library and its
 sources include no header of a library above their own (the core sees no window), no source
-file under src/, tools/ or tests/ is longer than 800 lines, and every test program is named
-after its source file (test_x from test_x.cpp).
+file under src/, tools/ or tests/ is longer than 800 lines or lacks the licence's SPDX line at
+its top, and every test program is named after its source file (test_x from test_x.cpp).
 
 Usage: scripts/check_layout.py [REPOSITORY]     (the repository this script lives in by default)
 Prints every folder cycle with the includes that close it, every file over the limit and every
@@ -14,6 +15,7 @@ import re
 import sys
 
 MAX_LINES = 800
+SPDX = "SPDX-License-Identifier: GPL-3.0-or-later"
 SOURCES = (".h", ".hpp", ".cpp", ".cc")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 LABEL_TEST = re.compile(r"^\s*label_test\((\S+)\s+SOURCES\s+(\S+)", re.M)
@@ -166,7 +168,11 @@ def main():
     for top in ("src", "tools", "tests"):
         for path in source_files(os.path.join(root, top)):
             with open(path, encoding="utf-8", errors="replace") as f:
-                count = sum(1 for _ in f)
+                lines = f.readlines()
+            count = len(lines)
+            if not any(SPDX in line for line in lines[:2]):
+                problems += 1
+                print("%s: no line '%s' at its top" % (os.path.relpath(path, root), SPDX))
             if count > MAX_LINES:
                 problems += 1
                 print("%s: %d lines (at most %d)" % (os.path.relpath(path, root), count,

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns the UTF-8 help sources in resources/help-src into the program's help files.
 
 resources/help-src/Help_<topic>.txt (UTF-8, any line ending) becomes

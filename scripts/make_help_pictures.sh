@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the help viewer's picture pages from the program's own windows:
 #   resources/help/Help/Jpg/SRP770001.Jpg ..., AL300001.Jpg ..., LEO60D001.Jpg ...
 # Builds the project's tool program into build/ (only that), writes the sample data set into

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshot that README and the AppStream metainfo show:
 #   docs/srp770-station.png (the main window with the SRP-770 station of the sample data)
 # Builds the project's tool program into build/ (only that; BUILD_DIR names another build

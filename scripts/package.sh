@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Label Station with CPack and checks it:
 #   build-package/labelstation_<version>_<arch>.deb
 # The program is built in its own folder (build-package/) with Debian's build flags; the

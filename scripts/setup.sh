@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for run.sh and test.sh: install the Debian packages the build needs (only
 # the missing ones), then configure and build into build/. Safe to run again.
 set -euo pipefail

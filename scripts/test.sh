@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite. Exits non-zero on failure.
 #   scripts/test.sh             the ordinary build in build/
 #   scripts/test.sh --sanitize  the same suite built with AddressSanitizer and

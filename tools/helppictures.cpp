@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helppictures.h"
 
 #include "commands/stationdocument.h"

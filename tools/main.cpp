@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // labelstation_tools: makes what the project itself needs from the program's own parts.
 //   labelstation_tools --sample-data DIR       the sample data set of set 00 into DIR
 //   labelstation_tools --data-dir DIR --screenshots OUT   the help pictures into OUT

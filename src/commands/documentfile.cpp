@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentfile.h"
 
 #include "commands/filequestions.h"

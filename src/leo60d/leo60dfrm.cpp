@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "leo60dfrm.h"
 #include "help/qelhelpfrm.h"
 #include "report/reportflow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobfields.h"
 
 QList<JobLine> JobFields::lines(const QString &text)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printheader.h"
 
 QString PrintHeader::forTitle(const QString &title)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ttyspeed.h"
 
 // Kept apart: the kernel's terminal structures below clash with <termios.h>.

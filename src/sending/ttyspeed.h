@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sets both speeds of an open terminal device to `baud` bits a second, also a rate that has

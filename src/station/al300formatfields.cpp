@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "al300formatfields.h"
 
 #include "common/currency.h"

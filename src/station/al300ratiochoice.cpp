@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "al300ratiochoice.h"
 
 #include "model/formatset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/backgrdfrm.h"
 #include "app/mdimain.h"
 #include "app/namelabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two programs on one data folder, each its own process: the windows program holds the
 // folder; a second start of the windows is refused with the message and brings the first
 // window forward; the command line's conversion does not write the set the first program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the command line with 999 goods: `labelstation goods import` from .xlsx and from
 // CSV, then `labelstation check` of the imported goods (every label drawn and scanned). Each
 // is the command's time less the time of `labelstation --version` (start-up), medians of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's conversion, reports, EAN numbers, checks and its answers to bad usage,
 // each run as a process on a temporary data folder.
 

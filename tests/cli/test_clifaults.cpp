@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line on hostile input and a failing machine: bad command lines end with status
 // 2 and open no window; read-only commands leave a missing data folder missing; a failed or
 // empty output never touches the file that is there; devices and FIFOs are never replaced;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's print and transfer send exactly what the station windows send for the
 // same rows, to a file, a port or a device.
 

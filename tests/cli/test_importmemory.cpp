@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory `goods import` takes for a goods list it refuses for its size: a file far
 // beyond the row limit is read only up to the limit, and a workbook claiming a huge range is
 // refused before its reader takes memory for it, so that a mistaken 40 MB export does not

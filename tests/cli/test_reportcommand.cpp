@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's report is made from the goods model alone: this test runs it in a
 // process that has only a QGuiApplication, where building any widget aborts the process.
 // What it writes is byte for byte what the program itself writes for the same request (the

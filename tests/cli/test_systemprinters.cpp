@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through the system's spooler: a private CUPS server with a raw queue that hands the
 // jobs' bytes to a printer of the test on 127.0.0.1 (cups:QUEUE ports), and a queue that keeps
 // what a system printer receives (print --printer: the PDF that Qt's CUPS support makes),

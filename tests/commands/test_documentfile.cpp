@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/filequestions.h"
 #include "commands/stationdocument.h"
 #include "common/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/addrow.h"
 #include "model/formatfile.h"
 #include "model/formatmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the data and help files are found: a portable copy keeps them beside the program, an
 // installed program (a read-only folder, or the installed share folder beside it) keeps the
 // data in the user's data location and reads the help from its share folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file a window read, compared with the disk before the window writes it: what counts as
 // another writer's change, writes that refuse to go over one, copies beside the file, the
 // lock files of stations and writers (held by a second process), and the notices of changes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every seed of the fuzzing corpus and every reproducer of a fixed fault through the
 // readers' entry points, so that a regression fails the ordinary test suite (and the
 // sanitizers see them in the sanitized one).

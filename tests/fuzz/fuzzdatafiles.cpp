@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry points of the lock files and of the change stamps of the data files (see
 // fuzztargets.h). Both read files by path only: the bytes are written into a scratch folder
 // of the process first.

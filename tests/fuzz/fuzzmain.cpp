@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer's entry point for one reader: FUZZ_ENTRY names its function (fuzztargets.h).
 
 #include "fuzztargets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry points of the readers (see fuzztargets.h).
 
 #include "fuzztargets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One entry point per reader of the program, fed with the bytes of a file as the program

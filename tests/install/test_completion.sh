@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of labelstation (resources/completion/labelstation), sourced into a
 # plain bash and asked as bash asks it when TAB is pressed:
 #   test_completion.sh COMPLETION_FILE [PROGRAM]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed program: `cmake --install` of this build into a temporary DESTDIR puts every
 // file in its place, the desktop files pass their validators, and the program run from
 // there answers, prints and opens its window with its data in the right folder.

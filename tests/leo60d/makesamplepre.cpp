@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes tests/data/sample.pre: a realistic LEO-60D+ goods file of 200 records as the
 // printer maker's software saves it (names padded with NUL or spaces, texts with NULs,
 // a few deleted records left blank, a field defined with length 0).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/cp949codec.h"
 #include "model/formatfile.h"
 #include "printers/printers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/textfile.h"
 #include "model/columnletters.h"
 #include "model/spreadsheetexport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "printers/portresolver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The goods check on what would not print as the list holds it: AL-300 cells whose record
 // delimiters are sent as "?", quantities beyond one label job, absurd format numbers.
 

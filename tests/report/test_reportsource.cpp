@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widths the report gives a model's columns without a grid are those a grid fitted to
 // its contents shows (the conversion window's grid), so the command line's LEO-60D+ report
 // lays its pages out as the window's report does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark: what the send queue costs per label beyond the printer's mandated wait, as the
 // shipped program sends. Six SRP-770 labels go to a pseudo-terminal printer (drained by a
 // thread of its own) with the real 3 s waits (about 15 s in all); each label's overhead is

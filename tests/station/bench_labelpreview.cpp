@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the label preview: redrawing a busy label after an edit, and a 999-label PDF.
 // Built with the tests, run by scripts/bench.sh (or by hand:
 // build/tests/station/bench_labelpreview).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the scan check: one label with three barcodes, and the station's preview pane,
 // which checks on a worker thread after drawing, while the operator types.
 // Built with the tests, run by scripts/bench.sh (or by hand: build/tests/station/bench_scancheck).

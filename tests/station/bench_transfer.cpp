@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark: the AL-300 station stays responsive while it transfers a 64 KB goods table to a
 // printer that takes 2,000 bytes a second (about half a minute). A timer of the station's
 // thread ticks every 5 ms; the longest gap between two ticks is the longest stall of the

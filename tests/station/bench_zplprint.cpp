@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark: a list print of 999 labels from the SRP-770 station to a ZPL printer on the
 // network (a local TCP port read by a thread of its own as fast as it can). The shipped
 // path: real waits (ZPL has none), every label drawn in ZPL and scan-checked before anything

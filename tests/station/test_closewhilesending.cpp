@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing a window while its jobs go out: the job being sent is finished, the rest are not
 // sent, then the window closes; nothing is written to a window that is gone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "포트 설정": the detected serial ports, the test button against a local network printer,
 // the atomic save of ComPorts.Txt, and how the stations and the main window open it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A station and a second writer on one data folder: the command line's LEO-60D+ conversion,
 // run as its own process, writes the goods file of the set the AL-300 station shows. The
 // conversion stops while the station is open unless forced; a forced one is offered to the

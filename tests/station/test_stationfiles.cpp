@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A station whose format or goods file exists but cannot be read: it says so when it opens
 // and never saves over that file unless the operator confirms that the old one is replaced.
 // A save that fails leaves the old file and is reported.

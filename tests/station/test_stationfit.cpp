@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mdimain.h"
 #include "app/modelwindows.h"
 #include "common/programstate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/al300frm.h"
 #include "support/addrow.h"
 #include "station/srp770frm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A private CUPS print server for tests: a cupsd of its own, with its configuration, spool,

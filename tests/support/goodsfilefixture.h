@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Goods list files as other programs write them, for the import tests: raw bytes, workbooks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Goods lists for tests. A list of its own is built row by row here and loaded whole, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Labels of every symbology of both stations, made as the stations make them (formats, the

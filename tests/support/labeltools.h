@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Looking at drawn labels from the outside: barcodes decoded by zbarimg, PDFs read by

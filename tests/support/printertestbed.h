@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fresh data folder in which COM3 is a pseudo-terminal label printer, with the program-wide

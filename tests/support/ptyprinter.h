@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A label printer stand-in for tests: a pseudo-terminal whose slave side the program opens as

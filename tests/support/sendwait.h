@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Labels go out on the event loop: a test that clicks a print or transfer command waits here

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A tiny file system that a test can fill up: a tmpfs of a few KiB mounted on a temporary

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A network label printer stand-in for tests: a QTcpServer on 127.0.0.1 that keeps every

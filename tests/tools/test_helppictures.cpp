@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/al300frm.h"
 #include "app/mdimain.h"
 #include "app/modelwindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "al300driver.h"
 
 #include "model/drivertablenames.h"

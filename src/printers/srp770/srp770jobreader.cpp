@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "srp770jobreader.h"
 
 #include "printers/srp770/srp770driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/printerlanguage.h"
 #include "printers/labeljobreader.h"
 #include "printers/printers.h"

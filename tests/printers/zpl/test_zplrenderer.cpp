@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ZPL jobs drawn by a renderer that is not this program (zpl-renderer-js, a build of
 // Zebrash, from the npm registry; scripts/setup.sh installs it into the build folder): the
 // pictures are the preview's dot for dot, and every barcode the renderer draws decodes to the
