@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes every reader of the program with libFuzzer and prints, per reader, the inputs run,
 # the crashes and the timeouts found.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry points of the goods-import readers and of the import settings file (see
 // fuzztargets.h).
 
