@@ -273,9 +273,10 @@ XlsContainer::Verdict XlsContainer::check(QIODevice *file, qint64 maxRangeCells)
             const QString name =
                 QString::fromUtf16(reinterpret_cast<const char16_t *>(entry.constData()),
                                    std::max(0, nameBytes / 2 - 1)); // less its final zero
+            // FreeXL takes the workbook by its name, whatever the entry's kind.
             if (entry[0x42] == 5 && root.isEmpty())
                 root = entry;
-            else if (entry[0x42] == 2 && workbook.isEmpty() &&
+            else if (workbook.isEmpty() &&
                      (name == QLatin1String("Workbook") || name == QLatin1String("Book")))
                 workbook = entry;
         }
