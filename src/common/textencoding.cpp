@@ -6,8 +6,6 @@
 #include <QBuffer>
 #include <QStringDecoder>
 
-#include <unicode/ucsdet.h>
-
 namespace {
 
 // Whether the device's bytes from where it stands are UTF-8 throughout (an incomplete
@@ -45,34 +43,6 @@ bool validUtf8(QIODevice *device)
     return valid;
 }
 
-// ICU's verdict among the encodings this program reads, best match first; Auto when it
-// names none of them.
-TextEncoding::Kind icuGuess(const QByteArray &bytes)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    UCharsetDetector *det = ucsdet_open(&status);
-    if (U_FAILURE(status))
-        return TextEncoding::Auto;
-    // The detector looks at a sample; 64 KiB is plenty to recognise an encoding.
-    const int32_t n = int32_t(std::min<qsizetype>(bytes.size(), 64 * 1024));
-    ucsdet_setText(det, bytes.constData(), n, &status);
-    int32_t count = 0;
-    const UCharsetMatch **matches = ucsdet_detectAll(det, &count, &status);
-    TextEncoding::Kind kind = TextEncoding::Auto;
-    for (int32_t i = 0; U_SUCCESS(status) && i < count && kind == TextEncoding::Auto; ++i) {
-        UErrorCode s = U_ZERO_ERROR;
-        const QByteArray name = QByteArray(ucsdet_getName(matches[i], &s)).toUpper();
-        if (U_FAILURE(s))
-            continue;
-        if (name == "UTF-8")
-            kind = TextEncoding::Utf8;
-        else if (name == "EUC-KR")
-            kind = TextEncoding::Cp949;
-    }
-    ucsdet_close(det);
-    return kind;
-}
-
 } // namespace
 
 TextEncoding::Kind TextEncoding::detect(const QByteArray &bytes, bool *bom)
@@ -91,7 +61,7 @@ bool TextEncoding::startsWithMark(QByteArrayView bytes)
 
 TextEncoding::Kind TextEncoding::detect(QIODevice *device, bool *bom)
 {
-    const QByteArray head = device->peek(64 * 1024);
+    const QByteArray head = device->peek(3);
     if (bom)
         *bom = true;
     if (head.startsWith("\xEF\xBB\xBF"))
@@ -100,16 +70,12 @@ TextEncoding::Kind TextEncoding::detect(QIODevice *device, bool *bom)
         return Utf16;
     if (bom)
         *bom = false;
-    Kind kind = icuGuess(head);
-    // Plain ASCII and Korean text in valid UTF-8 are UTF-8 whatever the detector thinks
-    // (Hangul in CP949 practically never forms valid UTF-8). UTF-16 is read with its mark
-    // only (short Korean texts in CP949 can look like UTF-16 to the detector).
-    const bool valid = validUtf8(device);
-    if (kind == Utf8 && !valid)
-        kind = Auto;
-    if (kind == Auto || kind == Cp949)
-        kind = valid ? Utf8 : Cp949;
-    return kind;
+    // Plain ASCII and Korean text in valid UTF-8 are UTF-8, anything else is the Korean code
+    // page (Hangul in CP949 practically never forms valid UTF-8). UTF-16 is read with its
+    // mark only (short Korean texts in CP949 can look like UTF-16 to a charset detector).
+    // ICU's detector, asked before, could never change this answer and cost a good part of
+    // a small file's reading.
+    return validUtf8(device) ? Utf8 : Cp949;
 }
 
 QString TextEncoding::decode(const QByteArray &bytes, Kind kind)

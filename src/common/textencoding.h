@@ -7,8 +7,8 @@
 class QIODevice;
 
 // The encodings a goods list exported by another program comes in, how to tell them apart
-// and how to read them. A byte order mark decides (UTF-8, UTF-16); otherwise ICU's charset
-// detection chooses between UTF-8 and the Korean code page (EUC-KR is read as CP949, its
+// and how to read them. A byte order mark decides (UTF-8, UTF-16); otherwise a text that is
+// UTF-8 throughout is UTF-8, any other the Korean code page (EUC-KR is read as CP949, its
 // superset).
 class TextEncoding {
 public:
