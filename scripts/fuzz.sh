@@ -39,7 +39,7 @@ READERS=(jobtext formatfile goodsfile prefile portmap barcodeset columnwidths cs
 # The longest input of a reader, 64 KiB unless given here: the lines of a format file and the
 # rows of a goods file are read one at a time, each alike, and a whole file of a thousand
 # lines takes milliseconds under the sanitizers, where a few dozen lines show every rule.
-declare -A MAX_LEN=([formatfile]=1024 [goodsfile]=1024)
+declare -A MAX_LEN=([formatfile]=512 [goodsfile]=512)
 JOBS="${FUZZ_JOBS:-$(nproc)}"
 [ "$JOBS" -lt 1 ] && JOBS=1
 [ "$JOBS" -gt "${#READERS[@]}" ] && JOBS=${#READERS[@]}

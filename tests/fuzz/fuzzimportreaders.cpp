@@ -15,6 +15,8 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <array>
+
 namespace {
 
 QByteArray bytesOf(const uint8_t *data, size_t size)
@@ -172,9 +174,11 @@ int FuzzCsvImport(const uint8_t *data, size_t size)
     const QByteArray bytes = bytesOf(data, size);
     // Read piece by piece, a text decodes as it does whole: the reader decodes the file
     // in pieces of its own size, so a character split between pieces must come out whole.
-    const qsizetype piece = size > 0 ? 1 + data[0] % 13 : 1;
-    for (const TextEncoding::Kind kind :
-         {TextEncoding::Utf8, TextEncoding::Utf16, TextEncoding::Cp949}) {
+    // One encoding an input, by its second byte; pieces of 1 to 13 bytes, by its first.
+    if (size >= 2) {
+        const TextEncoding::Kind kind =
+            std::array{TextEncoding::Utf8, TextEncoding::Utf16, TextEncoding::Cp949}[data[1] % 3];
+        const qsizetype piece = 1 + data[0] % 13;
         TextDecoder decoder(kind);
         QString text;
         for (qsizetype at = 0; at < bytes.size(); at += piece)
