@@ -351,9 +351,9 @@ void TestAl300Print::longJobShowsItsBytes()
     w->SelGodsChk->setChecked(true);
     Dialogs::queueAnswer(true); // goods 003 does not scan: sent all the same
     QTest::mouseClick(w->BarSaveCmd, Qt::LeftButton);
-    QTest::qWait(1500);
+    // The check before sending takes its time first (much longer in a checked build).
+    QTRY_VERIFY_WITH_TIMEOUT(p->PrintProgressFme->isVisible(), 20000);
     QVERIFY(p->isPrinting());
-    QVERIFY(p->PrintProgressFme->isVisible());
     QVERIFY2(p->PrintProgressLbl->text().startsWith("1 / 1 (") &&
                  p->PrintProgressLbl->text().endsWith(" 바이트)"),
              qPrintable(p->PrintProgressLbl->text()));
