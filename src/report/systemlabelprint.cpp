@@ -6,6 +6,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,9 +29,15 @@ void setRollPage(QPrinter &printer, const LabelDescription &label)
 {
     const QSizeF dots = LabelPainter::labelSize(label);
     const double perMm = qMax(1, label.dotsPerMm);
+    const QPageSize size(QSizeF(dots.width() / perMm, dots.height() / perMm), QPageSize::Millimeter,
+                         QString(), QPageSize::ExactMatch);
+    // A roll's labels are mostly of one size: the page is set only when it changes (a preview
+    // cannot change it while it is drawn).
+    if (printer.pageLayout().pageSize().isEquivalentTo(size) &&
+        printer.pageLayout().orientation() == QPageLayout::Portrait)
+        return;
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageSize(QPageSize(QSizeF(dots.width() / perMm, dots.height() / perMm),
-                                  QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+    printer.setPageSize(size);
     printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 }
 
@@ -53,13 +60,20 @@ bool SystemLabelPrint::setUp(QPrinter &printer, const QString &name,
         return refuse(korean, english,
                       QStringLiteral("시스템 프린터 '%1'이(가) 없습니다").arg(name),
                       QStringLiteral("no system printer '%1' (lpstat -p lists them)").arg(name));
+    printer.setPrinterName(name);
+    return setPage(printer, labels, sheet, start, korean, english);
+}
+
+bool SystemLabelPrint::setPage(QPrinter &printer, const QList<LabelDescription> &labels,
+                               const SheetLayout *sheet, int start, QString *korean,
+                               QString *english)
+{
     int copies = 0;
     for (const LabelDescription &l : labels)
         copies += qMax(0, l.count);
     if (copies == 0)
         return refuse(korean, english, QStringLiteral("인쇄할 라벨이 없습니다"),
                       QStringLiteral("no label to print"));
-    printer.setPrinterName(name);
     printer.setFullPage(true);
     if (sheet) {
         if (!LabelSheets::check(labels, *sheet, start, korean, english))
@@ -87,6 +101,16 @@ bool SystemLabelPrint::print(QPrinter &printer, const QList<LabelDescription> &l
                              const SheetLayout *sheet, int start, QString *korean, QString *english,
                              int first, int last)
 {
+    if (!sheet && first > 0) {
+        // The first page printed is the size of its own label.
+        int page = 0;
+        for (const LabelDescription &l : labels) {
+            if (l.count > 0 && (page += l.count) > first) {
+                setRollPage(printer, l);
+                break;
+            }
+        }
+    }
     QPainter painter;
     if (!painter.begin(&printer))
         return refuse(korean, english,
@@ -98,16 +122,26 @@ bool SystemLabelPrint::print(QPrinter &printer, const QList<LabelDescription> &l
         ok = LabelSheets::paint(painter, printer, dpi, labels, *sheet, start, first, last);
     } else {
         // A roll: one page a label, the page the label's size; copies of a label are one
-        // picture.
+        // picture. Pages `first` to `last` only.
         bool firstPage = true;
+        int page = -1;
         for (const LabelDescription &l : labels) {
             if (l.count <= 0)
                 continue;
+            if (page + l.count < first || (last >= 0 && page >= last)) {
+                page += l.count;
+                continue;
+            }
             const QImage picture = LabelPainter::renderPrintedAt(l, dpi).convertToFormat(
                 QImage::Format_Mono, Qt::ThresholdDither);
             for (int c = 0; c < l.count && ok; ++c) {
+                ++page;
+                if (page < first || (last >= 0 && page > last))
+                    continue;
                 if (!firstPage) {
-                    setRollPage(printer, l);
+                    // (A preview keeps the first page's size: it draws pictures of pages.)
+                    if (painter.paintEngine()->type() == QPaintEngine::Pdf)
+                        setRollPage(printer, l);
                     ok = printer.newPage();
                 }
                 firstPage = false;

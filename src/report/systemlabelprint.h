@@ -23,8 +23,13 @@ public:
     // system has no such printer or the labels do not fit the sheet.
     static bool setUp(QPrinter &printer, const QString &name, const QList<LabelDescription> &labels,
                       const SheetLayout *sheet, int start, QString *korean, QString *english);
-    // Prints the labels (sheets `first` to `last` of a sheet layout, 0-based, -1 to the end)
-    // on a printer set up by setUp(); false with the reasons when it could not.
+    // setUp() without the printer: the page and margins of the labels on `printer` (a PDF
+    // or a preview).
+    static bool setPage(QPrinter &printer, const QList<LabelDescription> &labels,
+                        const SheetLayout *sheet, int start, QString *korean, QString *english);
+    // Prints the labels (pages `first` to `last`, 0-based, -1 to the end: sheets of a sheet
+    // layout, labels on a roll) on a printer set up by setUp(); false with the reasons when
+    // it could not.
     static bool print(QPrinter &printer, const QList<LabelDescription> &labels,
                       const SheetLayout *sheet, int start, QString *korean, QString *english,
                       int first = 0, int last = -1);

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formateditor.h"
 
+#include "commands/stationdocument.h"
 #include "common/currency.h"
-#include "widgets/vbcolour.h"
 #include "model/formatmodel.h"
 #include "model/printerdriver.h"
-#include "commands/stationdocument.h"
 #include "printers/portresolver.h"
 #include "sending/portlanguages.h"
 #include "sending/portmap.h"
 #include "station/stationprofile.h"
 #include "station/stationwidgets.h"
+#include "widgets/vbcolour.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -143,9 +143,18 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
         BarComPortOpt[i] = o;
         o->installEventFilter(this); // its tooltip names where the port sends
         second->addWidget(o);
-        connect(o, &QRadioButton::clicked, this,
-                [this, i] { m_doc->setPort(qint16(i), m_doc->formatSet().BarComSpeed); });
+        connect(o, &QRadioButton::clicked, this, [this, i] {
+            m_doc->setPort(qint16(i), m_doc->formatSet().BarComSpeed);
+            Q_EMIT portClicked();
+        });
     }
+    BarSysPrnOpt = new QRadioButton(QStringLiteral("시스템 프린터"), this);
+    BarSysPrnOpt->setObjectName(QStringLiteral("BarSysPrnOpt"));
+    BarSysPrnOpt->setToolTip(QStringLiteral("컴퓨터에 설치된 프린터로 인쇄합니다 (라벨 롤 또는 "
+                                            "A4 라벨 시트)"));
+    portGroup->addButton(BarSysPrnOpt);
+    second->addWidget(BarSysPrnOpt);
+    connect(BarSysPrnOpt, &QRadioButton::clicked, this, &FormatEditor::systemPrinterClicked);
     // The port's settings and its printer language beside the ports; the line speeds on a
     // row of their own, so that the editor fits a 1280 pixel screen beside the preview.
     second->addSpacing(14);
@@ -157,8 +166,9 @@ void FormatEditor::buildTopRows(const StationProfile &profile)
     second->addSpacing(14);
     BarComLangLbl = new QLabel(this);
     BarComLangLbl->setObjectName(QStringLiteral("BarComLangLbl"));
-    second->addWidget(BarComLangLbl);
-    second->addStretch();
+    // A long printer name never widens the station: the label takes the room that is left.
+    BarComLangLbl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    second->addWidget(BarComLangLbl, 1);
     m_formLayout->addLayout(second);
 
     auto *speedRow = new QHBoxLayout;
@@ -362,8 +372,15 @@ void FormatEditor::showFormat()
     const FormatSet &set = m_doc->formatSet();
     const LabelFormat &f = set.Fmt[m_doc->currentFormat()];
     const PrinterDriver &driver = m_doc->driver();
-    if (set.BarComPort >= 1 && set.BarComPort <= 9)
+    if (!m_systemPrinter.isEmpty())
+        BarSysPrnOpt->setChecked(true);
+    else if (set.BarComPort >= 1 && set.BarComPort <= 9)
         BarComPortOpt[set.BarComPort]->setChecked(true);
+    else if (BarSysPrnOpt->isChecked()) {
+        BarSysPrnOpt->group()->setExclusive(false);
+        BarSysPrnOpt->setChecked(false);
+        BarSysPrnOpt->group()->setExclusive(true);
+    }
     if (set.BarComSpeed >= 1 && set.BarComSpeed <= 6)
         BarComSpeedOpt[set.BarComSpeed]->setChecked(true);
     LblLengTxt->setText(BlankZeroText(f.LblLeng));
@@ -409,22 +426,28 @@ void FormatEditor::showPortTargets()
     for (int i = 1; i <= PortMap::PortCount; ++i) {
         QString why;
         const PortTarget t = map.target(i, &why);
-        const QString language = languagesRead
-                                     ? PortResolver::caption(station, languages.entry(i))
-                                     : QStringLiteral("알 수 없음");
+        const QString language = languagesRead ? PortResolver::caption(station, languages.entry(i))
+                                               : QStringLiteral("알 수 없음");
         BarComPortOpt[i]->setToolTip(PortMap::portName(i) + QStringLiteral(" → ") +
-                                     (t.isValid() ? t.text() : why) +
-                                     QStringLiteral(", 언어: ") + language);
+                                     (t.isValid() ? t.text() : why) + QStringLiteral(", 언어: ") +
+                                     language);
     }
     const int port = m_doc->formatSet().BarComPort;
     const PrinterLanguage *language = nullptr;
     int dpi = 0;
-    if (port >= 1 && port <= PortMap::PortCount) {
+    if (!m_systemPrinter.isEmpty()) {
+        // The station's own labels, drawn by the program for the system's printer.
+        language = &station;
+        dpi = station.resolutions().first();
+        BarComLangLbl->setText(m_systemPrinter);
+        BarComLangLbl->setToolTip(m_systemPrinterFull);
+    } else if (port >= 1 && port <= PortMap::PortCount) {
         if (languagesRead)
             language = PortResolver::languageOf(station, languages.entry(port), &dpi);
         BarComLangLbl->setText(QStringLiteral("언어: ") +
-                               (languagesRead ? PortResolver::caption(station, languages.entry(port))
-                                              : QStringLiteral("알 수 없음")));
+                               (languagesRead
+                                    ? PortResolver::caption(station, languages.entry(port))
+                                    : QStringLiteral("알 수 없음")));
     } else {
         language = &station;
         dpi = station.resolutions().first();
@@ -435,6 +458,15 @@ void FormatEditor::showPortTargets()
         m_dpi = dpi;
         Q_EMIT portLanguageChanged(language, dpi);
     }
+}
+
+void FormatEditor::setSystemPrinter(const QString &caption, const QString &fullCaption)
+{
+    m_systemPrinter = caption;
+    m_systemPrinterFull = fullCaption.isEmpty() ? caption : fullCaption;
+    BarComLangLbl->setToolTip(QString());
+    showFormat();
+    showPortTargets();
 }
 
 bool FormatEditor::eventFilter(QObject *watched, QEvent *event)

@@ -84,12 +84,21 @@ public:
     // printer language, and shows the language of the chosen port beside the options.
     void showPortTargets();
     QLabel *BarComLangLbl = nullptr; // the chosen port's printer language
+    // "시스템 프린터" beside the ports: the station prints through a printer of the system.
+    QRadioButton *BarSysPrnOpt = nullptr;
+    // Shows the station's system printer (`caption`, and in full in the tooltip), or its port
+    // again when empty.
+    void setSystemPrinter(const QString &caption, const QString &fullCaption = QString());
 
 Q_SIGNALS:
     // A format was chosen: the goods grid takes the focus back.
     void formatChosen();
     // The chosen port's printer language (null when it cannot be told) and resolution.
     void portLanguageChanged(const PrinterLanguage *language, int dpi);
+    // "시스템 프린터" was clicked (the station asks which printer and paper).
+    void systemPrinterClicked();
+    // A port was clicked: the station prints on its port again.
+    void portClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -105,6 +114,8 @@ private:
     StationDocument *m_doc;
     const PrinterLanguage *m_language = nullptr;
     int m_dpi = 0;
+    QString m_systemPrinter; // the caption of the station's system printer, when chosen
+    QString m_systemPrinterFull;
     QVBoxLayout *m_formLayout = nullptr;
     QGridLayout *m_barGrid = nullptr;
     QGridLayout *m_txtGrid = nullptr;

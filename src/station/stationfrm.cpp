@@ -1,33 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stationfrm.h"
 
-#include "widgets/dialogs.h"
-#include "widgets/gridcolumnwidths.h"
-#include "widgets/statuslog.h"
+#include "commands/goodscommands.h"
+#include "commands/stationdocument.h"
 #include "common/programstate.h"
 #include "common/settingsstore.h"
 #include "help/qelhelpfrm.h"
 #include "model/formatmodel.h"
-#include "commands/goodscommands.h"
 #include "model/goodstable.h"
 #include "model/labeljob.h"
 #include "model/printplan.h"
-#include "commands/stationdocument.h"
 #include "printers/labeljobreader.h"
+#include "render/labelpainter.h"
+#include "render/labelpdf.h"
 #include "report/reportflow.h"
 #include "station/busyguard.h"
 #include "station/formateditor.h"
 #include "station/formatfieldtable.h"
 #include "station/goodsfileactions.h"
-#include "render/labelpainter.h"
-#include "render/labelpdf.h"
 #include "station/labelpreviewpane.h"
 #include "station/optionpanels.h"
 #include "station/portsettingsfrm.h"
 #include "station/stationfiles.h"
 #include "station/stationprinter.h"
+#include "station/stationsystemprint.h"
 #include "station/stationwidgets.h"
+#include "station/systemprinterfrm.h"
 #include "station/undocontrols.h"
+#include "widgets/dialogs.h"
+#include "widgets/gridcolumnwidths.h"
+#include "widgets/statuslog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,6 +96,17 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     connect(m_editor, &FormatEditor::formatChosen, this, &StationFrm::focusGrid);
     connect(m_editor, &FormatEditor::portLanguageChanged, m_preview,
             &LabelPreviewPane::setPortLanguage);
+    connect(m_editor, &FormatEditor::systemPrinterClicked, this, [this] {
+        StationSystemPrint *system = m_printer->systemPrint();
+        SystemPrintChoice choice = system->choice();
+        if (SystemPrinterFrm::choose(this, &choice))
+            system->setChoice(choice);
+        m_editor->setSystemPrinter(system->choice().shortCaption(), system->choice().caption());
+    });
+    connect(m_editor, &FormatEditor::portClicked, this, [this] {
+        m_printer->systemPrint()->setChoice({});
+        m_editor->setSystemPrinter(QString());
+    });
     connect(m_editor->PortSetCmd, &QPushButton::clicked, this,
             [this] { PortSettingsFrm::open(this, [this] { m_editor->showPortTargets(); }); });
     connect(m_panels, &OptionPanels::stored, this, &StationFrm::focusGrid);
@@ -120,8 +133,8 @@ QSize StationFrm::sizeHint() const
 {
     const QSize base = QWidget::sizeHint();
     const QTableView *g = grid();
-    const int wanted = g->horizontalHeader()->height() + 20 * g->verticalHeader()->defaultSectionSize() +
-                       2 * g->frameWidth();
+    const int wanted = g->horizontalHeader()->height() +
+                       20 * g->verticalHeader()->defaultSectionSize() + 2 * g->frameWidth();
     return base + QSize(0, qMax(0, wanted - g->sizeHint().height()));
 }
 
@@ -212,7 +225,8 @@ void StationFrm::buildPreviewColumn(QVBoxLayout *column)
         MakeCommandButton(QStringLiteral("GdsImportCmd"), QStringLiteral("품목 가져오기"), this);
     auto *exportCmd =
         MakeCommandButton(QStringLiteral("GdsExportCmd"), QStringLiteral("품목 내보내기"), this);
-    m_goodsFiles = new GoodsFileActions(m_doc, this, [this] { return m_editor->BarSeltLbl->text(); });
+    m_goodsFiles =
+        new GoodsFileActions(m_doc, this, [this] { return m_editor->BarSeltLbl->text(); });
     connect(import, &QPushButton::clicked, m_goodsFiles, &GoodsFileActions::importGoods);
     connect(exportCmd, &QPushButton::clicked, m_goodsFiles, &GoodsFileActions::exportGoods);
     connect(m_goodsFiles, &GoodsFileActions::imported, this, &StationFrm::afterGoodsImport);

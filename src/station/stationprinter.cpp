@@ -14,7 +14,9 @@
 #include "station/al300edtfrm.h"
 #include "station/inputblocker.h"
 #include "station/scangate.h"
+#include "station/sendoutcome.h"
 #include "station/stationprinthost.h"
+#include "station/stationsystemprint.h"
 #include "widgets/dialogs.h"
 #include "widgets/statuslog.h"
 #include "widgets/vbcolour.h"
@@ -79,7 +81,8 @@ void uncheck(QRadioButton *o)
 } // namespace
 
 StationPrinter::StationPrinter(StationDocument *document, StationPrintHost *host, QWidget *window)
-    : QObject(window), m_doc(document), m_host(host), m_window(window), m_queue(new SendQueue(this))
+    : QObject(window), m_doc(document), m_host(host), m_window(window),
+      m_queue(new SendQueue(this)), m_system(new StationSystemPrint(document, window, this))
 {
     connect(m_queue, &SendQueue::jobStarted, this, &StationPrinter::onJobStarted);
     connect(m_queue, &SendQueue::bytesWritten, this, &StationPrinter::onBytesWritten);
@@ -94,6 +97,11 @@ StationPrinter::StationPrinter(StationDocument *document, StationPrintHost *host
 }
 
 StationPrinter::~StationPrinter() = default;
+
+bool StationPrinter::isPrinting() const
+{
+    return m_printing || m_system->isBusy();
+}
 
 QFrame *StationPrinter::buildSinglePanel(QWidget *parent)
 {
@@ -385,7 +393,7 @@ void StationPrinter::BarPrintExit2Cmd_Click()
 
 void StationPrinter::BarPrintEnterCmd_Click()
 {
-    if (m_printing)
+    if (isPrinting())
         return;
     storeQuantity(BarPrintSuTxt); // what the box shows is what prints
     const int row = m_host->activeRow();
@@ -403,11 +411,10 @@ void StationPrinter::BarPrintEnterCmd_Click()
     request.typedQuantity = m_singleQty;
     request.overrideFormat = m_singleOverride ? m_doc->currentFormat() : 0;
     request.blackMark = m_doc->blackMarkStock();
-    send(printPreparation(request, false), BarPrintEnterCmd, false, QString(),
-         QStringLiteral("발행"), [this] {
-             BarPrintFme->hide();
-             m_host->focusGrid();
-         });
+    sendPrint(request, false, BarPrintEnterCmd, false, QString(), [this] {
+        BarPrintFme->hide();
+        m_host->focusGrid();
+    });
 }
 
 void StationPrinter::setBusy(bool busy)
@@ -418,7 +425,7 @@ void StationPrinter::setBusy(bool busy)
 
 void StationPrinter::BarPrintEnter2Cmd_Click()
 {
-    if (m_printing)
+    if (isPrinting())
         return;
     storeQuantity(BarPrintSu2Txt);
     const GoodsTable *goods = m_doc->goods();
@@ -449,8 +456,7 @@ void StationPrinter::BarPrintEnter2Cmd_Click()
                             QStringLiteral("발행"));
         m_host->focusGrid();
     };
-    send(printPreparation(request, true), BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"),
-         QStringLiteral("발행"), finish);
+    sendPrint(request, true, BarPrintEnter2Cmd, true, QStringLiteral("라벨 발행중"), finish);
 }
 
 StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &request,
@@ -494,8 +500,22 @@ StationPrinter::Prepare StationPrinter::printPreparation(const PrintRequest &req
     };
 }
 
+void StationPrinter::sendPrint(const PrintRequest &request, bool check, QPushButton *button,
+                               bool wholeStation, const QString &heading,
+                               std::function<void()> after)
+{
+    m_tooMany.clear();
+    if (m_system->isOn())
+        m_system->print(request, button, std::move(after));
+    else
+        send(printPreparation(request, check), button, wholeStation, heading,
+             QStringLiteral("발행"), std::move(after));
+}
+
 bool StationPrinter::portReady()
 {
+    if (m_system->isOn())
+        return true;
     const FormatSet &set = m_doc->formatSet();
     QString missing;
     if (set.BarComPort == 0) {
@@ -742,57 +762,11 @@ void StationPrinter::endBusy(bool sent)
     QApplication::restoreOverrideCursor();
     m_printing = false;
     if (sent) {
-        postOutcome();
-        report();
+        StatusLog::post(m_window, SendOutcome::statusText(m_queue->summary(), m_counts, m_action));
+        SendOutcome::report(m_window, m_queue->summary());
     }
     if (m_after)
         m_after();
     m_after = nullptr;
     Q_EMIT printingFinished();
-}
-
-void StationPrinter::postOutcome()
-{
-    const SendQueue::Summary &s = m_queue->summary();
-    // Labels where the jobs are labels, else jobs.
-    int done = s.sent, all = s.total;
-    QString unit = QStringLiteral("건");
-    if (m_counts.size() == s.total && s.total > 0) {
-        unit = QStringLiteral("장");
-        done = all = 0;
-        for (int i = 0; i < m_counts.size(); ++i) {
-            all += m_counts[i];
-            if (i < s.sent)
-                done += m_counts[i];
-        }
-    }
-    QString text;
-    if (s.allSent())
-        text = QStringLiteral("%1: %2%3").arg(m_action).arg(all).arg(unit);
-    else if (s.cancelled > 0 && !s.firstError.isError())
-        text = QStringLiteral("%1 중지: %2/%3%4").arg(m_action).arg(done).arg(all).arg(unit);
-    else
-        text = QStringLiteral("%1 실패: %2/%3%4 - %5")
-                   .arg(m_action)
-                   .arg(done)
-                   .arg(all)
-                   .arg(unit, s.firstError.korean().section(QLatin1Char('\n'), 0, 0));
-    StatusLog::post(m_window, text);
-}
-
-void StationPrinter::report()
-{
-    const SendQueue::Summary &s = m_queue->summary();
-    if (s.firstError.isError()) {
-        QString text = s.firstError.korean();
-        if (s.total > 1)
-            text +=
-                QStringLiteral("\n(%1개 중 %2개를 보내지 못했습니다)").arg(s.total).arg(s.failed);
-        Dialogs::inform(m_window, text, SendError::title());
-    }
-    if (!s.copyErrors.isEmpty())
-        Dialogs::inform(m_window,
-                        QStringLiteral("* 출력 사본 파일을 저장하지 못했습니다 !\n%1")
-                            .arg(s.copyErrors.first()),
-                        QStringLiteral("저장오류"), QMessageBox::Warning);
 }

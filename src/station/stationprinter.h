@@ -27,6 +27,7 @@ class SendQueue;
 class StationDocument;
 struct PrintRequest;
 class StationPrintHost;
+class StationSystemPrint;
 
 // The two print panels of a station (one goods item, or all / the marked items) and the
 // sending of the station's jobs through its send queue: one label job per goods row, or the
@@ -74,8 +75,11 @@ public:
     void BarPrintExitCmd_Click();
     void BarPrintExit2Cmd_Click();
 
-    // True from the start of a send (its preparation included) until its end.
-    bool isPrinting() const { return m_printing; }
+    // True from the start of a send (its preparation included) until its end, and while a
+    // print through the system printer is prepared or previewed.
+    bool isPrinting() const;
+    // The station's prints through a system printer instead of its port, when chosen.
+    StationSystemPrint *systemPrint() const { return m_system; }
     // Whether the station takes no input now but in its progress panel.
     bool isInputBlocked() const;
     // Stops a running send after the job being sent.
@@ -116,6 +120,8 @@ public:
     bool sendJobs(const QList<PrintJob> &jobs, const QList<int> &rows, QPushButton *button,
                   bool wholeStation, const QString &heading, std::function<void()> after);
     SendQueue *queue() const { return m_queue; }
+    // "수량 0: 12행 제외", ... for the rows a plan leaves out.
+    static QStringList skipReasons(const PrintPlan &plan);
 
 Q_SIGNALS:
     void printingFinished();
@@ -129,8 +135,6 @@ private:
     bool portReady();
     // The list print's request for the panel's choices with `typedQuantity`.
     PrintRequest listRequest(int typedQuantity) const;
-    // "수량 0: 12행 제외", ... for the rows a plan leaves out.
-    static QStringList skipReasons(const PrintPlan &plan);
     // Shows in the list panel which rows the choices leave out.
     void showListSkips();
     QFrame *buildSinglePanel(QWidget *parent);
@@ -140,6 +144,9 @@ private:
     // The preparation of a print of `request` (drawn in the port's language, scan-checked
     // when `check`).
     Prepare printPreparation(const PrintRequest &request, bool check) const;
+    // Prints `request` on the port (send()) or through the system printer when chosen.
+    void sendPrint(const PrintRequest &request, bool check, QPushButton *button, bool wholeStation,
+                   const QString &heading, std::function<void()> after);
     void startPrepared(const ResolvedPort &port, const Prepared &prepared, const QString &action);
     // The end of a send (`sent`: the queue ran, and its failures are told).
     void endBusy(bool sent);
@@ -152,9 +159,6 @@ private:
     // end (the printer's memory must never hold half a table).
     void showStopButton();
     void onFinished();
-    void report();
-    // The status line of the send that ended: "발행: 30장", "발행 중지: 120/300장".
-    void postOutcome();
     void storeQuantity(QLineEdit *box);
     void setBusy(bool busy);
 
@@ -162,6 +166,7 @@ private:
     StationPrintHost *m_host;
     QWidget *m_window;
     SendQueue *m_queue;
+    StationSystemPrint *m_system;
     InputBlocker *m_blocker = nullptr;
     LineSettings m_lineSettings; // kept between jobs, as a port control keeps them
     QList<int> m_rows;

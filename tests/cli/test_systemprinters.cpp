@@ -9,6 +9,7 @@
 #include "render/zbarreader.h"
 #include "support/cupsserver.h"
 #include "support/labelsetfixture.h"
+#include "support/pdfbarcodes.h"
 #include "support/tcpprinter.h"
 
 #include <QDir>
@@ -32,33 +33,9 @@ class TestSystemPrinters : public QObject {
         return runCli(QStringList{"--data-dir", data(), "print"} + args);
     }
 
-    // Every barcode of the PDF's pages at 300 dpi, each label of a `sheet` read on its own:
-    // data -> how often.
     std::map<QString, int> barcodes(const QString &pdf, const SheetLayout *sheet = nullptr)
     {
-        std::map<QString, int> out;
-        const QString base = m_dir.filePath("page");
-        if (QProcess::execute("pdftoppm", {"-r", "300", "-gray", "-png", pdf, base}) != 0)
-            return out;
-        ZbarReader reader;
-        const double pxPerMm = 300 / 25.4;
-        for (const QString &page : QDir(m_dir.path()).entryList({"page-*.png"})) {
-            const QImage picture(m_dir.filePath(page));
-            QList<QImage> parts{picture};
-            if (sheet) {
-                parts.clear();
-                for (int c = 0; c < sheet->labelsPerSheet(); ++c) {
-                    const QRectF mm = sheet->cell(c);
-                    parts << picture.copy(
-                        QRectF(mm.topLeft() * pxPerMm, mm.size() * pxPerMm).toAlignedRect());
-                }
-            }
-            for (const QImage &part : std::as_const(parts))
-                for (const ZbarReader::Symbol &s : reader.read(part))
-                    ++out[s.data];
-            QFile::remove(m_dir.filePath(page));
-        }
-        return out;
+        return PdfBarcodes::read(pdf, m_dir.path(), sheet);
     }
 
 private Q_SLOTS:

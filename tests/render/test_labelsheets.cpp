@@ -3,6 +3,7 @@
 #include "printers/labeljobreader.h"
 #include "render/labelpainter.h"
 #include "render/labelsheets.h"
+#include "render/printedscan.h"
 #include "render/zbarreader.h"
 
 #include <QImage>
@@ -125,6 +126,27 @@ private Q_SLOTS:
         QVERIFY(!LabelSheets::writePdf(m_dir.filePath("refused.pdf"), {label(ean(1), 1)},
                                        layoutNamed("4×10"), 0));
         QVERIFY(!QFileInfo::exists(m_dir.filePath("refused.pdf")));
+    }
+
+    // The check before a system printer prints: the label read back at the printer's own
+    // resolution (a 50 dpi picture loses the bars; the reason names the resolution).
+    void scanCheckAtThePrinterResolution_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QString>("says");
+        for (int dpi : {203, 300, 600, 1200})
+            QTest::addRow("%d dpi", dpi) << dpi << QString();
+        QTest::newRow("50 dpi") << 50 << "EAN-13 8800000000015: 50 dpi로 인쇄하면 읽히지 않음";
+    }
+    void scanCheckAtThePrinterResolution()
+    {
+        QFETCH(int, dpi);
+        QFETCH(QString, says);
+        const QList<LabelDescription> labels{label(ean(1), 3), label(ean(1), 2), label(ean(2), 1)};
+        const QList<QStringList> reasons = PrintedScan::reasons(labels, dpi);
+        QCOMPARE(reasons.size(), 3);
+        QCOMPARE(reasons[0].join('\n'), says);
+        QCOMPARE(reasons[1], reasons[0]);
     }
 
     // The PDF rasterised as a printer would: every label centred in its cell within 0.2 mm,

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "station/al300frm.h"
-#include "support/addrow.h"
 #include "common/cp949codec.h"
-#include "widgets/dialogs.h"
 #include "common/programstate.h"
 #include "common/textfile.h"
 #include "model/formatfile.h"
 #include "model/goodstable.h"
 #include "printers/printers.h"
-#include "station/srp770frm.h"
 #include "sending/sendqueue.h"
+#include "station/al300frm.h"
+#include "station/srp770frm.h"
 #include "station/stationprinter.h"
+#include "support/addrow.h"
 #include "support/controls.h"
 #include "support/printertestbed.h"
 #include "support/sendwait.h"
+#include "widgets/dialogs.h"
 
 #include "support/goodsrows.h"
 
