@@ -16,6 +16,7 @@
 #include "render/labelpainter.h"
 #include "render/labelpdf.h"
 #include "render/labelsheets.h"
+#include "render/printedscan.h"
 #include "render/painterraster.h"
 #include "report/systemlabelprint.h"
 #include "sending/portlanguages.h"
@@ -42,8 +43,11 @@ const QString About = QStringLiteral(
     "--pdf draws the labels into FILE instead, one page per label at the label's size,\n"
     "from the very job texts that would be sent; with --sheet LAYOUT on sheets of labels for\n"
     "an office printer instead (labelstation sheets lists the layouts), each label centred\n"
-    "in its cell at 600 dpi, from label N of the first sheet with --start N (a sheet partly\n"
+    "in its cell at 300 dpi, from label N of the first sheet with --start N (a sheet partly\n"
     "used before). A label larger than the sheet's cells is refused.\n"
+    "--printer NAME prints the same pictures through a printer the system knows, at the\n"
+    "printer's resolution (a roll: one page a label; --sheet: sheets); barcodes that would\n"
+    "not read back at that resolution are warned about.\n"
     "--language zpl prints on a ZPL printer (at --dpi 203 or 300): the same labels, barcodes\n"
     "as the printer's own commands and texts as pictures, one job per goods row with its\n"
     "quantity, all jobs over one connection without waits. --port N sends in the language\n"
@@ -286,8 +290,15 @@ int PrintCommand::run(const QStringList &arguments)
         QPrinter device(QPrinter::HighResolution);
         device.setDocName(QStringLiteral("labelstation %1 set %2").arg(printer->key(), setText));
         const SheetLayout *onSheets = parser.isSet(sheetOpt) ? &sheet : nullptr;
-        if (!SystemLabelPrint::setUp(device, name, labels, onSheets, start - 1, nullptr, &why) ||
-            !SystemLabelPrint::print(device, labels, onSheets, start - 1, nullptr, &why))
+        if (!SystemLabelPrint::setUp(device, name, labels, onSheets, start - 1, nullptr, &why))
+            return cx.failure(why);
+        // Checked as the printer draws them, at its own resolution.
+        const QList<QStringList> unreadable =
+            PrintedScan::reasons(labels, device.resolution(), true);
+        for (int i = 0; i < unreadable.size(); ++i)
+            for (const QString &reason : unreadable[i])
+                cx.warning(QStringLiteral("goods %1: %2").arg(plan.labels[i].number, reason));
+        if (!SystemLabelPrint::print(device, labels, onSheets, start - 1, nullptr, &why))
             return cx.failure(why);
         cx.out() << LabelPdf::pageCount(labels) << " label(s) sent to " << name;
         if (onSheets)

@@ -8,14 +8,14 @@
 #include <QImage>
 #include <QtConcurrent>
 
-QStringList PrintedScan::reasons(const LabelDescription &label, double dpi)
+QStringList PrintedScan::reasons(const LabelDescription &label, double dpi, bool english)
 {
     QStringList out;
     QList<ScanResult> results = ScanCheck::run(label);
     bool anyScans = false;
     for (const ScanResult &r : std::as_const(results)) {
         if (r.fails())
-            out << r.name() + QStringLiteral(": ") + r.korean();
+            out << r.name() + QStringLiteral(": ") + (english ? r.english() : r.korean());
         anyScans = anyScans || r.scans();
     }
     if (!anyScans)
@@ -27,9 +27,15 @@ QStringList PrintedScan::reasons(const LabelDescription &label, double dpi)
         ZbarReader reader;
         found = reader.read(picture);
     }
+    const int at = qRound(dpi);
     const QString why =
-        picture.isNull() ? QStringLiteral("%1 dpi로 그릴 수 없음 (라벨이 너무 큼)").arg(qRound(dpi))
-                         : QStringLiteral("%1 dpi로 인쇄하면 읽히지 않음").arg(qRound(dpi));
+        picture.isNull()
+            ? (english ? QStringLiteral("cannot be drawn at %1 dpi (the label is too large)")
+                       : QStringLiteral("%1 dpi로 그릴 수 없음 (라벨이 너무 큼)"))
+                  .arg(at)
+            : (english ? QStringLiteral("does not read back when printed at %1 dpi")
+                       : QStringLiteral("%1 dpi로 인쇄하면 읽히지 않음"))
+                  .arg(at);
     for (const ScanResult &r : std::as_const(results)) {
         if (!r.scans())
             continue;
@@ -42,7 +48,8 @@ QStringList PrintedScan::reasons(const LabelDescription &label, double dpi)
     return out;
 }
 
-QList<QStringList> PrintedScan::reasons(const QList<LabelDescription> &labels, double dpi)
+QList<QStringList> PrintedScan::reasons(const QList<LabelDescription> &labels, double dpi,
+                                        bool english)
 {
     // Copies of one goods row are one label: each job text is checked once.
     QList<int> first; // per label, the index of the first label with its objects
@@ -62,7 +69,7 @@ QList<QStringList> PrintedScan::reasons(const QList<LabelDescription> &labels, d
         first << it.value();
     }
     const QList<QStringList> checked = QtConcurrent::blockingMapped<QList<QStringList>>(
-        distinct, [&labels, dpi](int i) { return reasons(labels[i], dpi); });
+        distinct, [&labels, dpi, english](int i) { return reasons(labels[i], dpi, english); });
     QList<QStringList> out;
     out.reserve(labels.size());
     for (int d : std::as_const(first))

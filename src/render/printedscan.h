@@ -14,9 +14,11 @@
 // Plain values in and out: it runs on any thread.
 class PrintedScan {
 public:
-    // Per barcode that would not scan: "EAN-13 8801234567893: 스캔 안 됨: ..." (Korean).
-    static QStringList reasons(const LabelDescription &label, double dpi);
+    // Per barcode that would not scan: "EAN-13 8801234567893: 스캔 안 됨: ..." (Korean, or
+    // English for the command line).
+    static QStringList reasons(const LabelDescription &label, double dpi, bool english = false);
     // The reasons of every label, each distinct label checked once, on all cores; the list
     // has one entry per label (empty: it scans).
-    static QList<QStringList> reasons(const QList<LabelDescription> &labels, double dpi);
+    static QList<QStringList> reasons(const QList<LabelDescription> &labels, double dpi,
+                                      bool english = false);
 };
