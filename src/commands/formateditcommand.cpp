@@ -4,10 +4,45 @@
 #include "model/formatmodel.h"
 
 FormatEditCommand::FormatEditCommand(FormatModel &model, int format, int element, Value before,
-                                     Value after, const QString &text)
+                                     Value after, const QString &text, bool joining)
     : QUndoCommand(text), m_model(model), m_format(format), m_element(element),
-      m_before(std::move(before)), m_after(std::move(after))
+      m_before(std::move(before)), m_after(std::move(after)), m_joining(joining)
 {
+}
+
+std::unique_ptr<QUndoCommand> FormatEditCommand::barcodeChange(FormatModel &model, int format,
+                                                               int barcode,
+                                                               const BarcodeElement &before,
+                                                               const BarcodeElement &after,
+                                                               const QString &text, bool joining)
+{
+    if (!FormatModel::validFormat(format) || !FormatModel::validBarcode(barcode) || before == after)
+        return nullptr;
+    return std::unique_ptr<QUndoCommand>(
+        new FormatEditCommand(model, format, barcode, before, after, text, joining));
+}
+
+std::unique_ptr<QUndoCommand> FormatEditCommand::textChange(FormatModel &model, int format,
+                                                            int text, const TextElement &before,
+                                                            const TextElement &after,
+                                                            const QString &caption, bool joining)
+{
+    if (!FormatModel::validFormat(format) || !FormatModel::validText(text) || before == after)
+        return nullptr;
+    return std::unique_ptr<QUndoCommand>(
+        new FormatEditCommand(model, format, text, before, after, caption, joining));
+}
+
+bool FormatEditCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *o = dynamic_cast<const FormatEditCommand *>(other);
+    if (!o || !o->m_joining || o->m_format != m_format || o->m_element != m_element ||
+        o->QUndoCommand::text() != QUndoCommand::text() || o->m_after.index() != m_after.index() ||
+        m_after.index() == 0 || o->m_before != m_after)
+        return false;
+    m_after = o->m_after;
+    setObsolete(m_before == m_after);
+    return true;
 }
 
 std::unique_ptr<QUndoCommand> FormatEditCommand::format(FormatModel &model, int format,

@@ -23,13 +23,29 @@ public:
     static std::unique_ptr<QUndoCommand> text(FormatModel &model, int format, int text,
                                               const TextElement &value, const QString &caption);
 
+    // An element's change from `before` to `after`, where the model may hold `after` already
+    // (a drag on the label, shown as it went). A `joining` step is taken into the step just
+    // before it when that one changed the same element under the same text (the arrow keys
+    // held down: one step).
+    static std::unique_ptr<QUndoCommand> barcodeChange(FormatModel &model, int format, int barcode,
+                                                       const BarcodeElement &before,
+                                                       const BarcodeElement &after,
+                                                       const QString &text, bool joining = false);
+    static std::unique_ptr<QUndoCommand> textChange(FormatModel &model, int format, int text,
+                                                    const TextElement &before,
+                                                    const TextElement &after,
+                                                    const QString &caption, bool joining = false);
+
     void undo() override;
     void redo() override;
+    int id() const override { return JoinId; }
+    bool mergeWith(const QUndoCommand *other) override;
 
 private:
+    static constexpr int JoinId = 0x4C53;
     using Value = std::variant<LabelFormat, BarcodeElement, TextElement>;
     FormatEditCommand(FormatModel &model, int format, int element, Value before, Value after,
-                      const QString &text);
+                      const QString &text, bool joining = false);
     void apply(const Value &value);
 
     FormatModel &m_model;
@@ -37,4 +53,5 @@ private:
     int m_element;
     Value m_before;
     Value m_after;
+    bool m_joining = false;
 };

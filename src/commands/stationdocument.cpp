@@ -228,6 +228,59 @@ void StationDocument::editText(int text, const QString &what,
         formatStep(QStringLiteral("텍스트#%1 %2").arg(text, 2, 10, QLatin1Char('0')).arg(what))));
 }
 
+void StationDocument::showBarcode(int barcode, const BarcodeElement &value)
+{
+    if (FormatModel::validBarcode(barcode))
+        m_formats->setBarcode(m_format, barcode, value);
+}
+
+void StationDocument::showText(int text, const TextElement &value)
+{
+    if (FormatModel::validText(text))
+        m_formats->setText(m_format, text, value);
+}
+
+void StationDocument::endBarcode(int barcode, const BarcodeElement &before, const QString &step)
+{
+    if (FormatModel::validBarcode(barcode))
+        push(FormatEditCommand::barcodeChange(*m_formats, m_format, barcode, before,
+                                              m_formats->format(m_format).Bar[barcode], step));
+}
+
+void StationDocument::endText(int text, const TextElement &before, const QString &step)
+{
+    if (FormatModel::validText(text))
+        push(FormatEditCommand::textChange(*m_formats, m_format, text, before,
+                                           m_formats->format(m_format).Txt[text], step));
+}
+
+void StationDocument::changeBarcode(int barcode, const BarcodeElement &value, const QString &step,
+                                    bool joining)
+{
+    if (FormatModel::validBarcode(barcode))
+        push(FormatEditCommand::barcodeChange(*m_formats, m_format, barcode,
+                                              m_formats->format(m_format).Bar[barcode], value, step,
+                                              joining));
+}
+
+void StationDocument::changeText(int text, const TextElement &value, const QString &step,
+                                 bool joining)
+{
+    if (FormatModel::validText(text))
+        push(FormatEditCommand::textChange(*m_formats, m_format, text,
+                                           m_formats->format(m_format).Txt[text], value, step,
+                                           joining));
+}
+
+QString StationDocument::elementStep(bool barcode, int index, const QString &what) const
+{
+    return QStringLiteral("포멧%1 %2%3 %4 변경")
+        .arg(m_format)
+        .arg(barcode ? QStringLiteral("바코드") : QStringLiteral("텍스트"))
+        .arg(index)
+        .arg(what);
+}
+
 void StationDocument::setPort(qint16 port, qint16 speed)
 {
     // Where the labels go is a setting of the station, not an edit of the label: no step,

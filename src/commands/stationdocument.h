@@ -103,6 +103,20 @@ public:
                      const std::function<void(BarcodeElement &)> &change);
     void editText(int text, const QString &what, const std::function<void(TextElement &)> &change);
 
+    // Changes of one element of the format on screen made on the label itself. show...()
+    // sets the element at once and makes no step (a drag as it goes); end...() makes the
+    // change from `before` to what the element holds now one step `step` (none when it ends
+    // where it began). change...() is one step at once; a `joining` one is taken into the
+    // step before it when that changed the same element under the same name (keys held).
+    void showBarcode(int barcode, const BarcodeElement &value);
+    void showText(int text, const TextElement &value);
+    void endBarcode(int barcode, const BarcodeElement &before, const QString &step);
+    void endText(int text, const TextElement &before, const QString &step);
+    void changeBarcode(int barcode, const BarcodeElement &value, const QString &step, bool joining);
+    void changeText(int text, const TextElement &value, const QString &step, bool joining);
+    // The name of such a step: "포멧1 바코드1 위치 변경", "포멧2 텍스트3 크기 변경".
+    QString elementStep(bool barcode, int index, const QString &what) const;
+
     // The port and line speed the labels go out by (saved with the formats, but no step of
     // the undo stack).
     void setPort(qint16 port, qint16 speed);

@@ -216,7 +216,9 @@ void FormatEditor::buildElementRows()
     }
     for (int b = 1; b <= 3; ++b) {
         auto *cap = new QLabel(QStringLiteral("바코드#%1").arg(b), this);
+        cap->setObjectName(QStringLiteral("BarCapLbl%1").arg(b));
         cap->setFixedWidth(64);
+        BarCapLbl[b] = cap;
         bars->addWidget(cap, b, 0);
         BarSeltChk[b] = new QCheckBox(this);
         BarSeltChk[b]->setObjectName(QStringLiteral("BarSeltChk%1").arg(b));
@@ -261,7 +263,9 @@ void FormatEditor::buildElementRows()
     }
     for (int t = 1; t <= 10; ++t) {
         auto *cap = new QLabel(QStringLiteral("텍스트#%1").arg(t, 2, 10, QLatin1Char('0')), this);
+        cap->setObjectName(QStringLiteral("TxtCapLbl%1").arg(t));
         cap->setFixedWidth(64);
+        TxtCapLbl[t] = cap;
         txts->addWidget(cap, t, 0);
         TxtSeltChk[t] = new QCheckBox(this);
         TxtSeltChk[t]->setObjectName(QStringLiteral("TxtSeltChk%1").arg(t));
@@ -458,6 +462,51 @@ void FormatEditor::showPortTargets()
         m_dpi = dpi;
         Q_EMIT portLanguageChanged(language, dpi);
     }
+}
+
+void FormatEditor::highlightElement(bool barcode, int index)
+{
+    auto mark = [](QLabel *caption, bool on) {
+        caption->setAutoFillBackground(on);
+        QPalette p = caption->palette();
+        p.setColor(QPalette::Window, on ? QColor(0x10, 0x60, 0xE0) : QColor());
+        p.setColor(QPalette::WindowText, on ? QColor(Qt::white) : QColor());
+        caption->setPalette(on ? p : QPalette());
+    };
+    for (int b = 1; b <= 3; ++b)
+        mark(BarCapLbl[b], barcode && b == index);
+    for (int t = 1; t <= 10; ++t)
+        mark(TxtCapLbl[t], !barcode && t == index);
+}
+
+bool FormatEditor::elementOf(const QWidget *widget, bool *barcode, int *index) const
+{
+    if (!widget)
+        return false;
+    for (int b = 1; b <= 3; ++b) {
+        for (const QWidget *w :
+             {static_cast<QWidget *>(BarSeltChk[b]), static_cast<QWidget *>(BarYyTxt[b]),
+              static_cast<QWidget *>(BarXxTxt[b]), static_cast<QWidget *>(BarHeightTxt[b])}) {
+            if (w == widget) {
+                *barcode = true;
+                *index = b;
+                return true;
+            }
+        }
+    }
+    for (int t = 1; t <= 10; ++t) {
+        for (const QWidget *w :
+             {static_cast<QWidget *>(TxtSeltChk[t]), static_cast<QWidget *>(TxtYyTxt[t]),
+              static_cast<QWidget *>(TxtXxTxt[t]), static_cast<QWidget *>(TxtSizeTxt[t]),
+              static_cast<QWidget *>(TxtStringTxt[t])}) {
+            if (w == widget) {
+                *barcode = false;
+                *index = t;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void FormatEditor::setSystemPrinter(const QString &caption, const QString &fullCaption)

@@ -44,6 +44,8 @@ public:
     QRadioButton *LblDegree0Opt = nullptr;
     QRadioButton *LblDegree1Opt = nullptr;
 
+    std::array<QLabel *, 4> BarCapLbl{}; // "바코드#1": the row's caption
+    std::array<QLabel *, 11> TxtCapLbl{};
     std::array<QCheckBox *, 4> BarSeltChk{};
     std::array<QLineEdit *, 4> BarYyTxt{};
     std::array<QLineEdit *, 4> BarXxTxt{};
@@ -86,6 +88,10 @@ public:
     QLabel *BarComLangLbl = nullptr; // the chosen port's printer language
     // "시스템 프린터" beside the ports: the station prints through a printer of the system.
     QRadioButton *BarSysPrnOpt = nullptr;
+    // Marks the row of the element chosen on the label (`index` 0: none).
+    void highlightElement(bool barcode, int index);
+    // The barcode or text row `widget` belongs to; false when it is in none.
+    bool elementOf(const QWidget *widget, bool *barcode, int *index) const;
     // Shows the station's system printer (`caption`, and in full in the tooltip), or its port
     // again when empty.
     void setSystemPrinter(const QString &caption, const QString &fullCaption = QString());

@@ -80,7 +80,8 @@ void LabelPreviewCanvas::updateMinimum()
         setMinimumSize(0, 0);
         return;
     }
-    const QSizeF px = LabelPainter::labelSize(m_label) / double(qMax(1, m_label.dotsPerMm)) * pixelsPerMm();
+    const QSizeF px =
+        LabelPainter::labelSize(m_label) / double(qMax(1, m_label.dotsPerMm)) * pixelsPerMm();
     setMinimumSize(int(std::ceil(px.width())) + 2 * Margin,
                    int(std::ceil(px.height())) + 2 * Margin);
 }
@@ -94,20 +95,67 @@ void LabelPreviewCanvas::paintEvent(QPaintEvent *)
     if (r.isEmpty())
         return;
     LabelPainter::paint(p, m_label, r);
-    if (m_flagged.isEmpty())
-        return;
-    const QSizeF dots = LabelPainter::labelSize(m_label);
-    QTransform t;
-    t.translate(r.left(), r.top());
-    t.scale(r.width() / dots.width(), r.height() / dots.height());
-    if (m_label.reversed) {
-        t.translate(dots.width(), dots.height());
-        t.rotate(180);
-    }
+    const QTransform t = labelTransform();
     QPen pen(QColor(0xE0, 0x00, 0x00), 2, Qt::DashLine);
     pen.setCosmetic(true);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     for (const QRectF &area : m_flagged)
         p.drawRect(t.mapRect(area));
+    if (m_selection.isEmpty())
+        return;
+    QPen frame(QColor(0x10, 0x60, 0xE0), 1);
+    frame.setCosmetic(true);
+    p.setPen(frame);
+    p.drawRect(t.mapRect(m_selection).adjusted(-1, -1, 1, 1));
+    p.setBrush(QColor(0x10, 0x60, 0xE0));
+    for (Grip g : {TopGrip, BottomGrip, CornerGrip})
+        if (m_grips & g)
+            p.drawRect(gripRect(g));
+}
+
+QTransform LabelPreviewCanvas::labelTransform() const
+{
+    const QRectF r = labelRect();
+    const QSizeF dots = LabelPainter::labelSize(m_label);
+    QTransform t;
+    if (r.isEmpty() || dots.isEmpty())
+        return t;
+    t.translate(r.left(), r.top());
+    t.scale(r.width() / dots.width(), r.height() / dots.height());
+    if (m_label.reversed) {
+        t.translate(dots.width(), dots.height());
+        t.rotate(180);
+    }
+    return t;
+}
+
+void LabelPreviewCanvas::setSelection(const QRectF &dots, int grips)
+{
+    if (dots == m_selection && grips == m_grips)
+        return;
+    m_selection = dots;
+    m_grips = grips;
+    update();
+}
+
+QRectF LabelPreviewCanvas::gripRect(Grip grip) const
+{
+    if (!(m_grips & grip) || m_selection.isEmpty())
+        return {};
+    const QRectF s = m_selection;
+    const QPointF at = grip == TopGrip      ? QPointF(s.center().x(), s.top())
+                       : grip == BottomGrip ? QPointF(s.center().x(), s.bottom())
+                                            : s.bottomRight();
+    constexpr double Half = 4; // pixels
+    const QPointF c = labelTransform().map(at);
+    return QRectF(c.x() - Half, c.y() - Half, 2 * Half, 2 * Half);
+}
+
+LabelPreviewCanvas::Grip LabelPreviewCanvas::gripAt(const QPointF &pos) const
+{
+    for (Grip g : {CornerGrip, TopGrip, BottomGrip})
+        if (gripRect(g).adjusted(-2, -2, 2, 2).contains(pos))
+            return g;
+    return NoGrip;
 }

@@ -24,6 +24,19 @@ public:
     double pixelsPerMm() const;
     // Where the label is drawn now (widget coordinates).
     QRectF labelRect() const;
+    // The label's dots (before the print direction turns it) to widget coordinates.
+    QTransform labelTransform() const;
+
+    // The element chosen on the label (dots, as setFlagged): a frame with its grips, which
+    // stays over new labels until it is set again; an empty rectangle: none.
+    enum Grip { NoGrip = 0, TopGrip = 1, BottomGrip = 2, CornerGrip = 4 };
+    void setSelection(const QRectF &dots, int grips);
+    const QRectF &selection() const { return m_selection; }
+    int grips() const { return m_grips; }
+    // Where a grip of the selection is drawn (widget coordinates), empty when it has none.
+    QRectF gripRect(Grip grip) const;
+    // The grip under `pos` (widget coordinates), NoGrip when none.
+    Grip gripAt(const QPointF &pos) const;
 
     QSize sizeHint() const override;
 
@@ -35,5 +48,7 @@ private:
 
     LabelDescription m_label;
     QList<QRectF> m_flagged;
+    QRectF m_selection;
+    int m_grips = NoGrip;
     bool m_realSize = false;
 };

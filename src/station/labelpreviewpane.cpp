@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labelpreviewpane.h"
 
+#include "commands/stationdocument.h"
 #include "model/formatmodel.h"
 #include "model/goodstable.h"
-#include "commands/stationdocument.h"
-#include "printers/labeljobreader.h"
 #include "model/printerlanguage.h"
+#include "printers/labeljobreader.h"
 #include "render/labelpainter.h"
 #include "render/painterraster.h"
 #include "render/scancheck.h"
@@ -90,6 +90,11 @@ LabelPreviewPane::LabelPreviewPane(QWidget *parent)
     LabelPreviewCnv->setObjectName(QStringLiteral("LabelPreviewCnv"));
     LabelPreviewScr->setWidget(LabelPreviewCnv);
     v->addWidget(LabelPreviewScr, 1);
+    LabelDesignLbl = new QLabel(this);
+    LabelDesignLbl->setObjectName(QStringLiteral("LabelDesignLbl"));
+    LabelDesignLbl->setToolTip(QStringLiteral("라벨의 바코드나 텍스트를 눌러 고른 뒤 끌거나 "
+                                              "화살표 키(Shift: 10칸)로 옮깁니다"));
+    v->addWidget(LabelDesignLbl);
 
     LabelScanLst = new QListWidget(this);
     LabelScanLst->setObjectName(QStringLiteral("LabelScanLst"));
@@ -130,6 +135,14 @@ LabelPreviewPane::~LabelPreviewPane()
 void LabelPreviewPane::setRealSize(bool on)
 {
     LabelPreviewCnv->setRealSize(on);
+}
+
+int LabelPreviewPane::goodsRow() const
+{
+    if (!m_cursor || !m_doc)
+        return 0;
+    const QModelIndex current = m_cursor->currentIndex();
+    return current.isValid() && current.row() < m_doc->goods()->rows() ? current.row() + 1 : 0;
 }
 
 const LabelDescription &LabelPreviewPane::label() const
@@ -177,9 +190,7 @@ void LabelPreviewPane::goodsChanged(int firstRow, int lastRow)
 
 void LabelPreviewPane::showStation()
 {
-    const QModelIndex current = m_cursor->currentIndex();
-    const int row =
-        current.isValid() && current.row() < m_doc->goods()->rows() ? current.row() + 1 : 0;
+    const int row = goodsRow();
     // Without a goods row the format's fixed texts still print; the job of format 1..5 never
     // is empty (it sets up the page).
     QString job = m_doc->labelJob(m_doc->currentFormat(), row, 1);
@@ -227,6 +238,7 @@ void LabelPreviewPane::showJob(const QString &jobText)
             showScanResults();
         startScanCheck();
     }
+    Q_EMIT labelShown();
 }
 
 QList<ScanResult> LabelPreviewPane::scanResults() const

@@ -40,6 +40,8 @@ public:
     void showJob(const QString &jobText);
     const QString &jobText() const { return m_jobText; }
     const LabelDescription &label() const;
+    // The goods row the label is drawn with (1-based; 0: none, the format's fixed texts).
+    int goodsRow() const;
     // The reader's and the painter's problems as listed.
     QStringList problems() const;
     // The scan check of the label shown, once it has finished (empty while it runs).
@@ -51,6 +53,7 @@ public:
     QLabel *LabelPreviewSizeLbl = nullptr;
     QScrollArea *LabelPreviewScr = nullptr;
     LabelPreviewCanvas *LabelPreviewCnv = nullptr;
+    QLabel *LabelDesignLbl = nullptr; // the element chosen on the label, its place and size
     QListWidget *LabelScanLst = nullptr;
     QLabel *LabelProblemsLbl = nullptr;
     QListWidget *LabelProblemsLst = nullptr;
@@ -58,6 +61,8 @@ public:
 Q_SIGNALS:
     // The scan results of the label shown are in LabelScanLst.
     void scanChecked();
+    // A new label is shown.
+    void labelShown();
 
 private:
     void showStation();

@@ -18,6 +18,7 @@
 #include "station/formateditor.h"
 #include "station/formatfieldtable.h"
 #include "station/goodsfileactions.h"
+#include "station/labeldesigntool.h"
 #include "station/labelpreviewpane.h"
 #include "station/optionpanels.h"
 #include "station/portsettingsfrm.h"
@@ -106,6 +107,15 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     connect(m_editor, &FormatEditor::portClicked, this, [this] {
         m_printer->systemPrint()->setChoice({});
         m_editor->setSystemPrinter(QString());
+    });
+    // The element chosen on the label and its row of the field table go together.
+    connect(m_design, &LabelDesignTool::selectionChanged, this,
+            [this](LabelDesignTool::Element e) { m_editor->highlightElement(e.barcode, e.index); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        bool barcode = false;
+        int index = 0;
+        if (m_editor->elementOf(now, &barcode, &index))
+            m_design->select({barcode, index});
     });
     connect(m_editor->PortSetCmd, &QPushButton::clicked, this,
             [this] { PortSettingsFrm::open(this, [this] { m_editor->showPortTargets(); }); });
@@ -212,6 +222,7 @@ void StationFrm::buildPreviewColumn(QVBoxLayout *column)
     m_preview = new LabelPreviewPane(this);
     m_preview->setMinimumWidth(280);
     m_preview->follow(m_doc, grid()->selectionModel());
+    m_design = new LabelDesignTool(m_doc, m_preview, this);
     column->addWidget(m_preview, 1);
     // Undo and redo side by side, each naming its step.
     auto *undoRow = new QHBoxLayout;

@@ -12,6 +12,7 @@ class FormatFieldTable;
 class FormatModel;
 class GoodsFileActions;
 class GoodsTable;
+class LabelDesignTool;
 class LabelPreviewPane;
 class OptionPanels;
 class QFrame;
@@ -109,6 +110,7 @@ private:
     GoodsListCommands *m_list = nullptr;
     UndoControls *m_undo = nullptr;
     LabelPreviewPane *m_preview = nullptr;
+    LabelDesignTool *m_design = nullptr;
     StationPrinter *m_printer = nullptr;
     StationFiles *m_files = nullptr;
     GoodsFileActions *m_goodsFiles = nullptr;
