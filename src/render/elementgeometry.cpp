@@ -23,11 +23,30 @@ std::optional<ElementGeometry::Box> ElementGeometry::box(const PrinterDriver &dr
         a.Bar[b].BarSelt = barcode && b == index ? f.Bar[b].BarSelt : 0;
     for (int t = 1; t <= FormatSet::TextCount; ++t)
         a.Txt[t].TxtSelt = !barcode && t == index ? f.Txt[t].TxtSelt : 0;
-    const LabelDescription label = LabelJobReader::read(
-        driver.labelJob(alone, format, values.barcodes, values.texts, 1, values.blackMark));
-    QRectF dots;
-    for (const LabelPainter::Placement &p : LabelPainter::placements(label))
-        dots = dots.united(p.bounds);
+    auto drawn = [&](const Values &v, LabelDescription *label) {
+        *label = LabelJobReader::read(
+            driver.labelJob(alone, format, v.barcodes, v.texts, 1, v.blackMark));
+        QRectF dots;
+        for (const LabelPainter::Placement &p : LabelPainter::placements(*label))
+            dots = dots.united(p.bounds);
+        return dots;
+    };
+    LabelDescription label;
+    QRectF dots = drawn(values, &label);
+    // An element whose goods value is empty still has its place: it is found with a sample
+    // value (digits every symbology takes, a Hangul word).
+    const bool empty = barcode ? values.barcodes[index].trimmed().isEmpty()
+                               : index <= 10 && values.texts[index].trimmed().isEmpty();
+    for (const char *sample : {"880123456789", "1234567"}) {
+        if (!dots.isEmpty() || !empty)
+            break;
+        Values v = values;
+        if (barcode)
+            v.barcodes[index] = QString::fromLatin1(sample);
+        else
+            v.texts[index] = QStringLiteral("가나다");
+        dots = drawn(v, &label);
+    }
     if (dots.isEmpty())
         return std::nullopt;
     const double perMm = qMax(1, label.dotsPerMm);
