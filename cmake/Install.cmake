@@ -86,6 +86,14 @@ install(FILES ${DESKTOP_DIR}/${LABELSTATION_APP_ID}.desktop
 install(FILES ${DESKTOP_DIR}/${LABELSTATION_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The print service as a systemd user unit: installed, not enabled (README says how). Made
+# at install time: it names the program by the prefix it is installed under.
+install(CODE "
+  set(CMAKE_INSTALL_FULL_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  configure_file(\"${CMAKE_SOURCE_DIR}/resources/systemd/labelstation-serve.service.in\"
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/systemd/user/labelstation-serve.service\"
+    @ONLY)")
+
 # Icon: the drawing in resources/icons, and PNG sizes rendered from it by rsvg-convert.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(ICON_SVG ${CMAKE_SOURCE_DIR}/resources/icons/labelstation.svg)

@@ -12,4 +12,4 @@
 # and includes no header of a library above its own.
 set(LABELSTATION_SOURCE_FOLDERS
   common model printers sending commands render
-  widgets station app leo60d report barnew help cli)
+  widgets station app leo60d report barnew help service cli)

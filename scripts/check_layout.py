@@ -27,7 +27,9 @@ LIBRARIES = {
     "labelcommands": {"labelcore", "labelcommands"},
     "labelrender": {"labelcore", "labelrender"},
     "labelui": {"labelcore", "labelcommands", "labelrender", "labelui"},
-    "labelcli": {"labelcore", "labelcommands", "labelrender", "labelui", "labelcli"},
+    "labelservice": {"labelcore", "labelrender", "labelservice"},
+    "labelcli": {"labelcore", "labelcommands", "labelrender", "labelui", "labelservice",
+                 "labelcli"},
 }
 
 

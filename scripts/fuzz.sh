@@ -35,7 +35,7 @@ fi
 cmake --build "$OUT" --parallel "$(nproc)" --target fuzzers
 
 READERS=(jobtext formatfile goodsfile prefile portmap barcodeset columnwidths csvimport
-         xlsximport xlsimport importsettings lockfile filestamp)
+         xlsximport xlsimport importsettings lockfile filestamp printorder)
 # The longest input of a reader, 64 KiB unless given here: the lines of a format file and the
 # rows of a goods file are read one at a time, each alike, and a whole file of a thousand
 # lines takes milliseconds under the sanitizers, where a few dozen lines show every rule.

@@ -7,9 +7,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
+# (Qt HttpServer's CMake package needs the Qt WebSockets one, which Debian does not pull in.)
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
   libicu-dev libxlsxwriter-dev libzint-dev libzbar-dev
   libcsv-dev libminizip-dev libfreexl-dev
   fonts-nanum qt6-translations-l10n

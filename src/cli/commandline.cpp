@@ -10,6 +10,7 @@
 #include "cli/printcommand.h"
 #include "cli/rendercommand.h"
 #include "cli/reportcommand.h"
+#include "cli/servecommand.h"
 #include "cli/sheetscommand.h"
 #include "cli/transfercommand.h"
 
@@ -32,6 +33,8 @@ const Command Commands[] = {
     {"goods", "import goods from CSV or spreadsheets, export them", &GoodsCommand::run},
     {"ports", "list the serial ports and where COM1 to COM9 send", &PortsCommand::run},
     {"sheets", "list the label sheet layouts (A4 label sheets)", &SheetsCommand::run},
+    {"serve", "run the print service for other programs (HTTP, a watched folder)",
+     &ServeCommand::run},
 };
 
 } // namespace

@@ -24,6 +24,7 @@ int FuzzXlsImport(const uint8_t *data, size_t size);
 int FuzzImportSettings(const uint8_t *data, size_t size);
 int FuzzLockFile(const uint8_t *data, size_t size);
 int FuzzFileStamp(const uint8_t *data, size_t size);
+int FuzzPrintOrder(const uint8_t *data, size_t size);
 
 struct FuzzTarget {
     const char *name; // folder under corpus/ and reproducers/
@@ -44,6 +45,7 @@ inline constexpr FuzzTarget FuzzTargets[] = {
     {"importsettings", &FuzzImportSettings},
     {"lockfile", &FuzzLockFile},
     {"filestamp", &FuzzFileStamp},
+    {"printorder", &FuzzPrintOrder},
 };
 
 // Aborts with a message when a promise does not hold (in every build, NDEBUG or not).

@@ -197,12 +197,17 @@ void TestInstall::helpFilesUnchanged()
         ++count;
     }
     QVERIFY(count >= 4);
-    // Nothing lands outside bin and share.
+    // Nothing lands outside bin, share and the systemd user units; the print service's unit
+    // starts the program installed beside it.
     QDirIterator all(tmp("dest"), QDir::Files, QDirIterator::Subdirectories);
     while (all.hasNext()) {
         const QString rel = QDir(tmp("dest")).relativeFilePath(all.next());
-        QVERIFY2(rel.startsWith("usr/bin/") || rel.startsWith("usr/share/"), qPrintable(rel));
+        QVERIFY2(rel.startsWith("usr/bin/") || rel.startsWith("usr/share/") ||
+                     rel == "usr/lib/systemd/user/labelstation-serve.service",
+                 qPrintable(rel));
     }
+    QVERIFY(fileBytes(tmp("dest/usr/lib/systemd/user/labelstation-serve.service"))
+                .contains("\nExecStart=/usr/bin/labelstation serve\n"));
 }
 
 void TestInstall::validators()
@@ -223,9 +228,9 @@ void TestInstall::validators()
         env);
     QCOMPARE(man.status, 0);
     QVERIFY2(man.err.isEmpty(), man.err.constData());
-    for (const char *text : {"LABELSTATION_DATA_DIR", "--data-dir", "COMMANDS", "convert-pre",
-                             "--items LIST", ".local/share/labelstation/Data", "EXIT STATUS",
-                             "FILES", "ENVIRONMENT", "포트 설정"})
+    for (const char *text :
+         {"LABELSTATION_DATA_DIR", "--data-dir", "COMMANDS", "convert-pre", "--items LIST",
+          ".local/share/labelstation/Data", "EXIT STATUS", "FILES", "ENVIRONMENT", "포트 설정"})
         QVERIFY2(man.out.contains(text), text);
     QVERIFY(!man.out.contains("??"));
 }
