@@ -47,7 +47,7 @@ PrintService::PrintService(QObject *parent) : QObject(parent) {}
 
 PrintService::~PrintService() = default;
 
-PrintService::Reply PrintService::refuse(int status, const QString &why) const
+PrintService::Reply PrintService::refuse(int status, const QString &why)
 {
     return {status, QJsonObject{{QStringLiteral("error"), why}}};
 }
@@ -61,36 +61,39 @@ void PrintService::log(const QString &line) const
                     .toUtf8());
 }
 
-PrintService::Reply PrintService::submit(const PrintOrder &order, const QString &client)
+PrintService::Planned PrintService::plan(const PrintOrder &order)
 {
-    if (m_closing)
-        return refuse(503, QStringLiteral("the service is stopping"));
+    Planned planned;
+    auto refused = [&planned](int status, const QString &why) {
+        planned.refusal = refuse(status, why);
+        return planned;
+    };
     const PrinterDriver *driver = driverOf(order.model);
     if (!driver)
-        return refuse(400, QStringLiteral("unknown model '%1'").arg(order.model));
+        return refused(400, QStringLiteral("unknown model '%1'").arg(order.model));
     const QDir data(DataDirectory());
     const QString setText = order.setText();
     const QString formatPath = data.filePath(driver->formatFileName(setText));
     if (!QFileInfo::exists(formatPath))
-        return refuse(400,
-                      QStringLiteral("set %1 of %2 has no format file").arg(setText, order.model));
+        return refused(400,
+                       QStringLiteral("set %1 of %2 has no format file").arg(setText, order.model));
     FormatSet set;
     QString why;
     if (!readLocked(
             formatPath, [&](QString *w) { return FormatFile::load(set, formatPath, *driver, w); },
             &why))
-        return refuse(503, QStringLiteral("cannot read %1: %2").arg(formatPath, why));
+        return refused(503, QStringLiteral("cannot read %1: %2").arg(formatPath, why));
 
     GoodsTable goods;
     QList<int> rows;
     if (order.rows.isEmpty()) {
         const QString goodsPath = data.filePath(driver->goodsFileName(setText));
         if (!QFileInfo::exists(goodsPath))
-            return refuse(
+            return refused(
                 400, QStringLiteral("set %1 of %2 has no goods file").arg(setText, order.model));
         if (!readLocked(
                 goodsPath, [&](QString *w) { return goods.load(goodsPath, w); }, &why))
-            return refuse(503, QStringLiteral("cannot read %1: %2").arg(goodsPath, why));
+            return refused(503, QStringLiteral("cannot read %1: %2").arg(goodsPath, why));
         for (int r = 1; r <= goods.rows(); ++r)
             if (order.all || order.items.contains(goods.numberAt(r)))
                 rows << r;
@@ -99,8 +102,8 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
             for (int r : std::as_const(rows))
                 found = found || goods.numberAt(r) == n;
             if (!found)
-                return refuse(400, QStringLiteral("goods number %1 is not in set %2")
-                                       .arg(GoodsTable::numberText(n), setText));
+                return refused(400, QStringLiteral("goods number %1 is not in set %2")
+                                        .arg(GoodsTable::numberText(n), setText));
         }
     } else {
         // Inline rows: the set's formats, a goods list of their own.
@@ -131,16 +134,16 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
     } else {
         PortTarget target;
         if (!PortTarget::parse(order.device, &target, &why))
-            return refuse(400, QStringLiteral("device: ") + why);
+            return refused(400, QStringLiteral("device: ") + why);
         port = PortResolver::device(*driver, target, PortLanguages::Entry(), set.BarComSpeed);
     }
     if (!port.ok())
-        return refuse(400, port.error.isError() ? port.error.english()
-                                                : QStringLiteral("the port has no target"));
+        return refused(400, port.error.isError() ? port.error.english()
+                                                 : QStringLiteral("the port has no target"));
     if (port.target.kind() == PortTarget::Kind::Serial &&
         !LineSettings::parse(LineSettings::textForSpeed(set.BarComSpeed), &port.settings))
-        return refuse(400, QStringLiteral("set %1 has no line speed for the serial port %2")
-                               .arg(setText, port.name));
+        return refused(400, QStringLiteral("set %1 has no line speed for the serial port %2")
+                                .arg(setText, port.name));
     const PrinterLanguage &language = port.language ? *port.language : *driver;
 
     PrintRequest request;
@@ -151,8 +154,8 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
     PrintPlan plan = PrintPlan::make(*driver, set, goods, request);
     plan.translate(language, port.dpi, &PainterRaster::instance(), blackMark);
     if (plan.labels.isEmpty())
-        return refuse(400, QStringLiteral("no label to print (quantities 0, no format 1 to 5, or "
-                                          "more than 9999 labels a row)"));
+        return refused(400, QStringLiteral("no label to print (quantities 0, no format 1 to 5, or "
+                                           "more than 9999 labels a row)"));
     if (!order.force) {
         // The scan check, each distinct label once.
         QJsonArray unscannable;
@@ -173,17 +176,16 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
                     {QStringLiteral("reasons"), QJsonArray::fromStringList(*it)}});
         }
         if (!unscannable.isEmpty()) {
-            Reply r = refuse(422, QStringLiteral("labels would not scan; send \"force\": true to "
-                                                 "print them all the same"));
-            r.body.insert(QStringLiteral("unscannable"), unscannable);
-            return r;
+            refused(422, QStringLiteral("labels would not scan; send \"force\": true to print "
+                                        "them all the same"));
+            planned.refusal.body.insert(QStringLiteral("unscannable"), unscannable);
+            return planned;
         }
     }
 
-    Job job;
+    Job &job = planned.job;
     job.line = port.target.text();
     job.port = port.name;
-    job.client = client;
     job.target = port.target;
     job.targetName = port.name;
     job.settings = port.settings;
@@ -193,6 +195,18 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
         job.counts << l.count;
         job.labels += l.count;
     }
+    planned.about = QStringLiteral("%1 set %2").arg(order.model, setText);
+    return planned;
+}
+
+PrintService::Reply PrintService::enqueue(Planned planned, const QString &client)
+{
+    if (planned.refusal.status != 0)
+        return planned.refusal;
+    if (m_closing)
+        return refuse(503, QStringLiteral("the service is stopping"));
+    Job &job = planned.job;
+    job.client = client;
     Line &line = m_lines[job.line];
     if (line.labels + job.labels > MaxWaitingLabels)
         return refuse(429, QStringLiteral("%1 labels wait for %2 already; at most %3")
@@ -203,11 +217,11 @@ PrintService::Reply PrintService::submit(const PrintOrder &order, const QString 
     line.labels += job.labels;
     line.waiting << job.id;
     m_jobs.insert(job.id, job);
-    log(QStringLiteral("job %1 from %2: %3 label(s) of %4 set %5 to %6")
+    log(QStringLiteral("job %1 from %2: %3 label(s) of %4 to %5")
             .arg(job.id)
             .arg(client)
             .arg(job.labels)
-            .arg(order.model, setText, job.port));
+            .arg(planned.about, job.port));
     const Reply accepted{202, describe(m_jobs[job.id])};
     if (!line.current)
         startNext(job.line);

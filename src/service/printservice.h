@@ -30,10 +30,43 @@ public:
         int status = 200;
         QJsonObject body;
     };
-    // Plans `order` and queues it on its port: 202 with the job's id, else why not (400 a
-    // wrong order, 422 labels that would not scan, 429 a port with too many labels waiting,
-    // 503 stopping).
-    Reply submit(const PrintOrder &order, const QString &client);
+    // One order: its label jobs, where they go and how far they got.
+    struct Job {
+        int id = 0;
+        QString line; // the port's key
+        QString port; // "COM3", "tcp://..."
+        QString client;
+        QList<PrintJob> jobs;
+        QList<int> counts; // labels of each job
+        int labels = 0;
+        QString state = QStringLiteral("queued");
+        int index = -1; // job being sent
+        qint64 bytes = 0, total = 0;
+        int sent = 0;
+        QString reason;
+        // How the port sends this job's labels.
+        PortTarget target;
+        QString targetName;
+        LineSettings settings;
+        bool oneConnection = false;
+    };
+    // An order planned: its job, or why it cannot be printed (`refusal.status` not 0).
+    struct Planned {
+        Reply refusal{0, {}};
+        Job job;
+        QString about; // "srp770 set 00"
+    };
+    // Reads the set's files (afresh), plans `order` in its port's language and scan-checks the
+    // labels: 400 a wrong order, 422 labels that would not scan, 503 a file being written.
+    // Runs on any thread (the HTTP API plans beside the service's own thread).
+    static Planned plan(const PrintOrder &order);
+    // Queues a planned order on its port (the service's thread): 202 with the job's id, else
+    // the refusal, 429 a port with too many labels waiting, 503 stopping.
+    Reply enqueue(Planned planned, const QString &client);
+    Reply submit(const PrintOrder &order, const QString &client)
+    {
+        return enqueue(plan(order), client);
+    }
     Reply job(int id) const;
     // Cancels a waiting job at once, a job being sent before its next label.
     Reply cancel(int id);
@@ -55,32 +88,13 @@ Q_SIGNALS:
     void stopped();
 
 private:
-    struct Job {
-        int id = 0;
-        QString line; // the port's key
-        QString port; // "COM3", "tcp://..."
-        QString client;
-        QList<PrintJob> jobs;
-        QList<int> counts; // labels of each job
-        int labels = 0;
-        QString state = QStringLiteral("queued");
-        int index = -1; // job being sent
-        qint64 bytes = 0, total = 0;
-        int sent = 0;
-        QString reason;
-        // How the port sends this job's labels.
-        PortTarget target;
-        QString targetName;
-        LineSettings settings;
-        bool oneConnection = false;
-    };
     struct Line {
         SendQueue *queue = nullptr;
         QList<int> waiting;
         int current = 0;
         int labels = 0; // waiting and being sent
     };
-    Reply refuse(int status, const QString &why) const;
+    static Reply refuse(int status, const QString &why);
     QJsonObject describe(const Job &job) const;
     void startNext(const QString &line);
     void onFinished(const QString &line);

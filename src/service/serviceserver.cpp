@@ -8,10 +8,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
+#include <QPointer>
 #include <QRandomGenerator>
+#include <QtConcurrent>
+#include <QTcpSocket>
 
 namespace {
 
@@ -25,6 +29,11 @@ QHttpServerResponse reply(const PrintService::Reply &r)
 QHttpServerResponse error(Status status, const QString &why)
 {
     return QHttpServerResponse(QJsonObject{{QStringLiteral("error"), why}}, status);
+}
+
+QJsonDocument errorDocument(const QString &why)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("error"), why}});
 }
 
 QString client(const QHttpServerRequest &request)
@@ -114,6 +123,21 @@ void ServiceServer::close()
         m_tcp->close();
 }
 
+void ServiceServer::planThenAnswer(const PrintOrder &order, const QString &who,
+                                   QHttpServerResponder &&responder)
+{
+    auto answer = std::make_shared<QHttpServerResponder>(std::move(responder));
+    const QPointer<QTcpSocket> socket = answer->socket(); // gone when the client went away
+    auto *watcher = new QFutureWatcher<PrintService::Planned>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, answer, socket, who] {
+        const PrintService::Reply r = m_service->enqueue(watcher->result(), who);
+        watcher->deleteLater();
+        if (socket)
+            answer->write(QJsonDocument(r.body), Status(r.status));
+    });
+    watcher->setFuture(QtConcurrent::run([order] { return PrintService::plan(order); }));
+}
+
 bool ServiceServer::allowed(const QHttpServerRequest &request) const
 {
     if (!m_requireToken && request.remoteAddress().isLoopback())
@@ -150,18 +174,22 @@ void ServiceServer::addRoutes()
             return allowed(r) ? reply(m_service->goods(model, set))
                               : error(Status::Unauthorized, denied);
         });
-    m_http->route("/v1/print", Method::Post, [this, denied](const QHttpServerRequest &r) {
-        if (!allowed(r))
-            return error(Status::Unauthorized, denied);
-        if (r.body().size() > PrintOrder::MaxBytes)
-            return error(Status::PayloadTooLarge,
-                         QStringLiteral("the request is larger than 1 MB"));
-        QString why;
-        const std::optional<PrintOrder> order = PrintOrder::fromJson(r.body(), &why);
-        if (!order)
-            return error(Status::BadRequest, why);
-        return reply(m_service->submit(*order, client(r)));
-    });
+    // A print is planned and checked beside the service's thread, which keeps sending and
+    // answering meanwhile; it is queued back on that thread, then answered.
+    m_http->route("/v1/print", Method::Post,
+                  [this, denied](const QHttpServerRequest &r, QHttpServerResponder &&responder) {
+                      QString why;
+                      std::optional<PrintOrder> order;
+                      if (!allowed(r))
+                          return responder.write(errorDocument(denied), Status::Unauthorized);
+                      if (r.body().size() > PrintOrder::MaxBytes)
+                          return responder.write(
+                              errorDocument(QStringLiteral("the request is larger than 1 MB")),
+                              Status::PayloadTooLarge);
+                      if (!(order = PrintOrder::fromJson(r.body(), &why)))
+                          return responder.write(errorDocument(why), Status::BadRequest);
+                      planThenAnswer(*order, client(r), std::move(responder));
+                  });
     m_http->route(
         "/v1/jobs/<arg>", Method::Get, [this, denied](int id, const QHttpServerRequest &r) {
             return allowed(r) ? reply(m_service->job(id)) : error(Status::Unauthorized, denied);

@@ -10,6 +10,8 @@ class BoundedTcpServer;
 class PrintService;
 class QHttpServer;
 class QHttpServerRequest;
+class QHttpServerResponder;
+struct PrintOrder;
 
 // The print service's HTTP API (version 1, JSON; docs/api.yaml describes it) over a
 // PrintService. Clients other than the computer itself, and every client with
@@ -35,6 +37,9 @@ public:
 
 private:
     void addRoutes();
+    // Plans `order` on a worker, queues it on the service's thread and answers.
+    void planThenAnswer(const PrintOrder &order, const QString &who,
+                        QHttpServerResponder &&responder);
     // Whether the request may go on; false when it has no right token (logged).
     bool allowed(const QHttpServerRequest &request) const;
 

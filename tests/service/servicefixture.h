@@ -24,7 +24,7 @@ public:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("LABELSTATION_TEST_WAIT_SCALE"), QStringLiteral("0.01"));
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral(LABELSTATION_BIN),
+        m_process.start(m_program,
                         QStringList{QStringLiteral("--data-dir"), dataDir, QStringLiteral("serve"),
                                     QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")} +
                             more);
@@ -58,8 +58,12 @@ public:
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
     QString url(const QString &path) const { return m_base + path; }
+    qint64 pid() const { return m_process.processId(); }
+    // The program to run (the test build, with its wait seam, unless changed).
+    void setProgram(const QString &program) { m_program = program; }
 
 private:
+    QString m_program = QStringLiteral(LABELSTATION_BIN);
     QProcess m_process;
     QByteArray m_out;
     QString m_base;

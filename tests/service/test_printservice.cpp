@@ -3,11 +3,14 @@
 // folder whose COM3 is a printer on a local TCP port; the watched folder; the token.
 
 #include "../cli/clirunner.h"
+#include "common/textfile.h"
+#include "loadrun.h"
 #include "model/formatfile.h"
 #include "printers/printers.h"
 #include "servicefixture.h"
 #include "support/goodsrows.h"
 #include "support/labelsetfixture.h"
+#include "support/ptyprinter.h"
 #include "support/tcpprinter.h"
 
 #include <QDir>
@@ -18,6 +21,7 @@ class TestPrintService : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     TcpPrinter m_printer;
+    PtyPrinter m_pty; // COM4: a serial printer
     ServiceProcess m_service;
     QNetworkAccessManager m_net;
     QString data() const { return m_dir.filePath("Data"); }
@@ -54,7 +58,10 @@ private Q_SLOTS:
     {
         QVERIFY(m_printer.isValid());
         QVERIFY(QDir().mkpath(data()) && QDir().mkpath(orders()));
+        QVERIFY(m_pty.isValid());
         QVERIFY(LabelSetFixture::write(data(), m_printer.target()));
+        QVERIFY(TextFile::writeLines(QDir(data()).filePath("ComPorts.Txt"),
+                                     {"COM3'" + m_printer.target(), "COM4'" + m_pty.device()}));
         // Set 01: the formats of set 00 and one goods row, as an inline row gives it.
         QVERIFY(FormatFile::save(LabelSetFixture::srp770Formats(),
                                  QDir(data()).filePath("SRP770Frm[01].Txt"), Printers::srp770()));
@@ -87,8 +94,8 @@ private Q_SLOTS:
         QCOMPARE(http(m_net, "GET", m_service.url("/v1/sets/srp770/07/goods")).status, 404);
     }
 
-    // By goods numbers to COM3, and an inline row to a device: the printer gets the bytes
-    // print --out writes for the same labels.
+    // By goods numbers to COM3 (TCP) and COM4 (a serial line), and an inline row to a
+    // device: the printer gets the bytes print --out writes for the same labels.
     void printedBytes_data()
     {
         QTest::addColumn<QByteArray>("order");
@@ -96,6 +103,9 @@ private Q_SLOTS:
         QTest::newRow("goods numbers, port")
             << QByteArray(R"({"model": "srp770", "set": 0, "items": [1, 2], "port": 3})")
             << QStringList{"srp770", "--set", "00", "--items", "1,2"};
+        QTest::newRow("goods numbers, serial port")
+            << QByteArray(R"({"model": "al300", "set": 0, "items": [1, 2], "port": 4})")
+            << QStringList{"al300", "--set", "00", "--items", "1,2"};
         QTest::newRow("inline row, device")
             << QByteArray(R"({"model": "srp770", "set": "01", "rows": [{"number": 1, "name": "배",
                  "format": 1, "quantity": 2, "barcodes": ["8801234567893"], "texts": ["배"]}],
@@ -112,9 +122,18 @@ private Q_SLOTS:
         m_printer.clear();
         const HttpAnswer a = post(order);
         QVERIFY2(a.status == 202, QJsonDocument(a.body).toJson().constData());
+        QByteArray got;
+        if (order.contains("\"port\": 4")) {
+            QElapsedTimer clock;
+            clock.start();
+            while (got.size() < expected.size() && clock.elapsed() < 10000)
+                got += m_pty.readAll(100);
+        }
         const QJsonObject job = ended(a.body.value("id").toInt());
         QCOMPARE(job.value("state").toString(), "done");
-        QCOMPARE(m_printer.bytes(expected.size()), expected);
+        if (got.isEmpty())
+            got = m_printer.bytes(expected.size());
+        QCOMPARE(got, expected);
     }
 
     void badRequests_data()
@@ -210,6 +229,88 @@ private Q_SLOTS:
         QVERIFY(log.readAll().contains("give exactly one of items, all, rows"));
         QVERIFY(QFile::exists(QDir(orders()).filePath("done/good.log")));
         QVERIFY(!QFile::exists(good.fileName()) && !QFile::exists(bad.fileName()));
+    }
+
+    // SIGTERM while a job goes out: the label being written is finished, the rest of the
+    // orders cancelled, and the service ends with status 0.
+    void stopBetweenLabels()
+    {
+        QFile log(QDir(data()).filePath("PrintService.log"));
+        const qint64 before = log.size();
+        ServiceProcess service;
+        QVERIFY(service.start(data()));
+        QByteArray order = R"({"model": "srp770", "set": 0, "port": 3, "force": true, "rows": [)";
+        for (int i = 1; i <= 100; ++i)
+            order += QByteArray(i > 1 ? "," : "") + R"({"number": )" + QByteArray::number(i) +
+                     R"(, "barcodes": ["8801234567893"]})";
+        order += "]}";
+        m_printer.clear();
+        QCOMPARE(http(m_net, "POST", service.url("/v1/print"), order).status, 202);
+        QCOMPARE(http(m_net, "POST", service.url("/v1/print"), order).status, 202);
+        m_printer.bytes(1);
+        QCOMPARE(service.stop(), 0);
+        // Whole labels only: every job ends with its print command.
+        const QByteArray got = m_printer.bytes();
+        QVERIFY(!got.isEmpty() && got.endsWith("P1\r\n"));
+        QVERIFY(got.count("P1\r\n") < 100);
+        QVERIFY(log.open(QIODevice::ReadOnly) && log.seek(before));
+        const QByteArray text = log.readAll();
+        QVERIFY2(text.contains("job 1: cancelled") && text.contains("job 2: cancelled, 0 of 100") &&
+                     text.endsWith("stopped\n"),
+                 text.constData());
+    }
+
+    // 20 clients, 50 requests each, at once, to two ZPL printers: every request answered and
+    // accepted, every label printed once, each client's labels in its order on each port;
+    // the service's memory stays flat.
+    void load()
+    {
+        QTemporaryDir dir;
+        TcpPrinter printers[2];
+        QVERIFY(LabelSetFixture::write(dir.path(), "/dev/null"));
+        QVERIFY(
+            TextFile::writeLines(dir.filePath("ComPorts.Txt"),
+                                 {"COM3'" + printers[0].target(), "COM4'" + printers[1].target()}));
+        QVERIFY(TextFile::writeLines(dir.filePath("ComPortLanguages.Txt"),
+                                     {"COM3'zpl'203", "COM4'zpl'203"}));
+        ServiceProcess service;
+        QVERIFY(service.start(dir.path()));
+        auto printed = [&](int expected) {
+            QElapsedTimer clock;
+            clock.start();
+            while (loadLabels(printers[0].bytes()).size() + loadLabels(printers[1].bytes()).size() <
+                       expected &&
+                   clock.elapsed() < 60000)
+                QTest::qWait(50);
+        };
+        QCOMPARE(runLoad(service, 2, 10).accepted, 20); // warmed up
+        printed(20);
+        printers[0].clear();
+        printers[1].clear();
+        const qint64 before = residentKiB(service.pid());
+
+        const LoadResult r = runLoad(service, 20, 50);
+        QCOMPARE(r.answered, 1000);
+        QCOMPARE(r.accepted, 1000);
+        printed(1000);
+        QHash<QString, int> seen;
+        for (int p = 0; p < 2; ++p) {
+            QHash<int, int> last; // client -> its last request on this port
+            for (const QString &ean : loadLabels(printers[p].bytes())) {
+                const int c = ean.mid(2, 2).toInt(), q = ean.mid(4, 3).toInt();
+                QCOMPARE(loadPort(q), p + 3);
+                QVERIFY2(q > last.value(c, -1), qPrintable(ean));
+                last[c] = q;
+                ++seen[ean];
+            }
+        }
+        QCOMPARE(seen.size(), 1000);
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+            QCOMPARE(it.value(), 1);
+        const qint64 after = residentKiB(service.pid());
+        QVERIFY2(after - before < 30 * 1024,
+                 qPrintable(QStringLiteral("%1 -> %2 KiB").arg(before).arg(after)));
+        QCOMPARE(service.stop(), 0);
     }
 
     // With --require-token every client sends the data folder's token (0600).
