@@ -49,7 +49,9 @@ void OrderFolder::poll()
 {
     const QDir dir(m_folder);
     QSet<QString> present;
-    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files)) {
+    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*.json"), QStringLiteral("*.csv"),
+                                                 QStringLiteral("*.xlsx"), QStringLiteral("*.xls")},
+                                                QDir::Files)) {
         const QString name = f.fileName();
         present << name;
         if (m_taken.contains(name))
@@ -70,13 +72,16 @@ void OrderFolder::take(const QString &name)
 {
     m_taken << name;
     m_seen.remove(name);
-    QFile f(QDir(m_folder).filePath(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return finish(name, false, QStringLiteral("cannot read: ") + f.errorString() + '\n');
-    const QByteArray bytes = f.read(PrintOrder::MaxBytes + 1);
-    f.close();
     QString why;
-    const std::optional<PrintOrder> order = PrintOrder::fromJson(bytes, &why);
+    std::optional<PrintOrder> order;
+    if (name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+        QFile f(QDir(m_folder).filePath(name));
+        if (!f.open(QIODevice::ReadOnly))
+            return finish(name, false, QStringLiteral("cannot read: ") + f.errorString() + '\n');
+        order = PrintOrder::fromJson(f.read(PrintOrder::MaxBytes + 1), &why);
+    } else {
+        order = PrintOrder::fromGoodsFile(QDir(m_folder).filePath(name), &why);
+    }
     if (!order)
         return finish(name, false, QStringLiteral("refused: ") + why + '\n');
     const PrintService::Reply r = m_service->submit(*order, QStringLiteral("folder ") + name);
@@ -94,10 +99,11 @@ void OrderFolder::finish(const QString &name, bool done, const QString &log)
     // An order of the same name done before keeps its file: the new one gets a number.
     QString target = dir.filePath(sub + '/' + name);
     const QString base = QFileInfo(name).completeBaseName();
+    const QString suffix = QFileInfo(name).suffix();
     for (int n = 2; QFileInfo::exists(target); ++n)
-        target = dir.filePath(QStringLiteral("%1/%2-%3.json").arg(sub, base).arg(n));
+        target = dir.filePath(QStringLiteral("%1/%2-%3.%4").arg(sub, base).arg(n).arg(suffix));
     QFile::rename(dir.filePath(name), target);
-    QFile out(target.left(target.size() - 5) + QStringLiteral(".log"));
+    QFile out(target.left(target.size() - suffix.size()) + QStringLiteral("log"));
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(log.toUtf8());
     m_taken.remove(name);

@@ -11,10 +11,11 @@
 
 class PrintService;
 
-// The print service's watched folder: a print order (`*.json`, the body of POST /v1/print)
-// put into the folder is printed once its size and time have stayed the same for a second
-// (a file still being written is not taken; a file renamed into the folder is taken at
-// once after that second), then moved to `done/` or `failed/` with `<name>.log` beside it
+// The print service's watched folder: a print order (`*.json`, the body of POST /v1/print;
+// or a goods list, `*.csv`, `*.xlsx`, `*.xls`, named MODEL-SET-PORT[-anything], see
+// PrintOrder::fromGoodsFile) put into the folder is printed once its size and time have stayed the
+// same for a second (a file still being written is not taken; a file renamed into the folder is
+// taken at once after that second), then moved to `done/` or `failed/` with `<name>.log` beside it
 // saying what happened.
 class OrderFolder : public QObject {
     Q_OBJECT

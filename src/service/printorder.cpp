@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printorder.h"
 
+#include "model/goodsimportfile.h"
+#include "model/goodsimportmapping.h"
+#include "model/goodsimportplan.h"
+#include "model/goodstable.h"
+
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -177,6 +184,53 @@ std::optional<PrintOrder> PrintOrder::fromJson(const QByteArray &json, QString *
             return std::nullopt;
         }
         order.force = o.value("force").toBool();
+    }
+    return order;
+}
+
+std::optional<PrintOrder> PrintOrder::fromGoodsFile(const QString &path, QString *error)
+{
+    static const QRegularExpression named(QStringLiteral("^(srp770|al300)-(\\d{2})-([1-9])(-.*)?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = named.match(QFileInfo(path).completeBaseName());
+    PrintOrder order;
+    if (!m.hasMatch() || m.captured(2).toInt() > 21) {
+        *error = QStringLiteral("a goods list order is named MODEL-SET-PORT[-anything], such as "
+                                "srp770-00-3-delivery.csv");
+        return std::nullopt;
+    }
+    order.model = m.captured(1).toLower();
+    order.set = m.captured(2).toInt();
+    order.port = m.captured(3).toInt();
+    ImportTable table;
+    const ImportProblem problem = GoodsImportFile::read(path, {}, &table);
+    if (!problem.ok()) {
+        *error = problem.english();
+        return std::nullopt;
+    }
+    const GoodsImportMapping mapping =
+        GoodsImportMapping::guess(table, GoodsImportMapping::guessHeader(table));
+    GoodsTable none;
+    const GoodsImportPlan plan = GoodsImportPlan::build(
+        table, mapping, GoodsImportPlan::Mode::Replace, GoodsImportPlan::Match::Barcode1, none);
+    if (!plan.mappingProblemEnglish.isEmpty() || plan.rows.isEmpty()) {
+        *error = plan.mappingProblemEnglish.isEmpty() ? QStringLiteral("no goods row to print")
+                                                      : plan.mappingProblemEnglish;
+        return std::nullopt;
+    }
+    GoodsTable goods;
+    goods.setRowTexts(plan.rows);
+    for (int r = 1; r <= goods.rows() && r <= MaxRows; ++r) {
+        Row row;
+        row.number = goods.numberAt(r);
+        row.name = goods.cell(r, GoodsTable::NameColumn);
+        row.format = qBound(1, goods.cell(r, GoodsTable::FormatColumn).toInt(), 5);
+        row.quantity = goods.cell(r, GoodsTable::QtyColumn).toInt();
+        for (int b = 1; b <= 3; ++b)
+            row.barcodes[b] = goods.cell(r, GoodsTable::FirstBarcodeColumn + b - 1);
+        for (int t = 1; t <= 10; ++t)
+            row.texts[t] = goods.cell(r, GoodsTable::FirstTextColumn + t - 1);
+        order.rows << row;
     }
     return order;
 }

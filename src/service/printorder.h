@@ -43,4 +43,9 @@ struct PrintOrder {
 
     // The order in `json`; none with the reason (English) in *error.
     static std::optional<PrintOrder> fromJson(const QByteArray &json, QString *error);
+    // A goods list file as an order of inline rows (a CSV or a workbook, read as `goods
+    // import` reads it: its columns found by their captions, each row's own quantity, 1
+    // where there is none); the file's name gives the rest: MODEL-SET-PORT[-anything], such
+    // as "srp770-00-3-delivery.csv". None with the reason (English) in *error.
+    static std::optional<PrintOrder> fromGoodsFile(const QString &path, QString *error);
 };

@@ -222,7 +222,20 @@ private Q_SLOTS:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(R"({"model": "srp770", "set": 0})");
         bad.close();
+        // A goods list: its name says where it goes.
+        QFile csv(QDir(orders()).filePath("srp770-00-3-delivery.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("바코드,상품명,수량\n8801234567893,사과,2\n");
+        csv.close();
+        QFile misnamed(QDir(orders()).filePath("delivery.csv"));
+        QVERIFY(misnamed.open(QIODevice::WriteOnly));
+        misnamed.write("바코드,상품명,수량\n8801234567893,사과,2\n");
+        misnamed.close();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QDir(orders()).filePath("done/good.json")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(QDir(orders()).filePath("done/srp770-00-3-delivery.csv")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QDir(orders()).filePath("failed/delivery.log")),
+                                 20000);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QDir(orders()).filePath("failed/bad.json")), 20000);
         QFile log(QDir(orders()).filePath("failed/bad.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));
