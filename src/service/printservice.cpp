@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QMutex>
 #include <QSet>
 
 namespace {
@@ -27,6 +28,9 @@ namespace {
 // Reads a data file while no other program writes it (its writing lock held meanwhile).
 bool readLocked(const QString &path, const std::function<bool(QString *)> &read, QString *why)
 {
+    // The service's own readers take turns here, not at the lock file (whose waiting polls).
+    static QMutex turns;
+    const QMutexLocker mine(&turns);
     DataLock lock(DataLock::Kind::Writing, path);
     if (lock.tryLock(2000) == DataLock::Result::Held) {
         *why = QStringLiteral("%1 is being written by %2; try again")

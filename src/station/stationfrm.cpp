@@ -111,12 +111,13 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     // The element chosen on the label and its row of the field table go together.
     connect(m_design, &LabelDesignTool::selectionChanged, this,
             [this](LabelDesignTool::Element e) { m_editor->highlightElement(e.barcode, e.index); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        bool barcode = false;
-        int index = 0;
-        if (m_editor->elementOf(now, &barcode, &index))
-            m_design->select({barcode, index});
-    });
+    m_focusFollower =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            bool barcode = false;
+            int index = 0;
+            if (m_editor->elementOf(now, &barcode, &index))
+                m_design->select({barcode, index});
+        });
     connect(m_editor->PortSetCmd, &QPushButton::clicked, this,
             [this] { PortSettingsFrm::open(this, [this] { m_editor->showPortTargets(); }); });
     connect(m_panels, &OptionPanels::stored, this, &StationFrm::focusGrid);
@@ -137,7 +138,11 @@ StationFrm::StationFrm(const StationProfile &profile, QWidget *parent)
     Form_Load();
 }
 
-StationFrm::~StationFrm() = default;
+StationFrm::~StationFrm()
+{
+    // The focus moves while the window goes: the parts are gone by then.
+    disconnect(m_focusFollower);
+}
 
 QSize StationFrm::sizeHint() const
 {

@@ -111,6 +111,7 @@ private:
     UndoControls *m_undo = nullptr;
     LabelPreviewPane *m_preview = nullptr;
     LabelDesignTool *m_design = nullptr;
+    QMetaObject::Connection m_focusFollower; // the field table's row chooses on the label
     StationPrinter *m_printer = nullptr;
     StationFiles *m_files = nullptr;
     GoodsFileActions *m_goodsFiles = nullptr;

@@ -18,6 +18,7 @@ struct LoadResult {
     int answered = 0, accepted = 0;
     QList<qint64> latencyUs; // request to answer
     qint64 elapsedMs = 0;    // first request to last answer
+    QStringList refusals;    // status, error and body of each request not accepted
 };
 
 inline QString loadEan(int client, int request)
@@ -64,8 +65,14 @@ inline LoadResult runLoad(const ServiceProcess &service, int clients, int reques
         QObject::connect(reply, &QNetworkReply::finished, [&, reply, c, r, sent] {
             result.latencyUs << (clock.nsecsElapsed() - sent) / 1000;
             ++result.answered;
-            if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 202)
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (status == 202)
                 ++result.accepted;
+            else
+                result.refusals << QStringLiteral("%1 %2 %3")
+                                       .arg(status)
+                                       .arg(reply->errorString(),
+                                            QString::fromUtf8(reply->readAll().left(200)));
             reply->deleteLater();
             send(c, r + 1);
         });

@@ -304,7 +304,7 @@ private Q_SLOTS:
 
         const LoadResult r = runLoad(service, 20, 50);
         QCOMPARE(r.answered, 1000);
-        QCOMPARE(r.accepted, 1000);
+        QVERIFY2(r.accepted == 1000, qPrintable(r.refusals.join('\n')));
         printed(1000);
         QHash<QString, int> seen;
         for (int p = 0; p < 2; ++p) {
@@ -321,6 +321,9 @@ private Q_SLOTS:
         for (auto it = seen.cbegin(); it != seen.cend(); ++it)
             QCOMPARE(it.value(), 1);
         const qint64 after = residentKiB(service.pid());
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer's quarantine keeps freed memory: the peak says nothing");
+#endif
         QVERIFY2(after - before < 30 * 1024,
                  qPrintable(QStringLiteral("%1 -> %2 KiB").arg(before).arg(after)));
         QCOMPARE(service.stop(), 0);
