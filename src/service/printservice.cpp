@@ -17,27 +17,49 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QMutex>
+#include <QSysInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
 #include <QSet>
 
 namespace {
 
-// Reads a data file while no other program writes it (its writing lock held meanwhile).
+// Reads a data file once no other program writes it: its writing lock held by a process
+// alive on this computer, or renewed lately from another computer, is waited for (2 s at
+// most). The lock is looked at, not taken: writers replace a file whole, so a read never
+// sees half a write, and readers need not keep each other (or a writer) waiting.
 bool readLocked(const QString &path, const std::function<bool(QString *)> &read, QString *why)
 {
-    // The service's own readers take turns here, not at the lock file (whose waiting polls).
-    static QMutex turns;
-    const QMutexLocker mine(&turns);
-    DataLock lock(DataLock::Kind::Writing, path);
-    if (lock.tryLock(2000) == DataLock::Result::Held) {
-        *why = QStringLiteral("%1 is being written by %2; try again")
-                   .arg(QFileInfo(path).fileName(), DataLock::englishHolder(lock.holder()));
-        return false;
+    const DataLock lock(DataLock::Kind::Writing, path);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const DataLock::Holder h = lock.holder();
+        bool busy = h.known && !h.thisProcess;
+        if (busy && (h.host.isEmpty() || h.host == QSysInfo::machineHostName())) {
+#if defined(Q_OS_UNIX)
+            busy = ::kill(pid_t(h.pid), 0) == 0 || errno == EPERM;
+#endif
+        } else if (busy) {
+            busy = QFileInfo(lock.lockFilePath())
+                       .lastModified()
+                       .msecsTo(QDateTime::currentDateTime()) < DataLock::WritingStaleMs;
+        }
+        if (!busy)
+            return read(why);
+        if (clock.elapsed() >= 2000) {
+            *why = QStringLiteral("%1 is being written by %2; try again")
+                       .arg(QFileInfo(path).fileName(), DataLock::englishHolder(h));
+            return false;
+        }
+        QThread::msleep(20);
     }
-    return read(why);
 }
 
 const PrinterDriver *driverOf(const QString &model)

@@ -3,6 +3,7 @@
 // folder whose COM3 is a printer on a local TCP port; the watched folder; the token.
 
 #include "../cli/clirunner.h"
+#include "common/datalock.h"
 #include "common/textfile.h"
 #include "loadrun.h"
 #include "model/formatfile.h"
@@ -183,6 +184,26 @@ private Q_SLOTS:
             QCOMPARE(
                 a.body.value("unscannable").toArray().at(0).toObject().value("number").toString(),
                 "003");
+    }
+
+    // A format file that another program is writing is not read: the order waits for it,
+    // then is refused with 503 while the writer keeps it.
+    void waitsForAWriter()
+    {
+        const QByteArray order = R"({"model": "srp770", "set": 0, "items": [1], "port": 3})";
+        DataLock writer(DataLock::Kind::Writing, QDir(data()).filePath("SRP770Frm[00].Txt"));
+        QCOMPARE(writer.tryLock(), DataLock::Result::Locked);
+        QElapsedTimer clock;
+        clock.start();
+        const HttpAnswer held = post(order);
+        QCOMPARE(held.status, 503);
+        QVERIFY2(held.body.value("error").toString().contains("is being written by labelstation"),
+                 QJsonDocument(held.body).toJson().constData());
+        QVERIFY(clock.elapsed() >= 1900);
+        writer.unlock();
+        const HttpAnswer free = post(order);
+        QCOMPARE(free.status, 202);
+        QCOMPARE(ended(free.body.value("id").toInt()).value("state").toString(), "done");
     }
 
     // A waiting job is cancelled at once, the one being sent before its next label.
