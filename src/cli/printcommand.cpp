@@ -16,8 +16,8 @@
 #include "render/labelpainter.h"
 #include "render/labelpdf.h"
 #include "render/labelsheets.h"
-#include "render/printedscan.h"
 #include "render/painterraster.h"
+#include "render/printedscan.h"
 #include "report/systemlabelprint.h"
 #include "sending/portlanguages.h"
 

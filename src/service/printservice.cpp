@@ -183,7 +183,8 @@ PrintService::Planned PrintService::plan(const PrintOrder &order)
         return refused(400, QStringLiteral("no label to print (quantities 0, no format 1 to 5, or "
                                            "more than 9999 labels a row)"));
     if (!order.force) {
-        // The scan check, each distinct label once.
+        // The scan check, each distinct label once, in this worker: PlanScan maps over the
+        // pool itself, and orders planned on every pool thread then wait for each other.
         QJsonArray unscannable;
         QHash<QString, QStringList> checked;
         for (const PrintPlan::Label &l : std::as_const(plan.labels)) {

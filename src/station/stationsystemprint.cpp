@@ -48,6 +48,7 @@ void StationSystemPrint::print(const PrintRequest &request, QPushButton *button,
                         title, QMessageBox::Warning);
         return;
     }
+    m_sheet.reset();
     if (!m_choice.sheet.isEmpty()) {
         SheetLayout layout;
         if (!SheetLayout::find(SheetLayout::all(DataDirectory()), m_choice.sheet, &layout)) {
@@ -56,6 +57,7 @@ void StationSystemPrint::print(const PrintRequest &request, QPushButton *button,
                             title, QMessageBox::Warning);
             return;
         }
+        m_sheet = layout;
     }
     // The printer's own resolution: the labels are checked as it will draw them.
     QPrinter probe(QPrinter::HighResolution);
@@ -113,17 +115,11 @@ void StationSystemPrint::show(const Drawn &drawn, std::function<void()> after)
             title);
         return end();
     }
-    std::optional<SheetLayout> sheet;
-    if (!m_choice.sheet.isEmpty()) {
-        SheetLayout layout;
-        SheetLayout::find(SheetLayout::all(DataDirectory()), m_choice.sheet, &layout);
-        QString why;
-        if (!LabelSheets::check(drawn.labels, layout, m_choice.start - 1, &why, nullptr)) {
-            Dialogs::inform(m_window, QStringLiteral("* %1 !").arg(why), title,
-                            QMessageBox::Warning);
-            return end();
-        }
-        sheet = layout;
+    const std::optional<SheetLayout> sheet = m_sheet;
+    QString why;
+    if (sheet && !LabelSheets::check(drawn.labels, *sheet, m_choice.start - 1, &why, nullptr)) {
+        Dialogs::inform(m_window, QStringLiteral("* %1 !").arg(why), title, QMessageBox::Warning);
+        return end();
     }
     if (!ScanGate::askToGoOn(m_window, drawn.unscannable, title))
         return end();

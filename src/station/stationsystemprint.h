@@ -2,11 +2,13 @@
 #pragma once
 
 #include "model/printplan.h"
+#include "model/sheetlayout.h"
 #include "station/systemprintchoice.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QPushButton;
 class QWidget;
@@ -39,6 +41,7 @@ private:
     StationDocument *m_doc;
     QWidget *m_window;
     SystemPrintChoice m_choice;
+    std::optional<SheetLayout> m_sheet; // the choice's layout, found when a print starts
     QPushButton *m_button = nullptr;
     bool m_busy = false;
 };

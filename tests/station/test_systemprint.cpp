@@ -132,10 +132,8 @@ class TestSystemPrint : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!m_cups.skipReason().isEmpty())
-            QSKIP(qPrintable(m_cups.skipReason()));
-        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
-            QSKIP("pdftoppm (poppler-utils) is not installed");
+        if (const QString why = m_cups.pdfSkipReason(); !why.isEmpty())
+            QSKIP(qPrintable(why));
         QVERIFY2(m_cups.start(), qPrintable(m_cups.errorString()));
         QVERIFY(m_cups.addFileQueue("Office", &m_office));
         QVERIFY(LabelSetFixture::write(m_dir.path(), "/dev/null"));

@@ -55,6 +55,16 @@ public:
         return {};
     }
 
+    // skipReason(), and pdftoppm (poppler-utils) for the tests that read the printed PDFs.
+    QString pdfSkipReason() const
+    {
+        if (const QString why = skipReason(); !why.isEmpty())
+            return why;
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            return QStringLiteral("pdftoppm (poppler-utils) is not installed");
+        return {};
+    }
+
     // Starts the daemon and waits until it answers; false with errorString() when it fails.
     bool start()
     {
